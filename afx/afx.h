@@ -1,0 +1,7 @@
+// The portable part of the class-library subset that the library uses.
+#pragma once
+
+#include "afx/afxtypes.h"
+#include "afx/afxexcept.h"
+#include "afx/afxstr.h"
+#include "afx/afxcoll.h"

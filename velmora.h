@@ -1,0 +1,12 @@
+// Velmora, the paint-settings library: everything the host may call.
+#pragma once
+
+#include "afx/afx.h"
+#include "velmora_api.h"
+#include "host/pt.h"
+#include "model/zok_catalogue.h"
+#include "model/z_type.h"
+#include "model/fill_data.h"
+#include "model/brs.h"
+#include "model/plt.h"
+#include "model/palette_box.h"
