@@ -8,13 +8,21 @@
 
 CString::CString() : m_pchData(nullptr), m_nLength(0) {}
 
-CString::CString(const CString& other) : CString() { Assign(other.GetString(), other.m_nLength); }
+CString::CString(const CString& other) : CString() {
+    Assign(other.GetString(), other.m_nLength);
+}
 
-CString::CString(LPCTSTR text) : CString() { *this = text; }
+CString::CString(LPCTSTR text) : CString() {
+    *this = text;
+}
 
-CString::CString(LPCTSTR text, int length) : CString() { Assign(text, length); }
+CString::CString(LPCTSTR text, int length) : CString() {
+    Assign(text, length);
+}
 
-CString::~CString() { std::free(m_pchData); }
+CString::~CString() {
+    std::free(m_pchData);
+}
 
 const CString& CString::operator=(const CString& other) {
     if (this != &other)
@@ -36,13 +44,21 @@ const CString& CString::operator+=(const CString& other) {
     return *this = joined;
 }
 
-const CString& CString::operator+=(LPCTSTR text) { return *this += CString(text); }
+const CString& CString::operator+=(LPCTSTR text) {
+    return *this += CString(text);
+}
 
-const CString& CString::operator+=(char ch) { return *this += CString(&ch, 1); }
+const CString& CString::operator+=(char ch) {
+    return *this += CString(&ch, 1);
+}
 
-void CString::Empty() { Assign("", 0); }
+void CString::Empty() {
+    Assign("", 0);
+}
 
-int CString::Compare(LPCTSTR text) const { return std::strcmp(GetString(), text ? text : ""); }
+int CString::Compare(LPCTSTR text) const {
+    return std::strcmp(GetString(), text ? text : "");
+}
 
 void CString::Format(LPCTSTR format, ...) {
     va_list args;
@@ -103,11 +119,17 @@ bool operator==(const CString& a, const CString& b) {
            std::memcmp(a.GetString(), b.GetString(), a.GetLength()) == 0;
 }
 
-bool operator==(const CString& a, LPCTSTR b) { return a.Compare(b) == 0; }
+bool operator==(const CString& a, LPCTSTR b) {
+    return a.Compare(b) == 0;
+}
 
-bool operator!=(const CString& a, const CString& b) { return !(a == b); }
+bool operator!=(const CString& a, const CString& b) {
+    return !(a == b);
+}
 
-bool operator!=(const CString& a, LPCTSTR b) { return !(a == b); }
+bool operator!=(const CString& a, LPCTSTR b) {
+    return !(a == b);
+}
 
 CString operator+(const CString& a, const CString& b) {
     CString joined(a);

@@ -15,7 +15,9 @@ BOOL CopyMessage(LPCTSTR text, LPTSTR error, UINT maxError, UINT* helpContext) {
 
 CException::~CException() = default;
 
-void CException::Delete() { delete this; }
+void CException::Delete() {
+    delete this;
+}
 
 BOOL CException::GetErrorMessage(LPTSTR error, UINT maxError, UINT* helpContext) const {
     return CopyMessage("", error, maxError, helpContext) && FALSE;
@@ -29,6 +31,10 @@ BOOL CMemoryException::GetErrorMessage(LPTSTR error, UINT maxError, UINT* helpCo
     return CopyMessage("Out of memory.", error, maxError, helpContext);
 }
 
-void AfxThrowInvalidArgException() { throw new CInvalidArgException; }
+void AfxThrowInvalidArgException() {
+    throw new CInvalidArgException;
+}
 
-void AfxThrowMemoryException() { throw new CMemoryException; }
+void AfxThrowMemoryException() {
+    throw new CMemoryException;
+}

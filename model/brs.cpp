@@ -2,7 +2,9 @@
 
 #include <cstring>
 
-CVObjBrs::CVObjBrs() { Clear(); }
+CVObjBrs::CVObjBrs() {
+    Clear();
+}
 
 CVObjBrs::CVObjBrs(const CVObjBrs& other)
     : BFg(other.BFg), Col(other.Col), Hat(other.Hat), BNm(other.BNm), ZVal(other.ZVal),

@@ -25,10 +25,10 @@ public:
     int ReadBrs(CFile* file, WORD zty);
     int ReadBrsOld(CFile* file, WORD zty);
 
-    int BFg;      // non-zero when the slot holds a brush
-    BYTE Col;     // colour number handed to the host with a match
-    DWORD Hat;    // hatch code handed to the host with a match
-    CString BNm;  // brush name
+    int BFg;     // non-zero when the slot holds a brush
+    BYTE Col;    // colour number handed to the host with a match
+    DWORD Hat;   // hatch code handed to the host with a match
+    CString BNm; // brush name
     VELMORA_Z_TYPE ZVal;
     DWORD LayerNo;
     WORD PaintFlg; // 0 solid paint, non-zero hatching

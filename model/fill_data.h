@@ -14,14 +14,14 @@ struct FACEZSKPAINT_DATA {
 };
 
 struct FACEZSKHATCH_DATA {
-    WORD Type;         // hatch pattern type
-    DWORD Aux;         // carried
-    PT Pt[4];          // carried; constructed by the host's PT, never cleared
-    double Space[4];   // line spacing in millimetres
-    double Aux2[4];    // carried
-    BYTE Color[4];     // numbers in the drawing's colour table
-    BYTE Aux3[4];      // carried
-    BYTE Aux4[4];      // carried
+    WORD Type;       // hatch pattern type
+    DWORD Aux;       // carried
+    PT Pt[4];        // carried; constructed by the host's PT, never cleared
+    double Space[4]; // line spacing in millimetres
+    double Aux2[4];  // carried
+    BYTE Color[4];   // numbers in the drawing's colour table
+    BYTE Aux3[4];    // carried
+    BYTE Aux4[4];    // carried
 };
 #pragma pack(pop)
 

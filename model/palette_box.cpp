@@ -3,15 +3,21 @@
 
 CVPaletteBox::CVPaletteBox() : BoxWord(0), SelPNo(-1) {}
 
-CVPaletteBox::~CVPaletteBox() { _RemoveAllPlts(); }
+CVPaletteBox::~CVPaletteBox() {
+    _RemoveAllPlts();
+}
 
 bool CVPaletteBox::IsPltPos(int pos) const {
     return pos >= 0 && pos < VELMORA_MAX_PLT && pos < Plts.GetSize();
 }
 
-int CVPaletteBox::GetPltCount() const { return static_cast<int>(Plts.GetSize()); }
+int CVPaletteBox::GetPltCount() const {
+    return static_cast<int>(Plts.GetSize());
+}
 
-CVObjPlt* CVPaletteBox::GetPlt(int pos) const { return IsPltPos(pos) ? Plts.GetAt(pos) : nullptr; }
+CVObjPlt* CVPaletteBox::GetPlt(int pos) const {
+    return IsPltPos(pos) ? Plts.GetAt(pos) : nullptr;
+}
 
 CVObjPlt* CVPaletteBox::FindPlt(LPCTSTR name) const {
     for (INT_PTR pos = 0; pos < Plts.GetSize(); ++pos)
@@ -20,7 +26,9 @@ CVObjPlt* CVPaletteBox::FindPlt(LPCTSTR name) const {
     return nullptr;
 }
 
-int CVPaletteBox::AddPlt(CVObjPlt* plt) { return AddPlt(GetPltCount(), plt); }
+int CVPaletteBox::AddPlt(CVObjPlt* plt) {
+    return AddPlt(GetPltCount(), plt);
+}
 
 int CVPaletteBox::AddPlt(int pos, CVObjPlt* plt) {
     if (pos < 0 || pos >= VELMORA_MAX_PLT || pos > Plts.GetSize() ||
@@ -72,7 +80,9 @@ int CVPaletteBox::ChgPltNm(int pos, LPCTSTR name) {
     return 1;
 }
 
-int CVPaletteBox::GetSelPNo() const { return SelPNo; }
+int CVPaletteBox::GetSelPNo() const {
+    return SelPNo;
+}
 
 int CVPaletteBox::SetSelPNo(int pos) {
     if (pos < -1 || pos >= VELMORA_MAX_PLT)
@@ -81,11 +91,21 @@ int CVPaletteBox::SetSelPNo(int pos) {
     return 1;
 }
 
-CVObjPlt* CVPaletteBox::GetSelPlt() const { return GetPlt(SelPNo); }
-LPCTSTR CVPaletteBox::GetSelPltName() const { return GetPltName(SelPNo); }
-WORD CVPaletteBox::GetSelPltZkC() const { return GetPltZkC(SelPNo); }
-BYTE CVPaletteBox::GetSelPltZkL() const { return GetPltZkL(SelPNo); }
-void CVPaletteBox::ChgSelPltNm(LPCTSTR name) { ChgPltNm(SelPNo, name); }
+CVObjPlt* CVPaletteBox::GetSelPlt() const {
+    return GetPlt(SelPNo);
+}
+LPCTSTR CVPaletteBox::GetSelPltName() const {
+    return GetPltName(SelPNo);
+}
+WORD CVPaletteBox::GetSelPltZkC() const {
+    return GetPltZkC(SelPNo);
+}
+BYTE CVPaletteBox::GetSelPltZkL() const {
+    return GetPltZkL(SelPNo);
+}
+void CVPaletteBox::ChgSelPltNm(LPCTSTR name) {
+    ChgPltNm(SelPNo, name);
+}
 
 void CVPaletteBox::AddSelPlt(CVObjPlt* plt) {
     if (SelPNo == -1)

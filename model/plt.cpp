@@ -14,7 +14,9 @@ CVObjPlt& CVObjPlt::operator=(const CVObjPlt& other) {
     return *this;
 }
 
-CVObjPlt::~CVObjPlt() { delete[] Brs; }
+CVObjPlt::~CVObjPlt() {
+    delete[] Brs;
+}
 
 void CVObjPlt::Clear() {
     PNm.Empty();
@@ -33,17 +35,27 @@ int CVObjPlt::Copy(const CVObjPlt* other) {
     return 1;
 }
 
-void CVObjPlt::SetPNm(LPCTSTR name) { PNm = name; }
-LPCTSTR CVObjPlt::GetPNm() const { return PNm; }
-void CVObjPlt::SetZty(WORD zty) { Zty = zty; }
-WORD CVObjPlt::GetZty() const { return Zty; }
+void CVObjPlt::SetPNm(LPCTSTR name) {
+    PNm = name;
+}
+LPCTSTR CVObjPlt::GetPNm() const {
+    return PNm;
+}
+void CVObjPlt::SetZty(WORD zty) {
+    Zty = zty;
+}
+WORD CVObjPlt::GetZty() const {
+    return Zty;
+}
 
 WORD CVObjPlt::SetZkCode(BYTE index) {
     Zty = VelmoraZokIdFromIndex(index);
     return Zty;
 }
 
-BYTE CVObjPlt::GetZkLabel() const { return VelmoraZokIndexFromId(Zty); }
+BYTE CVObjPlt::GetZkLabel() const {
+    return VelmoraZokIndexFromId(Zty);
+}
 
 BYTE CVObjPlt::CountBrs() const {
     int count = 0;
@@ -52,27 +64,57 @@ BYTE CVObjPlt::CountBrs() const {
     return static_cast<BYTE>(count);
 }
 
-void CVObjPlt::SetBFg(BYTE pos, int bfg) { Brs[pos].BFg = bfg; }
-int CVObjPlt::GetBFg(BYTE pos) const { return Brs[pos].BFg; }
-void CVObjPlt::SetBNm(BYTE pos, LPCTSTR name) { Brs[pos].BNm = name; }
-LPCTSTR CVObjPlt::GetBNm(BYTE pos) const { return Brs[pos].BNm; }
-void CVObjPlt::SetCol(BYTE pos, BYTE col) { Brs[pos].Col = col; }
-BYTE CVObjPlt::GetCol(BYTE pos) const { return Brs[pos].Col; }
-void CVObjPlt::SetHat(BYTE pos, DWORD hat) { Brs[pos].Hat = hat; }
-DWORD CVObjPlt::GetHat(BYTE pos) const { return Brs[pos].Hat; }
-void CVObjPlt::SetLayerNo(BYTE pos, DWORD layer) { Brs[pos].LayerNo = layer; }
-DWORD CVObjPlt::GetLayerNo(BYTE pos) const { return Brs[pos].LayerNo; }
-void CVObjPlt::SetPaintFlg(BYTE pos, WORD flag) { Brs[pos].PaintFlg = flag; }
-WORD CVObjPlt::GetPaintFlg(BYTE pos) const { return Brs[pos].PaintFlg; }
-void CVObjPlt::SetDepth(BYTE pos, double depth) { Brs[pos].PaintData.Depth = depth; }
-double CVObjPlt::GetDepth(BYTE pos) const { return Brs[pos].PaintData.Depth; }
-
-void CVObjPlt::SetSpace(BYTE pos, double space) {
-    for (double& each : Brs[pos].HatchData.Space)
-        each = space;
+void CVObjPlt::SetBFg(BYTE pos, int bfg) {
+    Brs[pos].BFg = bfg;
+}
+int CVObjPlt::GetBFg(BYTE pos) const {
+    return Brs[pos].BFg;
+}
+void CVObjPlt::SetBNm(BYTE pos, LPCTSTR name) {
+    Brs[pos].BNm = name;
+}
+LPCTSTR CVObjPlt::GetBNm(BYTE pos) const {
+    return Brs[pos].BNm;
+}
+void CVObjPlt::SetCol(BYTE pos, BYTE col) {
+    Brs[pos].Col = col;
+}
+BYTE CVObjPlt::GetCol(BYTE pos) const {
+    return Brs[pos].Col;
+}
+void CVObjPlt::SetHat(BYTE pos, DWORD hat) {
+    Brs[pos].Hat = hat;
+}
+DWORD CVObjPlt::GetHat(BYTE pos) const {
+    return Brs[pos].Hat;
+}
+void CVObjPlt::SetLayerNo(BYTE pos, DWORD layer) {
+    Brs[pos].LayerNo = layer;
+}
+DWORD CVObjPlt::GetLayerNo(BYTE pos) const {
+    return Brs[pos].LayerNo;
+}
+void CVObjPlt::SetPaintFlg(BYTE pos, WORD flag) {
+    Brs[pos].PaintFlg = flag;
+}
+WORD CVObjPlt::GetPaintFlg(BYTE pos) const {
+    return Brs[pos].PaintFlg;
+}
+void CVObjPlt::SetDepth(BYTE pos, double depth) {
+    Brs[pos].PaintData.Depth = depth;
+}
+double CVObjPlt::GetDepth(BYTE pos) const {
+    return Brs[pos].PaintData.Depth;
 }
 
-double CVObjPlt::GetSpace(BYTE pos) const { return Brs[pos].HatchData.Space[0]; }
+void CVObjPlt::SetSpace(BYTE pos, double space) {
+    for (int i = 0; i < 4; ++i)
+        Brs[pos].HatchData.Space[i] = space;
+}
+
+double CVObjPlt::GetSpace(BYTE pos) const {
+    return Brs[pos].HatchData.Space[0];
+}
 
 void CVObjPlt::SetPaintData(BYTE pos, const FACEZSKPAINT_DATA& paint) {
     Brs[pos].PaintData = paint;
@@ -92,12 +134,16 @@ int CVObjPlt::GetHatchData(BYTE pos, FACEZSKHATCH_DATA& hatch) const {
     return 1;
 }
 
-void CVObjPlt::SetObjBrs(BYTE pos, const CVObjBrs* brush) { Brs[pos] = *brush; }
+void CVObjPlt::SetObjBrs(BYTE pos, const CVObjBrs* brush) {
+    Brs[pos] = *brush;
+}
 
-CVObjBrs* CVObjPlt::GetObjBrs(BYTE pos) { return &Brs[pos]; }
+CVObjBrs* CVObjPlt::GetObjBrs(BYTE pos) {
+    return &Brs[pos];
+}
 
-int CVObjPlt::AddBrs(BYTE pos, LPCTSTR name, BYTE col, DWORD hat, VELMORA_Z_TYPE zval,
-                     DWORD layer, WORD paintFlg, const FACEZSKPAINT_DATA& paint,
+int CVObjPlt::AddBrs(BYTE pos, LPCTSTR name, BYTE col, DWORD hat, VELMORA_Z_TYPE zval, DWORD layer,
+                     WORD paintFlg, const FACEZSKPAINT_DATA& paint,
                      const FACEZSKHATCH_DATA& hatch) {
     const int count = CountBrs();
     if (count == VELMORA_MAX_BRS || pos > count)

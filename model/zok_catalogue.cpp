@@ -5,8 +5,8 @@ const WORD kIdOfIndex[VELMORA_ZOK_COUNT] = {200, 300, 100, 101, 107, 102, 103, 1
                                             201, 106, 400, 401, 500, 501, 502, 301};
 
 const char* const kNameOfIndex[VELMORA_ZOK_COUNT] = {
-    "画地No",   "画地名称", "土地種別", "大字",     "小字",     "現況地目",
-    "公簿地目", "所有者",   "納税者",   "共有人数", "所有権",   "立会日付",
+    "画地No",   "画地名称", "土地種別", "大字",     "小字",      "現況地目",
+    "公簿地目", "所有者",   "納税者",   "共有人数", "所有権",    "立会日付",
     "登記日付", "公簿面積", "座標面積", "三斜面積", "不動産番号"};
 } // namespace
 
@@ -38,7 +38,9 @@ BYTE VelmoraZokIndexFromId(WORD id) {
     return VELMORA_NO_ZOK;
 }
 
-int Velmora_GetZokCnt() { return VELMORA_ZOK_COUNT; }
+int Velmora_GetZokCnt() {
+    return VELMORA_ZOK_COUNT;
+}
 
 int Velmora_GetZokName(int index, CString& name) {
     if (static_cast<unsigned>(index) >= VELMORA_ZOK_COUNT)

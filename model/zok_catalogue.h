@@ -9,8 +9,14 @@ constexpr int VELMORA_ZOK_COUNT = 17;
 constexpr BYTE VELMORA_NO_ZOK = 255; // index or ID answer for "no attribute"
 
 // Value kinds, by the hundreds of an attribute ID.
-enum VelmoraZokKind { ZOK_KIND_NONE = 0, ZOK_KIND_CODE = 1, ZOK_KIND_LONG = 2,
-                      ZOK_KIND_TEXT = 3, ZOK_KIND_DATE = 4, ZOK_KIND_REAL = 5 };
+enum VelmoraZokKind {
+    ZOK_KIND_NONE = 0,
+    ZOK_KIND_CODE = 1,
+    ZOK_KIND_LONG = 2,
+    ZOK_KIND_TEXT = 3,
+    ZOK_KIND_DATE = 4,
+    ZOK_KIND_REAL = 5
+};
 
 // The kind of any 16-bit ID by its hundreds (0 and IDs of 600 and above give none).
 VelmoraZokKind VelmoraZokKindOf(WORD id);
