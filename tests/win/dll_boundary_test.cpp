@@ -1,0 +1,101 @@
+// velmora.dll as a host sees it: texts and objects made on one side of the
+// DLL boundary are released on the other, and the library's exception
+// reaches the host as the class library's pointer exception.
+#include "velmora.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+std::string Bytes(const CString& text) {
+    return std::string(text.GetString(), text.GetLength());
+}
+
+// A palette of the host's own kind; the box must delete it through the
+// virtual destructor, so the host's part of it runs too.
+class HostPlt : public CVObjPlt {
+public:
+    explicit HostPlt(int* deletions) : m_deletions(deletions) {}
+    ~HostPlt() override { ++*m_deletions; }
+
+private:
+    int* m_deletions;
+};
+
+} // namespace
+
+TEST(CodePage, HostProcessRunsWithCodePage932) {
+    EXPECT_EQ(GetACP(), 932u);
+}
+
+TEST(ZokCatalogue, NamesCrossAsCodePage932Bytes) {
+    EXPECT_EQ(Velmora_GetZokCnt(), 17);
+
+    CString name;
+    ASSERT_EQ(Velmora_GetZokName(0, name), 1);
+    EXPECT_EQ(Bytes(name), "\x89\xe6\x92\x6e"
+                           "No"); // 画地No
+    ASSERT_EQ(Velmora_GetZokName(7, name), 1);
+    EXPECT_EQ(Bytes(name), "\x8f\x8a\x97\x4c\x8e\xd2"); // 所有者
+
+    EXPECT_EQ(Velmora_GetZokName(17, name), 0);
+    EXPECT_EQ(Bytes(name), "\x8f\x8a\x97\x4c\x8e\xd2");
+
+    ASSERT_EQ(Velmora_GetZokNameFromID(301, name), 1);
+    EXPECT_EQ(Bytes(name), "\x95\x73\x93\xae\x8e\x59\x94\xd4\x8d\x86"); // 不動産番号
+    EXPECT_EQ(Velmora_GetZokNameFromID(402, name), 0);
+    EXPECT_TRUE(name.IsEmpty());
+}
+
+TEST(PaletteBox, DeletesHostPalettesItAcceptedAndLeavesRefusedOnes) {
+    int deletions = 0;
+    {
+        CVPaletteBox box;
+        HostPlt* first = new HostPlt(&deletions);
+        first->SetPNm("\x8f\x8a\x97\x4c\x8e\xd2");
+        ASSERT_EQ(box.AddPlt(first), 1);
+        ASSERT_EQ(box.AddPlt(new HostPlt(&deletions)), 1);
+        EXPECT_EQ(box.FindPlt("\x8f\x8a\x97\x4c\x8e\xd2"), first);
+
+        HostPlt* refused = new HostPlt(&deletions);
+        EXPECT_EQ(box.AddPlt(5, refused), 0);
+        delete refused;
+        EXPECT_EQ(deletions, 1);
+
+        ASSERT_EQ(box._RemovePlt(0), 1);
+        EXPECT_EQ(deletions, 2);
+        EXPECT_EQ(box.GetPltCount(), 1);
+    }
+    EXPECT_EQ(deletions, 3);
+}
+
+TEST(PaletteBox, BrushMadeByHostIsCopiedIntoTheSelectedPalette) {
+    CVPaletteBox box;
+    box.AddSelPlt(new CVObjPlt);
+    {
+        CVObjBrs brush;
+        brush.BNm = "\x93\x6f\x8b\x4c\x93\xfa\x95\x74"; // 登記日付
+        ASSERT_EQ(box.CreateBrs(0, &brush), 0);
+    }
+    ASSERT_NE(box.GetSelBrsNm(0), nullptr);
+    EXPECT_STREQ(box.GetSelBrsNm(0), "\x93\x6f\x8b\x4c\x93\xfa\x95\x74");
+}
+
+TEST(PaletteBox, InvalidArgumentExceptionReachesTheHost) {
+    CVPaletteBox box;
+    ASSERT_EQ(box.SetSelPNo(5), 1);
+    bool caught = false;
+    try {
+        box.GetCountSelBrs();
+    } catch (CInvalidArgException* e) {
+        caught = true;
+        char message[64] = "";
+        EXPECT_TRUE(e->GetErrorMessage(message, sizeof message));
+        EXPECT_STRNE(message, "");
+        e->Delete();
+    }
+    EXPECT_TRUE(caught);
+}
