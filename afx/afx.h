@@ -5,3 +5,4 @@
 #include "afx/afxexcept.h"
 #include "afx/afxstr.h"
 #include "afx/afxcoll.h"
+#include "afx/afxfile.h"
