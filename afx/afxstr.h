@@ -28,7 +28,10 @@ public:
 
     int Compare(LPCTSTR text) const;
     void Format(LPCTSTR format, ...)
-#ifdef __GNUC__
+#if defined(__MINGW32__)
+        // The C++ runtime selects mingw's own C99 printf, not the system's.
+        __attribute__((format(gnu_printf, 2, 3)))
+#elif defined(__GNUC__)
         __attribute__((format(printf, 2, 3)))
 #endif
         ;
