@@ -2,34 +2,33 @@
 // not the brush's own condition.
 #include "host/record_file.h"
 #include "model/brs.h"
+#include "model/zok_catalogue.h"
 #include "storage/record_codes.h"
 
 #include <cstring>
 
 namespace {
-// The value kind of an attribute ID: its hundreds.
-enum ZokKind { KIND_CODE = 1, KIND_LONG = 2, KIND_TEXT = 3, KIND_DATE = 4, KIND_REAL = 5 };
-
-bool WriteRange(CFile* file, const DWORD& rangeFlg, const void* from, const void* to, UINT size) {
-    return WriteData(file, &rangeFlg, sizeof rangeFlg) && WriteData(file, from, size) &&
+// The fields are packed, so they go by address, never by reference.
+bool WriteRange(CFile* file, const void* rangeFlg, const void* from, const void* to, UINT size) {
+    return WriteData(file, rangeFlg, sizeof(DWORD)) && WriteData(file, from, size) &&
            WriteData(file, to, size);
 }
 
-bool ReadRange(CFile* file, DWORD& rangeFlg, void* from, void* to, UINT size) {
-    return ReadData(file, &rangeFlg, sizeof rangeFlg) && ReadData(file, from, size) &&
+bool ReadRange(CFile* file, void* rangeFlg, void* from, void* to, UINT size) {
+    return ReadData(file, rangeFlg, sizeof(DWORD)) && ReadData(file, from, size) &&
            ReadData(file, to, size);
 }
 
 bool WriteCondition(CFile* file, const VELMORA_Z_TYPE& zval, WORD zty) {
     if (!WriteData(file, &zval.Zty, sizeof zval.Zty))
         return false;
-    switch (zty / 100) {
-    case KIND_CODE:
+    switch (VelmoraZokKindOf(zty)) {
+    case ZOK_KIND_CODE:
         return WriteData(file, &zval.ZCode.Code, sizeof zval.ZCode.Code);
-    case KIND_LONG:
-        return WriteRange(file, zval.ZLong.RangeFlg, &zval.ZLong.From, &zval.ZLong.To,
+    case ZOK_KIND_LONG:
+        return WriteRange(file, &zval.ZLong.RangeFlg, &zval.ZLong.From, &zval.ZLong.To,
                           sizeof zval.ZLong.From);
-    case KIND_TEXT: {
+    case ZOK_KIND_TEXT: {
         // Bounded even when the field holds no terminator.
         const char* text = zval.ZText.Text;
         const void* nul = std::memchr(text, '\0', VELMORA_ZTEXT_MAX);
@@ -37,11 +36,11 @@ bool WriteCondition(CFile* file, const VELMORA_Z_TYPE& zval, WORD zty) {
             nul ? static_cast<int>(static_cast<const char*>(nul) - text) : VELMORA_ZTEXT_MAX;
         return WriteCString(file, CString(text, length));
     }
-    case KIND_DATE:
-        return WriteRange(file, zval.ZDate.RangeFlg, &zval.ZDate.From, &zval.ZDate.To,
+    case ZOK_KIND_DATE:
+        return WriteRange(file, &zval.ZDate.RangeFlg, &zval.ZDate.From, &zval.ZDate.To,
                           sizeof zval.ZDate.From);
-    case KIND_REAL:
-        return WriteRange(file, zval.ZReal.RangeFlg, &zval.ZReal.From, &zval.ZReal.To,
+    case ZOK_KIND_REAL:
+        return WriteRange(file, &zval.ZReal.RangeFlg, &zval.ZReal.From, &zval.ZReal.To,
                           sizeof zval.ZReal.From);
     default:
         return true;
@@ -51,13 +50,13 @@ bool WriteCondition(CFile* file, const VELMORA_Z_TYPE& zval, WORD zty) {
 bool ReadCondition(CFile* file, VELMORA_Z_TYPE& zval, WORD zty) {
     if (!ReadData(file, &zval.Zty, sizeof zval.Zty))
         return false;
-    switch (zty / 100) {
-    case KIND_CODE:
+    switch (VelmoraZokKindOf(zty)) {
+    case ZOK_KIND_CODE:
         return ReadData(file, &zval.ZCode.Code, sizeof zval.ZCode.Code);
-    case KIND_LONG:
-        return ReadRange(file, zval.ZLong.RangeFlg, &zval.ZLong.From, &zval.ZLong.To,
+    case ZOK_KIND_LONG:
+        return ReadRange(file, &zval.ZLong.RangeFlg, &zval.ZLong.From, &zval.ZLong.To,
                          sizeof zval.ZLong.From);
-    case KIND_TEXT: {
+    case ZOK_KIND_TEXT: {
         CString text;
         if (!ReadCString(file, text))
             return false;
@@ -70,11 +69,11 @@ bool ReadCondition(CFile* file, VELMORA_Z_TYPE& zval, WORD zty) {
         zval.ZText.Text[length] = '\0';
         return true;
     }
-    case KIND_DATE:
-        return ReadRange(file, zval.ZDate.RangeFlg, &zval.ZDate.From, &zval.ZDate.To,
+    case ZOK_KIND_DATE:
+        return ReadRange(file, &zval.ZDate.RangeFlg, &zval.ZDate.From, &zval.ZDate.To,
                          sizeof zval.ZDate.From);
-    case KIND_REAL:
-        return ReadRange(file, zval.ZReal.RangeFlg, &zval.ZReal.From, &zval.ZReal.To,
+    case ZOK_KIND_REAL:
+        return ReadRange(file, &zval.ZReal.RangeFlg, &zval.ZReal.From, &zval.ZReal.To,
                          sizeof zval.ZReal.From);
     default:
         return true;

@@ -1,0 +1,23 @@
+// The palette-box reader, current and older layout, on any bytes; a box read
+// from them must save again.
+#include "fuzz/fuzz_checks.h"
+#include "storage/box_records.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::vector<BYTE> bytes(data, data + size);
+    for (auto readPlt : {&CVObjPlt::ReadPlt, &CVObjPlt::ReadPltOld}) {
+        CMemFile file(bytes.data(), static_cast<UINT>(bytes.size()));
+        CVPaletteBox box;
+        const int result = ReadBoxRecords(box, &file, readPlt);
+        CheckCode(result, {0, 0x01, 0x02, 0x04, 0x08, 0x10, 0x20, 0x10001});
+        CheckBox(box);
+        CMemFile saved(1 << 16);
+        if (WriteBoxRecords(box, &saved) != 0)
+            std::abort();
+    }
+    return 0;
+}

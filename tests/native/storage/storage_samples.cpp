@@ -1,0 +1,134 @@
+#include "tests/native/storage/storage_samples.h"
+
+#include "host/record_file.h"
+#include "model/zok_catalogue.h"
+#include "storage/record_codes.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+// Bytes of a current brush record behind its head: tail mark, LayerNo,
+// PaintFlg, PaintData, HatchData.
+constexpr UINT kTailBytes = 4 + 4 + 2 + sizeof(FACEZSKPAINT_DATA) + sizeof(FACEZSKHATCH_DATA);
+
+VELMORA_Z_TYPE SampleCondition(WORD zty, int n) {
+    VELMORA_Z_TYPE zval;
+    std::memset(&zval, 0, sizeof zval);
+    zval.Zty = zty;
+    switch (VelmoraZokKindOf(zty)) {
+    case ZOK_KIND_CODE:
+        zval.ZCode.Code = 7u * n + 1;
+        break;
+    case ZOK_KIND_LONG:
+        zval.ZLong.RangeFlg = n % 2;
+        zval.ZLong.From = -3 * n;
+        zval.ZLong.To = 5 * n + 2;
+        break;
+    case ZOK_KIND_TEXT:
+        std::snprintf(zval.ZText.Text, sizeof zval.ZText.Text, "所有者%03d", n);
+        break;
+    case ZOK_KIND_DATE:
+        zval.ZDate.RangeFlg = (n + 1) % 2;
+        zval.ZDate.From = 86400 * (n % 20000) - 32400;
+        zval.ZDate.To = 86400 * (n % 20000 + 30);
+        break;
+    case ZOK_KIND_REAL:
+        zval.ZReal.RangeFlg = 1;
+        zval.ZReal.From = n * 1.25;
+        zval.ZReal.To = n * 2.5 + 0.125;
+        break;
+    default:
+        break;
+    }
+    return zval;
+}
+} // namespace
+
+CVObjBrs SampleBrs(WORD zty, int n) {
+    CVObjBrs brs;
+    brs.BFg = 1;
+    brs.Col = static_cast<BYTE>(n * 3 + 1);
+    brs.Hat = 1000u + n;
+    char name[32];
+    std::snprintf(name, sizeof name, "ブラシ%03d", n);
+    brs.BNm = name;
+    brs.ZVal = SampleCondition(zty, n);
+    brs.LayerNo = 10u + n;
+    brs.PaintFlg = static_cast<WORD>(n % 2);
+    brs.PaintData.Color = 0x00102030u + n;
+    brs.PaintData.Depth = 40.0 + n % 60;
+    brs.HatchData.Type = static_cast<WORD>(n % 7);
+    brs.HatchData.Aux = 0xA0000000u + n;
+    for (int i = 0; i < 4; ++i) {
+        brs.HatchData.Pt[i] = PT(n + i, -n - i * 0.5, i * 0.25);
+        brs.HatchData.Space[i] = 1.5 + i + n * 0.01;
+        brs.HatchData.Aux2[i] = -0.5 * i - n;
+        brs.HatchData.Color[i] = static_cast<BYTE>(i + n);
+        brs.HatchData.Aux3[i] = static_cast<BYTE>(0x30 + i);
+        brs.HatchData.Aux4[i] = static_cast<BYTE>(0x40 + i + n);
+    }
+    return brs;
+}
+
+void FillSamplePlt(CVObjPlt& plt, WORD zty, int count, int n) {
+    char name[32];
+    std::snprintf(name, sizeof name, "パレット%d", n);
+    plt.SetPNm(name);
+    plt.SetZty(zty);
+    for (int pos = 0; pos < count; ++pos) {
+        const CVObjBrs brs = SampleBrs(zty, n * 1000 + pos);
+        plt.SetObjBrs(static_cast<BYTE>(pos), &brs);
+    }
+}
+
+void FillGoldenBox(CVPaletteBox& box) {
+    const WORD ztys[] = {0, 101, 201, 301, 401, 501, 700};
+    int n = 0;
+    for (WORD zty : ztys) {
+        CVObjPlt* plt = new CVObjPlt;
+        FillSamplePlt(*plt, zty, 3, n++);
+        box.AddPlt(plt);
+    }
+    box.SelPNo = 2;
+    box.BoxWord = 0x5A17C0DE;
+}
+
+void FillFullBox(CVPaletteBox& box) {
+    for (int n = 0; n < VELMORA_MAX_PLT; ++n) {
+        CVObjPlt* plt = new CVObjPlt;
+        FillSamplePlt(*plt, 301, VELMORA_MAX_BRS, n);
+        box.AddPlt(plt);
+    }
+    box.SelPNo = 0;
+}
+
+int WritePltOld(CVObjPlt& plt, CFile* file) {
+    if (WriteOwnNo(file, VELMORA_OWN_NO) != 0 || !WriteCString(file, plt.PNm) ||
+        !WriteData(file, &plt.Zty, sizeof plt.Zty))
+        return 1;
+    for (int pos = 0; pos < VELMORA_MAX_BRS; ++pos) {
+        CMemFile record;
+        if (plt.Brs[pos].WriteBrs(&record, plt.Zty) != 0)
+            return 1;
+        const UINT headBytes = static_cast<UINT>(record.GetLength()) - kTailBytes;
+        BYTE* bytes = record.Detach();
+        const int written = WriteData(file, bytes, headBytes);
+        std::free(bytes);
+        if (!written)
+            return 1;
+    }
+    return 0;
+}
+
+int WriteBoxOld(CVPaletteBox& box, CFile* file) {
+    const int count = box.GetPltCount();
+    if (WriteOwnNo(file, VELMORA_OWN_NO) != 0 || !WriteData(file, &box.SelPNo, 4) ||
+        !WriteData(file, &box.BoxWord, 4) || !WriteData(file, &count, 4))
+        return 1;
+    for (int pos = 0; pos < count; ++pos)
+        if (WritePltOld(*box.GetPlt(pos), file) != 0)
+            return 1;
+    return 0;
+}

@@ -1,0 +1,26 @@
+// Brushes, palettes and boxes with every field set to a value of its own, for
+// the storage tests of both builds, the golden file, the fuzz seeds and the
+// benchmark; and a writer of the older record layout, which the library only
+// reads.
+#pragma once
+
+#include "model/palette_box.h"
+
+// A brush in use whose fields all derive from n, with a condition of the
+// kind of zty.
+CVObjBrs SampleBrs(WORD zty, int n);
+
+// Names the palette, gives it zty and its first `count` slots sample brushes.
+void FillSamplePlt(CVObjPlt& plt, WORD zty, int count, int n);
+
+// The box of the golden file: one palette per condition layout (no attribute,
+// code, integer, text, date, real, an unknown ID), a few brushes each,
+// selected number 2 and a box word of its own.
+void FillGoldenBox(CVPaletteBox& box);
+
+// 100 palettes of 255 named brushes with text conditions.
+void FillFullBox(CVPaletteBox& box);
+
+// The older layout: the current records without each brush's tail.
+int WritePltOld(CVObjPlt& plt, CFile* file);
+int WriteBoxOld(CVPaletteBox& box, CFile* file);
