@@ -1,0 +1,63 @@
+#include "tools/box_file.h"
+#include "tools/box_json.h"
+#include "tools/input_error.h"
+#include "tools/read_file.h"
+
+#include "host/jkn_folder.h"
+
+#include <cstdio>
+#include <stdexcept>
+#include <sys/stat.h>
+
+namespace {
+// The folder kind under which the tool names the folder of the box it works on.
+constexpr int kToolFolderKind = 0;
+
+bool EndsWith(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// The library finds a box by folder kind and file name, as a host does.
+void NameFolderOf(const std::string& path) {
+    size_t slash = path.rfind('/');
+    std::string folder = slash == std::string::npos ? "." : path.substr(0, slash);
+    Halvex_SetJknFolderPath(kToolFolderKind, folder.empty() ? "/" : folder.c_str());
+}
+
+std::string Hex(int code) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%X", static_cast<unsigned>(code));
+    return text;
+}
+} // namespace
+
+void LoadBox(const std::string& path, bool old, CVPaletteBox& box) {
+    if (EndsWith(path, ".json")) {
+        BoxFromJson(path, ReadWholeFile(path), box);
+        return;
+    }
+    if (!EndsWith(path, ".dat"))
+        throw InputError(path, 0, "a palette box is a .dat or a .json file");
+    struct stat info;
+    if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        throw InputError(path, 0, "no such palette box file");
+    NameFolderOf(path);
+    int result = old ? box.ReadPltsBoxOld(path.c_str(), kToolFolderKind)
+                     : box.ReadPltsBox(path.c_str(), kToolFolderKind);
+    if (result != 0)
+        throw InputError(
+            path, 0,
+            "not a readable palette box" + std::string(old ? " in the older layout" : "") +
+                " (code " + Hex(result) + ")" + (old ? "" : "; if it is an older file, add --old"));
+}
+
+void SaveBox(const std::string& path, CVPaletteBox& box) {
+    if (!EndsWith(path, ".dat"))
+        throw std::runtime_error(path + ": a palette box file must end in .dat");
+    NameFolderOf(path);
+    int result = box.WritePltsBox(path.c_str(), kToolFolderKind);
+    if (result != 0)
+        throw std::runtime_error(path + ": cannot write the palette box (code " + Hex(result) +
+                                 ")");
+}

@@ -1,0 +1,513 @@
+#include "tools/box_json.h"
+#include "tools/cond_text.h"
+#include "tools/input_error.h"
+#include "tools/kk_date.h"
+#include "tools/text_codec.h"
+
+#include "host/code_tables.h"
+#include "model/zok_catalogue.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+using nlohmann::ordered_json;
+
+namespace {
+// ---- Writing ----
+
+std::string AttributeName(WORD zty) {
+    CString name;
+    if (!Velmora_GetZokNameFromID(zty, name))
+        return std::string();
+    return Cp932ToUtf8(name.GetString());
+}
+
+ordered_json Color(COLORREF color) {
+    if (color > 0xFFFFFF)
+        return color;
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", static_cast<unsigned>(color & 0xFF),
+                  static_cast<unsigned>((color >> 8) & 0xFF), static_cast<unsigned>(color >> 16));
+    return text;
+}
+
+ordered_json Real(double value) {
+    if (std::isnan(value))
+        return "nan";
+    if (std::isinf(value))
+        return value > 0 ? "inf" : "-inf";
+    return value;
+}
+
+ordered_json Date(std::int32_t time) {
+    std::string text = FormatLocalTime(time);
+    return text.empty() ? ordered_json(time) : ordered_json(text);
+}
+
+// Four values that the editor always keeps equal are written as one.
+template <typename T, typename F> ordered_json FourOrOne(const T (&values)[4], F convert) {
+    if (values[1] == values[0] && values[2] == values[0] && values[3] == values[0])
+        return convert(values[0]);
+    ordered_json list = ordered_json::array();
+    for (const T& value : values)
+        list.push_back(convert(value));
+    return list;
+}
+
+ordered_json Condition(WORD zty, const VELMORA_Z_TYPE& cond) {
+    ordered_json out = ordered_json::object();
+    switch (VelmoraZokKindOf(zty)) {
+    case ZOK_KIND_CODE:
+        if (zty == 107) {
+            WORD oaza = 0, koaza = 0;
+            CRok00113().CodeDiv(cond.ZCode.Code, oaza, koaza);
+            out["oaza"] = oaza;
+            out["koaza"] = koaza;
+        } else {
+            out["code"] = cond.ZCode.Code;
+        }
+        break;
+    case ZOK_KIND_LONG:
+        if (cond.ZLong.RangeFlg) {
+            out["from"] = cond.ZLong.From;
+            out["to"] = cond.ZLong.To;
+        } else {
+            out["value"] = cond.ZLong.From;
+        }
+        break;
+    case ZOK_KIND_TEXT:
+        out["text"] = Cp932ToUtf8(
+            std::string(cond.ZText.Text, strnlen(cond.ZText.Text, sizeof cond.ZText.Text)));
+        break;
+    case ZOK_KIND_DATE:
+        if (cond.ZDate.RangeFlg) {
+            out["from"] = Date(cond.ZDate.From);
+            out["to"] = Date(cond.ZDate.To);
+        } else {
+            out["value"] = Date(cond.ZDate.From);
+        }
+        break;
+    case ZOK_KIND_REAL:
+        if (cond.ZReal.RangeFlg) {
+            out["from"] = Real(cond.ZReal.From);
+            out["to"] = Real(cond.ZReal.To);
+        } else {
+            out["value"] = Real(cond.ZReal.From);
+        }
+        break;
+    default:
+        break;
+    }
+    return out;
+}
+
+ordered_json Carried(const FACEZSKHATCH_DATA& hatch) {
+    ordered_json out = ordered_json::object();
+    if (hatch.Aux != 0)
+        out["aux"] = hatch.Aux;
+    bool pointsSet = false;
+    for (const PT& pt : hatch.Pt)
+        pointsSet = pointsSet || pt.x != 0.0 || pt.y != 0.0 || pt.z != 0.0;
+    if (pointsSet) {
+        ordered_json points = ordered_json::array();
+        for (const PT& pt : hatch.Pt)
+            points.push_back({Real(pt.x), Real(pt.y), Real(pt.z)});
+        out["points"] = points;
+    }
+    auto nonZero = [](const auto& values) {
+        for (const auto& value : values)
+            if (value != 0)
+                return true;
+        return false;
+    };
+    if (nonZero(hatch.Aux2))
+        out["aux2"] = FourOrOne(hatch.Aux2, Real);
+    auto number = [](BYTE value) { return ordered_json(value); };
+    if (nonZero(hatch.Aux3))
+        out["aux3"] = FourOrOne(hatch.Aux3, number);
+    if (nonZero(hatch.Aux4))
+        out["aux4"] = FourOrOne(hatch.Aux4, number);
+    return out;
+}
+
+ordered_json Brush(WORD zty, const CVObjBrs& brs) {
+    ordered_json out = ordered_json::object();
+    out["name"] = Cp932ToUtf8(brs.BNm.GetString());
+    if (VelmoraZokKindOf(zty) != ZOK_KIND_NONE)
+        out["condition"] = Condition(zty, brs.ZVal);
+    if (brs.PaintFlg <= 1)
+        out["fill"] = brs.PaintFlg == 0 ? "paint" : "hatch";
+    else
+        out["fill"] = brs.PaintFlg;
+    out["paint"] = {{"color", Color(brs.PaintData.Color)}, {"density", Real(brs.PaintData.Depth)}};
+    auto number = [](BYTE value) { return ordered_json(value); };
+    out["hatch"] = {{"type", brs.HatchData.Type},
+                    {"spacing", FourOrOne(brs.HatchData.Space, Real)},
+                    {"color", FourOrOne(brs.HatchData.Color, number)}};
+    out["layer"] = brs.LayerNo;
+    out["col"] = brs.Col;
+    out["hat"] = brs.Hat;
+    ordered_json carried = Carried(brs.HatchData);
+    if (!carried.empty())
+        out["carried"] = carried;
+    return out;
+}
+} // namespace
+
+std::string BoxToJson(const CVPaletteBox& box) {
+    ordered_json out = ordered_json::object();
+    out["selected"] = box.SelPNo;
+    if (box.BoxWord != 0)
+        out["word"] = box.BoxWord;
+    ordered_json palettes = ordered_json::array();
+    for (int p = 0; p < box.GetPltCount(); ++p) {
+        CVObjPlt* plt = box.GetPlt(p);
+        ordered_json palette = ordered_json::object();
+        palette["name"] = Cp932ToUtf8(plt->GetPNm());
+        std::string attribute = AttributeName(plt->GetZty());
+        if (attribute.empty())
+            palette["attribute"] = plt->GetZty();
+        else
+            palette["attribute"] = attribute;
+        ordered_json brushes = ordered_json::array();
+        for (int b = 0; b < plt->CountBrs(); ++b)
+            brushes.push_back(Brush(plt->GetZty(), *plt->GetObjBrs(static_cast<BYTE>(b))));
+        palette["brushes"] = brushes;
+        palettes.push_back(palette);
+    }
+    out["palettes"] = palettes;
+    return out.dump(2) + "\n";
+}
+
+namespace {
+// ---- Reading ----
+
+class BoxJsonReader {
+public:
+    explicit BoxJsonReader(const std::string& path) : path_(path) {}
+
+    [[noreturn]] void Fail(const std::string& where, const std::string& what) const {
+        throw InputError(path_, 0, where + ": " + what);
+    }
+
+    void Keys(const ordered_json& object, const std::string& where,
+              std::initializer_list<const char*> allowed) const {
+        if (!object.is_object())
+            Fail(where, "expected an object");
+        for (const auto& item : object.items()) {
+            bool known = false;
+            for (const char* key : allowed)
+                known = known || item.key() == key;
+            if (!known)
+                Fail(where, "unknown key '" + item.key() + "'");
+        }
+    }
+
+    long long Integer(const ordered_json& value, const std::string& where, long long lowest,
+                      long long highest) const {
+        if (!value.is_number_integer())
+            Fail(where, "expected a whole number");
+        long long number =
+            value.is_number_unsigned()
+                ? static_cast<long long>(std::min<unsigned long long>(
+                      value.get<unsigned long long>(),
+                      static_cast<unsigned long long>(std::numeric_limits<long long>::max())))
+                : value.get<long long>();
+        if (number < lowest || number > highest)
+            Fail(where, "expected a whole number from " + std::to_string(lowest) + " to " +
+                            std::to_string(highest));
+        return number;
+    }
+
+    double RealValue(const ordered_json& value, const std::string& where) const {
+        if (value.is_number())
+            return value.get<double>();
+        if (value == "nan")
+            return std::numeric_limits<double>::quiet_NaN();
+        if (value == "inf")
+            return std::numeric_limits<double>::infinity();
+        if (value == "-inf")
+            return -std::numeric_limits<double>::infinity();
+        Fail(where, "expected a number");
+    }
+
+    std::int32_t DateValue(const ordered_json& value, const std::string& where) const {
+        if (value.is_number_integer())
+            return static_cast<std::int32_t>(Integer(value, where,
+                                                     std::numeric_limits<std::int32_t>::min(),
+                                                     std::numeric_limits<std::int32_t>::max()));
+        std::int32_t time = 0;
+        if (!value.is_string() || !ParseLocalTime(value.get<std::string>(), time))
+            Fail(where, "expected a date YYYY-MM-DD (or YYYY-MM-DDTHH:MM:SS) from 1970 to 2037");
+        return time;
+    }
+
+    std::string Text(const ordered_json& value, const std::string& where, size_t limit) const {
+        if (!value.is_string())
+            Fail(where, "expected a text");
+        std::string cp932;
+        if (!Utf8ToCp932(value.get<std::string>(), cp932))
+            Fail(where, "the text has characters outside code page 932");
+        if (cp932.size() > limit)
+            Fail(where, "the text is longer than " + std::to_string(limit) + " bytes");
+        if (cp932.find('\0') != std::string::npos)
+            Fail(where, "the text holds a NUL character");
+        return cp932;
+    }
+
+    COLORREF ColorValue(const ordered_json& value, const std::string& where) const {
+        if (value.is_number_integer())
+            return static_cast<COLORREF>(Integer(value, where, 0, 0xFFFFFFFF));
+        std::string text = value.is_string() ? value.get<std::string>() : std::string();
+        if (text.size() != 7 || text[0] != '#' ||
+            text.find_first_not_of("0123456789abcdefABCDEF", 1) != std::string::npos)
+            Fail(where, "expected a colour #rrggbb");
+        unsigned long rgb = std::strtoul(text.c_str() + 1, nullptr, 16);
+        return static_cast<COLORREF>(((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16));
+    }
+
+    template <typename T, typename F>
+    void FourValues(const ordered_json& value, const std::string& where, T (&out)[4],
+                    F convert) const {
+        if (!value.is_array()) {
+            T one = convert(value, where);
+            for (T& element : out)
+                element = one;
+            return;
+        }
+        if (value.size() != 4)
+            Fail(where, "expected one value or four");
+        for (int i = 0; i < 4; ++i)
+            out[i] = convert(value[i], where + "[" + std::to_string(i) + "]");
+    }
+
+    WORD Attribute(const ordered_json& value, const std::string& where) const {
+        if (value.is_number_integer())
+            return static_cast<WORD>(Integer(value, where, 0, 0xFFFF));
+        std::string name = Text(value, where, 64);
+        for (int index = 0; index < Velmora_GetZokCnt(); ++index) {
+            CString known;
+            Velmora_GetZokName(index, known);
+            if (name == known.GetString())
+                return VelmoraZokIdFromIndex(static_cast<unsigned>(index));
+        }
+        Fail(where, "unknown attribute '" + value.get<std::string>() + "'");
+    }
+
+    // A single value, or a From-To range with From not above To.
+    template <typename T, typename F>
+    void ValueOrRange(const ordered_json& cond, const std::string& where, DWORD& rangeFlg, T& from,
+                      T& to, F convert) const {
+        Keys(cond, where, {"value", "from", "to"});
+        if (cond.contains("value") && !cond.contains("from") && !cond.contains("to")) {
+            rangeFlg = 0;
+            from = convert(cond["value"], where + ".value");
+            return;
+        }
+        if (cond.contains("value") || !cond.contains("from") || !cond.contains("to"))
+            Fail(where, "expected either \"value\" or both \"from\" and \"to\"");
+        rangeFlg = 1;
+        from = convert(cond["from"], where + ".from");
+        to = convert(cond["to"], where + ".to");
+    }
+
+    VELMORA_Z_TYPE Condition(WORD zty, const ordered_json& cond, const std::string& where) const {
+        VELMORA_Z_TYPE z;
+        std::memset(&z, 0, sizeof z);
+        z.Zty = zty;
+        auto integer = [this](const ordered_json& v, const std::string& w) {
+            return static_cast<std::int32_t>(Integer(v, w, std::numeric_limits<std::int32_t>::min(),
+                                                     std::numeric_limits<std::int32_t>::max()));
+        };
+        auto real = [this](const ordered_json& v, const std::string& w) { return RealValue(v, w); };
+        auto date = [this](const ordered_json& v, const std::string& w) { return DateValue(v, w); };
+        switch (VelmoraZokKindOf(zty)) {
+        case ZOK_KIND_CODE:
+            if (zty == 107 && !cond.contains("code")) {
+                Keys(cond, where, {"oaza", "koaza"});
+                if (!cond.contains("oaza") || !cond.contains("koaza"))
+                    Fail(where, "expected \"oaza\" and \"koaza\", or \"code\"");
+                z.ZCode.Code = R113CODEMIX(
+                    static_cast<WORD>(Integer(cond["oaza"], where + ".oaza", 0, 0xFFFF)),
+                    static_cast<WORD>(Integer(cond["koaza"], where + ".koaza", 0, 0xFFFF)));
+                break;
+            }
+            Keys(cond, where, {"code"});
+            if (!cond.contains("code"))
+                Fail(where, "expected \"code\"");
+            z.ZCode.Code = static_cast<DWORD>(
+                Integer(cond["code"], where + ".code", 0, zty == 107 ? 0xFFFFFFFFLL : 0xFFFF));
+            break;
+        case ZOK_KIND_LONG:
+            ValueOrRange(cond, where, z.ZLong.RangeFlg, z.ZLong.From, z.ZLong.To, integer);
+            break;
+        case ZOK_KIND_TEXT: {
+            Keys(cond, where, {"text"});
+            if (!cond.contains("text"))
+                Fail(where, "expected \"text\"");
+            std::string text = Text(cond["text"], where + ".text", VELMORA_ZTEXT_MAX);
+            std::memcpy(z.ZText.Text, text.c_str(), text.size() + 1);
+            break;
+        }
+        case ZOK_KIND_DATE:
+            ValueOrRange(cond, where, z.ZDate.RangeFlg, z.ZDate.From, z.ZDate.To, date);
+            break;
+        case ZOK_KIND_REAL:
+            ValueOrRange(cond, where, z.ZReal.RangeFlg, z.ZReal.From, z.ZReal.To, real);
+            break;
+        default:
+            Keys(cond, where, {});
+            break;
+        }
+        return z;
+    }
+
+    void Carried(const ordered_json& carried, const std::string& where,
+                 FACEZSKHATCH_DATA& hatch) const {
+        Keys(carried, where, {"aux", "points", "aux2", "aux3", "aux4"});
+        auto real = [this](const ordered_json& v, const std::string& w) { return RealValue(v, w); };
+        auto byte = [this](const ordered_json& v, const std::string& w) {
+            return static_cast<BYTE>(Integer(v, w, 0, 255));
+        };
+        if (carried.contains("aux"))
+            hatch.Aux = static_cast<DWORD>(Integer(carried["aux"], where + ".aux", 0, 0xFFFFFFFF));
+        if (carried.contains("points")) {
+            const ordered_json& points = carried["points"];
+            if (!points.is_array() || points.size() != 4)
+                Fail(where + ".points", "expected four points");
+            for (int i = 0; i < 4; ++i) {
+                std::string at = where + ".points[" + std::to_string(i) + "]";
+                if (!points[i].is_array() || points[i].size() != 3)
+                    Fail(at, "expected [x, y, z]");
+                hatch.Pt[i] = PT(RealValue(points[i][0], at), RealValue(points[i][1], at),
+                                 RealValue(points[i][2], at));
+            }
+        }
+        if (carried.contains("aux2"))
+            FourValues(carried["aux2"], where + ".aux2", hatch.Aux2, real);
+        if (carried.contains("aux3"))
+            FourValues(carried["aux3"], where + ".aux3", hatch.Aux3, byte);
+        if (carried.contains("aux4"))
+            FourValues(carried["aux4"], where + ".aux4", hatch.Aux4, byte);
+    }
+
+    CVObjBrs Brush(WORD zty, const ordered_json& in, const std::string& where) const {
+        Keys(in, where,
+             {"name", "condition", "fill", "paint", "hatch", "layer", "col", "hat", "carried"});
+        CVObjBrs brs;
+        brs.BFg = 1;
+        bool needsCondition = VelmoraZokKindOf(zty) != ZOK_KIND_NONE;
+        if (needsCondition && !in.contains("condition"))
+            Fail(where, "a brush of this palette needs a \"condition\"");
+        brs.ZVal =
+            Condition(zty, in.value("condition", ordered_json::object()), where + ".condition");
+        if (in.contains("name"))
+            brs.BNm = Text(in["name"], where + ".name", 255).c_str();
+        else if (needsCondition)
+            brs.BNm = CondText(zty, brs.ZVal).c_str();
+        else
+            Fail(where, "a brush of a free palette needs a \"name\"");
+        if (in.contains("paint")) {
+            const ordered_json& paint = in["paint"];
+            Keys(paint, where + ".paint", {"color", "density"});
+            if (paint.contains("color"))
+                brs.PaintData.Color = ColorValue(paint["color"], where + ".paint.color");
+            if (paint.contains("density"))
+                brs.PaintData.Depth = RealValue(paint["density"], where + ".paint.density");
+        }
+        if (in.contains("hatch")) {
+            const ordered_json& hatch = in["hatch"];
+            Keys(hatch, where + ".hatch", {"type", "spacing", "color"});
+            auto real = [this](const ordered_json& v, const std::string& w) {
+                return RealValue(v, w);
+            };
+            auto byte = [this](const ordered_json& v, const std::string& w) {
+                return static_cast<BYTE>(Integer(v, w, 0, 255));
+            };
+            if (hatch.contains("type"))
+                brs.HatchData.Type =
+                    static_cast<WORD>(Integer(hatch["type"], where + ".hatch.type", 0, 0xFFFF));
+            if (hatch.contains("spacing"))
+                FourValues(hatch["spacing"], where + ".hatch.spacing", brs.HatchData.Space, real);
+            if (hatch.contains("color"))
+                FourValues(hatch["color"], where + ".hatch.color", brs.HatchData.Color, byte);
+        }
+        // Without "fill", a brush given only hatch settings hatches.
+        const ordered_json fill =
+            in.value("fill", ordered_json(in.contains("hatch") && !in.contains("paint") ? "hatch"
+                                                                                        : "paint"));
+        if (fill == "paint")
+            brs.PaintFlg = 0;
+        else if (fill == "hatch")
+            brs.PaintFlg = 1;
+        else
+            brs.PaintFlg = static_cast<WORD>(Integer(fill, where + ".fill", 0, 0xFFFF));
+        if (in.contains("layer"))
+            brs.LayerNo = static_cast<DWORD>(Integer(in["layer"], where + ".layer", 0, 0xFFFFFFFF));
+        if (in.contains("col"))
+            brs.Col = static_cast<BYTE>(Integer(in["col"], where + ".col", 0, 255));
+        if (in.contains("hat"))
+            brs.Hat = static_cast<DWORD>(Integer(in["hat"], where + ".hat", 0, 0xFFFFFFFF));
+        if (in.contains("carried"))
+            Carried(in["carried"], where + ".carried", brs.HatchData);
+        return brs;
+    }
+
+    void Palette(const ordered_json& in, const std::string& where, CVObjPlt& plt) const {
+        Keys(in, where, {"name", "attribute", "brushes"});
+        if (!in.contains("name") || !in.contains("attribute"))
+            Fail(where, "a palette needs \"name\" and \"attribute\"");
+        plt.SetPNm(Text(in["name"], where + ".name", 255).c_str());
+        plt.SetZty(Attribute(in["attribute"], where + ".attribute"));
+        const ordered_json brushes = in.value("brushes", ordered_json::array());
+        if (!brushes.is_array())
+            Fail(where + ".brushes", "expected a list");
+        if (brushes.size() > VELMORA_MAX_BRS)
+            Fail(where + ".brushes", "a palette holds at most 255 brushes");
+        for (size_t b = 0; b < brushes.size(); ++b) {
+            CVObjBrs brs =
+                Brush(plt.GetZty(), brushes[b], where + ".brushes[" + std::to_string(b) + "]");
+            plt.AddBrs(plt.CountBrs(), &brs);
+        }
+    }
+
+private:
+    std::string path_;
+};
+} // namespace
+
+void BoxFromJson(const std::string& path, const std::string& text, CVPaletteBox& box) {
+    ordered_json in;
+    try {
+        in = ordered_json::parse(text);
+    } catch (const ordered_json::parse_error& error) {
+        int line = 1;
+        for (size_t i = 0; i < error.byte && i < text.size(); ++i)
+            line += text[i] == '\n';
+        throw InputError(path, line, std::string("malformed JSON: ") + error.what());
+    }
+    BoxJsonReader reader(path);
+    reader.Keys(in, "box", {"selected", "word", "palettes"});
+    const ordered_json palettes = in.value("palettes", ordered_json::array());
+    if (!palettes.is_array())
+        reader.Fail("palettes", "expected a list");
+    if (palettes.size() + static_cast<size_t>(box.GetPltCount()) > VELMORA_MAX_PLT)
+        reader.Fail("palettes", "a box holds at most 100 palettes");
+    for (size_t p = 0; p < palettes.size(); ++p) {
+        CVObjPlt* plt = new CVObjPlt;
+        try {
+            reader.Palette(palettes[p], "palettes[" + std::to_string(p) + "]", *plt);
+        } catch (...) {
+            delete plt;
+            throw;
+        }
+        box.AddPlt(plt);
+    }
+    if (in.contains("selected"))
+        box.SetSelPNo(static_cast<int>(reader.Integer(in["selected"], "selected", -1, 99)));
+    if (in.contains("word"))
+        box.BoxWord = static_cast<int>(reader.Integer(in["word"], "word", INT32_MIN, INT32_MAX));
+}

@@ -1,0 +1,14 @@
+#include "tools/drawing_colors.h"
+
+namespace {
+// RGB values with red in the lowest byte: black, red, green, blue, orange,
+// purple, teal, grey, brown, pink, olive, navy, crimson, charcoal, sea green, ochre.
+const COLORREF kColors[] = {0x000000, 0x1C19D7, 0x41961A, 0xBA832B, 0x61AEFD, 0x94327B,
+                            0xA0A000, 0x808080, 0x0A518C, 0x8A29E7, 0x1EA666, 0xB4781F,
+                            0x2B18B2, 0x4D4D4D, 0x8F9735, 0x2D81BF};
+} // namespace
+
+void FillDrawingColors(ZelAttr& attr) {
+    for (COLORREF color : kColors)
+        attr.AddColor(color);
+}

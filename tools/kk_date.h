@@ -1,0 +1,23 @@
+// Dates as the library keeps them: 32-bit signed seconds since 1970-01-01
+// 00:00 UTC, shown and compared as local calendar days.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+struct KkDay {
+    int year = 0; // 0, 0, 0 when the time has no local day
+    int month = 0;
+    int day = 0;
+};
+
+// The local calendar day of a time; (0, 0, 0) for a negative time.
+KkDay DayOf(std::int32_t time);
+
+// Parses "YYYY-MM-DD" (local midnight) or "YYYY-MM-DDTHH:MM:SS" (local time);
+// false for a malformed text, an impossible date or one the 32-bit count cannot hold.
+bool ParseLocalTime(const std::string& text, std::int32_t& time);
+
+// "YYYY-MM-DD" when the time is a local midnight, else "YYYY-MM-DDTHH:MM:SS";
+// empty for a time without a local day.
+std::string FormatLocalTime(std::int32_t time);

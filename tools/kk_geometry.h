@@ -1,0 +1,15 @@
+// Extents and label points of parcel boundaries.
+#pragma once
+
+#include "tools/kk_map.h"
+
+struct MapBounds {
+    double minX, minY, maxX, maxY;
+};
+
+// The extent of all rings of all parcels; all zero for a map without parcels.
+MapBounds Bounds(const std::vector<const MapParcel*>& parcels);
+
+// A point inside the parcel's outer ring for its label: the ring's centroid
+// when it lies inside, otherwise the middle of the widest horizontal run.
+MapPoint LabelPoint(const MapParcel& parcel);

@@ -1,0 +1,98 @@
+#include "tools/paint_map.h"
+#include "tools/brush_fill.h"
+#include "tools/kk_record.h"
+#include "tools/text_codec.h"
+
+#include "host/men_nt.h"
+#include "model/zok_catalogue.h"
+
+#include <cstring>
+
+const char* const kMojAttribution = u8"出典：「登記所備付地図データ」（法務省）を加工して作成";
+
+namespace {
+// The host receives a copy of the matched brush; its position is that of the
+// first brush equal to it, since an earlier equal brush would have matched first.
+int BrushPosition(CVObjPlt& plt, const CVObjBrs& found) {
+    for (int b = 0; b < plt.CountBrs(); ++b) {
+        const CVObjBrs& brs = *plt.GetObjBrs(static_cast<BYTE>(b));
+        if (brs.BNm == found.BNm && brs.Col == found.Col && brs.Hat == found.Hat &&
+            brs.LayerNo == found.LayerNo && brs.PaintFlg == found.PaintFlg &&
+            std::memcmp(&brs.ZVal, &found.ZVal, sizeof brs.ZVal) == 0 &&
+            std::memcmp(&brs.PaintData, &found.PaintData, sizeof brs.PaintData) == 0 &&
+            std::memcmp(&brs.HatchData, &found.HatchData, sizeof brs.HatchData) == 0)
+            return b;
+    }
+    return -1;
+}
+
+MapFill FillOf(const CVObjBrs& brs, const ZelAttr& colors) {
+    MapFill fill;
+    if (brs.PaintFlg == 0) {
+        fill.kind = MapFill::PAINT;
+        fill.color = DensityColor(brs.PaintData.Color, brs.PaintData.Depth);
+        return fill;
+    }
+    // A colour number beyond the table is drawn in colour 0.
+    int number = brs.HatchData.Color[0];
+    fill.kind = MapFill::HATCH;
+    fill.color = colors.GetColor(number < colors.GetColorCnt() ? number : 0);
+    fill.hatchType = brs.HatchData.Type & 0xFF;
+    fill.spacingMm = brs.HatchData.Space[0];
+    return fill;
+}
+
+std::string AttributeName(WORD zty) {
+    CString name;
+    if (zty == 0)
+        return u8"フリー";
+    return Velmora_GetZokNameFromID(zty, name) ? Cp932ToUtf8(name.GetString())
+                                               : "ID " + std::to_string(zty);
+}
+} // namespace
+
+MapPicture PaintMap(const KkMap& map, const KkAttrTable& attrs, CVPaletteBox& box,
+                    const ZelAttr& colors) {
+    CVObjPlt& plt = *box.GetSelPlt();
+    MapPicture picture;
+    picture.scale = map.scale;
+    picture.attribution = kMojAttribution;
+    for (int b = 0; b < plt.CountBrs(); ++b) {
+        const CVObjBrs& brs = *plt.GetObjBrs(static_cast<BYTE>(b));
+        picture.fills.push_back(FillOf(brs, colors));
+        MapLegendRow row;
+        row.name = Cp932ToUtf8(brs.BNm.GetString());
+        row.fill = picture.fills.back();
+        picture.legend.push_back(row);
+    }
+    MapLegendRow unmatched;
+    unmatched.name = u8"該当なし（輪郭のみ）";
+    int matched = 0;
+    for (size_t i = 0; i < map.parcels.size(); ++i) {
+        const MapParcel& parcel = map.parcels[i];
+        auto attr = attrs.find(parcel.chiban);
+        SvyKkData kk;
+        FillKkRecord(map, parcel, static_cast<DWORD>(i + 1),
+                     attr == attrs.end() ? nullptr : &attr->second, kk);
+        double area = 0.0;
+        TMen_Nt(kk, 0).ZM_Men_Nt(&area);
+        CVObjBrs found;
+        int position = box.GetSelBrsObjToKk(&kk, &found) ? BrushPosition(plt, found) : -1;
+        MapLegendRow& row = position < 0 ? unmatched : picture.legend[position];
+        row.count += 1;
+        row.area += area;
+        matched += position < 0 ? 0 : 1;
+        picture.parcels.push_back(&parcel);
+        picture.fillOfParcel.push_back(position);
+    }
+    picture.legend.push_back(unmatched);
+
+    picture.title = Cp932ToUtf8(plt.GetPNm()) + u8"（" + AttributeName(plt.GetZty()) + u8"）";
+    std::string where = map.municipality.empty() ? map.name : map.municipality + " " + map.name;
+    picture.notes.push_back(where + (map.crs.empty() ? "" : u8" ・ " + map.crs) + u8" ・ 縮尺 1/" +
+                            std::to_string(map.scale));
+    picture.notes.push_back(u8"筆数 " + std::to_string(map.parcels.size()) + u8" ・ 該当 " +
+                            std::to_string(matched) + u8" ・ 該当なし " +
+                            std::to_string(map.parcels.size() - static_cast<size_t>(matched)));
+    return picture;
+}

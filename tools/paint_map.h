@@ -1,0 +1,17 @@
+// The main job: ask the library, parcel by parcel, which brush of the box's
+// selected palette applies, and lay out the painted map and its legend.
+#pragma once
+
+#include "tools/kk_attr.h"
+#include "tools/kk_map.h"
+#include "tools/map_picture.h"
+
+#include "host/zel.h"
+#include "model/palette_box.h"
+
+// The attribution that every picture made from the registry's maps carries.
+extern const char* const kMojAttribution;
+
+// The box's selected palette must exist. Hatch colours are looked up in `colors`.
+MapPicture PaintMap(const KkMap& map, const KkAttrTable& attrs, CVPaletteBox& box,
+                    const ZelAttr& colors);

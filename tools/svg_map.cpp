@@ -1,0 +1,117 @@
+#include "tools/svg_map.h"
+#include "tools/brush_fill.h"
+#include "tools/kk_geometry.h"
+#include "tools/map_legend.h"
+#include "tools/svg_text.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+constexpr double kMargin = 24.0;
+constexpr double kHeaderHeight = 72.0;
+constexpr double kMapSize = 1200.0; // the longer side of the map, in pixels
+constexpr double kGap = 40.0;
+constexpr double kFooterHeight = 56.0;
+
+// Ground metres to picture pixels: north up, east to the right.
+struct MapFrame {
+    MapBounds bounds;
+    double pixelsPerMetre;
+    double left, top;
+
+    double PixelX(const MapPoint& p) const { return left + (p.y - bounds.minY) * pixelsPerMetre; }
+    double PixelY(const MapPoint& p) const { return top + (bounds.maxX - p.x) * pixelsPerMetre; }
+};
+
+std::string PathData(const MapFrame& frame, const MapParcel& parcel) {
+    std::string d;
+    for (const MapRing& ring : parcel.rings) {
+        for (size_t i = 0; i + 1 < ring.size(); ++i)
+            d += (i == 0 ? "M" : " L") + SvgNumber(frame.PixelX(ring[i])) + " " +
+                 SvgNumber(frame.PixelY(ring[i]));
+        d += " Z ";
+    }
+    d.pop_back();
+    return d;
+}
+
+// A scale bar of a round length near 150 pixels.
+std::string ScaleBar(double x, double y, double pixelsPerMetre) {
+    double metres = 1.0;
+    for (double step :
+         {1.0, 2.0, 5.0, 10.0, 20.0, 50.0, 100.0, 200.0, 500.0, 1000.0, 2000.0, 5000.0})
+        if (step * pixelsPerMetre <= 200.0)
+            metres = step;
+    double width = metres * pixelsPerMetre;
+    std::string out = "<g stroke=\"#222\" stroke-width=\"1.5\">";
+    out += "<line x1=\"" + SvgNumber(x) + "\" y1=\"" + SvgNumber(y) + "\" x2=\"" +
+           SvgNumber(x + width) + "\" y2=\"" + SvgNumber(y) + "\"/>";
+    for (double end : {x, x + width})
+        out += "<line x1=\"" + SvgNumber(end) + "\" y1=\"" + SvgNumber(y - 5.0) + "\" x2=\"" +
+               SvgNumber(end) + "\" y2=\"" + SvgNumber(y + 1.0) + "\"/>";
+    out += "</g>\n<text x=\"" + SvgNumber(x + width + 8.0) + "\" y=\"" + SvgNumber(y + 4.0) +
+           "\" font-size=\"12\">" + std::to_string(static_cast<int>(metres)) + " m</text>\n";
+    return out;
+}
+} // namespace
+
+std::string WriteMapSvg(const MapPicture& picture) {
+    MapFrame frame{Bounds(picture.parcels), 1.0, kMargin, kMargin + kHeaderHeight};
+    double groundWidth = frame.bounds.maxY - frame.bounds.minY;
+    double groundHeight = frame.bounds.maxX - frame.bounds.minX;
+    double longer = std::max(groundWidth, groundHeight);
+    frame.pixelsPerMetre = longer > 0.0 ? kMapSize / longer : 1.0;
+    double mapWidth = groundWidth * frame.pixelsPerMetre;
+    double mapHeight = groundHeight * frame.pixelsPerMetre;
+    double legendLeft = kMargin + mapWidth + kGap;
+    double bodyHeight = std::max(mapHeight, LegendHeight(picture));
+    double width = legendLeft + kLegendWidth + kMargin;
+    double height = kMargin + kHeaderHeight + bodyHeight + kFooterHeight;
+
+    std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+    out += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + SvgNumber(width) +
+           "\" height=\"" + SvgNumber(height) + "\" viewBox=\"0 0 " + SvgNumber(width) + " " +
+           SvgNumber(height) + "\" font-family=\"IPAGothic, IPAPGothic, sans-serif\">\n";
+    out += "<defs>\n";
+    double spacingPerMm = HatchSpacingOnGround(1.0, picture.scale) * frame.pixelsPerMetre;
+    for (size_t i = 0; i < picture.fills.size(); ++i)
+        out += SvgHatchPattern(picture.fills[i], "h" + std::to_string(i),
+                               picture.fills[i].spacingMm * spacingPerMm);
+    out += "</defs>\n";
+    out += "<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n";
+    out += "<text x=\"" + SvgNumber(kMargin) + "\" y=\"" + SvgNumber(kMargin + 22.0) +
+           "\" font-size=\"22\" font-weight=\"bold\">" + SvgEscape(picture.title) + "</text>\n";
+    for (size_t i = 0; i < picture.notes.size(); ++i)
+        out += "<text x=\"" + SvgNumber(kMargin) + "\" y=\"" +
+               SvgNumber(kMargin + 44.0 + 16.0 * static_cast<double>(i)) +
+               "\" font-size=\"13\" fill=\"#333\">" + SvgEscape(picture.notes[i]) + "</text>\n";
+
+    out += "<g stroke=\"#333\" stroke-width=\"0.6\" stroke-linejoin=\"round\" "
+           "fill-rule=\"evenodd\">\n";
+    for (size_t i = 0; i < picture.parcels.size(); ++i) {
+        int fill = picture.fillOfParcel[i];
+        std::string value =
+            fill < 0 ? "none" : SvgFillValue(picture.fills[fill], "h" + std::to_string(fill));
+        out +=
+            "<path d=\"" + PathData(frame, *picture.parcels[i]) + "\" fill=\"" + value + "\"/>\n";
+    }
+    out += "</g>\n";
+    if (picture.labels) {
+        out += "<g font-size=\"7\" fill=\"#111\" text-anchor=\"middle\">\n";
+        for (const MapParcel* parcel : picture.parcels) {
+            MapPoint at = LabelPoint(*parcel);
+            out += "<text x=\"" + SvgNumber(frame.PixelX(at)) + "\" y=\"" +
+                   SvgNumber(frame.PixelY(at) + 2.5) + "\">" + SvgEscape(parcel->chiban) +
+                   "</text>\n";
+        }
+        out += "</g>\n";
+    }
+    double footerTop = kMargin + kHeaderHeight + bodyHeight;
+    out += ScaleBar(kMargin, footerTop + 18.0, frame.pixelsPerMetre);
+    out += DrawLegend(picture, legendLeft, kMargin + kHeaderHeight);
+    if (!picture.attribution.empty())
+        out += "<text x=\"" + SvgNumber(kMargin) + "\" y=\"" + SvgNumber(footerTop + 44.0) +
+               "\" font-size=\"13\">" + SvgEscape(picture.attribution) + "</text>\n";
+    return out + "</svg>\n";
+}

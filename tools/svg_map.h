@@ -1,0 +1,8 @@
+// The painted map as an SVG picture: header, map, legend and attribution.
+#pragma once
+
+#include "tools/map_picture.h"
+
+#include <string>
+
+std::string WriteMapSvg(const MapPicture& picture);

@@ -1,0 +1,73 @@
+#include "tools/svg_text.h"
+#include "tools/brush_fill.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+std::string SvgEscape(const std::string& utf8) {
+    std::string out;
+    for (char c : utf8) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::string SvgColor(COLORREF color) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", static_cast<unsigned>(color & 0xFF),
+                  static_cast<unsigned>((color >> 8) & 0xFF),
+                  static_cast<unsigned>((color >> 16) & 0xFF));
+    return text;
+}
+
+std::string SvgNumber(double value) {
+    char text[64];
+    double shown = std::round(value * 100.0) / 100.0;
+    std::snprintf(text, sizeof text, "%.2f", shown == 0.0 ? 0.0 : shown);
+    return text;
+}
+
+std::string SvgFillValue(const MapFill& fill, const std::string& patternId) {
+    switch (fill.kind) {
+    case MapFill::PAINT:
+        return SvgColor(fill.color);
+    case MapFill::HATCH:
+        return HatchAngles(fill.hatchType).empty() ? "none" : "url(#" + patternId + ")";
+    default:
+        return "none";
+    }
+}
+
+std::string SvgHatchPattern(const MapFill& fill, const std::string& id, double spacingPx) {
+    std::vector<int> angles = HatchAngles(fill.hatchType);
+    if (fill.kind != MapFill::HATCH || angles.empty())
+        return std::string();
+    // A spacing too fine to draw, or not a number at all, is drawn at one pixel.
+    double s = std::isfinite(spacingPx) ? std::clamp(spacingPx, 1.0, 100000.0) : 1.0;
+    std::string size = SvgNumber(s);
+    std::string half = SvgNumber(s / 2.0);
+    std::string stroke = "\" stroke=\"" + SvgColor(fill.color) + "\" stroke-width=\"1\"/>";
+    std::string out = "<pattern id=\"" + id + "\" patternUnits=\"userSpaceOnUse\" width=\"" + size +
+                      "\" height=\"" + size + "\" patternTransform=\"rotate(" +
+                      std::to_string(angles[0]) + ")\">";
+    out += "<line x1=\"0\" y1=\"" + half + "\" x2=\"" + size + "\" y2=\"" + half + stroke;
+    if (angles.size() > 1)
+        out += "<line x1=\"" + half + "\" y1=\"0\" x2=\"" + half + "\" y2=\"" + size + stroke;
+    return out + "</pattern>\n";
+}

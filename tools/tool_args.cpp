@@ -1,0 +1,24 @@
+#include "tools/tool_args.h"
+
+ToolArgs::ToolArgs(const std::vector<std::string>& words, const std::set<std::string>& valued,
+                   const std::set<std::string>& flags) {
+    for (size_t i = 0; i < words.size(); ++i) {
+        const std::string& word = words[i];
+        if (word.size() < 2 || word.compare(0, 1, "-") != 0 || word == "-") {
+            positional_.push_back(word);
+        } else if (valued.count(word)) {
+            if (i + 1 >= words.size())
+                throw UsageError{word + " needs a value"};
+            values_[word] = words[++i];
+        } else if (flags.count(word)) {
+            values_[word] = "";
+        } else {
+            throw UsageError{"unknown option " + word};
+        }
+    }
+}
+
+std::string ToolArgs::Value(const std::string& option, const std::string& fallback) const {
+    auto found = values_.find(option);
+    return found == values_.end() ? fallback : found->second;
+}
