@@ -10,7 +10,7 @@
 const char* const kUsage =
     "usage:\n"
     "  velmora paint MAP.xml --box BOX.dat -o OUT.svg [--attrs ATTRS.csv] [--codes CODES.csv]\n"
-    "                [--palette NAME | --palette-no N] [--old] [--no-labels]\n"
+    "                [--palette NAME | --palette-no N] [--old] [--size PIXELS] [--no-labels]\n"
     "  velmora box show   BOX [--old] [--codes CODES.csv]\n"
     "  velmora box export BOX [--old] [-o OUT.json]\n"
     "  velmora box import IN.json -o BOX.dat [--codes CODES.csv]\n"

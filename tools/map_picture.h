@@ -28,7 +28,8 @@ struct MapPicture {
     std::vector<std::string> notes; // UTF-8 lines under the title
     std::string attribution;        // UTF-8, printed under the picture
     int scale = 500;                // 1:scale, for hatch spacing
-    bool labels = true;             // write each parcel's 地番
+    bool labels = true;             // write the 地番 of parcels wide enough for it
+    double mapSize = 1200.0;        // pixels of the map's longer side
     std::vector<const MapParcel*> parcels;
     std::vector<int> fillOfParcel;    // index into fills, -1 for no fill
     std::vector<MapFill> fills;       // one per brush, in palette order

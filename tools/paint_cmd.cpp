@@ -56,7 +56,8 @@ void SelectPalette(const ToolArgs& args, const std::string& boxPath, CVPaletteBo
 } // namespace
 
 int RunPaint(const std::vector<std::string>& words) {
-    ToolArgs args(words, {"--box", "--attrs", "--codes", "--palette", "--palette-no", "-o"},
+    ToolArgs args(words,
+                  {"--box", "--attrs", "--codes", "--palette", "--palette-no", "--size", "-o"},
                   {"--old", "--no-labels"});
     if (args.Positional().size() != 1 || !args.Has("--box") || !args.Has("-o"))
         throw UsageError{"paint needs a map, --box and -o"};
@@ -74,6 +75,14 @@ int RunPaint(const std::vector<std::string>& words) {
     FillDrawingColors(drawing.Attr());
     MapPicture picture = PaintMap(map, attrs, box, drawing.Attr());
     picture.labels = !args.Has("--no-labels");
+    if (args.Has("--size")) {
+        std::string text = args.Value("--size");
+        char* end = nullptr;
+        long size = std::strtol(text.c_str(), &end, 10);
+        if (text.empty() || *end != '\0' || size < 100 || size > 20000)
+            throw UsageError{"--size takes the map's longer side in pixels, 100 to 20000"};
+        picture.mapSize = static_cast<double>(size);
+    }
     WriteWholeFile(args.Value("-o"), WriteMapSvg(picture));
     return 0;
 }

@@ -10,7 +10,7 @@
 namespace {
 constexpr double kMargin = 24.0;
 constexpr double kHeaderHeight = 72.0;
-constexpr double kMapSize = 1200.0; // the longer side of the map, in pixels
+constexpr double kLabelSize = 7.0;
 constexpr double kGap = 40.0;
 constexpr double kFooterHeight = 56.0;
 
@@ -23,6 +23,18 @@ struct MapFrame {
     double PixelX(const MapPoint& p) const { return left + (p.y - bounds.minY) * pixelsPerMetre; }
     double PixelY(const MapPoint& p) const { return top + (bounds.maxX - p.x) * pixelsPerMetre; }
 };
+
+// A label is written only where it fits inside the parcel's extent; digits
+// take about half the font size, other characters the full size.
+bool LabelFits(const MapFrame& frame, const MapParcel& parcel) {
+    MapBounds box = Bounds({&parcel});
+    double width = 0.0;
+    for (unsigned char c : parcel.chiban)
+        if ((c & 0xC0) != 0x80)
+            width += c < 0x80 ? kLabelSize * 0.55 : kLabelSize;
+    return (box.maxY - box.minY) * frame.pixelsPerMetre >= width + 2.0 &&
+           (box.maxX - box.minX) * frame.pixelsPerMetre >= kLabelSize + 2.0;
+}
 
 std::string PathData(const MapFrame& frame, const MapParcel& parcel) {
     std::string d;
@@ -61,7 +73,7 @@ std::string WriteMapSvg(const MapPicture& picture) {
     double groundWidth = frame.bounds.maxY - frame.bounds.minY;
     double groundHeight = frame.bounds.maxX - frame.bounds.minX;
     double longer = std::max(groundWidth, groundHeight);
-    frame.pixelsPerMetre = longer > 0.0 ? kMapSize / longer : 1.0;
+    frame.pixelsPerMetre = longer > 0.0 ? picture.mapSize / longer : 1.0;
     double mapWidth = groundWidth * frame.pixelsPerMetre;
     double mapHeight = groundHeight * frame.pixelsPerMetre;
     double legendLeft = kMargin + mapWidth + kGap;
@@ -98,12 +110,15 @@ std::string WriteMapSvg(const MapPicture& picture) {
     }
     out += "</g>\n";
     if (picture.labels) {
-        out += "<g font-size=\"7\" fill=\"#111\" text-anchor=\"middle\">\n";
+        out += "<g font-size=\"" + SvgNumber(kLabelSize) +
+               "\" fill=\"#111\" text-anchor=\"middle\">\n";
         for (const MapParcel* parcel : picture.parcels) {
+            if (!LabelFits(frame, *parcel))
+                continue;
             MapPoint at = LabelPoint(*parcel);
             out += "<text x=\"" + SvgNumber(frame.PixelX(at)) + "\" y=\"" +
-                   SvgNumber(frame.PixelY(at) + 2.5) + "\">" + SvgEscape(parcel->chiban) +
-                   "</text>\n";
+                   SvgNumber(frame.PixelY(at) + kLabelSize * 0.35) + "\">" +
+                   SvgEscape(parcel->chiban) + "</text>\n";
         }
         out += "</g>\n";
     }
