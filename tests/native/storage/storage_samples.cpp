@@ -1,7 +1,6 @@
 #include "tests/native/storage/storage_samples.h"
 
 #include "host/record_file.h"
-#include "model/zok_catalogue.h"
 #include "storage/record_codes.h"
 
 #include <cstdio>
@@ -17,24 +16,24 @@ VELMORA_Z_TYPE SampleCondition(WORD zty, int n) {
     VELMORA_Z_TYPE zval;
     std::memset(&zval, 0, sizeof zval);
     zval.Zty = zty;
-    switch (VelmoraZokKindOf(zty)) {
-    case ZOK_KIND_CODE:
+    switch (zty / 100) { // the value kind
+    case 1:
         zval.ZCode.Code = 7u * n + 1;
         break;
-    case ZOK_KIND_LONG:
+    case 2:
         zval.ZLong.RangeFlg = n % 2;
         zval.ZLong.From = -3 * n;
         zval.ZLong.To = 5 * n + 2;
         break;
-    case ZOK_KIND_TEXT:
+    case 3:
         std::snprintf(zval.ZText.Text, sizeof zval.ZText.Text, "所有者%03d", n);
         break;
-    case ZOK_KIND_DATE:
+    case 4:
         zval.ZDate.RangeFlg = (n + 1) % 2;
         zval.ZDate.From = 86400 * (n % 20000) - 32400;
         zval.ZDate.To = 86400 * (n % 20000 + 30);
         break;
-    case ZOK_KIND_REAL:
+    case 5:
         zval.ZReal.RangeFlg = 1;
         zval.ZReal.From = n * 1.25;
         zval.ZReal.To = n * 2.5 + 0.125;
@@ -84,14 +83,14 @@ void FillSamplePlt(CVObjPlt& plt, WORD zty, int count, int n) {
 }
 
 void FillGoldenBox(CVPaletteBox& box) {
-    const WORD ztys[] = {0, 101, 201, 301, 401, 501, 700};
+    const WORD ztys[] = {301, 501};
     int n = 0;
     for (WORD zty : ztys) {
         CVObjPlt* plt = new CVObjPlt;
         FillSamplePlt(*plt, zty, 3, n++);
         box.AddPlt(plt);
     }
-    box.SelPNo = 2;
+    box.SelPNo = 1;
     box.BoxWord = 0x5A17C0DE;
 }
 

@@ -13,9 +13,8 @@ CVObjBrs SampleBrs(WORD zty, int n);
 // Names the palette, gives it zty and its first `count` slots sample brushes.
 void FillSamplePlt(CVObjPlt& plt, WORD zty, int count, int n);
 
-// The box of the golden file: one palette per condition layout (no attribute,
-// code, integer, text, date, real, an unknown ID), a few brushes each,
-// selected number 2 and a box word of its own.
+// The box of the golden file: a text and a real palette of three brushes each,
+// selected number 1 and a box word of its own.
 void FillGoldenBox(CVPaletteBox& box);
 
 // 100 palettes of 255 named brushes with text conditions.
