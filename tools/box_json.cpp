@@ -12,6 +12,8 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <memory>
+#include <vector>
 
 using nlohmann::ordered_json;
 
@@ -70,14 +72,18 @@ ordered_json Condition(WORD zty, const VELMORA_Z_TYPE& cond) {
             out["code"] = cond.ZCode.Code;
         }
         break;
-    case ZOK_KIND_LONG:
+    case ZOK_KIND_LONG: {
+        auto value = [zty](std::int32_t v) {
+            return zty == 200 ? ordered_json(static_cast<std::uint32_t>(v)) : ordered_json(v);
+        };
         if (cond.ZLong.RangeFlg) {
-            out["from"] = cond.ZLong.From;
-            out["to"] = cond.ZLong.To;
+            out["from"] = value(cond.ZLong.From);
+            out["to"] = value(cond.ZLong.To);
         } else {
-            out["value"] = cond.ZLong.From;
+            out["value"] = value(cond.ZLong.From);
         }
         break;
+    }
     case ZOK_KIND_TEXT:
         out["text"] = Cp932ToUtf8(
             std::string(cond.ZText.Text, strnlen(cond.ZText.Text, sizeof cond.ZText.Text)));
@@ -318,9 +324,11 @@ public:
         VELMORA_Z_TYPE z;
         std::memset(&z, 0, sizeof z);
         z.Zty = zty;
-        auto integer = [this](const ordered_json& v, const std::string& w) {
-            return static_cast<std::int32_t>(Integer(v, w, std::numeric_limits<std::int32_t>::min(),
-                                                     std::numeric_limits<std::int32_t>::max()));
+        // 画地No compares unsigned: its values reach 4294967295 and keep their bits.
+        long long highest = zty == 200 ? 0xFFFFFFFFLL : std::numeric_limits<std::int32_t>::max();
+        auto integer = [this, highest](const ordered_json& v, const std::string& w) {
+            return static_cast<std::int32_t>(static_cast<std::uint32_t>(
+                Integer(v, w, std::numeric_limits<std::int32_t>::min(), highest)));
         };
         auto real = [this](const ordered_json& v, const std::string& w) { return RealValue(v, w); };
         auto date = [this](const ordered_json& v, const std::string& w) { return DateValue(v, w); };
@@ -496,18 +504,21 @@ void BoxFromJson(const std::string& path, const std::string& text, CVPaletteBox&
         reader.Fail("palettes", "expected a list");
     if (palettes.size() + static_cast<size_t>(box.GetPltCount()) > VELMORA_MAX_PLT)
         reader.Fail("palettes", "a box holds at most 100 palettes");
+    // Everything is read before the box changes, so a mistake leaves it as it was.
+    std::vector<std::unique_ptr<CVObjPlt>> read;
     for (size_t p = 0; p < palettes.size(); ++p) {
-        CVObjPlt* plt = new CVObjPlt;
-        try {
-            reader.Palette(palettes[p], "palettes[" + std::to_string(p) + "]", *plt);
-        } catch (...) {
-            delete plt;
-            throw;
-        }
-        box.AddPlt(plt);
+        read.push_back(std::make_unique<CVObjPlt>());
+        reader.Palette(palettes[p], "palettes[" + std::to_string(p) + "]", *read.back());
     }
+    int selected = box.GetSelPNo();
     if (in.contains("selected"))
-        box.SetSelPNo(static_cast<int>(reader.Integer(in["selected"], "selected", -1, 99)));
+        selected = static_cast<int>(reader.Integer(in["selected"], "selected", -1, 99));
+    int word = box.BoxWord;
     if (in.contains("word"))
-        box.BoxWord = static_cast<int>(reader.Integer(in["word"], "word", INT32_MIN, INT32_MAX));
+        word = static_cast<int>(reader.Integer(in["word"], "word", INT32_MIN, INT32_MAX));
+    for (std::unique_ptr<CVObjPlt>& plt : read)
+        if (box.AddPlt(plt.get()))
+            plt.release();
+    box.SetSelPNo(selected);
+    box.BoxWord = word;
 }

@@ -81,7 +81,7 @@ public:
 
     std::int32_t Date(const std::string& text, const char* column) const {
         std::int32_t time = 0;
-        if (!text.empty() && (text.size() != 10 || !ParseLocalTime(text, time)))
+        if (!text.empty() && (text.size() != 10 || !ParseLocalTime(text, time) || time < 0))
             Fail(std::string("bad date '") + text + "' in " + column +
                  " (YYYY-MM-DD, 1970 to 2037)");
         return time;

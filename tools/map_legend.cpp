@@ -1,7 +1,15 @@
 #include "tools/map_legend.h"
 #include "tools/svg_text.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
+
+const char* const kLegendPatternPrefix = "lh";
+
+double LegendSpacing(double spaceMm) {
+    return std::isfinite(spaceMm) ? std::clamp(spaceMm * 1.2, 3.0, 10.0) : 3.0;
+}
 
 namespace {
 constexpr double kRowHeight = 24.0;
@@ -46,7 +54,7 @@ std::string DrawLegend(const MapPicture& picture, double x, double y) {
         double rowTop = top + kRowHeight * static_cast<double>(i);
         out += "<rect x=\"" + SvgNumber(x) + "\" y=\"" + SvgNumber(rowTop + 3.0) +
                "\" width=\"40\" height=\"16\" fill=\"" +
-               SvgFillValue(row.fill, "h" + std::to_string(i)) +
+               SvgFillValue(row.fill, kLegendPatternPrefix + std::to_string(i)) +
                "\" stroke=\"#333\" stroke-width=\"0.8\"/>\n";
         out += Text(x + 50.0, rowTop + 16.0, "start", row.name);
         out += Text(countRight, rowTop + 16.0, "end", std::to_string(row.count));

@@ -8,9 +8,15 @@
 
 constexpr double kLegendWidth = 520.0;
 
+// Swatches show a hatch's pattern at a spacing of their own, since the map's
+// spacing may be wider than a swatch: patterns "<prefix><brush index>".
+extern const char* const kLegendPatternPrefix;
+
+// The swatch's line spacing in pixels for a spacing in millimetres.
+double LegendSpacing(double spaceMm);
+
 // Height in pixels of the legend of the picture.
 double LegendHeight(const MapPicture& picture);
 
-// SVG elements of the legend with its top left corner at (x, y). Swatches of
-// hatch brushes use the patterns "h<brush index>".
+// SVG elements of the legend with its top left corner at (x, y).
 std::string DrawLegend(const MapPicture& picture, double x, double y);

@@ -10,7 +10,6 @@
 namespace {
 constexpr double kMargin = 24.0;
 constexpr double kHeaderHeight = 72.0;
-constexpr double kLabelSize = 7.0;
 constexpr double kGap = 40.0;
 constexpr double kFooterHeight = 56.0;
 
@@ -24,16 +23,22 @@ struct MapFrame {
     double PixelY(const MapPoint& p) const { return top + (bounds.maxX - p.x) * pixelsPerMetre; }
 };
 
+// Labels grow with the map's scale, within what stays legible and unobtrusive.
+double LabelSize(const MapFrame& frame) {
+    return std::clamp(frame.pixelsPerMetre * 1.5, 7.0, 12.0);
+}
+
 // A label is written only where it fits inside the parcel's extent; digits
 // take about half the font size, other characters the full size.
 bool LabelFits(const MapFrame& frame, const MapParcel& parcel) {
+    double labelSize = LabelSize(frame);
     MapBounds box = Bounds({&parcel});
     double width = 0.0;
     for (unsigned char c : parcel.chiban)
         if ((c & 0xC0) != 0x80)
-            width += c < 0x80 ? kLabelSize * 0.55 : kLabelSize;
+            width += c < 0x80 ? labelSize * 0.55 : labelSize;
     return (box.maxY - box.minY) * frame.pixelsPerMetre >= width + 2.0 &&
-           (box.maxX - box.minX) * frame.pixelsPerMetre >= kLabelSize + 2.0;
+           (box.maxX - box.minX) * frame.pixelsPerMetre >= labelSize + 2.0;
 }
 
 std::string PathData(const MapFrame& frame, const MapParcel& parcel) {
@@ -87,9 +92,12 @@ std::string WriteMapSvg(const MapPicture& picture) {
            SvgNumber(height) + "\" font-family=\"IPAGothic, IPAPGothic, sans-serif\">\n";
     out += "<defs>\n";
     double spacingPerMm = HatchSpacingOnGround(1.0, picture.scale) * frame.pixelsPerMetre;
-    for (size_t i = 0; i < picture.fills.size(); ++i)
+    for (size_t i = 0; i < picture.fills.size(); ++i) {
         out += SvgHatchPattern(picture.fills[i], "h" + std::to_string(i),
                                picture.fills[i].spacingMm * spacingPerMm);
+        out += SvgHatchPattern(picture.fills[i], kLegendPatternPrefix + std::to_string(i),
+                               LegendSpacing(picture.fills[i].spacingMm));
+    }
     out += "</defs>\n";
     out += "<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n";
     out += "<text x=\"" + SvgNumber(kMargin) + "\" y=\"" + SvgNumber(kMargin + 22.0) +
@@ -110,14 +118,15 @@ std::string WriteMapSvg(const MapPicture& picture) {
     }
     out += "</g>\n";
     if (picture.labels) {
-        out += "<g font-size=\"" + SvgNumber(kLabelSize) +
-               "\" fill=\"#111\" text-anchor=\"middle\">\n";
+        double labelSize = LabelSize(frame);
+        out +=
+            "<g font-size=\"" + SvgNumber(labelSize) + "\" fill=\"#111\" text-anchor=\"middle\">\n";
         for (const MapParcel* parcel : picture.parcels) {
             if (!LabelFits(frame, *parcel))
                 continue;
             MapPoint at = LabelPoint(*parcel);
             out += "<text x=\"" + SvgNumber(frame.PixelX(at)) + "\" y=\"" +
-                   SvgNumber(frame.PixelY(at) + kLabelSize * 0.35) + "\">" +
+                   SvgNumber(frame.PixelY(at) + labelSize * 0.35) + "\">" +
                    SvgEscape(parcel->chiban) + "</text>\n";
         }
         out += "</g>\n";

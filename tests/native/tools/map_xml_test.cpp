@@ -1,0 +1,176 @@
+#include "temp_dir.h"
+#include "tools/input_error.h"
+#include "tools/kk_attr.h"
+#include "tools/kk_map.h"
+#include "tools/kk_record.h"
+
+#include "host/men_nt.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+const std::string kMoj = VELMORA_MOJ_DIR;
+const std::string kData = VELMORA_TOOL_TEST_DATA;
+
+bool Same(const MapPoint& a, const MapPoint& b) {
+    return a.x == b.x && a.y == b.y;
+}
+
+// Every ring of every parcel closes and has at least three corners.
+void ExpectClosedRings(const KkMap& map) {
+    for (const MapParcel& parcel : map.parcels)
+        for (const MapRing& ring : parcel.rings) {
+            ASSERT_GE(ring.size(), 4u) << parcel.chiban;
+            EXPECT_TRUE(Same(ring.front(), ring.back())) << parcel.chiban;
+        }
+}
+
+void Areas(const KkMap& map, const MapParcel& parcel, double& zm, double& s3t) {
+    SvyKkData kk;
+    FillKkRecord(map, parcel, 1, nullptr, kk);
+    TMen_Nt men(kk, 0);
+    ASSERT_TRUE(men.ZM_Men_Nt(&zm));
+    ASSERT_TRUE(men.S3T_Men_Nt(&s3t));
+}
+
+TEST(MapXml, ReadsEveryRegistrySample) {
+    if (!std::filesystem::exists(kMoj))
+        GTEST_SKIP() << "registry map samples not found at " << kMoj;
+    struct Sample {
+        const char* file;
+        size_t parcels;
+        int scale;
+    };
+    for (Sample sample : {Sample{"12103-0400-76.xml", 1, 500}, Sample{"46505-3411-1.xml", 8, 1000},
+                          Sample{"46505-3411-102.xml", 169, 1000}}) {
+        KkMap map = ReadMapXml(kMoj + "/" + sample.file);
+        EXPECT_EQ(map.parcels.size(), sample.parcels) << sample.file;
+        EXPECT_EQ(map.scale, sample.scale) << sample.file;
+        ExpectClosedRings(map);
+    }
+}
+
+TEST(MapXml, RegistryParcelCarriesItsCodesAndName) {
+    if (!std::filesystem::exists(kMoj))
+        GTEST_SKIP() << "registry map samples not found at " << kMoj;
+    KkMap map = ReadMapXml(kMoj + "/46505-3411-102.xml");
+    EXPECT_EQ(map.parcels[0].chiban, u8"26-101");
+    EXPECT_EQ(map.parcels[0].oaza, 15u);
+    EXPECT_EQ(map.parcels[0].oazaName, u8"平内");
+    KkMap outside = ReadMapXml(kMoj + "/46505-3411-1.xml");
+    EXPECT_EQ(outside.parcels[3].chiban, u8"地区外-43774");
+    EXPECT_EQ(outside.parcels[3].oaza, 0u);
+}
+
+// The sliver 194-1 has four corners; worked by hand from the file's
+// coordinates, relative to its first corner (northing, easting):
+// (0, 0), (-1.027, 1.946), (-1.967, 1.037), (-3.371, -0.335).
+// Shoelace: |1.946 × -1.967 − 1.037 × -1.027 + 1.037 × -3.371 − (-0.335) × -1.967| / 2
+// = |-2.762783 − 4.154672| / 2 = 3.4587275 m²; the quadrilateral is convex,
+// so its two triangles give the same sum.
+TEST(MapXml, SliverAreasMatchTheHandComputation) {
+    if (!std::filesystem::exists(kMoj))
+        GTEST_SKIP() << "registry map samples not found at " << kMoj;
+    KkMap map = ReadMapXml(kMoj + "/12103-0400-76.xml");
+    ASSERT_EQ(map.parcels.size(), 1u);
+    EXPECT_EQ(map.parcels[0].chiban, u8"194-1");
+    ASSERT_EQ(map.parcels[0].rings[0].size(), 5u);
+    double zm = 0.0, s3t = 0.0;
+    Areas(map, map.parcels[0], zm, s3t);
+    EXPECT_NEAR(zm, 3.4587275, 1e-6);
+    EXPECT_NEAR(s3t, 3.4587275, 1e-6);
+}
+
+// The small map lists curves against the ring's direction, by orientation
+// and without it, gives ends inline, and has a parcel with a hole.
+TEST(MapXml, ChainsCurvesInEitherDirectionAndKeepsHoles) {
+    KkMap map = ReadMapXml(kData + "/small_map.xml");
+    ASSERT_EQ(map.parcels.size(), 4u);
+    ExpectClosedRings(map);
+    EXPECT_EQ(map.scale, 500);
+    for (const MapParcel& parcel : map.parcels) {
+        double zm = 0.0, s3t = 0.0;
+        Areas(map, parcel, zm, s3t);
+        EXPECT_NEAR(zm, 400.0, 1e-6) << parcel.chiban;
+        EXPECT_NEAR(s3t, 400.0, 1e-6) << parcel.chiban;
+    }
+    EXPECT_EQ(map.parcels[1].rings[0][3].x, -980.0); // 1-2 runs P2 P3 P6 P5 P2
+    EXPECT_EQ(map.parcels[1].rings[0][3].y, 2020.0);
+    ASSERT_EQ(map.parcels[3].rings.size(), 2u);
+    EXPECT_EQ(map.parcels[3].koaza, 2u);
+}
+
+std::string MapWith(const std::string& space, const std::string& theme = "") {
+    return std::string("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n") +
+           u8"<地図 xmlns:zmn=\"z\">\n<空間属性>\n" + space + u8"</空間属性>\n<主題属性>" + theme +
+           u8"</主題属性>\n</地図>\n";
+}
+
+std::string Point(const char* id, const char* x, const char* y) {
+    return std::string("<zmn:GM_Point id=\"") + id +
+           "\"><zmn:GM_Point.position><zmn:DirectPosition><zmn:X>" + x + "</zmn:X><zmn:Y>" + y +
+           "</zmn:Y></zmn:DirectPosition></zmn:GM_Point.position></zmn:GM_Point>\n";
+}
+
+std::string Curve(const char* id, const char* from, const char* to) {
+    auto column = [](const char* p) {
+        return std::string("<zmn:GM_PointArray.column><zmn:GM_Position.indirect><zmn:GM_PointRef."
+                           "point idref=\"") +
+               p + "\"/></zmn:GM_Position.indirect></zmn:GM_PointArray.column>";
+    };
+    return std::string("<zmn:GM_Curve id=\"") + id +
+           "\"><zmn:GM_Curve.segment><zmn:GM_LineString><zmn:GM_LineString.controlPoint>" +
+           column(from) + column(to) +
+           "</zmn:GM_LineString.controlPoint></zmn:GM_LineString></zmn:GM_Curve.segment></"
+           "zmn:GM_Curve>\n";
+}
+
+std::string Surface(std::initializer_list<const char*> curves) {
+    std::string ring;
+    for (const char* c : curves)
+        ring += std::string("<zmn:GM_CompositeCurve.generator idref=\"") + c + "\"/>";
+    return "<zmn:GM_Surface id=\"F1\"><zmn:GM_Surface.patch><zmn:GM_Polygon><zmn:GM_Polygon."
+           "boundary><zmn:GM_SurfaceBoundary><zmn:GM_SurfaceBoundary.exterior><zmn:GM_Ring>" +
+           ring +
+           "</zmn:GM_Ring></zmn:GM_SurfaceBoundary.exterior></zmn:GM_SurfaceBoundary></"
+           "zmn:GM_Polygon.boundary></zmn:GM_Polygon></zmn:GM_Surface.patch></zmn:GM_Surface>\n";
+}
+
+const std::string kParcel = u8"<筆 id=\"H1\"><地番>5</地番><形状 idref=\"F1\"/></筆>";
+
+TEST(MapXml, BadMapsNameFileAndLine) {
+    TempDir dir;
+    std::string triangle = Point("A", "0", "0") + Point("B", "0", "10") + Point("C", "10", "0");
+    struct Case {
+        std::string text;
+        std::string message;
+    } cases[] = {
+        {"<?xml version=\"1.0\"?>\n<a>\n<b>\n</a>\n", "bad.xml:4: malformed XML"},
+        {MapWith(Point("A", "0", "1x")), "bad.xml:4: bad number '1x'"},
+        {MapWith(triangle + Curve("C1", "A", "B") + Curve("C2", "B", "Q")),
+         "bad.xml:8: unknown point Q"},
+        {MapWith(triangle + Curve("C1", "A", "B") + Curve("C2", "B", "C") + Surface({"C1", "C2"}),
+                 kParcel),
+         "bad.xml:9: the ring does not close"},
+        {MapWith(triangle + Point("D", "5", "5") + Curve("C1", "A", "B") + Curve("C2", "C", "D") +
+                     Surface({"C1", "C2"}),
+                 kParcel),
+         "bad.xml:10: the ring's curves do not join"},
+        {MapWith(triangle + Curve("C1", "A", "B") + Curve("C2", "B", "C") + Curve("C3", "C", "A") +
+                     Surface({"C1", "C2", "C3"}),
+                 u8"<筆 id=\"H1\"><地番>5</地番><形状 idref=\"F9\"/></筆>"),
+         "bad.xml:12: unknown surface F9"},
+        {MapWith(triangle, u8"<筆 id=\"H1\"><形状 idref=\"F1\"/></筆>"),
+         u8"bad.xml:8: 筆 has no 地番"},
+    };
+    for (const Case& c : cases) {
+        std::string path = dir.Write("bad.xml", c.text);
+        std::string message = InputErrorOf([&] { ReadMapXml(path); });
+        EXPECT_NE(message.find(c.message), std::string::npos) << message << "\n--\n" << c.text;
+    }
+    EXPECT_NE(InputErrorOf([&] { ReadMapXml(dir.File("missing.xml")); }).find("cannot read"),
+              std::string::npos);
+}
+} // namespace
