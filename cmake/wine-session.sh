@@ -35,7 +35,7 @@ velmora_prepare_wineprefix() {
     local build prefix
     build=$(cd "$1" && pwd)
     prefix="$build/wineprefix"
-    [ -f "$prefix/.velmora-ready" ] && return 0
+    [ -f "$prefix/.velmora-ready" ] && [ -f "$prefix/.velmora-settings" ] && return 0
     rm -rf "$prefix"
     # No Mono or Gecko prompt: the library needs neither.
     if ! (export WINEPREFIX="$prefix" WINEDEBUG=-all LC_ALL=ja_JP.UTF-8 \
@@ -44,7 +44,22 @@ velmora_prepare_wineprefix() {
         echo "wineboot failed; see $build/wineboot.log" >&2
         return 1
     fi
+    velmora_wine_settings "$prefix" || return 1
     touch "$prefix/.velmora-ready"
+}
+
+# Settings of a fresh prefix for the dialogs. No window manager runs on the
+# test display, so windows are unmanaged: Wine draws their frames itself and
+# hides them at once instead of waiting for a manager. The templates' font
+# ＭＳ ゴシック is drawn with the installed IPA Gothic.
+velmora_wine_settings() {
+    (
+        export WINEPREFIX="$1" WINEDEBUG=-all LC_ALL=ja_JP.UTF-8
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f &&
+            wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /d IPAGothic /f &&
+            wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS Gothic' /d IPAGothic /f &&
+            wineserver -w
+    ) </dev/null >/dev/null 2>&1 && touch "$1/.velmora-settings"
 }
 
 # Starts the wineserver of a build tree's prefix and Wine's system processes,

@@ -1,0 +1,101 @@
+// Drives a running modal dialog the way a user does. The test's thread plays
+// the host: it owns a main window and makes the call that runs the dialog.
+// A driver thread finds the dialog by its template, clicks, types and
+// chooses through posted messages (as input arrives), and reads what the
+// dialog shows. Every wait has a time limit; when one runs out the test fails
+// with the reason and the dialog is closed, so the program never hangs.
+#pragma once
+
+#include "afx/afxwin.h"
+
+#include <atomic>
+#include <functional>
+#include <set>
+#include <stdexcept>
+#include <string>
+
+// A wait that ran out, or an action the user could not do.
+class UiError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class UiHost;
+
+// A dialog window as the driver thread sees it.
+class UiDialog {
+public:
+    UiDialog(UiHost& host, HWND hWnd) : m_host(host), m_hWnd(hWnd) {}
+
+    HWND Hwnd() const { return m_hWnd; }
+    HWND Item(int id) const;
+
+    // Actions, posted like input; each returns once the dialog has taken it.
+    void Click(int id);
+    void Type(int id, const std::string& text);
+    void ChooseCombo(int id, int index);
+    void ChooseList(int id, int index);
+    void DoubleClickList(int id, int index);
+    void PressEnter();
+    void PressEsc();
+    void CloseBox();
+
+    // What the dialog shows (texts as the process's code page 932 bytes).
+    std::string Text(int id) const;
+    std::string ComboText(int id, int index) const;
+    std::string ListText(int id, int index) const;
+    int ComboCount(int id) const;
+    int ComboSel(int id) const;
+    int ListCount(int id) const;
+    int ListSel(int id) const;
+    bool IsEnabled(int id) const;
+    bool IsOpen() const;
+    std::string ToolTip(int id) const;
+    // Every text that the window and its children show, one per line.
+    std::string AllTexts() const;
+
+    void WaitEnabled(int id, bool enabled);
+    // Waits for a message box (or another dialog) opened over this one.
+    UiDialog WaitForPopup();
+
+private:
+    void PostKey(UINT key);
+
+    UiHost& m_host;
+    HWND m_hWnd;
+};
+
+class UiHost {
+public:
+    UiHost();
+    ~UiHost();
+    UiHost(const UiHost&) = delete;
+    UiHost& operator=(const UiHost&) = delete;
+
+    // The host's main window, to pass as a dialog's parent.
+    CWnd* Wnd() { return &m_wnd; }
+
+    // Runs open() here, which shows a modal dialog of velmora.dll's template
+    // templateId, while script acts on it from the driver thread. Returns
+    // open()'s result; a failure of the script is reported to the test.
+    int Run(int templateId, const std::function<int()>& open,
+            const std::function<void(UiDialog&)>& script);
+
+    // Polls cond until it holds; throws UiError naming what was awaited.
+    void WaitUntil(const std::function<bool()>& cond, const std::string& what);
+    // Returns once the dialog's thread has taken every message posted so far.
+    void Sync();
+    DWORD UiThreadId() const { return m_uiThreadId; }
+    std::set<HWND> VisibleDialogs() const;
+
+private:
+    static LRESULT CALLBACK HostProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    HWND FindDialog(int templateId) const;
+    void CloseEverything();
+
+    CWnd m_wnd;
+    DWORD m_uiThreadId;
+    std::atomic<bool> m_callReturned{false};
+    std::atomic<long> m_posted{0};
+    std::atomic<long> m_taken{0};
+};
