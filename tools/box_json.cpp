@@ -2,6 +2,7 @@
 #include "tools/cond_text.h"
 #include "tools/input_error.h"
 #include "tools/kk_date.h"
+#include "tools/svg_text.h"
 #include "tools/text_codec.h"
 
 #include "host/code_tables.h"
@@ -9,6 +10,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -30,10 +32,7 @@ std::string AttributeName(WORD zty) {
 ordered_json Color(COLORREF color) {
     if (color > 0xFFFFFF)
         return color;
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02x%02x%02x", static_cast<unsigned>(color & 0xFF),
-                  static_cast<unsigned>((color >> 8) & 0xFF), static_cast<unsigned>(color >> 16));
-    return text;
+    return SvgColor(color);
 }
 
 ordered_json Real(double value) {
@@ -49,8 +48,14 @@ ordered_json Date(std::int32_t time) {
     return text.empty() ? ordered_json(time) : ordered_json(text);
 }
 
+// The four values of a packed array field, read element by element since
+// the field may lie at any address.
+#define VELMORA_FOUR(field)                                                                        \
+    { (field)[0], (field)[1], (field)[2], (field)[3] }
+
 // Four values that the editor always keeps equal are written as one.
-template <typename T, typename F> ordered_json FourOrOne(const T (&values)[4], F convert) {
+template <typename T, typename F>
+ordered_json FourOrOne(const std::array<T, 4>& values, F convert) {
     if (values[1] == values[0] && values[2] == values[0] && values[3] == values[0])
         return convert(values[0]);
     ordered_json list = ordered_json::array();
@@ -69,7 +74,7 @@ ordered_json Condition(WORD zty, const VELMORA_Z_TYPE& cond) {
             out["oaza"] = oaza;
             out["koaza"] = koaza;
         } else {
-            out["code"] = cond.ZCode.Code;
+            out["code"] = static_cast<DWORD>(cond.ZCode.Code);
         }
         break;
     case ZOK_KIND_LONG: {
@@ -113,14 +118,15 @@ ordered_json Condition(WORD zty, const VELMORA_Z_TYPE& cond) {
 ordered_json Carried(const FACEZSKHATCH_DATA& hatch) {
     ordered_json out = ordered_json::object();
     if (hatch.Aux != 0)
-        out["aux"] = hatch.Aux;
+        out["aux"] = static_cast<DWORD>(hatch.Aux);
     bool pointsSet = false;
-    for (const PT& pt : hatch.Pt)
-        pointsSet = pointsSet || pt.x != 0.0 || pt.y != 0.0 || pt.z != 0.0;
+    for (int i = 0; i < 4; ++i)
+        pointsSet =
+            pointsSet || hatch.Pt[i].x != 0.0 || hatch.Pt[i].y != 0.0 || hatch.Pt[i].z != 0.0;
     if (pointsSet) {
         ordered_json points = ordered_json::array();
-        for (const PT& pt : hatch.Pt)
-            points.push_back({Real(pt.x), Real(pt.y), Real(pt.z)});
+        for (int i = 0; i < 4; ++i)
+            points.push_back({Real(hatch.Pt[i].x), Real(hatch.Pt[i].y), Real(hatch.Pt[i].z)});
         out["points"] = points;
     }
     auto nonZero = [](const auto& values) {
@@ -129,13 +135,16 @@ ordered_json Carried(const FACEZSKHATCH_DATA& hatch) {
                 return true;
         return false;
     };
-    if (nonZero(hatch.Aux2))
-        out["aux2"] = FourOrOne(hatch.Aux2, Real);
+    std::array<double, 4> aux2 VELMORA_FOUR(hatch.Aux2);
+    std::array<BYTE, 4> aux3 VELMORA_FOUR(hatch.Aux3);
+    std::array<BYTE, 4> aux4 VELMORA_FOUR(hatch.Aux4);
     auto number = [](BYTE value) { return ordered_json(value); };
-    if (nonZero(hatch.Aux3))
-        out["aux3"] = FourOrOne(hatch.Aux3, number);
-    if (nonZero(hatch.Aux4))
-        out["aux4"] = FourOrOne(hatch.Aux4, number);
+    if (nonZero(aux2))
+        out["aux2"] = FourOrOne(aux2, Real);
+    if (nonZero(aux3))
+        out["aux3"] = FourOrOne(aux3, number);
+    if (nonZero(aux4))
+        out["aux4"] = FourOrOne(aux4, number);
     return out;
 }
 
@@ -147,15 +156,16 @@ ordered_json Brush(WORD zty, const CVObjBrs& brs) {
     if (brs.PaintFlg <= 1)
         out["fill"] = brs.PaintFlg == 0 ? "paint" : "hatch";
     else
-        out["fill"] = brs.PaintFlg;
+        out["fill"] = static_cast<WORD>(brs.PaintFlg);
     out["paint"] = {{"color", Color(brs.PaintData.Color)}, {"density", Real(brs.PaintData.Depth)}};
     auto number = [](BYTE value) { return ordered_json(value); };
-    out["hatch"] = {{"type", brs.HatchData.Type},
-                    {"spacing", FourOrOne(brs.HatchData.Space, Real)},
-                    {"color", FourOrOne(brs.HatchData.Color, number)}};
-    out["layer"] = brs.LayerNo;
-    out["col"] = brs.Col;
-    out["hat"] = brs.Hat;
+    out["hatch"] = {
+        {"type", static_cast<WORD>(brs.HatchData.Type)},
+        {"spacing", FourOrOne(std::array<double, 4> VELMORA_FOUR(brs.HatchData.Space), Real)},
+        {"color", FourOrOne(std::array<BYTE, 4> VELMORA_FOUR(brs.HatchData.Color), number)}};
+    out["layer"] = static_cast<DWORD>(brs.LayerNo);
+    out["col"] = static_cast<BYTE>(brs.Col);
+    out["hat"] = static_cast<DWORD>(brs.Hat);
     ordered_json carried = Carried(brs.HatchData);
     if (!carried.empty())
         out["carried"] = carried;
@@ -165,9 +175,9 @@ ordered_json Brush(WORD zty, const CVObjBrs& brs) {
 
 std::string BoxToJson(const CVPaletteBox& box) {
     ordered_json out = ordered_json::object();
-    out["selected"] = box.SelPNo;
+    out["selected"] = box.GetSelPNo();
     if (box.BoxWord != 0)
-        out["word"] = box.BoxWord;
+        out["word"] = static_cast<int>(box.BoxWord);
     ordered_json palettes = ordered_json::array();
     for (int p = 0; p < box.GetPltCount(); ++p) {
         CVObjPlt* plt = box.GetPlt(p);
@@ -190,6 +200,14 @@ std::string BoxToJson(const CVPaletteBox& box) {
 
 namespace {
 // ---- Reading ----
+
+// Writes four values into a packed array field element by element.
+#define VELMORA_SET_FOUR(field, values)                                                            \
+    do {                                                                                           \
+        const auto four = (values);                                                                \
+        for (int i = 0; i < 4; ++i)                                                                \
+            (field)[i] = four[i];                                                                  \
+    } while (0)
 
 class BoxJsonReader {
 public:
@@ -275,19 +293,20 @@ public:
         return static_cast<COLORREF>(((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16));
     }
 
+    // One value for all four elements, or a list of four.
     template <typename T, typename F>
-    void FourValues(const ordered_json& value, const std::string& where, T (&out)[4],
-                    F convert) const {
+    std::array<T, 4> FourValues(const ordered_json& value, const std::string& where,
+                                F convert) const {
+        std::array<T, 4> out;
         if (!value.is_array()) {
-            T one = convert(value, where);
-            for (T& element : out)
-                element = one;
-            return;
+            out.fill(convert(value, where));
+            return out;
         }
         if (value.size() != 4)
             Fail(where, "expected one value or four");
         for (int i = 0; i < 4; ++i)
             out[i] = convert(value[i], where + "[" + std::to_string(i) + "]");
+        return out;
     }
 
     WORD Attribute(const ordered_json& value, const std::string& where) const {
@@ -303,21 +322,22 @@ public:
         Fail(where, "unknown attribute '" + value.get<std::string>() + "'");
     }
 
-    // A single value, or a From-To range with From not above To.
+    template <typename T> struct Bounds {
+        DWORD rangeFlg;
+        T from;
+        T to;
+    };
+
+    // A single value, or a From-To range.
     template <typename T, typename F>
-    void ValueOrRange(const ordered_json& cond, const std::string& where, DWORD& rangeFlg, T& from,
-                      T& to, F convert) const {
+    Bounds<T> ValueOrRange(const ordered_json& cond, const std::string& where, F convert) const {
         Keys(cond, where, {"value", "from", "to"});
-        if (cond.contains("value") && !cond.contains("from") && !cond.contains("to")) {
-            rangeFlg = 0;
-            from = convert(cond["value"], where + ".value");
-            return;
-        }
+        if (cond.contains("value") && !cond.contains("from") && !cond.contains("to"))
+            return Bounds<T>{0, convert(cond["value"], where + ".value"), T()};
         if (cond.contains("value") || !cond.contains("from") || !cond.contains("to"))
             Fail(where, "expected either \"value\" or both \"from\" and \"to\"");
-        rangeFlg = 1;
-        from = convert(cond["from"], where + ".from");
-        to = convert(cond["to"], where + ".to");
+        return Bounds<T>{1, convert(cond["from"], where + ".from"),
+                         convert(cond["to"], where + ".to")};
     }
 
     VELMORA_Z_TYPE Condition(WORD zty, const ordered_json& cond, const std::string& where) const {
@@ -349,9 +369,13 @@ public:
             z.ZCode.Code = static_cast<DWORD>(
                 Integer(cond["code"], where + ".code", 0, zty == 107 ? 0xFFFFFFFFLL : 0xFFFF));
             break;
-        case ZOK_KIND_LONG:
-            ValueOrRange(cond, where, z.ZLong.RangeFlg, z.ZLong.From, z.ZLong.To, integer);
+        case ZOK_KIND_LONG: {
+            Bounds<std::int32_t> b = ValueOrRange<std::int32_t>(cond, where, integer);
+            z.ZLong.RangeFlg = b.rangeFlg;
+            z.ZLong.From = b.from;
+            z.ZLong.To = b.to;
             break;
+        }
         case ZOK_KIND_TEXT: {
             Keys(cond, where, {"text"});
             if (!cond.contains("text"))
@@ -360,12 +384,20 @@ public:
             std::memcpy(z.ZText.Text, text.c_str(), text.size() + 1);
             break;
         }
-        case ZOK_KIND_DATE:
-            ValueOrRange(cond, where, z.ZDate.RangeFlg, z.ZDate.From, z.ZDate.To, date);
+        case ZOK_KIND_DATE: {
+            Bounds<std::int32_t> b = ValueOrRange<std::int32_t>(cond, where, date);
+            z.ZDate.RangeFlg = b.rangeFlg;
+            z.ZDate.From = b.from;
+            z.ZDate.To = b.to;
             break;
-        case ZOK_KIND_REAL:
-            ValueOrRange(cond, where, z.ZReal.RangeFlg, z.ZReal.From, z.ZReal.To, real);
+        }
+        case ZOK_KIND_REAL: {
+            Bounds<double> b = ValueOrRange<double>(cond, where, real);
+            z.ZReal.RangeFlg = b.rangeFlg;
+            z.ZReal.From = b.from;
+            z.ZReal.To = b.to;
             break;
+        }
         default:
             Keys(cond, where, {});
             break;
@@ -395,11 +427,12 @@ public:
             }
         }
         if (carried.contains("aux2"))
-            FourValues(carried["aux2"], where + ".aux2", hatch.Aux2, real);
+            VELMORA_SET_FOUR(hatch.Aux2,
+                             FourValues<double>(carried["aux2"], where + ".aux2", real));
         if (carried.contains("aux3"))
-            FourValues(carried["aux3"], where + ".aux3", hatch.Aux3, byte);
+            VELMORA_SET_FOUR(hatch.Aux3, FourValues<BYTE>(carried["aux3"], where + ".aux3", byte));
         if (carried.contains("aux4"))
-            FourValues(carried["aux4"], where + ".aux4", hatch.Aux4, byte);
+            VELMORA_SET_FOUR(hatch.Aux4, FourValues<BYTE>(carried["aux4"], where + ".aux4", byte));
     }
 
     CVObjBrs Brush(WORD zty, const ordered_json& in, const std::string& where) const {
@@ -439,9 +472,12 @@ public:
                 brs.HatchData.Type =
                     static_cast<WORD>(Integer(hatch["type"], where + ".hatch.type", 0, 0xFFFF));
             if (hatch.contains("spacing"))
-                FourValues(hatch["spacing"], where + ".hatch.spacing", brs.HatchData.Space, real);
+                VELMORA_SET_FOUR(
+                    brs.HatchData.Space,
+                    FourValues<double>(hatch["spacing"], where + ".hatch.spacing", real));
             if (hatch.contains("color"))
-                FourValues(hatch["color"], where + ".hatch.color", brs.HatchData.Color, byte);
+                VELMORA_SET_FOUR(brs.HatchData.Color,
+                                 FourValues<BYTE>(hatch["color"], where + ".hatch.color", byte));
         }
         // Without "fill", a brush given only hatch settings hatches.
         const ordered_json fill =
