@@ -29,7 +29,7 @@ std::string SvgEscape(const std::string& utf8) {
 }
 
 std::string SvgColor(COLORREF color) {
-    char text[8];
+    char text[16];
     std::snprintf(text, sizeof text, "#%02x%02x%02x", static_cast<unsigned>(color & 0xFF),
                   static_cast<unsigned>((color >> 8) & 0xFF),
                   static_cast<unsigned>((color >> 16) & 0xFF));

@@ -65,24 +65,24 @@ TEST(BoxJson, ValuesLandInTheirFields) {
     CVPaletteBox box;
     BoxFromJson("every.json", kEveryKind, box);
     EXPECT_EQ(box.GetSelPNo(), 1);
-    EXPECT_EQ(box.BoxWord, 7);
+    EXPECT_EQ(int{box.BoxWord}, 7);
     const CVObjBrs& takuchi = *box.GetPlt(0)->GetObjBrs(0);
-    EXPECT_EQ(takuchi.PaintData.Color, 0x0080FFu); // red in the lowest byte
-    EXPECT_EQ(takuchi.PaintData.Depth, 37.5);
-    EXPECT_EQ(takuchi.PaintFlg, 0);
-    EXPECT_EQ(takuchi.LayerNo, 4u);
+    EXPECT_EQ(DWORD{takuchi.PaintData.Color}, 0x0080FFu); // red in the lowest byte
+    EXPECT_EQ(double{takuchi.PaintData.Depth}, 37.5);
+    EXPECT_EQ(WORD{takuchi.PaintFlg}, 0);
+    EXPECT_EQ(DWORD{takuchi.LayerNo}, 4u);
     EXPECT_EQ(takuchi.Col, 9);
-    EXPECT_EQ(takuchi.Hat, 77u);
+    EXPECT_EQ(DWORD{takuchi.Hat}, 77u);
     const CVObjBrs& flag = *box.GetPlt(1)->GetObjBrs(0);
-    EXPECT_EQ(flag.PaintFlg, 1); // only hatch settings given: a hatch brush
-    EXPECT_EQ(flag.HatchData.Space[3], 4.0);
-    EXPECT_EQ(flag.HatchData.Pt[3].z, 0.5);
+    EXPECT_EQ(WORD{flag.PaintFlg}, 1); // only hatch settings given: a hatch brush
+    EXPECT_EQ(double{flag.HatchData.Space[3]}, 4.0);
+    EXPECT_EQ(double{flag.HatchData.Pt[3].z}, 0.5);
     EXPECT_EQ(flag.BNm, "有り");
-    EXPECT_EQ(box.GetPlt(2)->GetObjBrs(0)->ZVal.ZCode.Code, R113CODEMIX(15, 2));
+    EXPECT_EQ(DWORD{box.GetPlt(2)->GetObjBrs(0)->ZVal.ZCode.Code}, R113CODEMIX(15, 2));
     const CVObjBrs& range = *box.GetPlt(3)->GetObjBrs(0);
     EXPECT_EQ(static_cast<std::uint32_t>(range.ZVal.ZLong.To), 4000000000u);
     EXPECT_EQ(range.BNm, "1～-294967296"); // the editor's "%d" of the stored bits
-    EXPECT_EQ(range.Hat, 1u);
+    EXPECT_EQ(DWORD{range.Hat}, 1u);
     EXPECT_EQ(box.GetPlt(4)->GetObjBrs(0)->BNm, "26-101 見本");
     EXPECT_EQ(box.GetPlt(5)->GetObjBrs(0)->BNm, "2001/4/1～2002/3/31");
     EXPECT_TRUE(std::isinf(box.GetPlt(6)->GetObjBrs(0)->ZVal.ZReal.To));
