@@ -323,6 +323,15 @@ void UiHost::CloseEverything() {
 
 int UiHost::Run(int templateId, const std::function<int()>& open,
                 const std::function<void(UiDialog&)>& script) {
+    int result = 0;
+    std::string failure = Drive(templateId, open, script, result);
+    if (!failure.empty())
+        ADD_FAILURE() << failure;
+    return result;
+}
+
+std::string UiHost::Drive(int templateId, const std::function<int()>& open,
+                          const std::function<void(UiDialog&)>& script, int& result) {
     m_callReturned = false;
     std::string failure;
     std::thread driver([&] {
@@ -347,13 +356,11 @@ int UiHost::Run(int templateId, const std::function<int()>& open,
             CloseEverything();
         }
     });
-    int result = open();
+    result = open();
     m_callReturned = true;
     driver.join();
     MSG quit;
     while (::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
     }
-    if (!failure.empty())
-        ADD_FAILURE() << failure;
-    return result;
+    return failure;
 }

@@ -80,6 +80,9 @@ public:
     // open()'s result; a failure of the script is reported to the test.
     int Run(int templateId, const std::function<int()>& open,
             const std::function<void(UiDialog&)>& script);
+    // The same outside a test: returns the failure, empty when none.
+    std::string Drive(int templateId, const std::function<int()>& open,
+                      const std::function<void(UiDialog&)>& script, int& result);
 
     // Polls cond until it holds; throws UiError naming what was awaited.
     void WaitUntil(const std::function<bool()>& cond, const std::string& what);
