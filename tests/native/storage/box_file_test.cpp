@@ -96,8 +96,8 @@ TEST_F(BoxFileTest, CountOfZeroKeepsThePalettesAndTakesTheBoxValues) {
     box.AddPlt(SamplePlt(201, 3));
     EXPECT_EQ(0, box.ReadPltsBox("zero", kKind));
     EXPECT_EQ(1, box.GetPltCount());
-    EXPECT_EQ(3, box.SelPNo); // kept though it names no palette
-    EXPECT_EQ(9, box.BoxWord);
+    EXPECT_EQ(3, +box.SelPNo); // kept though it names no palette
+    EXPECT_EQ(9, +box.BoxWord);
 }
 
 TEST_F(BoxFileTest, CountOutsideTheLimitsReadsNoPalette) {
@@ -113,8 +113,8 @@ TEST_F(BoxFileTest, CountOutsideTheLimitsReadsNoPalette) {
         EXPECT_EQ(2, box.ReadPltsBox("count", kKind));
         EXPECT_EQ(2, box.ReadPltsBoxOld("count", kKind));
         EXPECT_EQ(0, box.GetPltCount());
-        EXPECT_EQ(5, box.SelPNo);
-        EXPECT_EQ(6, box.BoxWord);
+        EXPECT_EQ(5, +box.SelPNo);
+        EXPECT_EQ(6, +box.BoxWord);
     }
 }
 
@@ -123,7 +123,7 @@ TEST_F(BoxFileTest, FileWithoutTheOwnerMarkIsRefused) {
         WriteBytes(BoxPath("alien"), bytes);
         CVPaletteBox box;
         EXPECT_EQ(0x10001, box.ReadPltsBox("alien", kKind));
-        EXPECT_EQ(-1, box.SelPNo);
+        EXPECT_EQ(-1, +box.SelPNo);
     }
 }
 
@@ -172,7 +172,7 @@ TEST_F(BoxFileTest, OlderLayoutLoadsIntoFreshPalettes) {
     for (int pos = 0; pos < box.GetPltCount(); ++pos) {
         const CVObjBrs& got = read.GetPlt(pos)->Brs[0];
         EXPECT_EQ(box.GetPlt(pos)->Brs[0].BNm, got.BNm);
-        EXPECT_EQ(cleared.LayerNo, got.LayerNo);
+        EXPECT_EQ(+cleared.LayerNo, +got.LayerNo);
         EXPECT_EQ(0, std::memcmp(&cleared.HatchData, &got.HatchData, sizeof got.HatchData));
     }
 }

