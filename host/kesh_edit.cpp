@@ -36,6 +36,13 @@ bool ParseDbl(const char* text, double& value) {
 template <class T> T Clamp(T value, T min, T max) {
     return value < min ? min : (value > max ? max : value);
 }
+
+// The value as the field shows it, to its number of decimals.
+double Rounded(double value, short decimals) {
+    char text[512];
+    std::snprintf(text, sizeof(text), "%.*f", decimals, value);
+    return std::strtod(text, nullptr);
+}
 } // namespace
 
 BEGIN_MESSAGE_MAP(CKeshEdit, CWnd)
@@ -89,18 +96,22 @@ void CKeshIntEdit::TakeTyping(const char* text) {
 CKeshDblEdit::CKeshDblEdit(double* value, double min, double max, short decimals)
     : m_pValue(value), m_dMin(min), m_dMax(max < min ? min : max),
       m_nDecimals(Clamp<short>(decimals, 0, 15)) {
-    *m_pValue = std::isfinite(*m_pValue) ? Clamp(*m_pValue, m_dMin, m_dMax) : m_dMin;
+    *m_pValue = Settled(*m_pValue);
+}
+
+double CKeshDblEdit::Settled(double value) const {
+    return std::isfinite(value) ? Clamp(Rounded(value, m_nDecimals), m_dMin, m_dMax) : m_dMin;
 }
 
 void CKeshDblEdit::SetVal(double value) {
-    *m_pValue = std::isfinite(value) ? Clamp(value, m_dMin, m_dMax) : m_dMin;
+    *m_pValue = Settled(value);
     DisplayValText();
 }
 
 void CKeshDblEdit::SetValText(const char* text) {
     double value = 0.0;
     if (ParseDbl(text, value))
-        *m_pValue = Clamp(value, m_dMin, m_dMax);
+        *m_pValue = Settled(value);
 }
 
 void CKeshDblEdit::DisplayValText() {
@@ -111,8 +122,8 @@ void CKeshDblEdit::DisplayValText() {
 
 void CKeshDblEdit::TakeTyping(const char* text) {
     double value = 0.0;
-    if (ParseDbl(text, value) && value >= m_dMin && value <= m_dMax)
-        *m_pValue = value;
+    if (ParseDbl(text, value) && Settled(value) == Rounded(value, m_nDecimals))
+        *m_pValue = Settled(value);
 }
 
 // ------------------------------------------------------------ CKeshStrEdit

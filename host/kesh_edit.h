@@ -53,6 +53,9 @@ protected:
     void TakeTyping(const char* text) override;
 
 private:
+    // Rounded to the shown decimals and kept inside the range.
+    double Settled(double value) const;
+
     double* m_pValue;
     double m_dMin;
     double m_dMax;

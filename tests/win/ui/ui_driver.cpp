@@ -31,13 +31,17 @@ const WORD* AlignDword(const WORD* p) {
     return reinterpret_cast<const WORD*>((reinterpret_cast<ULONG_PTR>(p) + 3) & ~ULONG_PTR(3));
 }
 
-// Reads an extended dialog template of velmora.dll, as its resource script
-// builds them.
+// Reads an extended dialog template of velmora.dll or, for the tests' own
+// dialogs, of the test program.
 TemplateSignature ReadTemplate(int templateId) {
     HMODULE module = ::GetModuleHandleA("velmora.dll");
     HRSRC resource = ::FindResourceA(module, MAKEINTRESOURCEA(templateId), RT_DIALOG);
+    if (!resource) {
+        module = ::GetModuleHandleA(nullptr);
+        resource = ::FindResourceA(module, MAKEINTRESOURCEA(templateId), RT_DIALOG);
+    }
     if (!resource)
-        throw UiError("velmora.dll has no dialog template " + std::to_string(templateId));
+        throw UiError("no dialog template " + std::to_string(templateId));
     const WORD* p = static_cast<const WORD*>(::LockResource(::LoadResource(module, resource)));
     if (p[1] != 0xFFFF)
         throw UiError("template " + std::to_string(templateId) + " is not an extended template");
@@ -97,7 +101,10 @@ void UiDialog::Click(int id) {
 }
 
 void UiDialog::Type(int id, const std::string& text) {
-    ::SendMessageA(Item(id), WM_SETTEXT, 0, (LPARAM)text.c_str());
+    HWND field = Item(id);
+    ::PostMessageA(m_hWnd, WM_NEXTDLGCTL, (WPARAM)field, TRUE); // the user clicks into it
+    m_host.Sync();
+    ::SendMessageA(field, WM_SETTEXT, 0, (LPARAM)text.c_str());
     ::PostMessageA(m_hWnd, WM_NULL, 0, 0); // input wakes the dialog's idle handling
     m_host.Sync();
 }
@@ -148,6 +155,10 @@ void UiDialog::PressEnter() {
 
 void UiDialog::PressEsc() {
     PostKey(VK_ESCAPE);
+}
+
+void UiDialog::PressTab() {
+    PostKey(VK_TAB);
 }
 
 void UiDialog::CloseBox() {

@@ -38,6 +38,7 @@ public:
     void DoubleClickList(int id, int index);
     void PressEnter();
     void PressEsc();
+    void PressTab();
     void CloseBox();
 
     // What the dialog shows (texts as the process's code page 932 bytes).
