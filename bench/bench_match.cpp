@@ -1,0 +1,167 @@
+// Brush selection per parcel, in its worst case: no brush of the palette holds,
+// so every brush in use is tried. One iteration asks for one parcel.
+//
+// Run (native build):
+//   cmake --preset native && cmake --build build/native --target bench_match
+//   build/native/bench/bench_match
+//
+// PlainScan is the floor: reading each slot's in-use flag and condition once.
+#include "host/svy_kk_data.h"
+#include "model/plt.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <vector>
+
+namespace {
+constexpr int kParcels = 64;
+constexpr std::int32_t kDay = 86400;
+// 2021-06-15 12:00 in Tokyo; the brushes lie on the days around it.
+constexpr std::int32_t kNoon = 1623726000;
+
+void UseTokyo() {
+    setenv("TZ", "Asia/Tokyo", 1);
+    tzset();
+}
+
+// The k-th day away from the parcels' day, skipping that day itself.
+std::int32_t OtherDay(int k) {
+    const int away = k / 2 + 1;
+    return kNoon + (k % 2 ? away : -away) * kDay;
+}
+
+std::vector<SvyKkData> Parcels() {
+    std::vector<SvyKkData> parcels(kParcels);
+    for (int i = 0; i < kParcels; ++i) {
+        SVY_KKDB_ZOKUSEI zoku{};
+        zoku.Oaza = static_cast<WORD>(5000 + i);
+        zoku.KyoyuNinzu = static_cast<WORD>(i);
+        zoku.Tachiai = kNoon - 3 * 3600 + i * 300; // all on one day
+        zoku.KoboMen = 1000.0 + i * 0.25;
+        parcels[i].SetZoku(zoku);
+        parcels[i].SetNo(static_cast<DWORD>(100000 + i));
+        char name[32];
+        std::snprintf(name, sizeof name, "画地%04d", 9000 + i);
+        parcels[i].SetName(name);
+    }
+    return parcels;
+}
+
+VELMORA_Z_TYPE Condition(WORD zty, bool range, int k) {
+    VELMORA_Z_TYPE z{};
+    switch (zty) {
+    case 101:
+        z.ZCode.Code = static_cast<DWORD>(k + 1);
+        break;
+    case 200:
+        z.ZLong.RangeFlg = range;
+        z.ZLong.From = k * 10;
+        z.ZLong.To = k * 10 + 5;
+        break;
+    case 300:
+        std::snprintf(z.ZText.Text, sizeof z.ZText.Text, "画地%04d", k);
+        break;
+    case 400:
+        z.ZDate.RangeFlg = range;
+        z.ZDate.From = OtherDay(k);
+        z.ZDate.To = z.ZDate.From + (k % 2 ? kDay : -kDay / 2);
+        if (range && k % 2 == 0) // before the parcels' day, ending before it
+            z.ZDate.From -= kDay;
+        break;
+    case 500:
+        z.ZReal.RangeFlg = range;
+        z.ZReal.From = k * 2.0;
+        z.ZReal.To = k * 2.0 + 1.0;
+        break;
+    }
+    return z;
+}
+
+void Select(benchmark::State& state, WORD zty, bool range) {
+    UseTokyo();
+    const int count = static_cast<int>(state.range(0));
+    CVObjPlt plt;
+    plt.SetZty(zty);
+    for (int k = 0; k < count; ++k) {
+        CVObjBrs brs;
+        brs.ZVal = Condition(zty, range, k);
+        plt.AddBrs(static_cast<BYTE>(k), &brs);
+    }
+    std::vector<SvyKkData> parcels = Parcels();
+    BYTE col = 0;
+    DWORD hat = 0, layer = 0;
+    int matched = 0;
+    int next = 0;
+    for (auto _ : state) {
+        matched += plt.GetBrsToKk(&parcels[next], &col, &hat, &layer);
+        next = (next + 1) % kParcels;
+    }
+    if (matched != 0)
+        state.SkipWithError("a brush held; the case must have none");
+    benchmark::DoNotOptimize(col);
+}
+
+void PlainScan(benchmark::State& state) {
+    const int count = static_cast<int>(state.range(0));
+    CVObjPlt plt;
+    plt.SetZty(200);
+    for (int k = 0; k < count; ++k) {
+        CVObjBrs brs;
+        brs.ZVal = Condition(200, false, k);
+        plt.AddBrs(static_cast<BYTE>(k), &brs);
+    }
+    std::uint32_t value = 7;
+    for (auto _ : state) {
+        int found = -1;
+        for (int pos = 0; pos < VELMORA_MAX_BRS && plt.Brs[pos].BFg != 0; ++pos)
+            if (static_cast<std::uint32_t>(plt.Brs[pos].ZVal.ZLong.From) == value) {
+                found = pos;
+                break;
+            }
+        benchmark::DoNotOptimize(found);
+        value = value * 3 + 1;
+        value |= 1;
+    }
+}
+
+void Integer(benchmark::State& s) {
+    Select(s, 200, false);
+}
+void IntegerRange(benchmark::State& s) {
+    Select(s, 200, true);
+}
+void Code(benchmark::State& s) {
+    Select(s, 101, false);
+}
+void Date(benchmark::State& s) {
+    Select(s, 400, false);
+}
+void DateRange(benchmark::State& s) {
+    Select(s, 400, true);
+}
+void Real(benchmark::State& s) {
+    Select(s, 500, false);
+}
+void RealRange(benchmark::State& s) {
+    Select(s, 500, true);
+}
+void Text(benchmark::State& s) {
+    Select(s, 300, false);
+}
+} // namespace
+
+BENCHMARK(PlainScan)->Arg(1)->Arg(16)->Arg(255);
+BENCHMARK(Integer)->Arg(1)->Arg(16)->Arg(255);
+BENCHMARK(IntegerRange)->Arg(1)->Arg(16)->Arg(255);
+BENCHMARK(Code)->Arg(1)->Arg(16)->Arg(255);
+BENCHMARK(Date)->Arg(1)->Arg(16)->Arg(255);
+BENCHMARK(DateRange)->Arg(1)->Arg(16)->Arg(255);
+BENCHMARK(Real)->Arg(1)->Arg(16)->Arg(255);
+BENCHMARK(RealRange)->Arg(1)->Arg(16)->Arg(255);
+BENCHMARK(Text)->Arg(1)->Arg(16)->Arg(255);
+
+BENCHMARK_MAIN();

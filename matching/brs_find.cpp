@@ -1,0 +1,165 @@
+#include "matching/brs_find.h"
+#include "matching/kk_day.h"
+#include "matching/kk_value.h"
+#include "model/plt.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+namespace {
+template <class Holds> int FirstHolding(const CVObjBrs* brs, Holds holds) {
+    for (int pos = 0; pos < VELMORA_MAX_BRS && brs[pos].BFg != 0; ++pos)
+        if (holds(brs[pos].ZVal))
+            return pos;
+    return -1;
+}
+
+int FindCode(const CVObjBrs* brs, const SvyKkData& kk, const SVY_KKDB_ZOKUSEI& zoku, WORD zty) {
+    switch (zty) {
+    case 100:
+        return FirstHolding(
+            brs, [&kk](const VELMORA_Z_TYPE& z) { return z.ZCode.Code == KkTochiShubetsu(kk); });
+    case 104:
+        return FirstHolding(
+            brs, [&kk](const VELMORA_Z_TYPE& z) { return z.ZCode.Code == KkShoyusha(kk); });
+    case 105:
+        return FirstHolding(
+            brs, [&kk](const VELMORA_Z_TYPE& z) { return z.ZCode.Code == KkNozeisha(kk); });
+    case 106: {
+        const bool present = zoku.ShoyukenFlg != 0;
+        return FirstHolding(
+            brs, [present](const VELMORA_Z_TYPE& z) { return (z.ZCode.Code != 0) == present; });
+    }
+    default: {
+        const DWORD value = KkCodeValue(kk, zoku, zty);
+        return FirstHolding(brs,
+                            [value](const VELMORA_Z_TYPE& z) { return z.ZCode.Code == value; });
+    }
+    }
+}
+
+// 画地No: unsigned 32-bit.
+int FindKkNo(const CVObjBrs* brs, DWORD value) {
+    return FirstHolding(brs, [value](const VELMORA_Z_TYPE& z) {
+        const DWORD from = static_cast<DWORD>(z.ZLong.From);
+        if (z.ZLong.RangeFlg == 0)
+            return value == from;
+        return from <= value && value <= static_cast<DWORD>(z.ZLong.To);
+    });
+}
+
+// 共有人数: signed 32-bit.
+int FindKyoyuNinzu(const CVObjBrs* brs, std::int32_t value) {
+    return FirstHolding(brs, [value](const VELMORA_Z_TYPE& z) {
+        if (z.ZLong.RangeFlg == 0)
+            return value == z.ZLong.From;
+        return z.ZLong.From <= value && value <= z.ZLong.To;
+    });
+}
+
+// The bytes of a condition's text from the ninth on against those of a value
+// whose first eight bytes agree with it and hold no NUL.
+bool TextTailEquals(const VELMORA_ZTEXT& z, const char* value, std::size_t valueSize) {
+    const std::size_t length = strnlen(value, valueSize);
+    if (length > sizeof z.Text || (length < sizeof z.Text && z.Text[length] != '\0'))
+        return false;
+    return std::memcmp(z.Text + 8, value + 8, length - 8) == 0;
+}
+
+// Whether a condition's text equals a NUL-terminated value whose buffer holds
+// at least 8 bytes. The condition's text ends at its NUL or at the end of its
+// field; equal texts agree in every byte and in length.
+//
+// The first eight bytes of both are compared as one word, up to and including
+// the value's NUL when it lies among them; that settles most brushes at once,
+// so it is kept inline in the brush loop.
+[[gnu::always_inline]] inline bool TextEquals(const VELMORA_ZTEXT& z, const char* value,
+                                              std::size_t valueSize) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101u;
+    std::uint64_t text = 0;
+    std::uint64_t head = 0;
+    std::memcpy(&text, z.Text, sizeof text);
+    std::memcpy(&head, value, sizeof head);
+    const std::uint64_t differ = text ^ head;
+    // The lowest set bit marks the value's first NUL (little-endian bytes).
+    const std::uint64_t nuls = (head - kOnes) & ~head & (kOnes << 7);
+    if (nuls != 0) {
+        const int used = __builtin_ctzll(nuls) + 1;
+        const std::uint64_t mask = used >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << used) - 1;
+        return (differ & mask) == 0;
+    }
+    return differ == 0 && TextTailEquals(z, value, valueSize);
+}
+
+int FindText(const CVObjBrs* brs, const SvyKkData& kk, WORD zty) {
+    if (zty == 300)
+        return FirstHolding(brs, [&kk](const VELMORA_Z_TYPE& z) {
+            return TextEquals(z.ZText, kk.KkNm, sizeof kk.KkNm);
+        });
+    return FirstHolding(brs, [&kk](const VELMORA_Z_TYPE& z) {
+        char fudosanNo[sizeof(SVY_KKDB_ZOKUSEI::FudosanNo) + 1];
+        return KkFudosanNo(kk, fudosanNo) && TextEquals(z.ZText, fudosanNo, sizeof fudosanNo);
+    });
+}
+
+int FindDate(const CVObjBrs* brs, std::int32_t value) {
+    CKkDayMatch day(value);
+    return FirstHolding(brs, [value, &day](const VELMORA_Z_TYPE& z) {
+        const std::int64_t from = z.ZDate.From;
+        if (z.ZDate.RangeFlg == 0)
+            return day.IsSameDay(from);
+        const std::int64_t to = z.ZDate.To;
+        // Most ranges lie far from the date on both sides: one test settles them.
+        const bool inside = (from < value) & (value < to);
+        if (!(inside | day.MayBeSameDay(from) | day.MayBeSameDay(to)))
+            return false;
+        return inside || day.IsSameDay(from) || day.IsSameDay(to);
+    });
+}
+
+template <class Value> int FindReal(const CVObjBrs* brs, Value value) {
+    return FirstHolding(brs, [&value](const VELMORA_Z_TYPE& z) {
+        const double v = value();
+        if (z.ZReal.RangeFlg == 0)
+            return v == z.ZReal.From;
+        return z.ZReal.From <= v && v <= z.ZReal.To;
+    });
+}
+} // namespace
+
+int FindBrsToKk(WORD zty, const CVObjBrs* brs, const SvyKkData& kk) {
+    const SVY_KKDB_ZOKUSEI zoku = KkZokuRead(kk);
+    switch (zty) {
+    case 100:
+    case 101:
+    case 102:
+    case 103:
+    case 104:
+    case 105:
+    case 106:
+    case 107:
+        return FindCode(brs, kk, zoku, zty);
+    case 200:
+        return FindKkNo(brs, kk.KkNo);
+    case 201:
+        return FindKyoyuNinzu(brs, zoku.KyoyuNinzu);
+    case 300:
+    case 301:
+        return FindText(brs, kk, zty);
+    case 400:
+        return FindDate(brs, zoku.Tachiai);
+    case 401:
+        return FindDate(brs, zoku.Toki);
+    case 500: {
+        const double koboMen = zoku.KoboMen;
+        return FindReal(brs, [koboMen] { return koboMen; });
+    }
+    case 501:
+        return FindReal(brs, [&kk] { return KkZahyoMen(kk); });
+    case 502:
+        return FindReal(brs, [&kk] { return KkSansyaMen(kk); });
+    default:
+        return -1;
+    }
+}

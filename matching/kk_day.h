@@ -1,0 +1,60 @@
+// Local calendar days of parcel dates (32-bit second counts since 1970-01-01
+// 00:00 UTC, widened with their sign).
+#pragma once
+
+#include <cstdint>
+
+struct KK_DAY {
+    int Year;
+    int Month; // 1-12
+    int Day;   // day of month
+};
+
+inline bool operator==(const KK_DAY& a, const KK_DAY& b) {
+    return a.Year == b.Year && a.Month == b.Month && a.Day == b.Day;
+}
+
+// The local day of a date; (0, 0, 0) for a negative date or one that cannot be
+// converted to local time.
+KK_DAY KkDayOf(std::int64_t date);
+
+// Answers whether dates fall on the local day of one date, the way comparing
+// KkDayOf of both would, without converting every date asked about.
+//
+// A local day is one run of instants, [m_start, m_end), and lasts less than two
+// days' worth of seconds: a date farther away than that is on another day
+// without any conversion. The run is found once, on the first nearer date.
+// Non-negative 32-bit dates always convert to local time, so the day (0, 0, 0)
+// is that of the negative dates alone.
+class CKkDayMatch {
+public:
+    explicit CKkDayMatch(std::int64_t date) : m_date(date), m_found(false), m_start(0), m_end(0) {}
+
+    // False only for dates that cannot be on the day; needs no conversion.
+    bool MayBeSameDay(std::int64_t other) const {
+        if (m_date < 0)
+            return other < 0;
+        return static_cast<std::uint64_t>(other - m_date + kFarSeconds - 1) <= 2 * kFarSeconds - 2;
+    }
+
+    bool IsSameDay(std::int64_t other) {
+        if (!MayBeSameDay(other))
+            return false;
+        if (m_date < 0)
+            return true;
+        if (!m_found)
+            FindDay();
+        return m_start <= other && other < m_end;
+    }
+
+private:
+    static constexpr std::int64_t kFarSeconds = 2 * 86400;
+
+    void FindDay();
+    bool TryOffset(std::int64_t offset);
+
+    std::int64_t m_date;
+    bool m_found;
+    std::int64_t m_start;
+    std::int64_t m_end;
+};

@@ -1,0 +1,76 @@
+#include "matching/kk_value.h"
+#include "host/code_tables.h"
+#include "host/men_nt.h"
+
+#include <cstring>
+
+SVY_KKDB_ZOKUSEI KkZokuRead(const SvyKkData& kk) {
+    SVY_KKDB_ZOKUSEI zoku;
+    std::memset(&zoku, 0, sizeof zoku);
+    kk.GetZoku(zoku);
+    return zoku;
+}
+
+WORD KkTochiShubetsu(const SvyKkData& kk) {
+    SVY_KKDB_TK tk;
+    tk.Shubetsu = 0;
+    kk.Get_TK(tk);
+    return tk.Shubetsu;
+}
+
+WORD KkShoyusha(const SvyKkData& kk) {
+    WORD code = 0;
+    kk.GetShoyusha(0, code);
+    return code;
+}
+
+WORD KkNozeisha(const SvyKkData& kk) {
+    WORD code = 0;
+    kk.GetNozeisha(0, code);
+    return code;
+}
+
+DWORD KkCodeValue(const SvyKkData& kk, const SVY_KKDB_ZOKUSEI& zoku, WORD zty) {
+    switch (zty) {
+    case 100:
+        return KkTochiShubetsu(kk);
+    case 101:
+        return zoku.Oaza;
+    case 102:
+        return zoku.GenkyoChimoku;
+    case 103:
+        return zoku.KoboChimoku;
+    case 104:
+        return KkShoyusha(kk);
+    case 105:
+        return KkNozeisha(kk);
+    case 106:
+        return zoku.ShoyukenFlg;
+    case 107:
+        return R113CODEMIX(zoku.Oaza, zoku.Koaza);
+    default:
+        return 0;
+    }
+}
+
+bool KkFudosanNo(const SvyKkData& kk, char (&text)[sizeof(SVY_KKDB_ZOKUSEI::FudosanNo) + 1]) {
+    SVY_KKDB_ZOKUSEI zoku;
+    std::memset(&zoku, 0, sizeof zoku);
+    if (!kk.GetZoku(zoku))
+        return false;
+    std::memcpy(text, zoku.FudosanNo, sizeof zoku.FudosanNo);
+    text[sizeof zoku.FudosanNo] = '\0';
+    return true;
+}
+
+double KkZahyoMen(const SvyKkData& kk) {
+    double area = 0.0;
+    TMen_Nt(kk, 0).ZM_Men_Nt(&area);
+    return area;
+}
+
+double KkSansyaMen(const SvyKkData& kk) {
+    double area = 0.0;
+    TMen_Nt(kk, 0).S3T_Men_Nt(&area);
+    return area;
+}

@@ -1,0 +1,167 @@
+#include "match_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+
+void UseTimeZone(const char* zone) {
+#ifdef _WIN32
+    // Wine hands the process its time zone; the C runtime follows it when TZ is unset.
+    (void)zone;
+    _putenv_s("TZ", "");
+    _tzset();
+#else
+    setenv("TZ", zone, 1);
+    tzset();
+#endif
+}
+
+std::int64_t LocalTime(int year, int month, int day, int hour, int minute, int second) {
+    std::tm local{};
+    local.tm_year = year - 1900;
+    local.tm_mon = month - 1;
+    local.tm_mday = day;
+    local.tm_hour = hour;
+    local.tm_min = minute;
+    local.tm_sec = second;
+    local.tm_isdst = -1;
+    return static_cast<std::int64_t>(std::mktime(&local));
+}
+
+bool LocalTm(std::int64_t date, std::tm& local) {
+#ifdef _WIN32
+    const __time64_t time = date;
+    return _localtime64_s(&local, &time) == 0;
+#else
+    const std::time_t time = static_cast<std::time_t>(date);
+    return localtime_r(&time, &local) != nullptr;
+#endif
+}
+
+RefDay RefDayOf(std::int64_t date) {
+    std::tm local{};
+    if (date < 0 || !LocalTm(date, local))
+        return RefDay{0, 0, 0};
+    return RefDay{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+}
+
+DayEdges DayEdgesOf(std::int64_t date) {
+    const RefDay day = RefDayOf(date);
+    std::int64_t first = date;
+    while (RefDayOf(first - 60) == day)
+        first -= 60;
+    while (RefDayOf(first - 1) == day)
+        --first;
+    std::int64_t last = date;
+    while (RefDayOf(last + 60) == day)
+        last += 60;
+    while (RefDayOf(last + 1) == day)
+        ++last;
+    return DayEdges{first, last + 1};
+}
+
+void AddCondition(CVObjPlt& plt, const VELMORA_Z_TYPE& zval) {
+    const int pos = plt.CountBrs();
+    CVObjBrs brs;
+    brs.ZVal = zval;
+    brs.BNm.Format("b%d", pos);
+    brs.Col = static_cast<BYTE>(pos);
+    brs.Hat = 1000 + static_cast<DWORD>(pos);
+    brs.LayerNo = 2000 + static_cast<DWORD>(pos);
+    ASSERT_EQ(plt.AddBrs(static_cast<BYTE>(pos), &brs), pos);
+}
+
+VELMORA_Z_TYPE CodeCond(DWORD code) {
+    VELMORA_Z_TYPE z{};
+    z.ZCode.Code = code;
+    return z;
+}
+
+VELMORA_Z_TYPE LongCond(std::int32_t value) {
+    VELMORA_Z_TYPE z{};
+    z.ZLong.From = value;
+    // A single value ignores To; one that differs shows whether it is looked at.
+    z.ZLong.To = static_cast<std::int32_t>(static_cast<std::uint32_t>(value) + 5u);
+    return z;
+}
+
+VELMORA_Z_TYPE LongRange(std::int32_t from, std::int32_t to) {
+    VELMORA_Z_TYPE z{};
+    z.ZLong.RangeFlg = 1;
+    z.ZLong.From = from;
+    z.ZLong.To = to;
+    return z;
+}
+
+VELMORA_Z_TYPE TextCond(const char* text) {
+    VELMORA_Z_TYPE z{};
+    std::memcpy(z.ZText.Text, text, strnlen(text, sizeof z.ZText.Text));
+    return z;
+}
+
+VELMORA_Z_TYPE DateCond(std::int64_t date) {
+    VELMORA_Z_TYPE z{};
+    z.ZDate.From = static_cast<std::int32_t>(date);
+    return z;
+}
+
+VELMORA_Z_TYPE DateRange(std::int64_t from, std::int64_t to) {
+    VELMORA_Z_TYPE z{};
+    z.ZDate.RangeFlg = 1;
+    z.ZDate.From = static_cast<std::int32_t>(from);
+    z.ZDate.To = static_cast<std::int32_t>(to);
+    return z;
+}
+
+VELMORA_Z_TYPE RealCond(double value) {
+    VELMORA_Z_TYPE z{};
+    z.ZReal.From = value;
+    z.ZReal.To = value + 1.0;
+    return z;
+}
+
+VELMORA_Z_TYPE RealRange(double from, double to) {
+    VELMORA_Z_TYPE z{};
+    z.ZReal.RangeFlg = 1;
+    z.ZReal.From = from;
+    z.ZReal.To = to;
+    return z;
+}
+
+int Chosen(CVObjPlt& plt, SvyKkData& kk) {
+    BYTE col = 0xEE;
+    DWORD hat = 0xDEADBEEF;
+    DWORD layer = 0xFEEDF00D;
+    const int found = plt.GetBrsToKk(&kk, &col, &hat, &layer);
+    CVObjBrs whole;
+    whole.BNm = "untouched";
+    const int foundObj = plt.GetBrsObjToKk(&kk, &whole);
+    EXPECT_EQ(found, foundObj);
+    if (!found) {
+        EXPECT_EQ(col, 0xEE);
+        EXPECT_EQ(hat, 0xDEADBEEFu);
+        EXPECT_EQ(layer, 0xFEEDF00Du);
+        EXPECT_EQ(whole.BNm, "untouched");
+        return -1;
+    }
+    const int pos = static_cast<int>(hat) - 1000;
+    EXPECT_EQ(col, static_cast<BYTE>(pos));
+    EXPECT_EQ(layer, 2000u + static_cast<DWORD>(pos));
+    EXPECT_EQ(whole.Hat, hat);
+    EXPECT_EQ(whole.BNm, plt.GetBNm(static_cast<BYTE>(pos)));
+    return pos;
+}
+
+SVY_KKDB_ZOKUSEI EmptyZoku() {
+    SVY_KKDB_ZOKUSEI zoku;
+    std::memset(&zoku, 0, sizeof zoku);
+    return zoku;
+}
+
+SvyKkData KkWithZoku(const SVY_KKDB_ZOKUSEI& zoku) {
+    SvyKkData kk;
+    kk.SetZoku(zoku);
+    return kk;
+}

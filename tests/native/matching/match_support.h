@@ -1,0 +1,54 @@
+// Helpers for the matching tests: palettes of brushes that name their
+// position, parcels, local times and the process time zone.
+#pragma once
+
+#include "host/svy_kk_data.h"
+#include "model/plt.h"
+
+#include <cstdint>
+#include <ctime>
+
+// Switches the process to a time zone for local-time conversions.
+void UseTimeZone(const char* zone);
+
+// The instant of a local wall-clock time (the earlier one when it occurs twice).
+std::int64_t LocalTime(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
+
+// The local day of a date by the plain rule: (0, 0, 0) for negative dates and
+// for dates the C library cannot convert.
+struct RefDay {
+    int year, month, day;
+    bool operator==(const RefDay& o) const {
+        return year == o.year && month == o.month && day == o.day;
+    }
+};
+RefDay RefDayOf(std::int64_t date);
+// The C library's local time of a non-negative date; false when it fails.
+bool LocalTm(std::int64_t date, std::tm& local);
+
+// The first instant of the local day holding a date, and that of the next day,
+// found by walking the clock.
+struct DayEdges {
+    std::int64_t first, next;
+};
+DayEdges DayEdgesOf(std::int64_t date);
+
+// Appends a brush with the condition; its colour, hatch and layer name its position.
+void AddCondition(CVObjPlt& plt, const VELMORA_Z_TYPE& zval);
+
+VELMORA_Z_TYPE CodeCond(DWORD code);
+VELMORA_Z_TYPE LongCond(std::int32_t value);
+VELMORA_Z_TYPE LongRange(std::int32_t from, std::int32_t to);
+VELMORA_Z_TYPE TextCond(const char* text);
+VELMORA_Z_TYPE DateCond(std::int64_t date);
+VELMORA_Z_TYPE DateRange(std::int64_t from, std::int64_t to);
+VELMORA_Z_TYPE RealCond(double value);
+VELMORA_Z_TYPE RealRange(double from, double to);
+
+// The position of the brush the palette chooses for the parcel, or -1; checks
+// on the way that both forms agree and that nothing is written without a match.
+int Chosen(CVObjPlt& plt, SvyKkData& kk);
+
+// A parcel with a readable attribute record holding the given values.
+SvyKkData KkWithZoku(const SVY_KKDB_ZOKUSEI& zoku);
+SVY_KKDB_ZOKUSEI EmptyZoku();

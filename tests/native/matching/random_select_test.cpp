@@ -1,0 +1,234 @@
+// The selector against the plainly read rules, on random palettes and parcels
+// whose values are drawn from small pools so that conditions often hold, with
+// dates crowded around midnights, clock changes and the epoch.
+#include "match_support.h"
+#include "reference_selector.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+const WORD kZty[] = {100, 101, 102, 103, 104, 105, 106, 107, 200, 201,
+                     300, 301, 400, 401, 500, 501, 502, 0,   108, 999};
+
+// Seconds between the local wall clock and UTC at a non-negative date.
+std::int64_t OffsetAt(std::int64_t date) {
+    std::tm local{};
+    LocalTm(date, local);
+    // Days since the epoch of the civil date (Howard Hinnant's days_from_civil).
+    const int month = local.tm_mon + 1;
+    const int y = local.tm_year + 1900 - (month <= 2);
+    const int era = (y >= 0 ? y : y - 399) / 400;
+    const int yoe = y - era * 400;
+    const int doy = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + local.tm_mday - 1;
+    const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    const std::int64_t days = std::int64_t{era} * 146097 + doe - 719468;
+    return days * 86400 + local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec - date;
+}
+
+// Instants at which the zone's clocks changed during a year.
+void AddClockChanges(int year, std::vector<std::int64_t>& dates) {
+    const std::int64_t from = LocalTime(year, 1, 1, 12);
+    const std::int64_t to = LocalTime(year, 12, 31, 12);
+    std::int64_t before = OffsetAt(from);
+    for (std::int64_t t = from; t < to; t += 3600) {
+        const std::int64_t after = OffsetAt(t + 3600);
+        if (after == before)
+            continue;
+        std::int64_t lo = t, hi = t + 3600;
+        while (hi - lo > 1) {
+            const std::int64_t mid = lo + (hi - lo) / 2;
+            (OffsetAt(mid) == before ? lo : hi) = mid;
+        }
+        for (std::int64_t delta : {-3601, -1, 0, 1, 3599, 3600})
+            dates.push_back(hi + delta);
+        before = after;
+    }
+}
+
+class RandomSelect : public ::testing::TestWithParam<const char*> {
+protected:
+    void SetUp() override {
+        UseTimeZone(GetParam());
+        for (int year : {1975, 2000, 2016, 2018, 2019, 2021, 2037})
+            AddClockChanges(year, m_dates);
+        std::mt19937 seeds(7);
+        for (int k = 0; k < 20; ++k)
+            m_dates.push_back(static_cast<std::int64_t>(seeds() & 0x7FFFFFFF));
+        m_dates.insert(m_dates.end(), {0, 1, -1, -86400, INT32_MIN, INT32_MAX, 86399, 86400});
+        // Midnights around every date so far.
+        const std::size_t count = m_dates.size();
+        for (std::size_t k = 0; k < count; ++k) {
+            if (m_dates[k] < 0 || m_dates[k] > INT32_MAX - 200000)
+                continue;
+            const DayEdges edges = DayEdgesOf(m_dates[k]);
+            for (std::int64_t edge : {edges.first, edges.next})
+                for (std::int64_t delta : {-1, 0, 1})
+                    if (edge + delta >= INT32_MIN && edge + delta <= INT32_MAX)
+                        m_dates.push_back(edge + delta);
+        }
+    }
+
+    template <class T> const T& Pick(const std::vector<T>& pool) {
+        return pool[std::uniform_int_distribution<std::size_t>(0, pool.size() - 1)(m_rng)];
+    }
+    bool Chance(double p) { return std::bernoulli_distribution(p)(m_rng); }
+
+    std::int32_t Date() {
+        static const std::vector<std::int64_t> nudges{0, 0, 0, 1, -1, 3600, -86400, 86400};
+        const std::int64_t date = Pick(m_dates) + Pick(nudges);
+        return date < INT32_MIN || date > INT32_MAX ? 0 : static_cast<std::int32_t>(date);
+    }
+
+    void FillParcel(SvyKkData& kk) {
+        kk.SetNo(Pick(m_numbers));
+        kk.SetName(Pick(m_texts).c_str());
+        if (Chance(0.8)) {
+            SVY_KKDB_ZOKUSEI zoku = EmptyZoku();
+            zoku.KyoyuNinzu = static_cast<WORD>(Pick(m_numbers));
+            zoku.ShoyukenFlg = static_cast<WORD>(Pick(m_codes));
+            zoku.Tachiai = Date();
+            zoku.Toki = Date();
+            zoku.KoboMen = Pick(m_reals);
+            zoku.Oaza = static_cast<WORD>(Pick(m_codes));
+            zoku.Koaza = static_cast<WORD>(Pick(m_codes));
+            zoku.GenkyoChimoku = static_cast<WORD>(Pick(m_codes));
+            zoku.KoboChimoku = static_cast<WORD>(Pick(m_codes));
+            const std::string& no = Pick(m_texts);
+            std::memcpy(zoku.FudosanNo, no.c_str(), std::min(no.size() + 1, sizeof zoku.FudosanNo));
+            kk.SetZoku(zoku);
+        } else {
+            kk.SetZokuUnreadable();
+        }
+        if (Chance(0.7))
+            kk.SetTk(static_cast<WORD>(Pick(m_codes)));
+        std::vector<WORD> owners, taxpayers;
+        for (int k = std::uniform_int_distribution<int>(0, 2)(m_rng); k > 0; --k) {
+            owners.push_back(static_cast<WORD>(Pick(m_codes)));
+            taxpayers.push_back(static_cast<WORD>(Pick(m_codes)));
+        }
+        kk.SetShoyusha(owners);
+        kk.SetNozeisha(taxpayers);
+        static const std::vector<std::vector<PT>> shapes{
+            {},
+            {{0, 0}, {10, 0}, {10, 10}, {0, 10}},
+            {{0, 0}, {2, 0}, {2, 1}, {1, 1}, {1, 2}, {0, 2}}};
+        kk.SetBoundary(Pick(shapes));
+    }
+
+    VELMORA_Z_TYPE Condition(WORD zty) {
+        VELMORA_Z_TYPE z{};
+        switch (zty / 100) {
+        case 1:
+            z.ZCode.Code = Chance(0.3) ? (Pick(m_codes) << 16) | Pick(m_codes) : Pick(m_codes);
+            break;
+        case 2:
+            z.ZLong.RangeFlg = Chance(0.5) ? Pick(m_codes) : 0;
+            z.ZLong.From = static_cast<std::int32_t>(Pick(m_numbers));
+            z.ZLong.To = static_cast<std::int32_t>(Pick(m_numbers));
+            break;
+        case 3:
+            if (Chance(0.05))
+                std::memset(z.ZText.Text, 'x', sizeof z.ZText.Text);
+            else
+                z = TextCond(Pick(m_texts).c_str());
+            break;
+        case 4:
+            z.ZDate.RangeFlg = Chance(0.5) ? 1 : 0;
+            z.ZDate.From = Date();
+            z.ZDate.To = Date();
+            break;
+        default:
+            z.ZReal.RangeFlg = Chance(0.5) ? 1 : 0;
+            z.ZReal.From = Pick(m_reals);
+            z.ZReal.To = Pick(m_reals);
+            break;
+        }
+        return z;
+    }
+
+    void FillPalette(CVObjPlt& plt, int count) {
+        plt.DelAllBrs();
+        plt.SetZty(Pick(std::vector<WORD>(std::begin(kZty), std::end(kZty))));
+        for (int k = 0; k < count; ++k)
+            AddCondition(plt, Condition(Chance(0.95) ? plt.GetZty() : Pick(m_ztys)));
+    }
+
+    // Changes one brush in place, as a host writing its fields directly does.
+    void Meddle(CVObjPlt& plt) {
+        const int count = plt.CountBrs();
+        if (count == 0)
+            return;
+        CVObjBrs* brs = plt.GetObjBrs(
+            static_cast<BYTE>(std::uniform_int_distribution<int>(0, count - 1)(m_rng)));
+        if (Chance(0.2))
+            brs->BFg = 0;
+        else
+            brs->ZVal = Condition(plt.GetZty());
+    }
+
+    std::mt19937 m_rng{20261205};
+    std::vector<std::int64_t> m_dates;
+    std::vector<DWORD> m_numbers{0,          1,          2,          3,     5,    0x7FFFFFFF,
+                                 0x80000000, 0xFFFFFFFF, 0xFFFFFFFE, 65535, 65536};
+    std::vector<DWORD> m_codes{0, 1, 2, 7, 0xFFFF};
+    std::vector<double> m_reals{0.0,
+                                -0.0,
+                                3.0,
+                                99.5,
+                                100.0,
+                                100.5,
+                                1e-300,
+                                std::numeric_limits<double>::quiet_NaN(),
+                                std::numeric_limits<double>::infinity(),
+                                2.0 / 3.0};
+    std::vector<std::string> m_texts{"",
+                                     "A",
+                                     "a",
+                                     "A ",
+                                     "画地",
+                                     "0123",
+                                     "12345678901234",
+                                     std::string(254, 'x'),
+                                     std::string(255, 'x')};
+    std::vector<WORD> m_ztys{100, 201, 300, 400, 500};
+};
+} // namespace
+
+TEST_P(RandomSelect, AgreesWithThePlainRules) {
+    int held = 0;
+    for (int round = 0; round < 6000; ++round) {
+        CVObjPlt plt;
+        const int count = round % 50 == 0 ? 255 : std::uniform_int_distribution<int>(0, 12)(m_rng);
+        FillPalette(plt, count);
+        SvyKkData kk;
+        FillParcel(kk);
+        SCOPED_TRACE("round " + std::to_string(round) + ", attribute " +
+                     std::to_string(plt.GetZty()));
+        const int expected = ReferenceChoice(plt, kk);
+        ASSERT_EQ(Chosen(plt, kk), expected);
+        held += expected >= 0;
+        Meddle(plt);
+        ASSERT_EQ(Chosen(plt, kk), ReferenceChoice(plt, kk)) << "after a direct change";
+    }
+    // The pools are meant to make conditions hold often enough to matter.
+    EXPECT_GT(held, 1500);
+}
+
+INSTANTIATE_TEST_SUITE_P(Zones, RandomSelect,
+                         ::testing::Values("Asia/Tokyo", "America/New_York", "Europe/London",
+                                           "America/Sao_Paulo"),
+                         [](const ::testing::TestParamInfo<const char*>& info) {
+                             std::string name = info.param;
+                             for (char& c : name)
+                                 if (c == '/')
+                                     c = '_';
+                             return name;
+                         });
