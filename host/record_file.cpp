@@ -35,7 +35,9 @@ int ReadCString(CFile* file, CString& text) {
     if (!ReadData(file, &length, sizeof length))
         return 0;
     try {
-        const ULONGLONG remaining = file->GetLength() - file->GetPosition();
+        const ULONGLONG size = file->GetLength();
+        const ULONGLONG position = file->GetPosition();
+        const ULONGLONG remaining = position < size ? size - position : 0;
         if (length > remaining || length > 0x7FFFFFFE)
             return 0;
         CString read;
