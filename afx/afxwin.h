@@ -295,10 +295,8 @@ public:
     CGdiObject& operator=(const CGdiObject&) = delete;
     virtual ~CGdiObject() { DeleteObject(); }
     operator HGDIOBJ() const { return m_hObject; }
-    BOOL DeleteObject();
-
-protected:
     BOOL Attach(HGDIOBJ hObject);
+    BOOL DeleteObject();
 };
 
 class AFX_EXT_CLASS CPen : public CGdiObject {

@@ -1,0 +1,150 @@
+// The class library's Win32 wrappers on real controls and device contexts.
+#include "afx/afxcmn.h"
+#include "host/kesh_memdc.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A hidden top-level window holding one control of the given class.
+class ControlFixture {
+public:
+    ControlFixture(const char* className, DWORD style) {
+        INITCOMMONCONTROLSEX init = {sizeof(init),
+                                     ICC_LISTVIEW_CLASSES | ICC_DATE_CLASSES | ICC_UPDOWN_CLASS};
+        InitCommonControlsEx(&init);
+        m_parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr,
+                                   nullptr, nullptr);
+        m_control = CreateWindowExA(0, className, "", WS_CHILD | WS_VISIBLE | style, 0, 0, 300, 200,
+                                    m_parent, (HMENU)1, nullptr, nullptr);
+    }
+    ~ControlFixture() { DestroyWindow(m_parent); }
+    HWND Control() const { return m_control; }
+
+private:
+    HWND m_parent;
+    HWND m_control;
+};
+
+TEST(CListCtrl, RowsCarryTextsDataAndSelection) {
+    ControlFixture fixture(WC_LISTVIEWA, LVS_REPORT);
+    CListCtrl list;
+    ASSERT_TRUE(list.SubclassWindow(fixture.Control()));
+    list.SetExtendedStyle(LVS_EX_GRIDLINES);
+    list.SetExtendedStyle(list.GetExtendedStyle() | LVS_EX_FULLROWSELECT);
+    EXPECT_EQ(list.GetExtendedStyle(), DWORD(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT));
+
+    EXPECT_EQ(list.InsertColumn(0, "名称", LVCFMT_LEFT, 80), 0);
+    EXPECT_EQ(list.InsertColumn(1, "レイヤ", LVCFMT_LEFT, 60), 1);
+    for (int row = 0; row < 3; ++row) {
+        EXPECT_EQ(list.InsertItem(row, "ブラシ", -1), row);
+        EXPECT_TRUE(list.SetItemData(row, 100 + row));
+    }
+    EXPECT_TRUE(list.SetItemText(2, 1, "道路"));
+    EXPECT_STREQ(list.GetItemText(2, 1), "道路");
+    EXPECT_EQ(list.GetItemData(1), DWORD_PTR(101));
+
+    list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+    list.SetItemState(2, LVIS_SELECTED, LVIS_SELECTED);
+    EXPECT_EQ(list.GetSelectedCount(), 2u);
+    EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), 0);
+    EXPECT_EQ(list.GetNextItem(0, LVNI_SELECTED), 2);
+
+    RECT first, second;
+    ASSERT_TRUE(list.GetSubItemRect(1, 0, LVIR_LABEL, first));
+    ASSERT_TRUE(list.GetSubItemRect(1, 1, LVIR_BOUNDS, second));
+    EXPECT_EQ(second.left, 80);
+    EXPECT_EQ(second.top, first.top);
+
+    EXPECT_TRUE(list.DeleteItem(0));
+    EXPECT_EQ(list.GetItemData(0), DWORD_PTR(101));
+    EXPECT_TRUE(list.DeleteAllItems());
+    EXPECT_EQ(list.GetItemCount(), 0);
+}
+
+TEST(CImageList, HoldsAddedPicturesAndHandsOverToTheList) {
+    ControlFixture fixture(WC_LISTVIEWA, LVS_REPORT);
+    CListCtrl list;
+    list.SubclassWindow(fixture.Control());
+    CImageList images;
+    ASSERT_TRUE(images.Create(16, 16, ILC_COLOR24 | ILC_MASK, 1, 1));
+    CBitmap bitmap;
+    HDC screen = GetDC(nullptr);
+    bitmap.Attach(CreateCompatibleBitmap(screen, 16, 16));
+    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(images.Add(&bitmap, RGB(255, 0, 255)), 0);
+    EXPECT_EQ(images.GetImageCount(), 1);
+    EXPECT_EQ(list.SetImageList(&images, LVSIL_SMALL), nullptr);
+    EXPECT_EQ(list.SetImageList(&images, LVSIL_SMALL), images.m_hImageList);
+}
+
+TEST(CSpinButtonCtrl, KeepsItsPositionInsideItsRange) {
+    ControlFixture fixture(UPDOWN_CLASSA, 0);
+    CSpinButtonCtrl spin;
+    spin.SubclassWindow(fixture.Control());
+    spin.SetRange32(1, 100);
+    spin.SetPos32(40);
+    EXPECT_EQ(spin.GetPos32(), 40);
+    spin.SetPos32(150);
+    EXPECT_EQ(spin.GetPos32(), 100);
+}
+
+TEST(CDateTimeCtrl, GivesBackTheDayItWasSet) {
+    ControlFixture fixture(DATETIMEPICK_CLASSA, DTS_SHORTDATEFORMAT);
+    CDateTimeCtrl picker;
+    picker.SubclassWindow(fixture.Control());
+    SYSTEMTIME day = {};
+    day.wYear = 2024;
+    day.wMonth = 2;
+    day.wDay = 29;
+    ASSERT_TRUE(picker.SetTime(&day));
+    SYSTEMTIME back = {};
+    EXPECT_EQ(picker.GetTime(&back), DWORD(GDT_VALID));
+    EXPECT_EQ(back.wYear, 2024);
+    EXPECT_EQ(back.wMonth, 2);
+    EXPECT_EQ(back.wDay, 29);
+}
+
+TEST(CMenu, BuildsAPopupOfItems) {
+    CMenu menu;
+    ASSERT_TRUE(menu.CreatePopupMenu());
+    menu.AppendMenu(MF_STRING, 100, "変更");
+    menu.AppendMenu(MF_STRING, 101, "削除");
+    menu.EnableMenuItem(101, MF_BYCOMMAND | MF_GRAYED);
+    EXPECT_EQ(GetMenuItemCount(menu.m_hMenu), 2);
+    EXPECT_EQ(GetMenuState(menu.m_hMenu, 101, MF_BYCOMMAND) & MF_GRAYED, UINT(MF_GRAYED));
+    EXPECT_TRUE(menu.DestroyMenu());
+    EXPECT_EQ(menu.m_hMenu, nullptr);
+}
+
+// Pixel of a memory context holding a 20 × 20 picture.
+COLORREF PixelAt(CDC& dc, int x, int y) {
+    return GetPixel(dc.m_hDC, x, y);
+}
+
+TEST(CKeshMemDC, DrawsOffScreenAndCopiesToTheTargetWhenDone) {
+    CDC target;
+    ASSERT_TRUE(target.CreateCompatibleDC(nullptr));
+    CBitmap picture;
+    HDC screen = GetDC(nullptr);
+    picture.Attach(CreateCompatibleBitmap(screen, 20, 20));
+    ReleaseDC(nullptr, screen);
+    CBitmap* old = target.SelectObject(&picture);
+    RECT all = {0, 0, 20, 20};
+    target.FillSolidRect(&all, RGB(255, 255, 255));
+    IntersectClipRect(target.m_hDC, 5, 5, 15, 15);
+    {
+        CKeshMemDC buffer(&target);
+        RECT cell = {5, 5, 15, 15};
+        CBrush red(RGB(255, 0, 0));
+        buffer.FillRect(&cell, &red);
+        EXPECT_EQ(PixelAt(target, 10, 10), RGB(255, 255, 255));
+    }
+    EXPECT_EQ(PixelAt(target, 10, 10), RGB(255, 0, 0));
+    EXPECT_EQ(PixelAt(target, 5, 5), RGB(255, 0, 0));
+    SelectClipRgn(target.m_hDC, nullptr);
+    EXPECT_EQ(PixelAt(target, 2, 2), RGB(255, 255, 255));
+    target.SelectObject(old);
+}
+
+} // namespace
