@@ -157,13 +157,6 @@ TEST(BrsRecord, ItemsLieInOrderWithTheConditionOfThePalettesKind) {
     EXPECT_EQ(0, std::memcmp(&brs.HatchData, bytes.data() + at + 12, 178));
 }
 
-TEST(BrsRecord, WithoutAttributeTheConditionIsItsZtyAlone) {
-    CVObjBrs brs = SampleBrs(101, 3);
-    CMemFile file;
-    ASSERT_EQ(0, brs.WriteBrs(&file, 0));
-    EXPECT_EQ(4 + 1 + 4 + 4 + brs.BNm.GetLength() + 2 + kTailBytes, file.GetLength());
-}
-
 TEST(BrsRecord, StoredTextLongerThanTheFieldIsCut) {
     CVObjBrs brs = SampleBrs(301, 1);
     CMemFile file;
