@@ -6,9 +6,18 @@
 #include <cstring>
 #include <ctime>
 
+std::vector<const char*> TestTimeZones() {
+#ifdef _WIN32
+    return {"WineZone"};
+#else
+    return {"Asia/Tokyo", "America/New_York", "Europe/London", "America/Sao_Paulo"};
+#endif
+}
+
 void UseTimeZone(const char* zone) {
 #ifdef _WIN32
-    // Wine hands the process its time zone; the C runtime follows it when TZ is unset.
+    // The C runtime follows Wine's zone when TZ is unset; Wine's own TZ names
+    // are no zone strings to it.
     (void)zone;
     _putenv_s("TZ", "");
     _tzset();
@@ -16,6 +25,14 @@ void UseTimeZone(const char* zone) {
     setenv("TZ", zone, 1);
     tzset();
 #endif
+}
+
+std::string ZoneLabel(const ::testing::TestParamInfo<const char*>& info) {
+    std::string name = info.param;
+    for (char& c : name)
+        if (c == '/')
+            c = '_';
+    return name;
 }
 
 std::int64_t LocalTime(int year, int month, int day, int hour, int minute, int second) {

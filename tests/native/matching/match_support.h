@@ -7,9 +7,21 @@
 
 #include <cstdint>
 #include <ctime>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+// The time zones the date tests run in: four natively (Tokyo, and three with
+// daylight saving); under Wine the one the run was started with (TZ), since
+// Wine takes the zone from its host.
+std::vector<const char*> TestTimeZones();
 
 // Switches the process to a time zone for local-time conversions.
 void UseTimeZone(const char* zone);
+
+// A test name part for a time zone.
+std::string ZoneLabel(const ::testing::TestParamInfo<const char*>& info);
 
 // The instant of a local wall-clock time (the earlier one when it occurs twice).
 std::int64_t LocalTime(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);

@@ -99,13 +99,4 @@ TEST_P(SelectDate, DaysOfClockChangesKeepTheirLength) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Zones, SelectDate,
-                         ::testing::Values("Asia/Tokyo", "America/New_York", "Europe/London",
-                                           "America/Sao_Paulo"),
-                         [](const ::testing::TestParamInfo<const char*>& info) {
-                             std::string name = info.param;
-                             for (char& c : name)
-                                 if (c == '/')
-                                     c = '_';
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Zones, SelectDate, ::testing::ValuesIn(TestTimeZones()), ZoneLabel);
