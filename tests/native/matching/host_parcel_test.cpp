@@ -32,10 +32,10 @@ TEST(SvyKkData, FailedCallsLeaveTheirOutputs) {
     SVY_KKDB_ZOKUSEI zoku;
     std::memset(&zoku, 0x5A, sizeof zoku);
     EXPECT_EQ(kk.GetZoku(zoku), 0);
-    EXPECT_EQ(zoku.Oaza, 0x5A5A);
+    EXPECT_EQ(+zoku.Oaza, 0x5A5A);
     SVY_KKDB_TK tk{77};
     EXPECT_EQ(kk.Get_TK(tk), 0);
-    EXPECT_EQ(tk.Shubetsu, 77);
+    EXPECT_EQ(+tk.Shubetsu, 77);
     WORD code = 9;
     kk.SetShoyusha({4, 5});
     EXPECT_EQ(kk.GetShoyusha(2, code), 0);
@@ -50,11 +50,11 @@ TEST(SvyKkData, FailedCallsLeaveTheirOutputs) {
     stored.Koaza = 12;
     kk.SetZoku(stored);
     EXPECT_EQ(kk.GetZoku(zoku), 1);
-    EXPECT_EQ(zoku.Koaza, 12);
+    EXPECT_EQ(+zoku.Koaza, 12);
     kk.SetZokuUnreadable();
     zoku.Koaza = 1;
     EXPECT_EQ(kk.GetZoku(zoku), 0);
-    EXPECT_EQ(zoku.Koaza, 1);
+    EXPECT_EQ(+zoku.Koaza, 1);
     EXPECT_EQ(kk.Calls().Zoku, 3);
 }
 

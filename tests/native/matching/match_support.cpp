@@ -166,7 +166,7 @@ int Chosen(CVObjPlt& plt, SvyKkData& kk) {
     const int pos = static_cast<int>(hat) - 1000;
     EXPECT_EQ(col, static_cast<BYTE>(pos));
     EXPECT_EQ(layer, 2000u + static_cast<DWORD>(pos));
-    EXPECT_EQ(whole.Hat, hat);
+    EXPECT_EQ(+whole.Hat, hat);
     EXPECT_EQ(whole.BNm, plt.GetBNm(static_cast<BYTE>(pos)));
     return pos;
 }

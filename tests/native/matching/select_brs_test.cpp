@@ -352,11 +352,11 @@ TEST(SelectBrs, ObjectFormCopiesTheWholeBrush) {
     CVObjBrs brush;
     ASSERT_EQ(plt.GetBrsObjToKk(&kk, &brush), 1);
     EXPECT_EQ(brush.BNm, "b1");
-    EXPECT_EQ(brush.BFg, 1);
-    EXPECT_EQ(brush.PaintFlg, 1);
-    EXPECT_EQ(brush.PaintData.Depth, 37.0);
-    EXPECT_EQ(brush.HatchData.Space[3], 2.5);
-    EXPECT_EQ(brush.ZVal.ZLong.From, 2);
+    EXPECT_EQ(+brush.BFg, 1);
+    EXPECT_EQ(+brush.PaintFlg, 1);
+    EXPECT_EQ(+brush.PaintData.Depth, 37.0);
+    EXPECT_EQ(+brush.HatchData.Space[3], 2.5);
+    EXPECT_EQ(+brush.ZVal.ZLong.From, 2);
 }
 
 TEST(SelectBrs, BoxFormsUseTheSelectedPaletteOrThrow) {
@@ -396,5 +396,5 @@ TEST(SelectBrs, BoxFormsUseTheSelectedPaletteOrThrow) {
     EXPECT_EQ(box.GetSelBrsToKk(&kk, &col, &hat, &layer), 1);
     EXPECT_EQ(hat, 1000u);
     EXPECT_EQ(box.GetSelBrsObjToKk(&kk, &brush), 1);
-    EXPECT_EQ(brush.ZVal.ZLong.From, 5);
+    EXPECT_EQ(+brush.ZVal.ZLong.From, 5);
 }
