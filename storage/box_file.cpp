@@ -2,7 +2,9 @@
 //
 // A save never destroys the file it replaces: the content is built in memory,
 // written and flushed to a temporary file beside it, and only then put in the
-// file's place. On any failure the old file stays as it was. A load reads the
+// file's place. On any failure the old file stays as it was; the items can
+// fail only while the content is built, so a failure to store the finished
+// content counts as one to create the file (0x10001). A load reads the
 // whole file into memory (as much as the file holds, nothing more) and reads
 // the records from there.
 #include "host/jkn_folder.h"
