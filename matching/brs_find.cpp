@@ -104,6 +104,15 @@ int FindText(const CVObjBrs* brs, const SvyKkData& kk, WORD zty) {
 }
 
 int FindDate(const CVObjBrs* brs, std::int32_t value) {
+    // Negative dates all share the day (0, 0, 0), which no other date has.
+    if (value < 0)
+        return FirstHolding(brs, [value](const VELMORA_Z_TYPE& z) {
+            const std::int32_t from = z.ZDate.From;
+            if (z.ZDate.RangeFlg == 0)
+                return from < 0;
+            const std::int32_t to = z.ZDate.To;
+            return (from < value && value < to) || from < 0 || to < 0;
+        });
     CKkDayMatch day(value);
     return FirstHolding(brs, [value, &day](const VELMORA_Z_TYPE& z) {
         const std::int64_t from = z.ZDate.From;

@@ -18,30 +18,27 @@ inline bool operator==(const KK_DAY& a, const KK_DAY& b) {
 // converted to local time.
 KK_DAY KkDayOf(std::int64_t date);
 
-// Answers whether dates fall on the local day of one date, the way comparing
-// KkDayOf of both would, without converting every date asked about.
+// Answers whether dates fall on the local day of one non-negative date, the
+// way comparing KkDayOf of both would, without converting every date asked about.
 //
 // A local day is one run of instants, [m_start, m_end), and lasts less than two
 // days' worth of seconds: a date farther away than that is on another day
 // without any conversion. The run is found once, on the first nearer date.
-// Non-negative 32-bit dates always convert to local time, so the day (0, 0, 0)
-// is that of the negative dates alone.
+// Non-negative 32-bit dates always convert to local time, so no negative date
+// shares the day.
 class CKkDayMatch {
 public:
-    explicit CKkDayMatch(std::int64_t date) : m_date(date), m_found(false), m_start(0), m_end(0) {}
+    explicit CKkDayMatch(std::int64_t date)
+        : m_date(date), m_nearFrom(date - kFarSeconds + 1), m_found(false), m_start(0), m_end(0) {}
 
     // False only for dates that cannot be on the day; needs no conversion.
     bool MayBeSameDay(std::int64_t other) const {
-        if (m_date < 0)
-            return other < 0;
-        return static_cast<std::uint64_t>(other - m_date + kFarSeconds - 1) <= 2 * kFarSeconds - 2;
+        return static_cast<std::uint64_t>(other - m_nearFrom) <= 2 * kFarSeconds - 2;
     }
 
     bool IsSameDay(std::int64_t other) {
         if (!MayBeSameDay(other))
             return false;
-        if (m_date < 0)
-            return true;
         if (!m_found)
             FindDay();
         return m_start <= other && other < m_end;
@@ -54,6 +51,7 @@ private:
     bool TryOffset(std::int64_t offset);
 
     std::int64_t m_date;
+    std::int64_t m_nearFrom;
     bool m_found;
     std::int64_t m_start;
     std::int64_t m_end;
