@@ -51,11 +51,13 @@ velmora_prepare_wineprefix() {
 # Settings of a fresh prefix for the dialogs. No window manager runs on the
 # test display, so windows are unmanaged: Wine draws their frames itself and
 # hides them at once instead of waiting for a manager. The templates' font
-# ＭＳ ゴシック is drawn with the installed IPA Gothic.
+# ＭＳ ゴシック is drawn with the installed IPA Gothic, the caption buttons
+# with Wine's own Marlett.
 velmora_wine_settings() {
     (
         export WINEPREFIX="$1" WINEDEBUG=-all LC_ALL=ja_JP.UTF-8
-        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f &&
+        cp /usr/share/wine/fonts/marlett.ttf "$1/drive_c/windows/Fonts/" &&
+            wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f &&
             wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /d IPAGothic /f &&
             wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS Gothic' /d IPAGothic /f &&
             wineserver -w
