@@ -108,8 +108,6 @@ protected:                                                                      
 #define ON_MESSAGE(message, memberFxn) {(message), 0, 0, 0, &AfxThunkMessage<memberFxn>},
 #define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
 #define ON_LBN_DBLCLK(id, memberFxn) ON_CONTROL(LBN_DBLCLK, id, memberFxn)
-#define ON_CBN_SELCHANGE(id, memberFxn) ON_CONTROL(CBN_SELCHANGE, id, memberFxn)
-#define ON_EN_CHANGE(id, memberFxn) ON_CONTROL(EN_CHANGE, id, memberFxn)
 
 class AFX_EXT_CLASS CCmdTarget {
 public:

@@ -62,6 +62,39 @@ TEST(CListCtrl, RowsCarryTextsDataAndSelection) {
     EXPECT_EQ(list.GetItemCount(), 0);
 }
 
+TEST(CComboBox, KeepsItemsInTheOrderAdded) {
+    ControlFixture fixture("COMBOBOX", CBS_DROPDOWNLIST);
+    CComboBox combo;
+    combo.SubclassWindow(fixture.Control());
+    EXPECT_EQ(combo.AddString("属性を選択して下さい"), 0);
+    EXPECT_EQ(combo.AddString("画地No"), 1);
+    combo.SetItemData(1, 200);
+    EXPECT_EQ(combo.GetItemData(1), DWORD_PTR(200));
+    CString text;
+    combo.GetLBText(0, text);
+    EXPECT_STREQ(text, "属性を選択して下さい");
+    combo.GetLBText(5, text);
+    EXPECT_TRUE(text.IsEmpty());
+    combo.ResetContent();
+    EXPECT_EQ(combo.GetCount(), 0);
+}
+
+TEST(CListBox, GivesTheTextOfItsItems) {
+    ControlFixture fixture("LISTBOX", LBS_NOTIFY);
+    CListBox list;
+    list.SubclassWindow(fixture.Control());
+    list.AddString("所有者");
+    list.AddString("所有権");
+    EXPECT_EQ(list.GetCount(), 2);
+    EXPECT_EQ(list.SetCurSel(1), 1);
+    EXPECT_EQ(list.GetCurSel(), 1);
+    CString text;
+    list.GetText(1, text);
+    EXPECT_STREQ(text, "所有権");
+    list.GetText(2, text);
+    EXPECT_TRUE(text.IsEmpty());
+}
+
 TEST(CImageList, HoldsAddedPicturesAndHandsOverToTheList) {
     ControlFixture fixture(WC_LISTVIEWA, LVS_REPORT);
     CListCtrl list;
