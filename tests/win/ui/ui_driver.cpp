@@ -9,7 +9,6 @@
 namespace {
 
 const UINT kSyncMessage = WM_APP + 1;
-const DWORD kWaitMs = 10000;
 const char kHostClass[] = "VelmoraTestHost";
 
 // What identifies a dialog on screen: its caption and its controls' IDs.
@@ -280,7 +279,7 @@ LRESULT CALLBACK UiHost::HostProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM
 }
 
 void UiHost::WaitUntil(const std::function<bool()>& cond, const std::string& what) {
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kWaitMs);
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(m_waitLimitMs);
     while (!cond()) {
         if (std::chrono::steady_clock::now() > deadline)
             throw UiError("timed out waiting for " + what);

@@ -85,6 +85,8 @@ public:
     std::string Drive(int templateId, const std::function<int()>& open,
                       const std::function<void(UiDialog&)>& script, int& result);
 
+    // How long any one wait may take.
+    void SetWaitLimit(DWORD ms) { m_waitLimitMs = ms; }
     // Polls cond until it holds; throws UiError naming what was awaited.
     void WaitUntil(const std::function<bool()>& cond, const std::string& what);
     // Returns once the dialog's thread has taken every message posted so far.
@@ -99,6 +101,7 @@ private:
 
     CWnd m_wnd;
     DWORD m_uiThreadId;
+    DWORD m_waitLimitMs = 10000;
     std::atomic<bool> m_callReturned{false};
     std::atomic<long> m_posted{0};
     std::atomic<long> m_taken{0};

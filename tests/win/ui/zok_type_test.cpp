@@ -4,6 +4,7 @@
 #include "ui/resource.h"
 #include "ui_driver.h"
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -140,6 +141,15 @@ TEST_F(ZokTypeTest, ListCancelLeavesTheByte) {
         dlg.ChooseList(IDC_ZOK_LIST, 7);
         dlg.Click(IDCANCEL);
     });
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(index, kUntouched);
+}
+
+TEST_F(ZokTypeTest, AWaitThatRunsOutFailsTheTestAndClosesTheDialog) {
+    host.SetWaitLimit(500);
+    int result = 0;
+    EXPECT_NONFATAL_FAILURE(result = RunCombo([](UiDialog& dlg) { dlg.WaitEnabled(IDOK, true); }),
+                            "timed out waiting for control 1 enabled");
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(index, kUntouched);
 }
