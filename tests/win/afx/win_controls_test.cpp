@@ -1,5 +1,6 @@
 // The class library's Win32 wrappers on real controls and device contexts.
 #include "afx/afxcmn.h"
+#include "afx/afxdlgs.h"
 #include "host/kesh_memdc.h"
 
 #include <gtest/gtest.h>
@@ -148,6 +149,45 @@ TEST(CMenu, BuildsAPopupOfItems) {
     EXPECT_EQ(GetMenuState(menu.m_hMenu, 101, MF_BYCOMMAND) & MF_GRAYED, UINT(MF_GRAYED));
     EXPECT_TRUE(menu.DestroyMenu());
     EXPECT_EQ(menu.m_hMenu, nullptr);
+}
+
+// Plays the user of the colour dialog: types red 200 into its edit box,
+// leaves green and blue as the dialog opened with them, and answers.
+struct ColorUser {
+    static UINT_PTR CALLBACK Hook(HWND hDlg, UINT message, WPARAM, LPARAM lParam) {
+        if (message != WM_INITDIALOG)
+            return 0;
+        ColorUser* user = reinterpret_cast<ColorUser*>(((CHOOSECOLORA*)lParam)->lCustData);
+        SetDlgItemInt(hDlg, 706, 200, FALSE);
+        int button = user->confirm ? IDOK : IDCANCEL;
+        PostMessageA(hDlg, WM_COMMAND, button, (LPARAM)GetDlgItem(hDlg, button));
+        return 1;
+    }
+
+    void Attach(CColorDialog& dialog) {
+        dialog.m_cc.Flags |= CC_ENABLEHOOK;
+        dialog.m_cc.lpfnHook = &Hook;
+        dialog.m_cc.lCustData = (LPARAM)this;
+    }
+
+    bool confirm = true;
+};
+
+TEST(CColorDialog, OpensOnTheGivenColourAndGivesTheChosenOne) {
+    CColorDialog dialog(RGB(10, 20, 30), CC_FULLOPEN);
+    ColorUser user;
+    user.Attach(dialog);
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.GetColor(), RGB(200, 20, 30));
+}
+
+TEST(CColorDialog, CancelKeepsTheStartingColour) {
+    CColorDialog dialog(RGB(10, 20, 30), CC_FULLOPEN);
+    ColorUser user;
+    user.confirm = false;
+    user.Attach(dialog);
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(dialog.GetColor(), RGB(10, 20, 30));
 }
 
 // Pixel of a memory context holding a 20 × 20 picture.
