@@ -2,7 +2,8 @@
 // with text conditions) against writing and reading the same number of bytes
 // with plain buffered stdio, in the same run. The save flushes its file to
 // the disk before it replaces the old one, so the plain write is also timed
-// with the same flush. The ratios are printed at the end.
+// with that flush, and without it into a new file, which no one flushes. The
+// ratios are printed at the end.
 #include "host/jkn_folder.h"
 #include "tests/native/storage/storage_samples.h"
 
@@ -63,11 +64,18 @@ void BM_LoadBox(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * SavedSize());
 }
 
-// Plain stdio: the same bytes in 4 KiB pieces through a FILE's buffer.
-void PlainWrite(benchmark::State& state, bool flushToDisk) {
+// Plain stdio: the same bytes in 4 KiB pieces through a FILE's buffer, over
+// the previous file or into a new one. (ext4 flushes a file emptied and
+// rewritten, or renamed over another, on close by itself.)
+enum PlainWay { OVER_OLD, OVER_OLD_FLUSHED, NEW_FILE };
+
+void PlainWrite(benchmark::State& state, PlainWay way) {
     const std::vector<char> bytes(SavedSize(), 'v');
     const std::string path = (Folder() / "plain.dat").string();
+    const bool flushToDisk = way == OVER_OLD_FLUSHED;
     for (auto _ : state) {
+        if (way == NEW_FILE)
+            std::remove(path.c_str());
         std::FILE* out = std::fopen(path.c_str(), "wb");
         for (size_t at = 0; at < bytes.size(); at += kStdioChunk)
             std::fwrite(bytes.data() + at, 1, std::min(kStdioChunk, bytes.size() - at), out);
@@ -80,10 +88,13 @@ void PlainWrite(benchmark::State& state, bool flushToDisk) {
 }
 
 void BM_PlainWrite(benchmark::State& state) {
-    PlainWrite(state, false);
+    PlainWrite(state, OVER_OLD);
 }
 void BM_PlainWriteFlushed(benchmark::State& state) {
-    PlainWrite(state, true);
+    PlainWrite(state, OVER_OLD_FLUSHED);
+}
+void BM_PlainWriteNewFile(benchmark::State& state) {
+    PlainWrite(state, NEW_FILE);
 }
 
 void BM_PlainRead(benchmark::State& state) {
@@ -107,6 +118,7 @@ void BM_PlainRead(benchmark::State& state) {
 BENCHMARK(BM_SaveBox)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PlainWrite)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PlainWriteFlushed)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PlainWriteNewFile)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_LoadBox)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PlainRead)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -142,6 +154,7 @@ int main(int argc, char** argv) {
     PrintRatio(reporter, "load / plain read", "BM_LoadBox", "BM_PlainRead");
     PrintRatio(reporter, "save / plain write, both flushed", "BM_SaveBox", "BM_PlainWriteFlushed");
     PrintRatio(reporter, "save / plain write, unflushed", "BM_SaveBox", "BM_PlainWrite");
+    PrintRatio(reporter, "save / plain write to a new file", "BM_SaveBox", "BM_PlainWriteNewFile");
     benchmark::Shutdown();
     std::error_code ignored;
     fs::remove_all(Folder(), ignored);

@@ -40,18 +40,15 @@ int ReadCString(CFile* file, CString& text) {
         const ULONGLONG remaining = position < size ? size - position : 0;
         if (length > remaining || length > 0x7FFFFFFE)
             return 0;
-        CString read;
-        const int count = static_cast<int>(length);
-        char* buffer = read.GetBuffer(count);
-        if (file->Read(buffer, length) != length)
-            return 0;
-        read.ReleaseBuffer(count);
-        text = read;
+        char* buffer = text.GetBuffer(static_cast<int>(length));
+        const UINT read = file->Read(buffer, length);
+        text.ReleaseBuffer(static_cast<int>(read));
+        return read == length ? 1 : 0;
     } catch (CException* e) {
         e->Delete();
+        text.Empty();
         return 0;
     }
-    return 1;
 }
 
 int WriteOwnNo(CFile* file, WORD ownNo) {

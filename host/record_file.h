@@ -15,7 +15,8 @@ VELMORA_API int WriteData(CFile* file, const void* data, UINT size);
 VELMORA_API int ReadData(CFile* file, void* data, UINT size);
 VELMORA_API int WriteCString(CFile* file, const CString& text);
 // Fails, leaving text as it was, when the stored count runs past the end of
-// the file: nothing is allocated for bytes the file does not hold.
+// the file: nothing is allocated for bytes the file does not hold. After a
+// read error the text holds what could be read, or nothing.
 VELMORA_API int ReadCString(CFile* file, CString& text);
 VELMORA_API int WriteOwnNo(CFile* file, WORD ownNo);
 // 0 when the next item is the owner mark ownNo.
