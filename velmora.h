@@ -15,3 +15,9 @@
 #include "model/brs.h"
 #include "model/plt.h"
 #include "model/palette_box.h"
+#include "host/zel.h"
+#include "host/ostin_help_context.h"
+#ifdef _WIN32
+#include "ui/help_table.h"
+#include "ui/zok_type.h"
+#endif
