@@ -119,11 +119,9 @@ int FindDate(const CVObjBrs* brs, std::int32_t value) {
         if (z.ZDate.RangeFlg == 0)
             return day.IsSameDay(from);
         const std::int64_t to = z.ZDate.To;
-        // Most ranges lie far from the date on both sides: one test settles them.
-        const bool inside = (from < value) & (value < to);
-        if (!(inside | day.MayBeSameDay(from) | day.MayBeSameDay(to)))
-            return false;
-        return inside || day.IsSameDay(from) || day.IsSameDay(to);
+        if (from < value && value < to)
+            return true;
+        return day.IsSameDay(from) || day.IsSameDay(to);
     });
 }
 

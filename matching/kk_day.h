@@ -31,13 +31,9 @@ public:
     explicit CKkDayMatch(std::int64_t date)
         : m_date(date), m_nearFrom(date - kFarSeconds + 1), m_found(false), m_start(0), m_end(0) {}
 
-    // False only for dates that cannot be on the day; needs no conversion.
-    bool MayBeSameDay(std::int64_t other) const {
-        return static_cast<std::uint64_t>(other - m_nearFrom) <= 2 * kFarSeconds - 2;
-    }
-
     bool IsSameDay(std::int64_t other) {
-        if (!MayBeSameDay(other))
+        // A date this far away needs no conversion.
+        if (static_cast<std::uint64_t>(other - m_nearFrom) > 2 * kFarSeconds - 2)
             return false;
         if (!m_found)
             FindDay();
