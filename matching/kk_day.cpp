@@ -17,6 +17,16 @@ bool ToLocal(std::int64_t date, std::tm& local) {
 #endif
 }
 
+struct KK_DAY {
+    int Year;
+    int Month; // 1-12
+    int Day;   // day of month
+};
+
+bool operator==(const KK_DAY& a, const KK_DAY& b) {
+    return a.Year == b.Year && a.Month == b.Month && a.Day == b.Day;
+}
+
 KK_DAY DayOf(const std::tm& local) {
     return KK_DAY{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
@@ -42,7 +52,8 @@ bool HasOffset(std::int64_t date, std::int64_t offset) {
 }
 
 bool IsDay(std::int64_t date, const KK_DAY& day) {
-    return KkDayOf(date) == day;
+    std::tm local{};
+    return ToLocal(date, local) && DayOf(local) == day;
 }
 
 // The instant of `day` next to its neighbour day: searching between `inside`,
@@ -57,16 +68,7 @@ std::int64_t RunEdge(std::int64_t outside, std::int64_t inside, const KK_DAY& da
     }
     return inside;
 }
-} // namespace
 
-KK_DAY KkDayOf(std::int64_t date) {
-    std::tm local{};
-    if (!ToLocal(date, local))
-        return KK_DAY{0, 0, 0};
-    return DayOf(local);
-}
-
-namespace {
 // The clock offset of the last day found on this thread. Parcels drawn one
 // after another mostly share it, and a guess that holds saves converting the
 // date itself; a wrong one costs a conversion.

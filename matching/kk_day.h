@@ -4,22 +4,11 @@
 
 #include <cstdint>
 
-struct KK_DAY {
-    int Year;
-    int Month; // 1-12
-    int Day;   // day of month
-};
-
-inline bool operator==(const KK_DAY& a, const KK_DAY& b) {
-    return a.Year == b.Year && a.Month == b.Month && a.Day == b.Day;
-}
-
-// The local day of a date; (0, 0, 0) for a negative date or one that cannot be
-// converted to local time.
-KK_DAY KkDayOf(std::int64_t date);
-
-// Answers whether dates fall on the local day of one non-negative date, the
-// way comparing KkDayOf of both would, without converting every date asked about.
+// The day of a date is its local year, month and day of month, or (0, 0, 0)
+// for a negative date or one the C library cannot convert to local time.
+//
+// CKkDayMatch answers whether dates fall on the day of one non-negative date,
+// as comparing the days of both would, without converting every date asked about.
 //
 // A local day is one run of instants, [m_start, m_end), and lasts less than two
 // days' worth of seconds: a date farther away than that is on another day
