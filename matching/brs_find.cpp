@@ -32,7 +32,7 @@ int FindCode(const CVObjBrs* brs, const SvyKkData& kk, const SVY_KKDB_ZOKUSEI& z
             brs, [present](const VELMORA_Z_TYPE& z) { return (z.ZCode.Code != 0) == present; });
     }
     default: {
-        const DWORD value = KkCodeValue(kk, zoku, zty);
+        const DWORD value = KkZokuCode(zoku, zty);
         return FirstHolding(brs,
                             [value](const VELMORA_Z_TYPE& z) { return z.ZCode.Code == value; });
     }

@@ -30,22 +30,14 @@ WORD KkNozeisha(const SvyKkData& kk) {
     return code;
 }
 
-DWORD KkCodeValue(const SvyKkData& kk, const SVY_KKDB_ZOKUSEI& zoku, WORD zty) {
+DWORD KkZokuCode(const SVY_KKDB_ZOKUSEI& zoku, WORD zty) {
     switch (zty) {
-    case 100:
-        return KkTochiShubetsu(kk);
     case 101:
         return zoku.Oaza;
     case 102:
         return zoku.GenkyoChimoku;
     case 103:
         return zoku.KoboChimoku;
-    case 104:
-        return KkShoyusha(kk);
-    case 105:
-        return KkNozeisha(kk);
-    case 106:
-        return zoku.ShoyukenFlg;
     case 107:
         return R113CODEMIX(zoku.Oaza, zoku.Koaza);
     default:
