@@ -63,6 +63,15 @@ TEST(CListCtrl, RowsCarryTextsDataAndSelection) {
     EXPECT_EQ(list.GetItemCount(), 0);
 }
 
+TEST(CButton, CarriesItsCheck) {
+    ControlFixture fixture("BUTTON", BS_AUTOCHECKBOX);
+    CButton check;
+    check.SubclassWindow(fixture.Control());
+    EXPECT_EQ(check.GetCheck(), BST_UNCHECKED);
+    check.SetCheck(BST_CHECKED);
+    EXPECT_EQ(check.GetCheck(), BST_CHECKED);
+}
+
 TEST(CComboBox, KeepsItemsInTheOrderAdded) {
     ControlFixture fixture("COMBOBOX", CBS_DROPDOWNLIST);
     CComboBox combo;
