@@ -1,11 +1,14 @@
 // Brush selection per parcel, in its worst case: no brush of the palette holds,
 // so every brush in use is tried. One iteration asks for one parcel.
 //
-// Run (native build):
+// Run (native build), comparing the medians of one run; repetitions in random
+// order spread a busy machine's noise over all cases:
 //   cmake --preset native && cmake --build build/native --target bench_match
-//   build/native/bench/bench_match
+//   build/native/bench/bench_match --benchmark_repetitions=10
+//     --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true
 //
-// PlainScan is the floor: reading each slot's in-use flag and condition once.
+// Dates are those of Tokyo, set here. PlainScan is the floor: reading each
+// slot's in-use flag and condition once.
 #include "host/svy_kk_data.h"
 #include "model/plt.h"
 
