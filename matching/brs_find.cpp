@@ -119,6 +119,9 @@ int FindDate(const CVObjBrs* brs, std::int32_t value) {
         if (z.ZDate.RangeFlg == 0)
             return day.IsSameDay(from);
         const std::int64_t to = z.ZDate.To;
+        // Most ranges keep clear of the days around the date: one test settles them.
+        if (from <= to && !day.MayMeet(from, to))
+            return false;
         if (from < value && value < to)
             return true;
         return day.IsSameDay(from) || day.IsSameDay(to);

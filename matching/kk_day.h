@@ -20,6 +20,11 @@ public:
     explicit CKkDayMatch(std::int64_t date)
         : m_date(date), m_nearFrom(date - kFarSeconds + 1), m_found(false), m_start(0), m_end(0) {}
 
+    // False when no date from `from` to `to` can be on the day; converts nothing.
+    bool MayMeet(std::int64_t from, std::int64_t to) const {
+        return to >= m_nearFrom && from < m_nearFrom + 2 * kFarSeconds - 1;
+    }
+
     bool IsSameDay(std::int64_t other) {
         // A date this far away needs no conversion.
         if (static_cast<std::uint64_t>(other - m_nearFrom) > 2 * kFarSeconds - 2)
