@@ -12,16 +12,26 @@
 #include <string>
 #include <vector>
 
+#ifdef _WIN32
+#include <process.h>
+#define VELMORA_TEST_PID _getpid()
+#else
+#include <unistd.h>
+#define VELMORA_TEST_PID getpid()
+#endif
+
 namespace fs = std::filesystem;
 
 class BoxFolderTest : public ::testing::Test {
 protected:
     static constexpr int kKind = 7;
 
+    // The process id keeps two runs of the same tests on one machine apart.
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         m_root = fs::temp_directory_path() /
-                 (std::string("velmora-store-") + info->test_suite_name() + "-" + info->name());
+                 (std::string("velmora-store-") + std::to_string(VELMORA_TEST_PID) + "-" +
+                  info->test_suite_name() + "-" + info->name());
         fs::remove_all(m_root);
         fs::create_directories(m_root);
         m_folder = m_root / "jkn";
