@@ -68,6 +68,15 @@ public:
 
 class AFX_EXT_CLASS CSpinButtonCtrl : public CWnd {
 public:
+    void SetRange(short nLower, short nUpper) {
+        SendMessage(UDM_SETRANGE, 0, MAKELPARAM(nUpper, nLower));
+    }
+    void GetRange(int& lower, int& upper) const {
+        DWORD range = (DWORD)SendMessage(UDM_GETRANGE);
+        lower = (short)HIWORD(range);
+        upper = (short)LOWORD(range);
+    }
+    int SetPos(int nPos) { return (short)LOWORD(SendMessage(UDM_SETPOS, 0, MAKELPARAM(nPos, 0))); }
     void SetRange32(int nLower, int nUpper) { SendMessage(UDM_SETRANGE32, nLower, nUpper); }
     int SetPos32(int nPos) { return (int)SendMessage(UDM_SETPOS32, 0, nPos); }
     int GetPos32(LPBOOL lpbError = nullptr) const {

@@ -171,6 +171,11 @@ public:
     BOOL ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
     void UpdateWindow() { ::UpdateWindow(m_hWnd); }
     void Invalidate(BOOL bErase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, bErase); }
+    void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE) {
+        ::InvalidateRect(m_hWnd, lpRect, bErase);
+    }
+    void SetRedraw(BOOL bRedraw = TRUE) { SendMessage(WM_SETREDRAW, bRedraw); }
+    void ClientToScreen(LPRECT lpRect) const;
     void SetWindowText(LPCTSTR lpszString) { ::SetWindowTextA(m_hWnd, lpszString); }
     void GetWindowText(CString& rString) const;
     void GetClientRect(LPRECT lpRect) const { ::GetClientRect(m_hWnd, lpRect); }
@@ -255,8 +260,13 @@ private:
 // ------------------------------------------------------------------ controls
 class AFX_EXT_CLASS CButton : public CWnd {
 public:
+    BOOL Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
     int GetCheck() const { return (int)SendMessage(BM_GETCHECK); }
     void SetCheck(int nCheck) { SendMessage(BM_SETCHECK, nCheck); }
+
+    // Owner-drawn buttons draw themselves: the parent reflects WM_DRAWITEM here.
+    virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 };
 
 class AFX_EXT_CLASS CComboBox : public CWnd {

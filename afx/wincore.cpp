@@ -154,6 +154,10 @@ void CWnd::ScreenToClient(LPRECT lpRect) const {
     ::MapWindowPoints(nullptr, m_hWnd, (LPPOINT)lpRect, 2);
 }
 
+void CWnd::ClientToScreen(LPRECT lpRect) const {
+    ::MapWindowPoints(m_hWnd, nullptr, (LPPOINT)lpRect, 2);
+}
+
 void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint) {
     ::MoveWindow(m_hWnd, lpRect->left, lpRect->top, lpRect->right - lpRect->left,
                  lpRect->bottom - lpRect->top, bRepaint);
@@ -237,6 +241,15 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     }
     if (message == WM_NOTIFY)
         return OnNotify(wParam, lParam, pResult);
+    if (message == WM_DRAWITEM) {
+        // An owner-drawn control draws itself; menus are drawn by their owner.
+        const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        CWnd* control = item->CtlType == ODT_MENU ? nullptr : FromHandlePermanent(item->hwndItem);
+        if (control && control->OnChildNotify(message, wParam, lParam, pResult)) {
+            *pResult = TRUE;
+            return TRUE;
+        }
+    }
     const AFX_MSGMAP_ENTRY* entry = FindMessageEntry(message, 0, 0);
     if (!entry)
         return FALSE;

@@ -1,5 +1,29 @@
 #include "afx/afxwin.h"
 
+BOOL CButton::Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                     UINT nID) {
+    HWND hWnd = ::CreateWindowExA(
+        0, "BUTTON", lpszCaption, dwStyle, rect.left, rect.top, rect.right - rect.left,
+        rect.bottom - rect.top, pParentWnd->m_hWnd, (HMENU)(UINT_PTR)nID,
+        (HINSTANCE)::GetWindowLongPtrA(pParentWnd->m_hWnd, GWLP_HINSTANCE), nullptr);
+    if (!hWnd || !SubclassWindow(hWnd))
+        return FALSE;
+    SetFont(pParentWnd->GetFont(), FALSE);
+    return TRUE;
+}
+
+// As in the class library, a plain button draws nothing itself; owner-drawn
+// buttons override this.
+void CButton::DrawItem(LPDRAWITEMSTRUCT) {}
+
+BOOL CButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+    if (message == WM_DRAWITEM) {
+        DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+        return TRUE;
+    }
+    return CWnd::OnChildNotify(message, wParam, lParam, pResult);
+}
+
 void CComboBox::GetLBText(int nIndex, CString& rString) const {
     int length = (int)SendMessage(CB_GETLBTEXTLEN, nIndex);
     if (length < 0) {

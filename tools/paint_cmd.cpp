@@ -1,7 +1,7 @@
 #include "tools/box_file.h"
 #include "tools/code_book_file.h"
 #include "tools/commands.h"
-#include "tools/drawing_colors.h"
+#include "host/sample_drawing.h"
 #include "tools/input_error.h"
 #include "tools/kk_attr.h"
 #include "tools/kk_map.h"
@@ -72,7 +72,7 @@ int RunPaint(const std::vector<std::string>& words) {
     LoadBox(args.Value("--box"), args.Has("--old"), box);
     SelectPalette(args, args.Value("--box"), box);
     ZEL drawing;
-    FillDrawingColors(drawing.Attr());
+    FillSampleDrawing(drawing.Attr());
     MapPicture picture = PaintMap(map, attrs, box, drawing.Attr());
     picture.labels = !args.Has("--no-labels");
     if (args.Has("--size")) {

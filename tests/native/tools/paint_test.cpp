@@ -3,7 +3,7 @@
 #include "tools/box_json.h"
 #include "tools/code_book_file.h"
 #include "tools/commands.h"
-#include "tools/drawing_colors.h"
+#include "host/sample_drawing.h"
 #include "tools/kk_attr.h"
 #include "tools/kk_map.h"
 #include "tools/paint_map.h"
@@ -27,7 +27,7 @@ std::string PaintSmallMap(int palette) {
     BoxFromJson("small_box.json", ReadWholeFile(kData + "/small_box.json"), box);
     box.SetSelPNo(palette);
     ZEL drawing;
-    FillDrawingColors(drawing.Attr());
+    FillSampleDrawing(drawing.Attr());
     return WriteMapSvg(PaintMap(map, attrs, box, drawing.Attr()));
 }
 
@@ -48,7 +48,7 @@ TEST(Paint, LegendCountsAndAreasFollowTheFirstBrushThatHolds) {
     CVPaletteBox box;
     BoxFromJson("small_box.json", ReadWholeFile(kData + "/small_box.json"), box);
     ZEL drawing;
-    FillDrawingColors(drawing.Attr());
+    FillSampleDrawing(drawing.Attr());
 
     box.SetSelPNo(0);
     MapPicture byCategory = PaintMap(map, attrs, box, drawing.Attr());
