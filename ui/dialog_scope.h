@@ -4,8 +4,9 @@
 #pragma once
 
 #include "afx/afxwin.h"
+#include "velmora_api.h"
 
-class CVelmoraDlgScope {
+class VELMORA_API CVelmoraDlgScope {
 public:
     CVelmoraDlgScope();
     ~CVelmoraDlgScope();
