@@ -17,6 +17,7 @@ public:
     int Add(CBitmap* pbmImage, COLORREF crMask) {
         return ImageList_AddMasked(m_hImageList, (HBITMAP)pbmImage->m_hObject, crMask);
     }
+    int Add(HICON hIcon) { return ImageList_AddIcon(m_hImageList, hIcon); }
     int GetImageCount() const { return ImageList_GetImageCount(m_hImageList); }
     BOOL DeleteImageList();
 };
@@ -35,6 +36,9 @@ public:
     int InsertColumn(int nCol, LPCTSTR lpszColumnHeading, int nFormat = LVCFMT_LEFT,
                      int nWidth = -1);
     int GetItemCount() const { return (int)SendMessage(LVM_GETITEMCOUNT); }
+    int GetStringWidth(LPCTSTR lpsz) const {
+        return (int)SendMessage(LVM_GETSTRINGWIDTHA, 0, (LPARAM)lpsz);
+    }
     int InsertItem(int nItem, LPCTSTR lpszItem, int nImage);
     BOOL SetItemText(int nItem, int nSubItem, LPCTSTR lpszText);
     CString GetItemText(int nItem, int nSubItem) const;

@@ -193,6 +193,9 @@ public:
     }
     void CheckDlgButton(int nIDButton, UINT nCheck) { ::CheckDlgButton(m_hWnd, nIDButton, nCheck); }
     UINT IsDlgButtonChecked(int nIDButton) const { return ::IsDlgButtonChecked(m_hWnd, nIDButton); }
+    void CheckRadioButton(int nIDFirstButton, int nIDLastButton, int nIDCheckButton) {
+        ::CheckRadioButton(m_hWnd, nIDFirstButton, nIDLastButton, nIDCheckButton);
+    }
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
 
     // Asks pTarget's update handlers about every child control; push buttons

@@ -2,8 +2,9 @@
 
 BOOL CButton::Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
                      UINT nID) {
+    // A child always, as the class library makes it.
     HWND hWnd = ::CreateWindowExA(
-        0, "BUTTON", lpszCaption, dwStyle, rect.left, rect.top, rect.right - rect.left,
+        0, "BUTTON", lpszCaption, dwStyle | WS_CHILD, rect.left, rect.top, rect.right - rect.left,
         rect.bottom - rect.top, pParentWnd->m_hWnd, (HMENU)(UINT_PTR)nID,
         (HINSTANCE)::GetWindowLongPtrA(pParentWnd->m_hWnd, GWLP_HINSTANCE), nullptr);
     if (!hWnd || !SubclassWindow(hWnd))
