@@ -18,4 +18,9 @@ public:
     void SetData(WORD layer);
     // The selected layer's number.
     WORD GetData() const;
+
+private:
+    // Whether layers that a drawing marks unusable are listed as well; the
+    // drawing model marks none, so every layer is listed.
+    int m_nCanUseAttr = 0;
 };

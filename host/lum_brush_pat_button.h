@@ -13,4 +13,15 @@ public:
     // The chosen pattern type, and its choice; in this slot order.
     virtual WORD GetValue() const;
     virtual void SetValue(WORD type);
+
+protected:
+    void PreSubclassWindow() override;
+    void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void OnClicked();
+
+    WORD m_wType = 0;
 };

@@ -5,6 +5,8 @@
 #include "afx/afxwin.h"
 #include "velmora_api.h"
 
+#include <vector>
+
 class VELMORA_API CLumColorButton : public CButton {
 public:
     CLumColorButton();
@@ -17,4 +19,24 @@ public:
     // The selected entry's index, and its choice; in this slot order.
     virtual int GetValue() const;
     virtual void SetValue(int index);
+
+protected:
+    void PreSubclassWindow() override;
+    void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    struct Entry {
+        int nIndex;
+        COLORREF crColor;
+    };
+
+    // The position of the value's entry, or -1 when the table lacks it.
+    int Position() const;
+    void OnClicked();
+
+    int m_nImageType = 0; // the host's picture style; one look here
+    int m_nValue = 0;
+    std::vector<Entry> m_entries;
 };

@@ -1,0 +1,335 @@
+// The host's layer list and picker buttons on a dialog of the test program's
+// own, driven by mouse and keyboard through the popup grid, and checked by
+// what they return and by the pixels they draw.
+#include "host/kesh_dialog.h"
+#include "host/layer_combo_box.h"
+#include "host/lum_brush_pat_button.h"
+#include "host/lum_color_button.h"
+#include "host/lum_popup_grid.h"
+#include "host/sample_drawing.h"
+#include "host_controls_test.h"
+#include "tests/win/ui/ui_driver.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+class CHostControlsDlg : public CKeshDialog {
+public:
+    CHostControlsDlg(CWnd* pParent, ZelAttr* pAttr)
+        : CKeshDialog(IDD_HOST_CONTROLS, pParent, ::GetModuleHandleA(nullptr)), m_pAttr(pAttr) {}
+
+    // What the controls start with, and what they hold at OK.
+    WORD m_wLayer = 0;
+    int m_nColor = 0;
+    WORD m_wPattern = 0;
+
+    CLayerComboBox m_layer;
+    CLumColorButton m_color;
+    CLumBrushPatButtonS m_pattern;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override {
+        CKeshDialog::DoDataExchange(pDX);
+        DDX_Control(pDX, IDC_HC_LAYER, m_layer);
+        DDX_Control(pDX, IDC_HC_COLOR, m_color);
+        DDX_Control(pDX, IDC_HC_PATTERN, m_pattern);
+    }
+
+    BOOL OnInitDialog() override {
+        CKeshDialog::OnInitDialog();
+        m_layer.SetCanUseAttr(0);
+        m_layer.SetUp(m_pAttr);
+        m_layer.SetData(m_wLayer);
+        m_color.SetImageType(2);
+        m_color.RemoveAllColors();
+        for (int i = 0; i < m_pAttr->GetColorCnt(); ++i)
+            m_color.AddColor(i, m_pAttr->GetColor(i), 0);
+        m_color.SetValue(m_nColor);
+        m_pattern.SetValue(m_wPattern);
+        return TRUE;
+    }
+
+    void OnOK() override {
+        m_wLayer = m_layer.GetData();
+        m_nColor = m_color.GetValue();
+        m_wPattern = m_pattern.GetValue();
+        CKeshDialog::OnOK();
+    }
+
+private:
+    ZelAttr* m_pAttr;
+};
+
+// A window's picture as WM_PRINT draws it, top row first.
+struct Picture {
+    int width = 0;
+    int height = 0;
+    std::vector<DWORD> pixels; // 0x00RRGGBB
+
+    COLORREF At(int x, int y) const {
+        DWORD pixel = pixels[(size_t)y * width + x];
+        return RGB(pixel >> 16 & 0xFF, pixel >> 8 & 0xFF, pixel & 0xFF);
+    }
+    bool Dark(int x, int y) const {
+        COLORREF c = At(x, y);
+        return GetRValue(c) + GetGValue(c) + GetBValue(c) < 3 * 128;
+    }
+};
+
+Picture Capture(HWND hWnd) {
+    RECT rect;
+    ::GetWindowRect(hWnd, &rect);
+    Picture picture;
+    picture.width = rect.right - rect.left;
+    picture.height = rect.bottom - rect.top;
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = picture.width;
+    info.bmiHeader.biHeight = -picture.height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    HDC memory = ::CreateCompatibleDC(nullptr);
+    void* bits = nullptr;
+    HBITMAP bitmap = ::CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = ::SelectObject(memory, bitmap);
+    ::PrintWindow(hWnd, memory, 0);
+    ::GdiFlush();
+    picture.pixels.assign(static_cast<const DWORD*>(bits),
+                          static_cast<const DWORD*>(bits) + picture.width * picture.height);
+    ::SelectObject(memory, old);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(memory);
+    return picture;
+}
+
+// The hatch lines that an area shows: rows across it, columns down it, and
+// diagonal runs of one hatch period falling ("\") or rising ("/").
+enum { kRow = 1, kColumn = 2, kFall = 4, kRise = 8 };
+
+int LinesIn(const Picture& picture, const RECT& area) {
+    const int run = 8;
+    int lines = 0;
+    for (int y = area.top; y < area.bottom; ++y) {
+        bool all = true;
+        for (int x = area.left; x < area.right; ++x)
+            all = all && picture.Dark(x, y);
+        lines |= all ? kRow : 0;
+    }
+    for (int x = area.left; x < area.right; ++x) {
+        bool all = true;
+        for (int y = area.top; y < area.bottom; ++y)
+            all = all && picture.Dark(x, y);
+        lines |= all ? kColumn : 0;
+    }
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x + run <= area.right; ++x) {
+            bool fall = y + run <= area.bottom;
+            bool rise = y - run + 1 >= area.top;
+            for (int k = 0; k < run; ++k) {
+                fall = fall && picture.Dark(x + k, y + k);
+                rise = rise && picture.Dark(x + k, y - k);
+            }
+            lines |= (fall ? kFall : 0) | (rise ? kRise : 0);
+        }
+    }
+    return lines;
+}
+
+// The inside of a button's swatch, within its frame.
+RECT Swatch(const Picture& button) {
+    return RECT{6, 6, button.width - 6, button.height - 6};
+}
+
+RECT ItemRect(HWND popup, int position) {
+    RECT cell = {};
+    if (!::SendMessageA(popup, LPGM_GETITEMRECT, position, (LPARAM)&cell))
+        throw UiError("the popup has no cell " + std::to_string(position));
+    return cell;
+}
+
+class HostControlsTest : public ::testing::Test {
+protected:
+    HostControlsTest() { FillSampleDrawing(attr); }
+
+    int Run(const std::function<void(UiDialog&)>& script) {
+        return host.Run(
+            IDD_HOST_CONTROLS, [&] { return (int)dlg.DoModal(); }, script);
+    }
+
+    // Clicks a picker button and returns its popup once it shows.
+    HWND OpenPopup(UiDialog& ui, int id) {
+        ui.Click(id);
+        HWND popup = nullptr;
+        host.WaitUntil(
+            [&] {
+                popup = ::FindWindowA(LUM_POPUP_CLASS, nullptr);
+                return popup && ::IsWindowVisible(popup);
+            },
+            "the popup grid");
+        return popup;
+    }
+
+    void Key(HWND popup, UINT key) {
+        ::PostMessageA(popup, WM_KEYDOWN, key, 1);
+        host.Sync();
+    }
+
+    void Press(HWND popup, POINT at) {
+        ::PostMessageA(popup, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+        ::PostMessageA(popup, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+        host.Sync();
+    }
+
+    void ClickCell(HWND popup, int position) {
+        RECT cell = ItemRect(popup, position);
+        Press(popup, POINT{(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2});
+    }
+
+    static bool PopupClosed() { return ::FindWindowA(LUM_POPUP_CLASS, nullptr) == nullptr; }
+
+    ZelAttr attr;
+    UiHost host;
+    CHostControlsDlg dlg{host.Wnd(), &attr};
+};
+
+TEST_F(HostControlsTest, LayerListShowsLabelsAndKeepsAnUnlistedNumber) {
+    dlg.m_wLayer = 300;
+    int result = Run([](UiDialog& ui) {
+        ASSERT_EQ(ui.ComboCount(IDC_HC_LAYER), 9);
+        EXPECT_EQ(ui.ComboText(IDC_HC_LAYER, 0), "0:基本");
+        EXPECT_EQ(ui.ComboText(IDC_HC_LAYER, 7), "7:作業用");
+        EXPECT_EQ(ui.ComboText(IDC_HC_LAYER, 8), "300:(未登録)");
+        EXPECT_EQ(ui.ComboSel(IDC_HC_LAYER), 8);
+        ui.Click(IDOK);
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(dlg.m_wLayer, 300);
+}
+
+TEST_F(HostControlsTest, LayerNumbersAbove255LiveOnALargeDrawing) {
+    for (int layer = attr.GetLayerCnt(); layer < 300; ++layer)
+        attr.AddLayer((std::to_string(layer) + ":追加").c_str());
+    dlg.m_wLayer = 299;
+    Run([](UiDialog& ui) {
+        EXPECT_EQ(ui.ComboCount(IDC_HC_LAYER), 300);
+        EXPECT_EQ(ui.ComboSel(IDC_HC_LAYER), 299);
+        EXPECT_EQ(ui.ComboText(IDC_HC_LAYER, 299), "299:追加");
+        ui.ChooseCombo(IDC_HC_LAYER, 256);
+        ui.Click(IDOK);
+    });
+    EXPECT_EQ(dlg.m_wLayer, 256);
+}
+
+TEST_F(HostControlsTest, ColourPopupBelowTheButtonFollowsArrowsEnterAndEsc) {
+    dlg.m_nColor = 2;
+    Run([this](UiDialog& ui) {
+        HWND button = ui.Item(IDC_HC_COLOR);
+        HWND popup = OpenPopup(ui, IDC_HC_COLOR);
+        RECT below, under;
+        ::GetWindowRect(button, &below);
+        ::GetWindowRect(popup, &under);
+        EXPECT_EQ(under.left, below.left);
+        EXPECT_EQ(under.top, below.bottom);
+        Key(popup, VK_RIGHT);
+        Key(popup, VK_DOWN);
+        ui.PressEnter(); // goes to the focused button, as typed keys do
+        EXPECT_TRUE(PopupClosed());
+        EXPECT_EQ(dlg.m_color.GetValue(), 11);
+
+        popup = OpenPopup(ui, IDC_HC_COLOR);
+        Key(popup, VK_LEFT);
+        ui.PressEsc();
+        EXPECT_TRUE(PopupClosed());
+        EXPECT_EQ(dlg.m_color.GetValue(), 11);
+        // The dialog goes on as before: enabled, with the focus on the button.
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof(info);
+        ::GetGUIThreadInfo(host.UiThreadId(), &info);
+        EXPECT_EQ(info.hwndFocus, button);
+        EXPECT_EQ(info.hwndActive, ui.Hwnd());
+        EXPECT_TRUE(::IsWindowEnabled(ui.Hwnd()));
+        ui.Click(IDOK);
+    });
+    EXPECT_EQ(dlg.m_nColor, 11);
+}
+
+TEST_F(HostControlsTest, ColourChosenByMouseShowsInTheSwatch) {
+    Run([this](UiDialog& ui) {
+        HWND button = ui.Item(IDC_HC_COLOR);
+        ClickCell(OpenPopup(ui, IDC_HC_COLOR), 4);
+        EXPECT_TRUE(PopupClosed());
+        EXPECT_EQ(dlg.m_color.GetValue(), 4);
+        Picture picture = Capture(button);
+        EXPECT_EQ(picture.At(picture.width / 2, picture.height / 2), attr.GetColor(4));
+
+        Press(OpenPopup(ui, IDC_HC_COLOR), POINT{-10, -10}); // a click outside
+        EXPECT_TRUE(PopupClosed());
+        EXPECT_EQ(dlg.m_color.GetValue(), 4);
+
+        ::EnableWindow(button, FALSE);
+        picture = Capture(button);
+        EXPECT_NE(picture.At(picture.width / 2, picture.height / 2), attr.GetColor(4));
+        ::EnableWindow(button, TRUE);
+        ui.Click(IDOK);
+    });
+    EXPECT_EQ(dlg.m_nColor, 4);
+}
+
+TEST_F(HostControlsTest, ValuesOutsideTheTablesAreKeptAndShownPlainly) {
+    EXPECT_EQ(CLumColorButton().GetValue(), 0);
+    dlg.m_nColor = 40;
+    dlg.m_wPattern = 9;
+    Run([](UiDialog& ui) {
+        Picture color = Capture(ui.Item(IDC_HC_COLOR));
+        EXPECT_EQ(color.At(color.width / 2, color.height / 2), RGB(0, 0, 0)); // entry 0's colour
+        Picture pattern = Capture(ui.Item(IDC_HC_PATTERN));
+        RECT swatch = Swatch(pattern);
+        for (int y = swatch.top; y < swatch.bottom; ++y)
+            for (int x = swatch.left; x < swatch.right; ++x)
+                ASSERT_EQ(pattern.At(x, y), RGB(255, 255, 255)) << x << "," << y;
+        ui.Click(IDOK);
+    });
+    EXPECT_EQ(dlg.m_nColor, 40);
+    EXPECT_EQ(dlg.m_wPattern, 9);
+}
+
+TEST_F(HostControlsTest, PatternPopupDrawsEachHatchAndIsChosenByKeysAndMouse) {
+    dlg.m_wPattern = 1;
+    Run([this](UiDialog& ui) {
+        HWND popup = OpenPopup(ui, IDC_HC_PATTERN);
+        Picture picture = Capture(popup);
+        const int expected[] = {kRow, kColumn, kFall, kRise, kRow | kColumn, kFall | kRise};
+        for (int type = 0; type < 6; ++type) {
+            RECT cell = ItemRect(popup, type);
+            COLORREF edge = picture.At(cell.left, (cell.top + cell.bottom) / 2);
+            EXPECT_EQ(edge == ::GetSysColor(COLOR_HIGHLIGHT), type == 1) << "type " << type;
+            ::InflateRect(&cell, -5, -5);
+            EXPECT_EQ(LinesIn(picture, cell), expected[type]) << "type " << type;
+        }
+        Key(popup, VK_RIGHT);
+        Key(popup, VK_DOWN);
+        Key(popup, VK_LEFT);
+        ui.PressEnter();
+        EXPECT_TRUE(PopupClosed());
+        EXPECT_EQ(dlg.m_pattern.GetValue(), 4);
+
+        OpenPopup(ui, IDC_HC_PATTERN);
+        ui.PressEsc();
+        EXPECT_TRUE(PopupClosed());
+        EXPECT_EQ(dlg.m_pattern.GetValue(), 4);
+
+        ClickCell(OpenPopup(ui, IDC_HC_PATTERN), 3);
+        EXPECT_TRUE(PopupClosed());
+        Picture button = Capture(ui.Item(IDC_HC_PATTERN));
+        EXPECT_EQ(LinesIn(button, Swatch(button)), kRise);
+        ui.Click(IDOK);
+    });
+    EXPECT_EQ(dlg.m_wPattern, 3);
+}
+
+} // namespace
