@@ -2,10 +2,10 @@
 #include "tools/box_file.h"
 #include "tools/box_json.h"
 #include "tools/box_show.h"
-#include "tools/code_book_file.h"
+#include "tools/attr_input/code_book_file.h"
 #include "tools/commands.h"
-#include "tools/read_file.h"
-#include "tools/text_codec.h"
+#include "tools/common/read_file.h"
+#include "tools/common/text_codec.h"
 #include "tools/tool_args.h"
 
 #include <iostream>

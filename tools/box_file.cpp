@@ -1,7 +1,7 @@
 #include "tools/box_file.h"
 #include "tools/box_json.h"
-#include "tools/input_error.h"
-#include "tools/read_file.h"
+#include "tools/common/input_error.h"
+#include "tools/common/read_file.h"
 
 #include "host/jkn_folder.h"
 

@@ -1,9 +1,9 @@
 #include "tools/box_json.h"
 #include "tools/cond_text.h"
-#include "tools/input_error.h"
-#include "tools/kk_date.h"
+#include "tools/common/input_error.h"
+#include "tools/common/kk_date.h"
 #include "tools/svg_text.h"
-#include "tools/text_codec.h"
+#include "tools/common/text_codec.h"
 
 #include "host/code_tables.h"
 #include "model/zok_catalogue.h"

@@ -2,7 +2,7 @@
 #include "tools/brush_fill.h"
 #include "tools/cond_text.h"
 #include "tools/svg_text.h"
-#include "tools/text_codec.h"
+#include "tools/common/text_codec.h"
 
 #include "model/zok_catalogue.h"
 

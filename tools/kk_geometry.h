@@ -1,7 +1,7 @@
 // Extents and label points of parcel boundaries.
 #pragma once
 
-#include "tools/kk_map.h"
+#include "tools/map_input/kk_map.h"
 
 struct MapBounds {
     double minX, minY, maxX, maxY;

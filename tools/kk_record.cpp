@@ -1,6 +1,6 @@
 #include "tools/kk_record.h"
-#include "tools/input_error.h"
-#include "tools/text_codec.h"
+#include "tools/common/input_error.h"
+#include "tools/common/text_codec.h"
 
 #include <algorithm>
 #include <cstring>

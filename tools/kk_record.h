@@ -3,8 +3,8 @@
 // attributes of the CSV.
 #pragma once
 
-#include "tools/kk_attr.h"
-#include "tools/kk_map.h"
+#include "tools/attr_input/kk_attr.h"
+#include "tools/map_input/kk_map.h"
 
 #include "host/svy_kk_data.h"
 

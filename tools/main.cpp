@@ -1,6 +1,6 @@
 // velmora: paints registry maps with palette boxes, and keeps palette boxes.
 #include "tools/commands.h"
-#include "tools/input_error.h"
+#include "tools/common/input_error.h"
 #include "tools/tool_args.h"
 
 #include "afx/afx.h"

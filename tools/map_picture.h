@@ -3,7 +3,7 @@
 #pragma once
 
 #include "afx/afxtypes.h"
-#include "tools/kk_map.h"
+#include "tools/map_input/kk_map.h"
 
 #include <string>
 #include <vector>

@@ -1,14 +1,14 @@
 #include "tools/box_file.h"
-#include "tools/code_book_file.h"
+#include "tools/attr_input/code_book_file.h"
 #include "tools/commands.h"
 #include "host/sample_drawing.h"
-#include "tools/input_error.h"
-#include "tools/kk_attr.h"
-#include "tools/kk_map.h"
+#include "tools/common/input_error.h"
+#include "tools/attr_input/kk_attr.h"
+#include "tools/map_input/map_xml.h"
 #include "tools/paint_map.h"
-#include "tools/read_file.h"
+#include "tools/common/read_file.h"
 #include "tools/svg_map.h"
-#include "tools/text_codec.h"
+#include "tools/common/text_codec.h"
 #include "tools/tool_args.h"
 
 #include "host/code_book.h"
@@ -66,8 +66,13 @@ int RunPaint(const std::vector<std::string>& words) {
     KkMap map = ReadMapXml(args.Positional()[0]);
     NameOazaFromMap(map);
     KkAttrTable attrs;
-    if (args.Has("--attrs"))
-        attrs = ReadKkAttrCsv(args.Value("--attrs"), map);
+    if (args.Has("--attrs")) {
+        KkParcelKeys keys;
+        for (const MapParcel& parcel : map.parcels)
+            keys.Add(parcel.oaza, parcel.chiban);
+        KkAttrReport report;
+        attrs = ReadKkAttrCsv(args.Value("--attrs"), keys, KkAttrOptions(), report);
+    }
     CVPaletteBox box;
     LoadBox(args.Value("--box"), args.Has("--old"), box);
     SelectPalette(args, args.Value("--box"), box);

@@ -1,7 +1,7 @@
 #include "tools/paint_map.h"
 #include "tools/brush_fill.h"
 #include "tools/kk_record.h"
-#include "tools/text_codec.h"
+#include "tools/common/text_codec.h"
 
 #include "host/men_nt.h"
 #include "model/zok_catalogue.h"
@@ -70,7 +70,7 @@ MapPicture PaintMap(const KkMap& map, const KkAttrTable& attrs, CVPaletteBox& bo
     int matched = 0;
     for (size_t i = 0; i < map.parcels.size(); ++i) {
         const MapParcel& parcel = map.parcels[i];
-        auto attr = attrs.find(parcel.chiban);
+        auto attr = attrs.find(KkParcelKey{parcel.oaza, parcel.chiban});
         SvyKkData kk;
         FillKkRecord(map, parcel, static_cast<DWORD>(i + 1),
                      attr == attrs.end() ? nullptr : &attr->second, kk);

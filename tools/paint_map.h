@@ -2,8 +2,8 @@
 // selected palette applies, and lay out the painted map and its legend.
 #pragma once
 
-#include "tools/kk_attr.h"
-#include "tools/kk_map.h"
+#include "tools/attr_input/kk_attr.h"
+#include "tools/map_input/kk_map.h"
 #include "tools/map_picture.h"
 
 #include "host/zel.h"

@@ -1,7 +1,7 @@
 #include "temp_dir.h"
 #include "tools/box_file.h"
 #include "tools/box_json.h"
-#include "tools/read_file.h"
+#include "tools/common/read_file.h"
 
 #include "host/code_tables.h"
 

@@ -1,5 +1,5 @@
 #include "tools/cond_text.h"
-#include "tools/kk_date.h"
+#include "tools/common/kk_date.h"
 
 #include "host/code_book.h"
 #include "host/code_tables.h"

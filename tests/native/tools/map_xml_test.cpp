@@ -1,7 +1,7 @@
 #include "temp_dir.h"
-#include "tools/input_error.h"
-#include "tools/kk_attr.h"
-#include "tools/kk_map.h"
+#include "tools/common/input_error.h"
+#include "tools/attr_input/kk_attr.h"
+#include "tools/map_input/map_xml.h"
 #include "tools/kk_record.h"
 
 #include "host/men_nt.h"
@@ -147,7 +147,8 @@ TEST(MapXml, BadMapsNameFileAndLine) {
         std::string text;
         std::string message;
     } cases[] = {
-        {"<?xml version=\"1.0\"?>\n<a>\n<b>\n</a>\n", "bad.xml:4: malformed XML"},
+        {u8"<?xml version=\"1.0\"?>\n<地図>\n<b>\n</地図>\n", "bad.xml:4: malformed XML"},
+        {"<?xml version=\"1.0\"?>\n<a>\n</a>\n", u8"bad.xml:2: the root element is not 地図"},
         {MapWith(Point("A", "0", "1x")), "bad.xml:4: bad number '1x'"},
         {MapWith(triangle + Curve("C1", "A", "B") + Curve("C2", "B", "Q")),
          "bad.xml:8: unknown point Q"},

@@ -1,13 +1,13 @@
 #include "temp_dir.h"
 #include "tools/box_file.h"
 #include "tools/box_json.h"
-#include "tools/code_book_file.h"
+#include "tools/attr_input/code_book_file.h"
 #include "tools/commands.h"
 #include "host/sample_drawing.h"
-#include "tools/kk_attr.h"
-#include "tools/kk_map.h"
+#include "tools/attr_input/kk_attr.h"
+#include "tools/map_input/map_xml.h"
 #include "tools/paint_map.h"
-#include "tools/read_file.h"
+#include "tools/common/read_file.h"
 #include "tools/svg_map.h"
 
 #include "host/code_book.h"
@@ -20,9 +20,17 @@
 namespace {
 const std::string kData = VELMORA_TOOL_TEST_DATA;
 
+KkAttrTable ReadSmallAttrs(const KkMap& map) {
+    KkParcelKeys keys;
+    for (const MapParcel& parcel : map.parcels)
+        keys.Add(parcel.oaza, parcel.chiban);
+    KkAttrReport report;
+    return ReadKkAttrCsv(kData + "/small_map.csv", keys, KkAttrOptions(), report);
+}
+
 std::string PaintSmallMap(int palette) {
     KkMap map = ReadMapXml(kData + "/small_map.xml");
-    KkAttrTable attrs = ReadKkAttrCsv(kData + "/small_map.csv", map);
+    KkAttrTable attrs = ReadSmallAttrs(map);
     CVPaletteBox box;
     BoxFromJson("small_box.json", ReadWholeFile(kData + "/small_box.json"), box);
     box.SetSelPNo(palette);
@@ -44,7 +52,7 @@ TEST(Paint, SmallMapMatchesItsGoldenPicture) {
 
 TEST(Paint, LegendCountsAndAreasFollowTheFirstBrushThatHolds) {
     KkMap map = ReadMapXml(kData + "/small_map.xml");
-    KkAttrTable attrs = ReadKkAttrCsv(kData + "/small_map.csv", map);
+    KkAttrTable attrs = ReadSmallAttrs(map);
     CVPaletteBox box;
     BoxFromJson("small_box.json", ReadWholeFile(kData + "/small_box.json"), box);
     ZEL drawing;
@@ -80,7 +88,8 @@ TEST(Paint, BadInputWritesNothing) {
     std::string message = InputErrorOf([&] {
         RunPaint({kData + "/small_map.xml", "--box", box, "--attrs", attrs, "-o", out});
     });
-    EXPECT_NE(message.find(u8"attrs.csv:3: 地番 '9-9' is not a parcel"), std::string::npos)
+    EXPECT_NE(message.find(u8"attrs.csv:3: 地番 '9-9' is not a parcel of the maps"),
+              std::string::npos)
         << message;
     EXPECT_FALSE(std::filesystem::exists(out));
 

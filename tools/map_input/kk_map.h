@@ -34,7 +34,3 @@ struct KkMap {
     int scale = 500;          // 縮尺分母 of the first map sheet
     std::vector<MapParcel> parcels;
 };
-
-// Reads a map in the registry's map XML format; throws InputError naming the
-// file and line of the first fault.
-KkMap ReadMapXml(const std::string& path);

@@ -1,4 +1,4 @@
-#include "tools/text_codec.h"
+#include "tools/common/text_codec.h"
 
 #include <iconv.h>
 
@@ -15,7 +15,7 @@ bool Convert(const char* to, const char* from, const std::string& in, std::strin
     out.clear();
     char* src = const_cast<char*>(in.data());
     size_t srcLeft = in.size();
-    char buffer[256];
+    char buffer[4096];
     bool ok = true;
     while (srcLeft > 0) {
         char* dst = buffer;
@@ -46,4 +46,8 @@ std::string Cp932ToUtf8(const std::string& cp932) {
     std::string utf8;
     Convert("UTF-8", "CP932", cp932, utf8, true);
     return utf8;
+}
+
+bool DecodeCp932(const std::string& cp932, std::string& utf8) {
+    return Convert("UTF-8", "CP932", cp932, utf8, false);
 }

@@ -11,13 +11,16 @@ struct KkDay {
     int day = 0;
 };
 
-// The local calendar day of a time; (0, 0, 0) for a negative time.
+// The local calendar day of a time; (0, 0, 0) for a negative time, since the
+// library matches every time before 1970 as one day.
 KkDay DayOf(std::int32_t time);
 
 // Parses "YYYY-MM-DD" (local midnight) or "YYYY-MM-DDTHH:MM:SS" (local time);
-// false for a malformed text, an impossible date or one the 32-bit count cannot hold.
+// false for a malformed text, an impossible date or one the 32-bit count
+// cannot hold. The first day of the count, 1901-12-14, starts before it in
+// zones east of UTC: a date on it gets the count's first second.
 bool ParseLocalTime(const std::string& text, std::int32_t& time);
 
 // "YYYY-MM-DD" when the time is a local midnight, else "YYYY-MM-DDTHH:MM:SS";
-// empty for a time without a local day.
+// empty for a negative time.
 std::string FormatLocalTime(std::int32_t time);

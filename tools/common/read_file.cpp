@@ -1,5 +1,5 @@
-#include "tools/read_file.h"
-#include "tools/input_error.h"
+#include "tools/common/read_file.h"
+#include "tools/common/input_error.h"
 
 #include <cstdio>
 #include <fstream>

@@ -1,7 +1,7 @@
-#include "tools/code_book_file.h"
-#include "tools/csv_rows.h"
-#include "tools/input_error.h"
-#include "tools/text_codec.h"
+#include "tools/attr_input/code_book_file.h"
+#include "tools/attr_input/csv_rows.h"
+#include "tools/common/input_error.h"
+#include "tools/common/text_codec.h"
 
 #include "host/code_book.h"
 

@@ -1,0 +1,141 @@
+#!/usr/bin/python3
+"""Times `velmora paint` on the bundled sample town tiled side by side.
+
+Tiles tools/sample/town.xml (290 parcels) into maps of about 10,000, 50,000
+and 100,000 parcels, with an attribute CSV for each, and paints each with
+the sample palette box once per tool given. Reports wall time, parcels per
+second and peak memory (from /usr/bin/time -v). Goals: 100,000 parcels in
+under 2 s, under 300 MB, time growing linearly.
+
+    bench/tool_scale.py [--sizes 10000,50000,100000] [--work DIR]
+                        [--maps one|tiles] [LABEL=]VELMORA ...
+
+`--maps one` writes one map file per size (what every version of the tool
+reads); `--maps tiles` writes a folder with one map file per tile and paints
+the folder. Without a tool, build/native/tools/velmora is timed.
+"""
+import argparse
+import math
+import os
+import re
+import subprocess
+import sys
+import tempfile
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+SAMPLE = os.path.join(ROOT, "tools", "sample")
+TOWN_PARCELS = 290
+STEP_X, STEP_Y = 450.0, 650.0  # the town spans 408 m by 615 m
+
+COORD = re.compile(r"(<zmn:[XY]>)([-0-9.]+)(</zmn:[XY]>)")
+IDS = re.compile(r'(id|idref)="([A-Z])')
+CHIBAN = re.compile(r"<地番>([^<]*)</地番>")
+
+
+class Town:
+    def __init__(self):
+        with open(os.path.join(SAMPLE, "town.xml"), encoding="utf-8") as f:
+            text = f.read()
+        space_start = text.index("<空間属性>") + len("<空間属性>")
+        space_end = text.index("</空間属性>")
+        theme_start = text.index("<主題属性>") + len("<主題属性>")
+        theme_end = text.index("</主題属性>")
+        self.head = text[:space_start]
+        self.between = text[space_end:theme_start]
+        self.tail = text[theme_end:]
+        # Space text split around coordinates: text, tag, number, tag, text ...
+        self.space = COORD.split(text[space_start:space_end])
+        self.theme = text[theme_start:theme_end]
+        with open(os.path.join(SAMPLE, "town.csv"), encoding="utf-8") as f:
+            lines = f.read().splitlines()
+        self.csv_header = lines[0]
+        self.csv_rows = [line.split(",", 1) for line in lines[1:] if line]
+
+    def tile_space(self, tile, dx, dy):
+        parts = self.space[:]
+        for i in range(1, len(parts), 4):
+            shift = dx if parts[i] == "<zmn:X>" else dy
+            parts[i + 1] = "%.3f" % (float(parts[i + 1]) + shift)
+        return IDS.sub(r'\1="T%d\2' % tile, "".join(parts))
+
+    def tile_theme(self, tile):
+        text = IDS.sub(r'\1="T%d\2' % tile, self.theme)
+        return CHIBAN.sub(lambda m: "<地番>%d-%s</地番>" % (tile, m.group(1)), text)
+
+    def tile_csv(self, tile):
+        return "".join("%d-%s,%s\n" % (tile, c, rest) for c, rest in self.csv_rows)
+
+
+def offsets(tiles):
+    columns = math.ceil(math.sqrt(tiles))
+    for t in range(tiles):
+        yield t, (t // columns) * STEP_X, (t % columns) * STEP_Y
+
+
+def write_maps(town, tiles, folder, layout):
+    os.makedirs(folder, exist_ok=True)
+    with open(os.path.join(folder, "attrs.csv"), "w", encoding="utf-8") as csv:
+        csv.write(town.csv_header + "\n")
+        for t, _, _ in offsets(tiles):
+            csv.write(town.tile_csv(t + 1))
+    if layout == "one":
+        path = os.path.join(folder, "map.xml")
+        with open(path, "w", encoding="utf-8") as out:
+            out.write(town.head)
+            for t, dx, dy in offsets(tiles):
+                out.write(town.tile_space(t + 1, dx, dy))
+            out.write(town.between)
+            for t, _, _ in offsets(tiles):
+                out.write(town.tile_theme(t + 1))
+            out.write(town.tail)
+        return path
+    maps = os.path.join(folder, "maps")
+    os.makedirs(maps, exist_ok=True)
+    for t, dx, dy in offsets(tiles):
+        with open(os.path.join(maps, "tile-%04d.xml" % (t + 1)), "w", encoding="utf-8") as out:
+            out.write(town.head + town.tile_space(t + 1, dx, dy) + town.between +
+                      town.tile_theme(t + 1) + town.tail)
+    return maps
+
+
+def measure(tool, maps, folder):
+    out = os.path.join(folder, "out.svg")
+    command = ["/usr/bin/time", "-v", tool, "paint", maps,
+               "--box", os.path.join(SAMPLE, "palettes.json"),
+               "--attrs", os.path.join(folder, "attrs.csv"),
+               "--codes", os.path.join(SAMPLE, "codes.csv"), "-o", out]
+    run = subprocess.run(command, capture_output=True, text=True,
+                         env=dict(os.environ, TZ="Asia/Tokyo"))
+    if run.returncode != 0:
+        sys.exit("%s failed:\n%s" % (" ".join(command), run.stderr))
+    wall = re.search(r"Elapsed \(wall clock\) time.*: (?:(\d+):)?(\d+):([\d.]+)", run.stderr)
+    seconds = (int(wall.group(1) or 0) * 3600 + int(wall.group(2)) * 60 + float(wall.group(3)))
+    rss = int(re.search(r"Maximum resident set size \(kbytes\): (\d+)", run.stderr).group(1))
+    return seconds, rss / 1024.0
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("--sizes", default="10000,50000,100000")
+    parser.add_argument("--work", help="folder for the generated maps (kept)")
+    parser.add_argument("--maps", choices=["one", "tiles"], default="one")
+    parser.add_argument("tools", nargs="*")
+    args = parser.parse_args()
+    tools = args.tools or [os.path.join(ROOT, "build", "native", "tools", "velmora")]
+    tools = [t.split("=", 1) if "=" in t else [t, t] for t in tools]
+    work = args.work or tempfile.mkdtemp(prefix="velmora-scale-")
+    town = Town()
+    print("%-12s %9s %8s %12s %9s" % ("tool", "parcels", "time s", "parcels/s", "peak MB"))
+    for size in [int(s) for s in args.sizes.split(",")]:
+        tiles = max(1, math.ceil(size / TOWN_PARCELS))
+        folder = os.path.join(work, "%d-%s" % (size, args.maps))
+        maps = write_maps(town, tiles, folder, args.maps)
+        for label, tool in tools:
+            seconds, peak = measure(tool, maps, folder)
+            parcels = tiles * TOWN_PARCELS
+            print("%-12s %9d %8.2f %12.0f %9.0f" % (label, parcels, seconds,
+                                                     parcels / seconds, peak), flush=True)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,72 @@
+// A parcel's attributes that a registry map does not carry: land type, land
+// categories, persons, dates, registered area and real-estate number.
+#pragma once
+
+#include "afx/afxtypes.h"
+
+#include <cstdint>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+struct KkAttr {
+    WORD tochiShubetsu = 0; // 土地種別 code
+    WORD genkyoChimoku = 0; // 現況地目 code
+    WORD koboChimoku = 0;   // 公簿地目 code
+    std::vector<WORD> owners;
+    std::vector<WORD> taxpayers;
+    WORD kyoyuNinzu = 0; // 共有人数
+    WORD shoyuken = 0;   // 0 none, 1 present
+    std::int32_t tachiaiDate = 0;
+    std::int32_t tokiDate = 0;
+    double koboArea = 0.0;
+    std::string fudosanNo; // up to 13 digits
+};
+
+// A parcel as the maps key it: its 大字コード and its 地番 (UTF-8).
+struct KkParcelKey {
+    unsigned oaza = 0;
+    std::string chiban;
+
+    bool operator<(const KkParcelKey& other) const {
+        return chiban != other.chiban ? chiban < other.chiban : oaza < other.oaza;
+    }
+};
+
+using KkAttrTable = std::map<KkParcelKey, KkAttr>;
+
+// The parcels of the maps: what the rows of an attribute file may name.
+class KkParcelKeys {
+public:
+    void Add(unsigned oaza, const std::string& chiban) { keys_.insert(KkParcelKey{oaza, chiban}); }
+    bool Has(const KkParcelKey& key) const { return keys_.count(key) > 0; }
+    // The 大字コード of the parcels with this 地番, ascending.
+    std::vector<unsigned> OazaOf(const std::string& chiban) const;
+
+private:
+    std::set<KkParcelKey> keys_;
+};
+
+struct KkAttrOptions {
+    // Leave a bad row out, with its message in the report, instead of
+    // stopping at it.
+    bool skipBadRows = false;
+};
+
+struct KkAttrReport {
+    const char* encoding = "UTF-8";   // or "CP932": how the file was written
+    int rows = 0;                     // rows read into the table
+    std::vector<std::string> skipped; // the message of each row left out
+    // Per date column (UTF-8 name): dates before 1970, all of which the
+    // library matches as one day.
+    std::map<std::string, int> earlyDates;
+};
+
+// Reads the attribute CSV: a header row naming the columns, then one row per
+// parcel keyed by 地番 and, when the file has a 大字コード column, by it too;
+// without it a 地番 must belong to one 大字 of the maps. Codes are checked
+// against the code book's tables that list any. Throws InputError naming the
+// file, line, column and value of the first bad row, unless `skipBadRows`.
+KkAttrTable ReadKkAttrCsv(const std::string& path, const KkParcelKeys& keys,
+                          const KkAttrOptions& options, KkAttrReport& report);

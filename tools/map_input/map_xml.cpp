@@ -1,0 +1,638 @@
+// Reader of the registry's map XML. Geometry is GML-like: points, curves that
+// give their ends inline or by point reference, and surfaces whose rings list
+// curves; parcels (筆) name their surface. Element prefixes vary between
+// producers, so elements are matched by their local name.
+//
+// Geometry is gathered into compact tables while the 空間属性 element is read
+// and joined into rings when it closes; from then on each 筆 is handed out as
+// soon as it has been read. References may point forwards within 空間属性,
+// and 筆 that come before it wait until it has closed.
+#include "tools/map_input/map_xml.h"
+#include "tools/common/input_error.h"
+#include "tools/map_input/xml_pull.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
+#include <cstdlib>
+#include <deque>
+#include <fstream>
+#include <unordered_map>
+
+namespace {
+// Where an element sits in the map's structure; any element outside the
+// structure is OTHER, as is everything inside it.
+enum Kind : unsigned char {
+    OTHER,
+    ROOT,
+    MAP_NAME,
+    MUNICIPALITY,
+    CRS,
+    SHEET,
+    SCALE,
+    SPACE,
+    POINT,
+    POINT_POSITION,
+    DIRECT_POSITION,
+    X,
+    Y,
+    CURVE,
+    ORIENTATION,
+    SEGMENT,
+    LINE_STRING,
+    CONTROL_POINT,
+    COLUMN,
+    POSITION_DIRECT,
+    POSITION_INDIRECT,
+    POINT_REF,
+    SURFACE,
+    PATCH,
+    POLYGON,
+    POLYGON_BOUNDARY,
+    SURFACE_BOUNDARY,
+    EXTERIOR,
+    INTERIOR,
+    RING,
+    GENERATOR,
+    THEME,
+    PARCEL,
+    OAZA_CODE,
+    CHOME_CODE,
+    KOAZA_CODE,
+    OAZA_NAME,
+    CHIBAN,
+    SHAPE,
+};
+
+struct Child {
+    Kind parent;
+    const char* local;
+    Kind kind;
+};
+
+const Child kChildren[] = {
+    {ROOT, u8"地図名", MAP_NAME},
+    {ROOT, u8"市区町村名", MUNICIPALITY},
+    {ROOT, u8"座標系", CRS},
+    {ROOT, u8"図郭", SHEET},
+    {ROOT, u8"空間属性", SPACE},
+    {ROOT, u8"主題属性", THEME},
+    {SHEET, u8"縮尺分母", SCALE},
+    {SPACE, "GM_Point", POINT},
+    {SPACE, "GM_Curve", CURVE},
+    {SPACE, "GM_Surface", SURFACE},
+    {POINT, "GM_Point.position", POINT_POSITION},
+    {POINT_POSITION, "DirectPosition", DIRECT_POSITION},
+    {DIRECT_POSITION, "X", X},
+    {DIRECT_POSITION, "Y", Y},
+    {CURVE, "GM_OrientablePrimitive.orientation", ORIENTATION},
+    {CURVE, "GM_Curve.segment", SEGMENT},
+    {SEGMENT, "GM_LineString", LINE_STRING},
+    {LINE_STRING, "GM_LineString.controlPoint", CONTROL_POINT},
+    {CONTROL_POINT, "GM_PointArray.column", COLUMN},
+    {COLUMN, "GM_Position.direct", POSITION_DIRECT},
+    {COLUMN, "GM_Position.indirect", POSITION_INDIRECT},
+    {POSITION_DIRECT, "X", X},
+    {POSITION_DIRECT, "Y", Y},
+    {POSITION_INDIRECT, "GM_PointRef.point", POINT_REF},
+    {SURFACE, "GM_Surface.patch", PATCH},
+    {PATCH, "GM_Polygon", POLYGON},
+    {POLYGON, "GM_Polygon.boundary", POLYGON_BOUNDARY},
+    {POLYGON_BOUNDARY, "GM_SurfaceBoundary", SURFACE_BOUNDARY},
+    {SURFACE_BOUNDARY, "GM_SurfaceBoundary.exterior", EXTERIOR},
+    {SURFACE_BOUNDARY, "GM_SurfaceBoundary.interior", INTERIOR},
+    {EXTERIOR, "GM_Ring", RING},
+    {INTERIOR, "GM_Ring", RING},
+    {RING, "GM_CompositeCurve.generator", GENERATOR},
+    {THEME, u8"筆", PARCEL},
+    {PARCEL, u8"大字コード", OAZA_CODE},
+    {PARCEL, u8"丁目コード", CHOME_CODE},
+    {PARCEL, u8"小字コード", KOAZA_CODE},
+    {PARCEL, u8"大字名", OAZA_NAME},
+    {PARCEL, u8"地番", CHIBAN},
+    {PARCEL, u8"形状", SHAPE},
+};
+
+bool HoldsText(Kind kind) {
+    switch (kind) {
+    case MAP_NAME:
+    case MUNICIPALITY:
+    case CRS:
+    case SCALE:
+    case X:
+    case Y:
+    case ORIENTATION:
+    case OAZA_CODE:
+    case CHOME_CODE:
+    case KOAZA_CODE:
+    case OAZA_NAME:
+    case CHIBAN:
+        return true;
+    default:
+        return false;
+    }
+}
+
+constexpr std::uint32_t kInline = UINT32_MAX; // a curve vertex given by its coordinates
+
+// Ids of one kind of geometry, numbered in order of first mention.
+class IdTable {
+public:
+    std::uint32_t Slot(std::string_view id) {
+        key_.assign(id.data(), id.size());
+        return slots_.try_emplace(key_, static_cast<std::uint32_t>(slots_.size())).first->second;
+    }
+    bool Find(std::string_view id, std::uint32_t& slot) {
+        key_.assign(id.data(), id.size());
+        auto found = slots_.find(key_);
+        if (found == slots_.end())
+            return false;
+        slot = found->second;
+        return true;
+    }
+    std::string NameOf(std::uint32_t slot) const {
+        for (const auto& entry : slots_)
+            if (entry.second == slot)
+                return entry.first;
+        return std::string();
+    }
+    size_t Size() const { return slots_.size(); }
+    void Clear() { std::unordered_map<std::string, std::uint32_t>().swap(slots_); }
+
+private:
+    std::unordered_map<std::string, std::uint32_t> slots_;
+    std::string key_;
+};
+
+struct Vertex {
+    MapPoint at;
+    std::uint32_t point; // kInline, or the point it refers to
+};
+
+struct CurveEntry {
+    std::uint32_t first = 0, count = 0; // in the vertex table
+    int line = 0;
+    bool defined = false;
+};
+
+struct RingEntry {
+    std::uint32_t first = 0, count = 0; // in the generator table
+    int line = 0;
+};
+
+struct SurfaceEntry {
+    std::uint32_t first = 0, count = 0; // in the ring table, the exterior first
+    int line = 0;
+    bool defined = false;
+};
+
+// A 筆 read but not yet handed out, with the surface it names.
+struct ParcelEntry {
+    MapParcel parcel;
+    std::string shape;
+    int shapeLine = 0;
+};
+
+bool Same(const MapPoint& a, const MapPoint& b) {
+    return a.x == b.x && a.y == b.y;
+}
+
+template <typename T> void Release(std::vector<T>& table) {
+    std::vector<T>().swap(table);
+}
+} // namespace
+
+class MapXmlReader::Impl {
+public:
+    Impl(std::istream& in, const std::string& path) : pull_(in, path) { header_.path = path; }
+
+    bool Next(MapParcel& parcel) {
+        for (;;) {
+            if (joined_ && !ready_.empty()) {
+                Hand(ready_.front(), parcel);
+                ready_.pop_front();
+                return true;
+            }
+            if (done_)
+                return false;
+            Step();
+        }
+    }
+
+    const KkMap& Header() const { return header_; }
+
+private:
+    struct Frame {
+        Kind kind;
+        int line;
+    };
+
+    [[noreturn]] void FailAt(int line, const std::string& what) const {
+        throw InputError(header_.path, line, what);
+    }
+
+    void Step() {
+        switch (pull_.Next()) {
+        case XmlPull::START:
+            Start();
+            break;
+        case XmlPull::END:
+            End();
+            stack_.pop_back();
+            break;
+        case XmlPull::TEXT:
+            if (HoldsText(stack_.back().kind))
+                text_.append(pull_.Text().data(), pull_.Text().size());
+            break;
+        case XmlPull::DONE:
+            if (!joined_)
+                Join();
+            done_ = true;
+            break;
+        }
+    }
+
+    Kind KindOf(Kind parent, std::string_view local) {
+        if (parent == OTHER)
+            return OTHER;
+        for (const Child& child : kChildren)
+            if (child.parent == parent && local == child.local) {
+                // Only the first of these counts, as the map has one of each.
+                if (child.kind == SHEET || child.kind == SPACE || child.kind == THEME ||
+                    child.kind == SCALE) {
+                    if (seen_[child.kind])
+                        return OTHER;
+                    seen_[child.kind] = true;
+                }
+                return child.kind;
+            }
+        return OTHER;
+    }
+
+    std::string_view Id() {
+        std::string_view id;
+        if (!pull_.Attribute("id", id) || id.empty())
+            pull_.Fail(std::string(pull_.Name()) + " has no id");
+        return id;
+    }
+
+    std::string_view IdRef() {
+        std::string_view ref;
+        if (!pull_.Attribute("idref", ref) || ref.empty())
+            pull_.Fail(std::string(pull_.Name()) + " has no idref");
+        return ref;
+    }
+
+    void Start() {
+        int line = pull_.Line();
+        Kind kind;
+        if (stack_.empty()) {
+            if (pull_.LocalName() != u8"地図")
+                pull_.Fail(u8"the root element is not 地図");
+            kind = ROOT;
+        } else {
+            kind = KindOf(stack_.back().kind, pull_.LocalName());
+        }
+        stack_.push_back(Frame{kind, line});
+        text_.clear();
+        switch (kind) {
+        case POINT:
+            point_ = points_.Slot(Id());
+            pointPlaced_ = false;
+            break;
+        case DIRECT_POSITION:
+        case POSITION_DIRECT:
+            hasX_ = hasY_ = false;
+            break;
+        case CURVE:
+            curve_ = curves_.Slot(Id());
+            curveFirst_ = static_cast<std::uint32_t>(vertices_.size());
+            reversed_ = false;
+            break;
+        case COLUMN:
+            columnDirect_ = columnRef_ = false;
+            break;
+        case POINT_REF:
+            columnRefPoint_ = points_.Slot(IdRef());
+            columnRef_ = true;
+            break;
+        case SURFACE:
+            surface_ = surfaces_.Slot(Id());
+            surfaceRings_.clear();
+            hasExterior_ = false;
+            break;
+        case RING:
+            if (stack_[stack_.size() - 2].kind == EXTERIOR && hasExterior_)
+                stack_.back().kind = OTHER;
+            ring_ = RingEntry{static_cast<std::uint32_t>(generators_.size()), 0, line};
+            break;
+        case GENERATOR:
+            generators_.push_back(curves_.Slot(IdRef()));
+            break;
+        case PARCEL: {
+            parcel_ = ParcelEntry();
+            std::string_view id;
+            if (pull_.Attribute("id", id))
+                parcel_.parcel.id.assign(id.data(), id.size());
+            parcel_.parcel.line = line;
+            break;
+        }
+        case SHAPE: {
+            std::string_view ref = IdRef();
+            parcel_.shape.assign(ref.data(), ref.size());
+            parcel_.shapeLine = line;
+            break;
+        }
+        default:
+            break;
+        }
+    }
+
+    double Number(double lowest, double highest) const {
+        const char* text = text_.c_str();
+        char* end = nullptr;
+        errno = 0;
+        double value = std::strtod(text, &end);
+        while (end && (*end == ' ' || *end == '\t' || *end == '\r' || *end == '\n'))
+            ++end;
+        if (end == text || *end != '\0' || errno == ERANGE || !(value >= lowest) ||
+            !(value <= highest))
+            FailAt(stack_.back().line,
+                   "bad number '" + text_ + "' in " + std::string(pull_.Name()));
+        return value;
+    }
+
+    // Codes are fixed-width digit strings such as 015 or 0000.
+    unsigned Code() const {
+        if (text_.empty() || text_.size() > 4 ||
+            text_.find_first_not_of("0123456789") != std::string::npos)
+            FailAt(stack_.back().line, "bad code '" + text_ + "' in " + std::string(pull_.Name()));
+        return static_cast<unsigned>(std::stoul(text_));
+    }
+
+    void End() {
+        const Frame& frame = stack_.back();
+        switch (frame.kind) {
+        case MAP_NAME:
+            header_.name = text_;
+            break;
+        case MUNICIPALITY:
+            header_.municipality = text_;
+            break;
+        case CRS:
+            header_.crs = text_;
+            break;
+        case SCALE:
+            header_.scale = static_cast<int>(Number(1, 1e7));
+            break;
+        case X:
+            position_.x = Number(-1e7, 1e7);
+            hasX_ = true;
+            break;
+        case Y:
+            position_.y = Number(-1e7, 1e7);
+            hasY_ = true;
+            break;
+        case DIRECT_POSITION:
+        case POSITION_DIRECT:
+            if (!hasX_ || !hasY_)
+                FailAt(frame.line, std::string(pull_.Name()) + " lacks X or Y");
+            if (frame.kind == DIRECT_POSITION) {
+                pointAt_ = position_;
+                pointPlaced_ = true;
+            } else if (!columnDirect_) {
+                columnAt_ = position_;
+                columnDirect_ = true;
+            }
+            break;
+        case POINT:
+            if (!pointPlaced_)
+                FailAt(frame.line, "GM_Point has no position");
+            if (pointXY_.size() <= point_) {
+                pointXY_.resize(point_ + 1);
+                pointDefined_.resize(point_ + 1);
+            }
+            pointXY_[point_] = pointAt_;
+            pointDefined_[point_] = true;
+            break;
+        case ORIENTATION:
+            reversed_ = text_ == "-";
+            break;
+        case COLUMN:
+            if (columnDirect_)
+                vertices_.push_back(Vertex{columnAt_, kInline});
+            else if (columnRef_)
+                vertices_.push_back(Vertex{MapPoint{0.0, 0.0}, columnRefPoint_});
+            else
+                FailAt(frame.line, "curve point is neither direct nor a point reference");
+            break;
+        case CURVE: {
+            std::uint32_t count = static_cast<std::uint32_t>(vertices_.size()) - curveFirst_;
+            if (count < 2)
+                FailAt(frame.line, "GM_Curve has fewer than two points");
+            if (reversed_)
+                std::reverse(vertices_.begin() + curveFirst_, vertices_.end());
+            if (curveTable_.size() <= curve_)
+                curveTable_.resize(curve_ + 1);
+            curveTable_[curve_] = CurveEntry{curveFirst_, count, frame.line, true};
+            break;
+        }
+        case RING:
+            ring_.count = static_cast<std::uint32_t>(generators_.size()) - ring_.first;
+            if (ring_.count == 0)
+                FailAt(frame.line, "GM_Ring lists no curve");
+            if (stack_[stack_.size() - 2].kind == EXTERIOR) {
+                surfaceRings_.insert(surfaceRings_.begin(), ring_);
+                hasExterior_ = true;
+            } else {
+                surfaceRings_.push_back(ring_);
+            }
+            break;
+        case SURFACE: {
+            if (!hasExterior_)
+                FailAt(frame.line, "GM_Surface has no exterior ring");
+            if (surfaceTable_.size() <= surface_)
+                surfaceTable_.resize(surface_ + 1);
+            surfaceTable_[surface_] =
+                SurfaceEntry{static_cast<std::uint32_t>(ringTable_.size()),
+                             static_cast<std::uint32_t>(surfaceRings_.size()), frame.line, true};
+            ringTable_.insert(ringTable_.end(), surfaceRings_.begin(), surfaceRings_.end());
+            break;
+        }
+        case SPACE:
+            Join();
+            break;
+        case OAZA_CODE:
+            parcel_.parcel.oaza = Code();
+            break;
+        case CHOME_CODE:
+            parcel_.parcel.chome = Code();
+            break;
+        case KOAZA_CODE:
+            parcel_.parcel.koaza = Code();
+            break;
+        case OAZA_NAME:
+            parcel_.parcel.oazaName = text_;
+            break;
+        case CHIBAN:
+            parcel_.parcel.chiban = text_;
+            break;
+        case PARCEL: {
+            const MapParcel& parcel = parcel_.parcel;
+            if (parcel.chiban.empty())
+                FailAt(frame.line, u8"筆 has no 地番");
+            if (parcel_.shapeLine == 0)
+                FailAt(frame.line, u8"筆 " + parcel.chiban + u8" has no 形状");
+            ready_.push_back(std::move(parcel_));
+            break;
+        }
+        default:
+            break;
+        }
+    }
+
+    // Puts the curves' points in place and chains each surface's rings; the
+    // point and curve tables are then no longer needed.
+    void Join() {
+        for (const CurveEntry& curve : curveTable_) {
+            if (!curve.defined)
+                continue;
+            for (std::uint32_t v = curve.first; v < curve.first + curve.count; ++v) {
+                Vertex& vertex = vertices_[v];
+                if (vertex.point == kInline)
+                    continue;
+                if (vertex.point >= pointDefined_.size() || !pointDefined_[vertex.point])
+                    FailAt(curve.line, "unknown point " + points_.NameOf(vertex.point));
+                vertex.at = pointXY_[vertex.point];
+            }
+        }
+        shapes_.resize(surfaceTable_.size());
+        for (size_t s = 0; s < surfaceTable_.size(); ++s) {
+            const SurfaceEntry& surface = surfaceTable_[s];
+            for (std::uint32_t r = surface.first; r < surface.first + surface.count; ++r)
+                shapes_[s].push_back(Ring(ringTable_[r]));
+        }
+        points_.Clear();
+        curves_.Clear();
+        Release(pointXY_);
+        Release(pointDefined_);
+        Release(vertices_);
+        Release(curveTable_);
+        Release(generators_);
+        Release(ringTable_);
+        joined_ = true;
+    }
+
+    // Chains the ring's curves end to start, turning a curve round when it is
+    // listed against the ring's direction.
+    MapRing Ring(const RingEntry& ring) const {
+        std::vector<std::pair<const Vertex*, const Vertex*>> parts;
+        for (std::uint32_t g = ring.first; g < ring.first + ring.count; ++g) {
+            std::uint32_t slot = generators_[g];
+            if (slot >= curveTable_.size() || !curveTable_[slot].defined)
+                FailAt(ring.line, "unknown curve " + curves_.NameOf(slot));
+            const Vertex* first = &vertices_[curveTable_[slot].first];
+            parts.emplace_back(first, first + curveTable_[slot].count);
+        }
+        auto front = [](const std::pair<const Vertex*, const Vertex*>& part) {
+            return part.first->at;
+        };
+        auto back = [](const std::pair<const Vertex*, const Vertex*>& part) {
+            return (part.second - 1)->at;
+        };
+        bool firstReversed = parts.size() > 1 && !Same(back(parts[0]), front(parts[1])) &&
+                             !Same(back(parts[0]), back(parts[1]));
+        MapRing points;
+        for (const Vertex* v = parts[0].first; v != parts[0].second; ++v)
+            points.push_back(v->at);
+        if (firstReversed)
+            std::reverse(points.begin(), points.end());
+        for (size_t i = 1; i < parts.size(); ++i) {
+            bool forward = Same(points.back(), front(parts[i]));
+            if (!forward && !Same(points.back(), back(parts[i])))
+                FailAt(ring.line, "the ring's curves do not join");
+            if (forward)
+                for (const Vertex* v = parts[i].first + 1; v != parts[i].second; ++v)
+                    points.push_back(v->at);
+            else
+                for (const Vertex* v = parts[i].second - 1; v != parts[i].first; --v)
+                    points.push_back((v - 1)->at);
+        }
+        if (!Same(points.front(), points.back()))
+            FailAt(ring.line, "the ring does not close");
+        if (points.size() < 4)
+            FailAt(ring.line, "the ring has fewer than three corners");
+        return points;
+    }
+
+    void Hand(ParcelEntry& entry, MapParcel& parcel) {
+        std::uint32_t slot = 0;
+        if (!surfaces_.Find(entry.shape, slot) || slot >= surfaceTable_.size() ||
+            !surfaceTable_[slot].defined)
+            FailAt(entry.shapeLine, "unknown surface " + entry.shape);
+        parcel = std::move(entry.parcel);
+        parcel.rings = shapes_[slot];
+    }
+
+    XmlPull pull_;
+    KkMap header_;
+    std::vector<Frame> stack_;
+    std::string text_;
+    bool seen_[SHAPE + 1] = {};
+    bool joined_ = false;
+    bool done_ = false;
+
+    IdTable points_, curves_, surfaces_;
+    std::vector<MapPoint> pointXY_;
+    std::vector<bool> pointDefined_;
+    std::vector<Vertex> vertices_;
+    std::vector<CurveEntry> curveTable_;
+    std::vector<std::uint32_t> generators_;
+    std::vector<RingEntry> ringTable_;
+    std::vector<SurfaceEntry> surfaceTable_;
+    std::vector<std::vector<MapRing>> shapes_;
+    std::deque<ParcelEntry> ready_; // 筆 read whole, in file order
+
+    // The element being read.
+    MapPoint position_{0.0, 0.0};
+    bool hasX_ = false, hasY_ = false;
+    std::uint32_t point_ = 0;
+    MapPoint pointAt_{0.0, 0.0};
+    bool pointPlaced_ = false;
+    std::uint32_t curve_ = 0, curveFirst_ = 0;
+    bool reversed_ = false;
+    bool columnDirect_ = false, columnRef_ = false;
+    MapPoint columnAt_{0.0, 0.0};
+    std::uint32_t columnRefPoint_ = 0;
+    std::uint32_t surface_ = 0;
+    std::vector<RingEntry> surfaceRings_;
+    bool hasExterior_ = false;
+    RingEntry ring_;
+    ParcelEntry parcel_;
+};
+
+MapXmlReader::MapXmlReader(std::istream& in, const std::string& path) : impl_(new Impl(in, path)) {}
+
+MapXmlReader::~MapXmlReader() = default;
+
+bool MapXmlReader::Next(MapParcel& parcel) {
+    return impl_->Next(parcel);
+}
+
+const KkMap& MapXmlReader::Header() const {
+    return impl_->Header();
+}
+
+KkMap ReadMapXml(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw InputError(path, 0, "cannot read the file");
+    MapXmlReader reader(in, path);
+    std::vector<MapParcel> parcels;
+    MapParcel parcel;
+    while (reader.Next(parcel))
+        parcels.push_back(std::move(parcel));
+    KkMap map = reader.Header();
+    map.parcels = std::move(parcels);
+    return map;
+}

@@ -1,0 +1,377 @@
+#include "tools/map_input/xml_pull.h"
+#include "tools/common/input_error.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+// Longer tags or texts are refused rather than held.
+constexpr size_t kLongestToken = 16u << 20;
+constexpr size_t kFirstBuffer = 256u << 10;
+
+bool IsSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+bool EndsName(char c) {
+    return IsSpace(c) || c == '/' || c == '>' || c == '=' || c == '"' || c == '\'' || c == '<';
+}
+
+void AppendUtf8(unsigned long code, std::string& out) {
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+// The character of a reference's name ("amp", "#38", "#x26"); false when it
+// names none, and the reference is then kept as written.
+bool Reference(std::string_view name, std::string& out) {
+    static const struct {
+        const char* name;
+        char c;
+    } kNamed[] = {{"lt", '<'}, {"gt", '>'}, {"amp", '&'}, {"quot", '"'}, {"apos", '\''}};
+    for (const auto& named : kNamed)
+        if (name == named.name) {
+            out += named.c;
+            return true;
+        }
+    if (name.size() < 2 || name[0] != '#')
+        return false;
+    bool hex = name[1] == 'x';
+    std::string_view digits = name.substr(hex ? 2 : 1);
+    if (digits.empty() || digits.size() > 8)
+        return false;
+    unsigned long code = 0;
+    for (char c : digits) {
+        int digit = c >= '0' && c <= '9'          ? c - '0'
+                    : hex && c >= 'a' && c <= 'f' ? c - 'a' + 10
+                    : hex && c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                                  : -1;
+        if (digit < 0)
+            return false;
+        code = code * (hex ? 16 : 10) + static_cast<unsigned long>(digit);
+    }
+    if (code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        return false;
+    AppendUtf8(code, out);
+    return true;
+}
+} // namespace
+
+XmlPull::XmlPull(std::istream& in, const std::string& path)
+    : in_(in), path_(path), buffer_(kFirstBuffer) {
+    Fill(3);
+    if (end_ >= 3 && std::memcmp(buffer_.data(), "\xEF\xBB\xBF", 3) == 0)
+        pos_ = lineMark_ = 3;
+    if (end_ >= 2 && ((buffer_[0] == '\xFF' && buffer_[1] == '\xFE') ||
+                      (buffer_[0] == '\xFE' && buffer_[1] == '\xFF')))
+        Malformed("the file is UTF-16; save it as UTF-8");
+}
+
+// Makes `need` bytes from `pos_` available; false when the file ends first.
+// Moving the unread bytes to the front keeps the current token whole.
+bool XmlPull::Fill(size_t need) {
+    while (end_ - pos_ < need) {
+        if (eof_)
+            return false;
+        if (end_ == buffer_.size()) {
+            const char* from = buffer_.data() + lineMark_;
+            const char* to = buffer_.data() + pos_;
+            while ((from = static_cast<const char*>(std::memchr(from, '\n', to - from)))) {
+                ++line_;
+                ++from;
+            }
+            std::memmove(buffer_.data(), buffer_.data() + pos_, end_ - pos_);
+            end_ -= pos_;
+            eventStart_ -= std::min(eventStart_, pos_);
+            pos_ = lineMark_ = 0;
+            if (end_ == buffer_.size()) {
+                if (buffer_.size() >= kLongestToken)
+                    Malformed("a tag or text longer than 16 MB");
+                buffer_.resize(buffer_.size() * 2);
+            }
+        }
+        in_.read(buffer_.data() + end_, static_cast<std::streamsize>(buffer_.size() - end_));
+        size_t got = static_cast<size_t>(in_.gcount());
+        if (in_.bad())
+            throw InputError(path_, 0, "cannot read the file");
+        end_ += got;
+        eof_ = got == 0;
+    }
+    return true;
+}
+
+// Offset from `pos_` of the first `c` at or after `from`; npos at the end of the file.
+size_t XmlPull::Find(char c, size_t from) {
+    for (;;) {
+        if (from < end_ - pos_) {
+            const char* start = buffer_.data() + pos_;
+            const void* hit = std::memchr(start + from, c, end_ - pos_ - from);
+            if (hit)
+                return static_cast<size_t>(static_cast<const char*>(hit) - start);
+            from = end_ - pos_;
+        }
+        if (!Fill(from + 1))
+            return std::string_view::npos;
+    }
+}
+
+size_t XmlPull::FindText(std::string_view what, size_t from) {
+    for (;;) {
+        std::string_view held(buffer_.data() + pos_, end_ - pos_);
+        size_t hit = held.find(what, from);
+        if (hit != std::string_view::npos)
+            return hit;
+        if (held.size() >= what.size())
+            from = std::max(from, held.size() - what.size() + 1);
+        if (!Fill(held.size() + 1))
+            return std::string_view::npos;
+    }
+}
+
+void XmlPull::Consume(size_t length) {
+    pos_ += length;
+}
+
+int XmlPull::Line() {
+    const char* from = buffer_.data() + lineMark_;
+    const char* to = buffer_.data() + eventStart_;
+    while (from < to && (from = static_cast<const char*>(std::memchr(from, '\n', to - from)))) {
+        ++line_;
+        ++from;
+    }
+    lineMark_ = eventStart_;
+    return line_;
+}
+
+void XmlPull::Fail(const std::string& what) {
+    throw InputError(path_, Line(), what);
+}
+
+void XmlPull::Malformed(const std::string& what) {
+    Fail("malformed XML: " + what);
+}
+
+std::string_view XmlPull::LocalName() const {
+    size_t colon = name_.rfind(':');
+    return colon == std::string_view::npos ? name_ : name_.substr(colon + 1);
+}
+
+bool XmlPull::Attribute(std::string_view name, std::string_view& value) const {
+    for (const Attr& attr : attrs_)
+        if (attr.name == name) {
+            value = attr.value;
+            return true;
+        }
+    return false;
+}
+
+std::string_view XmlPull::Decode(std::string_view raw, std::string& scratch) {
+    size_t amp = raw.find('&');
+    if (amp == std::string_view::npos)
+        return raw;
+    scratch.assign(raw.data(), amp);
+    while (amp < raw.size()) {
+        size_t semicolon = raw.find(';', amp);
+        if (raw[amp] == '&' && semicolon != std::string_view::npos &&
+            Reference(raw.substr(amp + 1, semicolon - amp - 1), scratch)) {
+            amp = semicolon + 1;
+        } else {
+            scratch += raw[amp];
+            ++amp;
+        }
+    }
+    return scratch;
+}
+
+void XmlPull::Skip(std::string_view close) {
+    size_t at = FindText(close, 2);
+    if (at == std::string_view::npos)
+        Malformed("the file ends inside a comment or instruction");
+    Consume(at + close.size());
+}
+
+void XmlPull::SkipDoctype() {
+    int depth = 0;
+    char quote = 0;
+    for (size_t i = 2;; ++i) {
+        if (!Fill(i + 1))
+            Malformed("the file ends inside the document type declaration");
+        char c = buffer_[pos_ + i];
+        if (quote) {
+            quote = c == quote ? 0 : quote;
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (c == '[') {
+            ++depth;
+        } else if (c == ']') {
+            --depth;
+        } else if (c == '>' && depth <= 0) {
+            Consume(i + 1);
+            return;
+        }
+    }
+}
+
+void XmlPull::ReadText(size_t length) {
+    text_ = Decode(std::string_view(buffer_.data() + pos_, length), textScratch_);
+    Consume(length);
+}
+
+void XmlPull::ReadEndTag() {
+    size_t gt = Find('>', 2);
+    if (gt == std::string_view::npos)
+        Malformed("the file ends inside a tag");
+    std::string_view tag(buffer_.data() + pos_ + 2, gt - 2);
+    while (!tag.empty() && IsSpace(tag.back()))
+        tag.remove_suffix(1);
+    if (opens_.empty())
+        Malformed("</" + std::string(tag) + "> closes no element");
+    std::string_view open(open_.data() + opens_.back(), open_.size() - opens_.back() - 1);
+    if (tag != open)
+        Malformed("</" + std::string(tag) + "> does not close <" + std::string(open) + ">");
+    name_ = tag;
+    open_.resize(opens_.back());
+    opens_.pop_back();
+    Consume(gt + 1);
+}
+
+void XmlPull::ReadStartTag() {
+    // The tag ends at the first '>' outside a quoted value.
+    size_t gt = 1;
+    for (char quote = 0;; ++gt) {
+        if (!Fill(gt + 1))
+            Malformed("the file ends inside a tag");
+        char c = buffer_[pos_ + gt];
+        if (quote)
+            quote = c == quote ? 0 : quote;
+        else if (c == '"' || c == '\'')
+            quote = c;
+        else if (c == '>')
+            break;
+    }
+    std::string_view tag(buffer_.data() + pos_ + 1, gt - 1);
+    size_t i = 0;
+    while (i < tag.size() && !EndsName(tag[i]))
+        ++i;
+    if (i == 0)
+        Malformed("a tag without a name");
+    name_ = tag.substr(0, i);
+    attrs_.clear();
+    bool selfClosing = false;
+    while (i < tag.size()) {
+        if (IsSpace(tag[i])) {
+            ++i;
+            continue;
+        }
+        if (tag[i] == '/' && i + 1 == tag.size()) {
+            selfClosing = true;
+            break;
+        }
+        size_t start = i;
+        while (i < tag.size() && !EndsName(tag[i]))
+            ++i;
+        std::string_view attrName = tag.substr(start, i - start);
+        while (i < tag.size() && IsSpace(tag[i]))
+            ++i;
+        if (attrName.empty() || i >= tag.size() || tag[i] != '=')
+            Malformed("a bad attribute in <" + std::string(name_) + ">");
+        ++i;
+        while (i < tag.size() && IsSpace(tag[i]))
+            ++i;
+        if (i >= tag.size() || (tag[i] != '"' && tag[i] != '\''))
+            Malformed("an attribute value without quotes in <" + std::string(name_) + ">");
+        size_t close = tag.find(tag[i], i + 1);
+        if (close == std::string_view::npos)
+            Malformed("an unclosed attribute value in <" + std::string(name_) + ">");
+        if (attrScratch_.size() <= attrs_.size())
+            attrScratch_.resize(attrs_.size() + 1);
+        attrs_.push_back(
+            Attr{attrName, Decode(tag.substr(i + 1, close - i - 1), attrScratch_[attrs_.size()])});
+        i = close + 1;
+    }
+    if (opens_.empty()) {
+        if (rootSeen_)
+            Malformed("a second root element <" + std::string(name_) + ">");
+        rootSeen_ = true;
+    }
+    opens_.push_back(open_.size());
+    open_.append(name_.data(), name_.size());
+    open_ += '\0';
+    pendingEnd_ = selfClosing;
+    Consume(gt + 1);
+}
+
+XmlPull::Event XmlPull::Next() {
+    if (pendingEnd_) {
+        pendingEnd_ = false;
+        open_.resize(opens_.back());
+        opens_.pop_back();
+        return END;
+    }
+    for (;;) {
+        eventStart_ = pos_;
+        if (!Fill(1)) {
+            if (!opens_.empty())
+                Malformed("the file ends inside <" + std::string(open_.data() + opens_.back()) +
+                          ">");
+            if (!rootSeen_)
+                Malformed("no root element");
+            return DONE;
+        }
+        if (buffer_[pos_] != '<') {
+            size_t lt = Find('<', 0);
+            size_t length = lt == std::string_view::npos ? end_ - pos_ : lt;
+            if (!opens_.empty()) {
+                ReadText(length);
+                return TEXT;
+            }
+            const char* text = buffer_.data() + pos_;
+            if (!std::all_of(text, text + length, IsSpace))
+                Malformed("text outside the root element");
+            Consume(length);
+            continue;
+        }
+        if (!Fill(2))
+            Malformed("the file ends inside a tag");
+        char second = buffer_[pos_ + 1];
+        if (second == '?') {
+            Skip("?>");
+        } else if (second == '!') {
+            Fill(9);
+            std::string_view head(buffer_.data() + pos_, std::min<size_t>(9, end_ - pos_));
+            if (head.substr(0, 4) == "<!--") {
+                Skip("-->");
+            } else if (head == "<![CDATA[" && !opens_.empty()) {
+                size_t close = FindText("]]>", 9);
+                if (close == std::string_view::npos)
+                    Malformed("the file ends inside a CDATA section");
+                text_ = std::string_view(buffer_.data() + pos_ + 9, close - 9);
+                Consume(close + 3);
+                return TEXT;
+            } else if (head == "<!DOCTYPE" && !rootSeen_) {
+                SkipDoctype();
+            } else {
+                Malformed("an unknown markup declaration");
+            }
+        } else if (second == '/') {
+            ReadEndTag();
+            return END;
+        } else {
+            ReadStartTag();
+            return START;
+        }
+    }
+}

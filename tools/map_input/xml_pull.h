@@ -1,0 +1,79 @@
+// A pull reader of XML for files too large to hold: it hands out one start
+// tag, end tag or run of text at a time and keeps only the current token in
+// memory. It checks that tags nest, decodes character and the five
+// predefined entity references, and skips the declaration, processing
+// instructions, comments and a document type declaration.
+#pragma once
+
+#include <istream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class XmlPull {
+public:
+    enum Event { START, END, TEXT, DONE };
+
+    // `in` must outlive the reader; `path` names the file in messages.
+    XmlPull(std::istream& in, const std::string& path);
+
+    // The next event; DONE once the root element has closed and only
+    // whitespace, comments and processing instructions follow. A
+    // self-closing tag gives START and then END. Throws InputError
+    // ("malformed XML: ...") at the line of the fault.
+    Event Next();
+
+    // START and END: the element's name with its prefix, and without it.
+    // Views stay valid until the next call of Next.
+    std::string_view Name() const { return name_; }
+    std::string_view LocalName() const;
+
+    // START: the value of an attribute named exactly `name`; false when absent.
+    bool Attribute(std::string_view name, std::string_view& value) const;
+
+    // TEXT: a run of character data, references decoded. A long run may come
+    // in several pieces.
+    std::string_view Text() const { return text_; }
+
+    // The line on which the current event starts, counted from 1.
+    int Line();
+
+    // Throws InputError naming the file and the current event's line.
+    [[noreturn]] void Fail(const std::string& what);
+
+private:
+    bool Fill(size_t need);
+    size_t Find(char c, size_t from);
+    size_t FindText(std::string_view what, size_t from);
+    void Consume(size_t length);
+    void Skip(std::string_view close);
+    void SkipDoctype();
+    void ReadText(size_t length);
+    void ReadEndTag();
+    void ReadStartTag();
+    std::string_view Decode(std::string_view raw, std::string& scratch);
+    [[noreturn]] void Malformed(const std::string& what);
+
+    std::istream& in_;
+    std::string path_;
+    std::vector<char> buffer_;
+    size_t pos_ = 0; // start of the unread bytes
+    size_t end_ = 0; // end of the bytes read into the buffer
+    bool eof_ = false;
+    int line_ = 1;              // line at `lineMark_`
+    size_t lineMark_ = 0;       // buffer position up to which newlines are counted
+    size_t eventStart_ = 0;     // buffer position where the current event starts
+    std::string open_;          // names of the open elements, each followed by '\0'
+    std::vector<size_t> opens_; // where each open name starts in `open_`
+    bool rootSeen_ = false;
+    bool pendingEnd_ = false; // a self-closing tag still owes its END
+    std::string_view name_;
+    std::string_view text_;
+    std::string textScratch_;
+    struct Attr {
+        std::string_view name;
+        std::string_view value;
+    };
+    std::vector<Attr> attrs_;
+    std::vector<std::string> attrScratch_;
+};
