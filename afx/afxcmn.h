@@ -39,6 +39,8 @@ public:
     int GetStringWidth(LPCTSTR lpsz) const {
         return (int)SendMessage(LVM_GETSTRINGWIDTHA, 0, (LPARAM)lpsz);
     }
+    int InsertItem(UINT nMask, int nItem, LPCTSTR lpszItem, UINT nState, UINT nStateMask,
+                   int nImage, LPARAM lParam);
     int InsertItem(int nItem, LPCTSTR lpszItem, int nImage);
     BOOL SetItemText(int nItem, int nSubItem, LPCTSTR lpszText);
     CString GetItemText(int nItem, int nSubItem) const;
@@ -52,6 +54,7 @@ public:
     int GetNextItem(int nItem, int nFlags) const {
         return (int)SendMessage(LVM_GETNEXTITEM, nItem, MAKELPARAM(nFlags, 0));
     }
+    BOOL GetItemRect(int nItem, LPRECT lpRect, UINT nCode) const;
     BOOL GetSubItemRect(int iItem, int iSubItem, int nArea, RECT& ref) const;
     BOOL EnsureVisible(int nItem, BOOL bPartialOK) {
         return (BOOL)SendMessage(LVM_ENSUREVISIBLE, nItem, bPartialOK);

@@ -33,6 +33,19 @@ int CListCtrl::InsertItem(int nItem, LPCTSTR lpszItem, int nImage) {
     return (int)SendMessage(LVM_INSERTITEMA, 0, (LPARAM)&item);
 }
 
+int CListCtrl::InsertItem(UINT nMask, int nItem, LPCTSTR lpszItem, UINT nState, UINT nStateMask,
+                          int nImage, LPARAM lParam) {
+    LVITEMA item = {};
+    item.mask = nMask;
+    item.iItem = nItem;
+    item.state = nState;
+    item.stateMask = nStateMask;
+    item.pszText = const_cast<LPSTR>(lpszItem);
+    item.iImage = nImage;
+    item.lParam = lParam;
+    return (int)SendMessage(LVM_INSERTITEMA, 0, (LPARAM)&item);
+}
+
 BOOL CListCtrl::SetItemText(int nItem, int nSubItem, LPCTSTR lpszText) {
     LVITEMA item = {};
     item.iSubItem = nSubItem;
@@ -71,6 +84,11 @@ BOOL CListCtrl::SetItemState(int nItem, UINT nState, UINT nMask) {
     item.state = nState;
     item.stateMask = nMask;
     return (BOOL)SendMessage(LVM_SETITEMSTATE, nItem, (LPARAM)&item);
+}
+
+BOOL CListCtrl::GetItemRect(int nItem, LPRECT lpRect, UINT nCode) const {
+    lpRect->left = (LONG)nCode;
+    return (BOOL)SendMessage(LVM_GETITEMRECT, nItem, (LPARAM)lpRect);
 }
 
 BOOL CListCtrl::GetSubItemRect(int iItem, int iSubItem, int nArea, RECT& ref) const {

@@ -33,6 +33,11 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // Columns 1, 4 and 5 of a row from its brush.
+    void SetRowTexts(int row);
+    // The colour and pattern cells of a row, after the list has drawn it.
+    void PaintSwatches(HDC hDC, int row);
+
     ZEL* m_pDrawing;
     CVObjPlt* m_pPlt;
 };

@@ -1,0 +1,278 @@
+// The brush list in a real window: its rows' texts, and its swatches read
+// back from a picture of the list as it paints itself.
+#include "dib_picture.h"
+#include "host/sample_drawing.h"
+#include "ui/svy_list_crl.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+namespace {
+
+const COLORREF kRed = RGB(255, 0, 0);
+const COLORREF kBlue = RGB(10, 120, 200);
+// The list's text colour, which the hatch lines take.
+const COLORREF kListText = RGB(0, 0, 160);
+
+// Rows 0 to 7 of hatch types 0 to 5, leftmost pixel in the high bit, 0 a line.
+const BYTE kPatternRows[6][8] = {
+    {0xFF, 0xFF, 0xFF, 0x00, 0xFF, 0xFF, 0xFF, 0x00},
+    {0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE},
+    {0x7F, 0xBF, 0xDF, 0xEF, 0xF7, 0xFB, 0xFD, 0xFE},
+    {0xFE, 0xFD, 0xFB, 0xF7, 0xEF, 0xDF, 0xBF, 0x7F},
+    {0xEE, 0xEE, 0xEE, 0x00, 0xEE, 0xEE, 0xEE, 0x00},
+    {0x7E, 0xBD, 0xDB, 0xE7, 0xE7, 0xDB, 0xBD, 0x7E},
+};
+
+void AddPaint(CVObjPlt& plt, const char* name, COLORREF color, double depth, DWORD layer) {
+    FACEZSKPAINT_DATA paint = {color, depth};
+    FACEZSKHATCH_DATA hatch = {};
+    plt.AddBrs(plt.CountBrs(), name, 0, 1, VELMORA_Z_TYPE(), layer, 0, paint, hatch);
+}
+
+void AddHatch(CVObjPlt& plt, const char* name, WORD type, BYTE color, double space, DWORD layer) {
+    FACEZSKPAINT_DATA paint = {kRed, 100};
+    FACEZSKHATCH_DATA hatch = {};
+    hatch.Type = type;
+    hatch.Color[0] = color;
+    hatch.Space[0] = space;
+    plt.AddBrs(plt.CountBrs(), name, 0, 1, VELMORA_Z_TYPE(), layer, 1, paint, hatch);
+}
+
+// The brush list as the editor shows it: a report view with the six columns
+// and 32-pixel rows, in a parent that reflects notifications to it.
+class ListWindow {
+public:
+    ListWindow(ZEL& drawing, CVObjPlt& plt) {
+        INITCOMMONCONTROLSEX init = {sizeof(init), ICC_LISTVIEW_CLASSES};
+        InitCommonControlsEx(&init);
+        m_parent.SubclassWindow(CreateWindowExA(WS_EX_NOACTIVATE, "STATIC", "", WS_POPUP, 0, 0, 460,
+                                                520, nullptr, nullptr, nullptr, nullptr));
+        m_list.SubclassWindow(CreateWindowExA(0, WC_LISTVIEWA, "",
+                                              WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0, 460, 520,
+                                              m_parent, (HMENU)20003, nullptr, nullptr));
+        m_parent.ShowWindow(SW_SHOWNOACTIVATE);
+        m_images.Create(1, 32, ILC_COLOR24 | ILC_MASK, 1, 1);
+        m_list.SetImageList(&m_images, LVSIL_SMALL);
+        const char* headings[] = {"ブラシ名", "レイヤNO", "描画色",
+                                  "パターン", "濃度(%)",  "間隔(mm)"};
+        const int widths[] = {90, 90, 45, 53, 70, 80};
+        for (int col = 0; col < 6; ++col)
+            m_list.InsertColumn(col, headings[col], LVCFMT_LEFT, widths[col]);
+        m_list.SendMessage(LVM_SETTEXTCOLOR, 0, kListText);
+        m_list.SetExtendedStyle(LVS_EX_HEADERDRAGDROP);
+        m_list.SetData(&drawing, &plt);
+        m_list.FillList();
+    }
+    ~ListWindow() { m_parent.DestroyWindow(); }
+
+    CSvyListCrl& List() { return m_list; }
+    std::string Text(int row, int col) const { return m_list.GetItemText(row, col).GetString(); }
+    RECT Cell(int row, int col) const {
+        RECT rect = {};
+        m_list.GetSubItemRect(row, col, LVIR_BOUNDS, rect);
+        return rect;
+    }
+    // The list's client area as it paints itself now.
+    void Capture(DibPicture& picture) {
+        picture.Fill(RGB(1, 2, 3));
+        m_list.SendMessage(WM_PRINT, (WPARAM)picture.Dc(),
+                           PRF_CLIENT | PRF_ERASEBKGND | PRF_CHILDREN);
+    }
+
+private:
+    CWnd m_parent;
+    CSvyListCrl m_list;
+    CImageList m_images;
+};
+
+// A swatch cell: a 1-pixel border in the button face colour one pixel inside
+// the cell, and inside it expect(x, y) at every pixel.
+::testing::AssertionResult CellShows(const DibPicture& picture, RECT cell,
+                                     const std::function<COLORREF(int, int)>& expect) {
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    for (int y = cell.top + 1; y < cell.bottom - 1; ++y) {
+        for (int x = cell.left + 1; x < cell.right - 1; ++x) {
+            bool border = x == cell.left + 1 || y == cell.top + 1 || x == cell.right - 2 ||
+                          y == cell.bottom - 2;
+            COLORREF want = border ? face : expect(x, y);
+            if (picture.At(x, y) != want)
+                return ::testing::AssertionFailure()
+                       << "pixel (" << x << ", " << y << ") is " << std::hex << picture.At(x, y)
+                       << ", expected " << want;
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+std::function<COLORREF(int, int)> Solid(COLORREF color) {
+    return [color](int, int) { return color; };
+}
+
+// The brush origin is the context's origin, the list's top left corner.
+std::function<COLORREF(int, int)> Hatch(int type) {
+    return [type](int x, int y) {
+        bool background = (kPatternRows[type][y % 8] >> (7 - x % 8)) & 1;
+        return background ? GetSysColor(COLOR_WINDOW) : kListText;
+    };
+}
+
+class SvyListTest : public ::testing::Test {
+protected:
+    SvyListTest() {
+        FillSampleDrawing(m_drawing.Attr());
+        AddPaint(m_plt, "赤50", kRed, 50, 3);
+        AddPaint(m_plt, "赤0", kRed, 0, 7);
+        AddPaint(m_plt, "青150", kBlue, 150, 1);
+        AddPaint(m_plt, "青-10", kBlue, -10, 2);
+        AddPaint(m_plt, "青33.9", kBlue, 33.9, 8);
+        for (WORD type = 0; type < 6; ++type)
+            AddHatch(m_plt, "ハッチ", type, (BYTE)(type + 1), 2.5 + type,
+                     type == 1 ? 0xFFFFFFFF : 4);
+        AddHatch(m_plt, "種類9", 9, 15, 1, 4);
+    }
+
+    ZEL m_drawing;
+    CVObjPlt m_plt;
+};
+
+TEST_F(SvyListTest, RowsShowNameLayerDensityAndSpacing) {
+    ListWindow window(m_drawing, m_plt);
+    CSvyListCrl& list = window.List();
+    EXPECT_EQ(list.GetExtendedStyle(), DWORD(LVS_EX_HEADERDRAGDROP | LVS_EX_FULLROWSELECT));
+    ASSERT_EQ(list.GetItemCount(), 12);
+    for (int row = 0; row < 12; ++row)
+        EXPECT_EQ(list.GetItemData(row), DWORD_PTR(row));
+
+    EXPECT_EQ(window.Text(0, 0), "赤50");
+    EXPECT_EQ(window.Text(0, 1), "3:塗潰し");
+    EXPECT_EQ(window.Text(0, 4), "50");
+    EXPECT_EQ(window.Text(1, 1), "7:作業用");
+    EXPECT_EQ(window.Text(3, 4), "-10");
+    EXPECT_EQ(window.Text(4, 0), "青33.9");
+    EXPECT_EQ(window.Text(4, 4), "33");
+    EXPECT_EQ(window.Text(4, 5), "----");
+    EXPECT_EQ(window.Text(5, 4), "----");
+    EXPECT_EQ(window.Text(5, 5), "2.50");
+    EXPECT_EQ(window.Text(8, 5), "5.50");
+    for (int col : {2, 3})
+        EXPECT_EQ(window.Text(0, col), "");
+    // Layer 8 lies beyond the table, 0xFFFFFFFF is negative: both show layer 0.
+    EXPECT_EQ(window.Text(4, 1), "0:基本");
+    EXPECT_EQ(window.Text(6, 1), "0:基本");
+    EXPECT_EQ(window.Text(7, 1), "4:ハッチ");
+}
+
+TEST_F(SvyListTest, PaintSwatchesShowTheColourLightenedByTheDensity) {
+    ListWindow window(m_drawing, m_plt);
+    DibPicture picture(460, 520);
+    window.Capture(picture);
+    const COLORREF expected[] = {RGB(255, 128, 128), RGB(255, 255, 255), kBlue, kBlue,
+                                 RGB(172, 210, 237)};
+    for (int row = 0; row < 5; ++row) {
+        EXPECT_TRUE(CellShows(picture, window.Cell(row, 2), Solid(expected[row]))) << "row " << row;
+        // Solid in the window text colour, whatever the paint colour.
+        EXPECT_TRUE(CellShows(picture, window.Cell(row, 3), Solid(GetSysColor(COLOR_WINDOWTEXT))))
+            << "row " << row;
+    }
+}
+
+TEST_F(SvyListTest, HatchSwatchesShowTheTableColourAndThePattern) {
+    ListWindow window(m_drawing, m_plt);
+    DibPicture picture(460, 520);
+    window.Capture(picture);
+    for (int type = 0; type < 6; ++type) {
+        int row = 5 + type;
+        COLORREF color = m_drawing.Attr().GetColor(type + 1);
+        EXPECT_TRUE(CellShows(picture, window.Cell(row, 2), Solid(color))) << "type " << type;
+        EXPECT_TRUE(CellShows(picture, window.Cell(row, 3), Hatch(type))) << "type " << type;
+    }
+    // Type 9 has no pattern of its own: its cell is one plain colour.
+    RECT cell = window.Cell(11, 3);
+    COLORREF inside = picture.At(cell.left + 2, cell.top + 2);
+    EXPECT_TRUE(CellShows(picture, cell, Solid(inside)));
+    EXPECT_NE(inside, kListText);
+}
+
+TEST(SvyListDrawing, OutOfTableNumbersTakeEntryZero) {
+    ZEL drawing;
+    drawing.Attr().AddColor(RGB(30, 160, 90));
+    drawing.Attr().AddColor(RGB(200, 0, 0));
+    drawing.Attr().AddLayer("基本");
+    drawing.Attr().AddLayer("注記");
+    CVObjPlt plt;
+    AddHatch(plt, "表外", 0, 2, 1, 2);
+    AddHatch(plt, "表内", 0, 1, 1, 1);
+    ListWindow window(drawing, plt);
+    DibPicture picture(460, 520);
+    window.Capture(picture);
+    EXPECT_TRUE(CellShows(picture, window.Cell(0, 2), Solid(RGB(30, 160, 90))));
+    EXPECT_TRUE(CellShows(picture, window.Cell(1, 2), Solid(RGB(200, 0, 0))));
+    EXPECT_EQ(window.Text(0, 1), "基本");
+    EXPECT_EQ(window.Text(1, 1), "注記");
+}
+
+TEST(SvyListDrawing, PatternCellKeepsTheContextsBrushForOtherTypes) {
+    DibPicture picture(20, 20);
+    picture.Fill(RGB(1, 2, 3));
+    CDC dc;
+    dc.Attach(picture.Dc());
+    CBrush green(RGB(0, 200, 0));
+    CBrush* old = dc.SelectObject(&green);
+    const RECT cell = {0, 0, 20, 20};
+    CSvyListCrl::DrawPatternCell(&dc, cell, 9);
+    EXPECT_TRUE(CellShows(picture, cell, Solid(RGB(0, 200, 0))));
+    EXPECT_EQ(picture.At(0, 0), RGB(1, 2, 3));
+    EXPECT_EQ(GetCurrentObject(dc.m_hDC, OBJ_BRUSH), green.m_hObject);
+    dc.SelectObject(old);
+    dc.Detach();
+}
+
+TEST_F(SvyListTest, UpdateRowRefreshesOneRowFromItsBrush) {
+    ListWindow window(m_drawing, m_plt);
+    CSvyListCrl& list = window.List();
+    m_plt.SetDepth(4, 100);
+    m_plt.SetLayerNo(4, 5);
+    m_plt.SetBNm(4, "新しい名前");
+    EXPECT_EQ(list.UpdateRow(-1), 0);
+    EXPECT_EQ(list.UpdateRow(12), 0);
+    EXPECT_EQ(window.Text(4, 4), "33");
+
+    ValidateRect(list, nullptr);
+    EXPECT_EQ(list.UpdateRow(4), 1);
+    EXPECT_EQ(window.Text(4, 0), "青33.9");
+    EXPECT_EQ(window.Text(4, 1), "5:凡例");
+    EXPECT_EQ(window.Text(4, 4), "100");
+    DibPicture picture(460, 520);
+    window.Capture(picture);
+    EXPECT_TRUE(CellShows(picture, window.Cell(4, 2), Solid(kBlue)));
+}
+
+TEST_F(SvyListTest, UpdateRowRepaintsTheWholeRowEvenWhenNoTextChanges) {
+    ListWindow window(m_drawing, m_plt);
+    CSvyListCrl& list = window.List();
+    FACEZSKPAINT_DATA paint = {RGB(0, 200, 0), -10}; // a new colour only
+    m_plt.SetPaintData(3, paint);
+    ValidateRect(list, nullptr);
+    EXPECT_EQ(list.UpdateRow(3), 1);
+
+    HRGN dirty = CreateRectRgn(0, 0, 0, 0);
+    GetUpdateRgn(list, dirty, FALSE);
+    RECT box, row;
+    GetRgnBox(dirty, &box);
+    list.GetItemRect(3, &row, LVIR_BOUNDS);
+    EXPECT_TRUE(EqualRect(&box, &row));
+    DeleteObject(dirty);
+}
+
+TEST_F(SvyListTest, EmptyPaletteLeavesTheListEmpty) {
+    ListWindow window(m_drawing, m_plt);
+    m_plt.DelAllBrs();
+    window.List().FillList();
+    EXPECT_EQ(window.List().GetItemCount(), 0);
+    EXPECT_EQ(window.List().UpdateRow(0), 0);
+}
+
+} // namespace
