@@ -20,4 +20,5 @@
 #ifdef _WIN32
 #include "ui/help_table.h"
 #include "ui/zok_type.h"
+#include "ui/palette_set.h"
 #endif

@@ -259,6 +259,9 @@ int main(int argc, char** argv) {
         [&](UiDialog& dlg) {
             Save(host, folder + "editor_255_brushes.bmp", {dlg.Hwnd()});
             HWND list = dlg.Item(IDC_BRS_LIST);
+            POINT at = {60, 80}; // the menu opens where the cursor is
+            ::ClientToScreen(list, &at);
+            ::SetCursorPos(at.x, at.y);
             ::PostMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(60, 80));
             ::PostMessageA(list, WM_RBUTTONUP, 0, MAKELPARAM(60, 80));
             HWND menu = WaitForWindow(host, "#32768");
