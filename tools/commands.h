@@ -1,5 +1,6 @@
 // The tool's commands. Each returns the process exit status and throws
-// InputError for bad input and UsageError for wrong arguments.
+// InputError (or another std::runtime_error) for bad input and UsageError
+// for wrong arguments.
 #pragma once
 
 #include <string>
@@ -8,4 +9,5 @@
 int RunPaint(const std::vector<std::string>& args);
 int RunBox(const std::vector<std::string>& args);
 
-extern const char* const kUsage;
+extern const char* const kPaintUsage;
+extern const char* const kBoxUsage;

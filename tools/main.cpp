@@ -1,40 +1,64 @@
 // velmora: paints registry maps with palette boxes, and keeps palette boxes.
+// Exit status: 0 done, 1 bad input data, 2 wrong arguments.
 #include "tools/commands.h"
-#include "tools/common/input_error.h"
-#include "tools/tool_args.h"
+#include "tools/common/tool_args.h"
 
 #include "afx/afx.h"
 
+#include <algorithm>
 #include <iostream>
 
-const char* const kUsage =
-    "usage:\n"
-    "  velmora paint MAP.xml --box BOX.dat -o OUT.svg [--attrs ATTRS.csv] [--codes CODES.csv]\n"
-    "                [--palette NAME | --palette-no N] [--old] [--size PIXELS] [--no-labels]\n"
-    "  velmora box show   BOX [--old] [--codes CODES.csv]\n"
-    "  velmora box export BOX [--old] [-o OUT.json]\n"
-    "  velmora box import IN.json -o BOX.dat [--codes CODES.csv]\n"
-    "  velmora box check  BOX [--old] [--codes CODES.csv]\n"
-    "BOX is a .dat palette box (--old: brushes in the older layout) or its .json form.\n";
+namespace {
+const char* const kToolUsage =
+    "velmora paints the parcels of registry maps by a palette of a palette box,\n"
+    "and keeps palette boxes as JSON.\n"
+    "\n"
+    "usage: velmora paint MAP... --box BOX -o OUT [options]   (velmora paint --help)\n"
+    "       velmora box show|export|import|check ...          (velmora box --help)\n"
+    "       velmora --help | --version\n"
+    "\n"
+    "Exit status: 0 done, 1 bad input data, 2 wrong arguments.\n";
+
+bool AsksForHelp(const std::vector<std::string>& words) {
+    return std::any_of(words.begin(), words.end(),
+                       [](const std::string& w) { return w == "--help" || w == "-h"; });
+}
+} // namespace
 
 int main(int argc, char** argv) {
     std::vector<std::string> words(argv + 1, argv + argc);
+    std::string command = words.empty() ? std::string() : words[0];
     try {
-        if (words.empty())
+        if (command.empty())
             throw UsageError{"no command"};
-        std::string command = words[0];
-        words.erase(words.begin());
-        if (command == "paint")
-            return RunPaint(words);
-        if (command == "box")
-            return RunBox(words);
-        if (command == "--help" || command == "help") {
-            std::cout << kUsage;
+        if (command == "--help" || command == "-h" || command == "help") {
+            std::cout << kToolUsage;
             return 0;
+        }
+        if (command == "--version") {
+            std::cout << "velmora " VELMORA_TOOL_VERSION "\n";
+            return 0;
+        }
+        words.erase(words.begin());
+        if (command == "paint") {
+            if (AsksForHelp(words)) {
+                std::cout << kPaintUsage;
+                return 0;
+            }
+            return RunPaint(words);
+        }
+        if (command == "box") {
+            if (AsksForHelp(words)) {
+                std::cout << kBoxUsage;
+                return 0;
+            }
+            return RunBox(words);
         }
         throw UsageError{"unknown command '" + command + "'"};
     } catch (const UsageError& error) {
-        std::cerr << "velmora: " << error.what << "\n" << kUsage;
+        std::string help = command == "paint" || command == "box" ? "velmora " + command + " --help"
+                                                                  : "velmora --help";
+        std::cerr << "velmora: " << error.what << " (see '" << help << "')\n";
         return 2;
     } catch (const std::exception& error) {
         std::cerr << "velmora: " << error.what() << "\n";

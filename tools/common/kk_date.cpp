@@ -58,15 +58,12 @@ int DaysInMonth(int year, int month) {
     bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
     return month == 2 && leap ? 29 : kDays[month - 1];
 }
-} // namespace
 
-KkDay DayOf(std::int32_t time) {
-    std::int64_t clock = 0;
-    if (time < 0 || !LocalClock(time, clock))
-        return KkDay{};
-    // civil_from_days
-    std::int64_t z = clock / kDaySeconds + 719468;
-    const std::int64_t era = z / 146097;
+// The civil day of a clock reading (Howard Hinnant's civil_from_days).
+KkDay CivilDay(std::int64_t clock) {
+    std::int64_t days = clock / kDaySeconds - (clock % kDaySeconds < 0 ? 1 : 0);
+    std::int64_t z = days + 719468;
+    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
     const std::int64_t dayOfEra = z - era * 146097;
     const std::int64_t yearOfEra =
         (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
@@ -76,6 +73,14 @@ KkDay DayOf(std::int32_t time) {
     const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
     const int year = static_cast<int>(yearOfEra + era * 400 + (month <= 2 ? 1 : 0));
     return KkDay{year, month, day};
+}
+} // namespace
+
+KkDay DayOf(std::int32_t time) {
+    std::int64_t clock = 0;
+    if (time < 0 || !LocalClock(time, clock))
+        return KkDay{};
+    return CivilDay(clock);
 }
 
 bool ParseLocalTime(const std::string& text, std::int32_t& time) {
@@ -113,10 +118,11 @@ bool ParseLocalTime(const std::string& text, std::int32_t& time) {
 
 std::string FormatLocalTime(std::int32_t time) {
     std::int64_t clock = 0;
-    if (time < 0 || !LocalClock(time, clock))
+    if (!LocalClock(time, clock))
         return std::string();
-    KkDay day = DayOf(time);
-    std::int64_t inDay = clock % kDaySeconds;
+    KkDay day = CivilDay(clock);
+    std::int64_t inDay =
+        clock - (clock / kDaySeconds - (clock % kDaySeconds < 0 ? 1 : 0)) * kDaySeconds;
     char text[80]; // room for any int fields
     if (inDay == 0)
         std::snprintf(text, sizeof text, "%04d-%02d-%02d", day.year, day.month, day.day);

@@ -22,5 +22,5 @@ KkDay DayOf(std::int32_t time);
 bool ParseLocalTime(const std::string& text, std::int32_t& time);
 
 // "YYYY-MM-DD" when the time is a local midnight, else "YYYY-MM-DDTHH:MM:SS";
-// empty for a negative time.
+// empty when the system cannot convert the time.
 std::string FormatLocalTime(std::int32_t time);

@@ -12,6 +12,11 @@ struct MapPoint {
     double y;
 };
 
+// An extent in the maps' coordinates.
+struct MapBounds {
+    double minX, minY, maxX, maxY;
+};
+
 // A closed boundary: the last point repeats the first.
 using MapRing = std::vector<MapPoint>;
 

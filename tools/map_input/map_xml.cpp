@@ -17,7 +17,6 @@
 #include <cstdlib>
 #include <deque>
 #include <fstream>
-#include <unordered_map>
 
 namespace {
 // Where an element sits in the map's structure; any element outside the
@@ -135,33 +134,95 @@ bool HoldsText(Kind kind) {
 
 constexpr std::uint32_t kInline = UINT32_MAX; // a curve vertex given by its coordinates
 
-// Ids of one kind of geometry, numbered in order of first mention.
+// Ids of one kind of geometry, numbered in order of first mention. A map of
+// a whole district holds millions of ids: they are kept end to end in one
+// text and found through an open-addressing table of hashes and numbers.
 class IdTable {
 public:
     std::uint32_t Slot(std::string_view id) {
-        key_.assign(id.data(), id.size());
-        return slots_.try_emplace(key_, static_cast<std::uint32_t>(slots_.size())).first->second;
+        std::uint32_t slot = 0;
+        if (Find(id, slot))
+            return slot;
+        if ((starts_.size() + 1) * 2 > cells_.size())
+            Grow();
+        slot = static_cast<std::uint32_t>(starts_.size());
+        starts_.push_back(static_cast<std::uint32_t>(text_.size()));
+        text_.append(id.data(), id.size());
+        Place(Hash(id), slot);
+        return slot;
     }
-    bool Find(std::string_view id, std::uint32_t& slot) {
-        key_.assign(id.data(), id.size());
-        auto found = slots_.find(key_);
-        if (found == slots_.end())
+
+    bool Find(std::string_view id, std::uint32_t& slot) const {
+        if (cells_.empty())
             return false;
-        slot = found->second;
-        return true;
+        std::uint32_t hash = Hash(id);
+        size_t mask = cells_.size() - 1;
+        for (size_t i = hash & mask;; i = (i + 1) & mask) {
+            const Cell& cell = cells_[i];
+            if (cell.slot == kEmpty)
+                return false;
+            if (cell.hash == hash && NameOf(cell.slot) == id) {
+                slot = cell.slot;
+                return true;
+            }
+        }
     }
-    std::string NameOf(std::uint32_t slot) const {
-        for (const auto& entry : slots_)
-            if (entry.second == slot)
-                return entry.first;
-        return std::string();
+
+    std::string_view NameOf(std::uint32_t slot) const {
+        size_t start = starts_[slot];
+        size_t end = slot + 1 < starts_.size() ? starts_[slot + 1] : text_.size();
+        return std::string_view(text_).substr(start, end - start);
     }
-    size_t Size() const { return slots_.size(); }
-    void Clear() { std::unordered_map<std::string, std::uint32_t>().swap(slots_); }
+
+    void Clear() {
+        std::vector<Cell>().swap(cells_);
+        std::vector<std::uint32_t>().swap(starts_);
+        std::string().swap(text_);
+    }
 
 private:
-    std::unordered_map<std::string, std::uint32_t> slots_;
-    std::string key_;
+    static constexpr std::uint32_t kEmpty = UINT32_MAX;
+    struct Cell {
+        std::uint32_t hash;
+        std::uint32_t slot;
+    };
+
+    // Ids are mostly a fixed prefix and a running number (P000123): the
+    // number is added to a hash of the rest, so that ids defined and used
+    // near each other lie near each other in the table.
+    static std::uint32_t Hash(std::string_view id) {
+        size_t digits = id.size();
+        while (digits > 0 && id.size() - digits < 9 && id[digits - 1] >= '0' &&
+               id[digits - 1] <= '9')
+            --digits;
+        std::uint32_t hash = 2166136261u ^ static_cast<std::uint32_t>(id.size());
+        for (char c : id.substr(0, digits))
+            hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+        std::uint32_t number = 0;
+        for (char c : id.substr(digits))
+            number = number * 10 + static_cast<std::uint32_t>(c - '0');
+        return hash * 2654435761u + number;
+    }
+
+    void Place(std::uint32_t hash, std::uint32_t slot) {
+        size_t mask = cells_.size() - 1;
+        size_t i = hash & mask;
+        while (cells_[i].slot != kEmpty)
+            i = (i + 1) & mask;
+        cells_[i] = Cell{hash, slot};
+    }
+
+    void Grow() {
+        std::vector<Cell> old(std::max<size_t>(1024, cells_.size() * 2), Cell{0, kEmpty});
+        old.swap(cells_);
+        for (const Cell& cell : old)
+            if (cell.slot != kEmpty)
+                Place(cell.hash, cell.slot);
+    }
+
+    std::vector<Cell> cells_;
+    std::vector<std::uint32_t> starts_; // where each id starts in text_
+    std::string text_;
 };
 
 struct Vertex {
@@ -502,7 +563,8 @@ private:
                 if (vertex.point == kInline)
                     continue;
                 if (vertex.point >= pointDefined_.size() || !pointDefined_[vertex.point])
-                    FailAt(curve.line, "unknown point " + points_.NameOf(vertex.point));
+                    FailAt(curve.line,
+                           "unknown point " + std::string(points_.NameOf(vertex.point)));
                 vertex.at = pointXY_[vertex.point];
             }
         }
@@ -530,7 +592,7 @@ private:
         for (std::uint32_t g = ring.first; g < ring.first + ring.count; ++g) {
             std::uint32_t slot = generators_[g];
             if (slot >= curveTable_.size() || !curveTable_[slot].defined)
-                FailAt(ring.line, "unknown curve " + curves_.NameOf(slot));
+                FailAt(ring.line, "unknown curve " + std::string(curves_.NameOf(slot)));
             const Vertex* first = &vertices_[curveTable_[slot].first];
             parts.emplace_back(first, first + curveTable_[slot].count);
         }

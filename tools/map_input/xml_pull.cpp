@@ -13,8 +13,19 @@ bool IsSpace(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
+// The characters that end a tag or attribute name, as a table: names are
+// most of the bytes a map reader looks at.
+struct NameEnds {
+    bool ends[256] = {};
+    NameEnds() {
+        for (unsigned char c : std::string_view(" \t\r\n/>=\"'<"))
+            ends[c] = true;
+    }
+};
+const NameEnds kNameEnds;
+
 bool EndsName(char c) {
-    return IsSpace(c) || c == '/' || c == '>' || c == '=' || c == '"' || c == '\'' || c == '<';
+    return kNameEnds.ends[static_cast<unsigned char>(c)];
 }
 
 void AppendUtf8(unsigned long code, std::string& out) {
@@ -82,7 +93,7 @@ XmlPull::XmlPull(std::istream& in, const std::string& path)
 
 // Makes `need` bytes from `pos_` available; false when the file ends first.
 // Moving the unread bytes to the front keeps the current token whole.
-bool XmlPull::Fill(size_t need) {
+bool XmlPull::Refill(size_t need) {
     while (end_ - pos_ < need) {
         if (eof_)
             return false;
@@ -251,16 +262,25 @@ void XmlPull::ReadEndTag() {
 void XmlPull::ReadStartTag() {
     // The tag ends at the first '>' outside a quoted value.
     size_t gt = 1;
-    for (char quote = 0;; ++gt) {
-        if (!Fill(gt + 1))
+    for (size_t from = 1;;) {
+        gt = Find('>', from);
+        if (gt == std::string_view::npos)
             Malformed("the file ends inside a tag");
-        char c = buffer_[pos_ + gt];
-        if (quote)
-            quote = c == quote ? 0 : quote;
-        else if (c == '"' || c == '\'')
-            quote = c;
-        else if (c == '>')
+        char quote = 0;
+        size_t i = from;
+        for (; i < gt; ++i) {
+            char c = buffer_[pos_ + i];
+            if (quote)
+                quote = c == quote ? 0 : quote;
+            else if (c == '"' || c == '\'')
+                quote = c;
+        }
+        if (!quote)
             break;
+        size_t close = Find(quote, gt + 1);
+        if (close == std::string_view::npos)
+            Malformed("the file ends inside a tag");
+        from = close + 1;
     }
     std::string_view tag(buffer_.data() + pos_ + 1, gt - 1);
     size_t i = 0;

@@ -42,7 +42,8 @@ public:
     [[noreturn]] void Fail(const std::string& what);
 
 private:
-    bool Fill(size_t need);
+    bool Fill(size_t need) { return end_ - pos_ >= need || Refill(need); }
+    bool Refill(size_t need);
     size_t Find(char c, size_t from);
     size_t FindText(std::string_view what, size_t from);
     void Consume(size_t length);

@@ -1,5 +1,5 @@
-#include "tools/box_check.h"
-#include "tools/box_json.h"
+#include "tools/box/box_check.h"
+#include "tools/box/box_json.h"
 
 #include <gtest/gtest.h>
 

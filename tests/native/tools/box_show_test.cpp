@@ -1,6 +1,6 @@
 #include "temp_dir.h"
-#include "tools/box_json.h"
-#include "tools/box_show.h"
+#include "tools/box/box_json.h"
+#include "tools/box/box_show.h"
 #include "tools/commands.h"
 
 #include "host/code_book.h"

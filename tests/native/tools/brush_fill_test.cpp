@@ -1,4 +1,4 @@
-#include "tools/brush_fill.h"
+#include "tools/pictures/brush_fill.h"
 
 #include <gtest/gtest.h>
 

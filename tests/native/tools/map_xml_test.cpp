@@ -2,7 +2,7 @@
 #include "tools/common/input_error.h"
 #include "tools/attr_input/kk_attr.h"
 #include "tools/map_input/map_xml.h"
-#include "tools/kk_record.h"
+#include "tools/paint/kk_record.h"
 
 #include "host/men_nt.h"
 

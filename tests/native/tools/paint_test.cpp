@@ -1,42 +1,54 @@
 #include "temp_dir.h"
-#include "tools/box_file.h"
-#include "tools/box_json.h"
+#include "tools/box/box_file.h"
+#include "tools/box/box_json.h"
 #include "tools/attr_input/code_book_file.h"
 #include "tools/commands.h"
 #include "host/sample_drawing.h"
 #include "tools/attr_input/kk_attr.h"
-#include "tools/map_input/map_xml.h"
-#include "tools/paint_map.h"
+#include "tools/map_input/map_set.h"
+#include "tools/pictures/picture_file.h"
+#include "tools/paint/paint_map.h"
 #include "tools/common/read_file.h"
-#include "tools/svg_map.h"
+#include "tools/pictures/svg_map.h"
 
 #include "host/code_book.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 
 namespace {
 const std::string kData = VELMORA_TOOL_TEST_DATA;
 
-KkAttrTable ReadSmallAttrs(const KkMap& map) {
+MapSet ReadSmallMap() {
+    MapSources sources({kData + "/small_map.xml"});
+    Progress progress;
+    return ReadMapSet(sources, nullptr, progress);
+}
+
+KkAttrTable ReadSmallAttrs(const MapSet& set) {
     KkParcelKeys keys;
-    for (const MapParcel& parcel : map.parcels)
+    for (const MapParcel& parcel : set.parcels)
         keys.Add(parcel.oaza, parcel.chiban);
     KkAttrReport report;
     return ReadKkAttrCsv(kData + "/small_map.csv", keys, KkAttrOptions(), report);
 }
 
+MapPicture Paint(const MapSet& set, const KkAttrTable& attrs, CVPaletteBox& box) {
+    ZEL drawing;
+    FillSampleDrawing(drawing.Attr());
+    Progress progress;
+    return PaintMap(set, attrs, box, drawing.Attr(), progress);
+}
+
 std::string PaintSmallMap(int palette) {
-    KkMap map = ReadMapXml(kData + "/small_map.xml");
-    KkAttrTable attrs = ReadSmallAttrs(map);
+    MapSet set = ReadSmallMap();
     CVPaletteBox box;
     BoxFromJson("small_box.json", ReadWholeFile(kData + "/small_box.json"), box);
     box.SetSelPNo(palette);
-    ZEL drawing;
-    FillSampleDrawing(drawing.Attr());
-    return WriteMapSvg(PaintMap(map, attrs, box, drawing.Attr()));
+    return WriteMapSvg(Paint(set, ReadSmallAttrs(set), box));
 }
 
 // The small map's picture is fixed byte for byte. After a deliberate change of
@@ -51,15 +63,15 @@ TEST(Paint, SmallMapMatchesItsGoldenPicture) {
 }
 
 TEST(Paint, LegendCountsAndAreasFollowTheFirstBrushThatHolds) {
-    KkMap map = ReadMapXml(kData + "/small_map.xml");
-    KkAttrTable attrs = ReadSmallAttrs(map);
+    MapSet set = ReadSmallMap();
+    KkAttrTable attrs = ReadSmallAttrs(set);
     CVPaletteBox box;
     BoxFromJson("small_box.json", ReadWholeFile(kData + "/small_box.json"), box);
     ZEL drawing;
     FillSampleDrawing(drawing.Attr());
 
     box.SetSelPNo(0);
-    MapPicture byCategory = PaintMap(map, attrs, box, drawing.Attr());
+    MapPicture byCategory = Paint(set, attrs, box);
     ASSERT_EQ(byCategory.legend.size(), 4u);
     EXPECT_EQ(byCategory.fillOfParcel, (std::vector<int>{0, 1, 2, -1}));
     EXPECT_EQ(byCategory.legend[3].count, 1); // 2-2 has no row in the CSV
@@ -70,7 +82,7 @@ TEST(Paint, LegendCountsAndAreasFollowTheFirstBrushThatHolds) {
 
     // Areas of 400 m² fall in both ranges; the first wins.
     box.SetSelPNo(1);
-    MapPicture byArea = PaintMap(map, attrs, box, drawing.Attr());
+    MapPicture byArea = Paint(set, attrs, box);
     EXPECT_EQ(byArea.legend[0].count, 0);
     EXPECT_EQ(byArea.legend[1].count, 4);
     EXPECT_DOUBLE_EQ(byArea.legend[1].area, 1600.0);
@@ -108,6 +120,66 @@ TEST(Paint, BadInputWritesNothing) {
     EXPECT_EQ(RunPaint({kData + "/small_map.xml", "--box", box, "--palette", u8"面積", "-o", out}),
               0);
     EXPECT_TRUE(std::filesystem::exists(out));
+}
+
+std::string SmallBox(const TempDir& dir) {
+    CVPaletteBox saved;
+    BoxFromJson("small_box.json", ReadWholeFile(kData + "/small_box.json"), saved);
+    SaveBox(dir.File("box.dat"), saved);
+    return dir.File("box.dat");
+}
+
+std::uint32_t BigEndian(const std::string& bytes, size_t at) {
+    return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at]) << 24 |
+                                      static_cast<unsigned char>(bytes[at + 1]) << 16 |
+                                      static_cast<unsigned char>(bytes[at + 2]) << 8 |
+                                      static_cast<unsigned char>(bytes[at + 3]));
+}
+
+// The PNG has the SVG's size at 96 dpi and twice it at 192; a PDF on A3
+// turns to the picture's longer side.
+TEST(Paint, PngAndPdfFollowDpiAndPaper) {
+    TempDir dir;
+    std::string box = SmallBox(dir);
+    std::string svg = dir.File("map.svg"), png = dir.File("map.png"), png2 = dir.File("map2.png"),
+                pdf = dir.File("map.pdf");
+    std::string map = kData + "/small_map.xml";
+    ASSERT_EQ(RunPaint({map, "--box", box, "-o", svg}), 0);
+    ASSERT_EQ(RunPaint({map, "--box", box, "-o", png}), 0);
+    ASSERT_EQ(RunPaint({map, "--box", box, "-o", png2, "--dpi", "192"}), 0);
+    ASSERT_EQ(RunPaint({map, "--box", box, "-o", pdf, "--paper", "a3"}), 0);
+    std::string text = ReadWholeFile(svg);
+    double width = std::atof(text.c_str() + text.find("width=\"") + 7);
+    double height = std::atof(text.c_str() + text.find("height=\"") + 8);
+    std::string once = ReadWholeFile(png), twice = ReadWholeFile(png2);
+    ASSERT_EQ(once.compare(0, 8, "\x89PNG\r\n\x1a\n"), 0);
+    EXPECT_EQ(BigEndian(once, 16), static_cast<std::uint32_t>(std::ceil(width)));
+    EXPECT_EQ(BigEndian(once, 20), static_cast<std::uint32_t>(std::ceil(height)));
+    EXPECT_EQ(BigEndian(twice, 16), static_cast<std::uint32_t>(std::ceil(width * 2)));
+    ASSERT_GT(width, height);
+    std::string document = ReadWholeFile(pdf);
+    EXPECT_EQ(document.compare(0, 5, "%PDF-"), 0);
+    EXPECT_NE(document.find("/MediaBox [ 0 0 1190.551181 841.889764 ]"), std::string::npos);
+    for (const auto& entry : std::filesystem::directory_iterator(dir.File("")))
+        EXPECT_EQ(entry.path().extension() == ".part", false) << entry.path();
+}
+
+// --bbox frames the picture on the area and keeps the parcels that reach into it.
+TEST(Paint, BboxFramesPartOfTheMap) {
+    TempDir dir;
+    std::string box = SmallBox(dir), out = dir.File("part.svg");
+    ASSERT_EQ(RunPaint({kData + "/small_map.xml", "--box", box, "-o", out, "--bbox",
+                        "-999,2001,-990,2010", "--size", "100"}),
+              0);
+    std::string svg = ReadWholeFile(out);
+    EXPECT_NE(svg.find(u8"筆数 1 "), std::string::npos);
+    EXPECT_NE(svg.find("<clipPath id=\"frame\"><rect x=\"24.00\" y=\"96.00\" width=\"100.00\" "
+                       "height=\"100.00\"/>"),
+              std::string::npos);
+    std::string message = InputErrorOf([&] {
+        RunPaint({kData + "/small_map.xml", "--box", box, "-o", out, "--bbox", "0,0,1,1"});
+    });
+    EXPECT_NE(message.find("no parcel of the maps lies in --bbox"), std::string::npos) << message;
 }
 
 TEST(Paint, CodeBookFileFillsTheHostsCodeBook) {

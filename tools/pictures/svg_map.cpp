@@ -1,8 +1,8 @@
-#include "tools/svg_map.h"
-#include "tools/brush_fill.h"
-#include "tools/kk_geometry.h"
-#include "tools/map_legend.h"
-#include "tools/svg_text.h"
+#include "tools/pictures/svg_map.h"
+#include "tools/pictures/brush_fill.h"
+#include "tools/pictures/kk_geometry.h"
+#include "tools/pictures/map_legend.h"
+#include "tools/pictures/svg_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -41,6 +41,10 @@ bool LabelFits(const MapFrame& frame, const MapParcel& parcel) {
            (box.maxX - box.minX) * frame.pixelsPerMetre >= labelSize + 2.0;
 }
 
+bool Inside(const MapBounds& bounds, const MapPoint& p) {
+    return p.x >= bounds.minX && p.x <= bounds.maxX && p.y >= bounds.minY && p.y <= bounds.maxY;
+}
+
 std::string PathData(const MapFrame& frame, const MapParcel& parcel) {
     std::string d;
     for (const MapRing& ring : parcel.rings) {
@@ -74,7 +78,8 @@ std::string ScaleBar(double x, double y, double pixelsPerMetre) {
 } // namespace
 
 std::string WriteMapSvg(const MapPicture& picture) {
-    MapFrame frame{Bounds(picture.parcels), 1.0, kMargin, kMargin + kHeaderHeight};
+    MapFrame frame{picture.framed ? picture.frame : Bounds(picture.parcels), 1.0, kMargin,
+                   kMargin + kHeaderHeight};
     double groundWidth = frame.bounds.maxY - frame.bounds.minY;
     double groundHeight = frame.bounds.maxX - frame.bounds.minX;
     double longer = std::max(groundWidth, groundHeight);
@@ -107,8 +112,17 @@ std::string WriteMapSvg(const MapPicture& picture) {
                SvgNumber(kMargin + 44.0 + 16.0 * static_cast<double>(i)) +
                "\" font-size=\"13\" fill=\"#333\">" + SvgEscape(picture.notes[i]) + "</text>\n";
 
+    // A frame cuts the parcels that cross its edge.
+    std::string clip;
+    if (picture.framed) {
+        out += "<clipPath id=\"frame\"><rect x=\"" + SvgNumber(kMargin) + "\" y=\"" +
+               SvgNumber(kMargin + kHeaderHeight) + "\" width=\"" + SvgNumber(mapWidth) +
+               "\" height=\"" + SvgNumber(mapHeight) + "\"/></clipPath>\n";
+        clip = " clip-path=\"url(#frame)\"";
+    }
     out += "<g stroke=\"#333\" stroke-width=\"0.6\" stroke-linejoin=\"round\" "
-           "fill-rule=\"evenodd\">\n";
+           "fill-rule=\"evenodd\"" +
+           clip + ">\n";
     for (size_t i = 0; i < picture.parcels.size(); ++i) {
         int fill = picture.fillOfParcel[i];
         std::string value =
@@ -125,6 +139,8 @@ std::string WriteMapSvg(const MapPicture& picture) {
             if (!LabelFits(frame, *parcel))
                 continue;
             MapPoint at = LabelPoint(*parcel);
+            if (picture.framed && !Inside(picture.frame, at))
+                continue;
             out += "<text x=\"" + SvgNumber(frame.PixelX(at)) + "\" y=\"" +
                    SvgNumber(frame.PixelY(at) + labelSize * 0.35) + "\">" +
                    SvgEscape(parcel->chiban) + "</text>\n";

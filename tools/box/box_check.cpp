@@ -1,4 +1,4 @@
-#include "tools/box_check.h"
+#include "tools/box/box_check.h"
 
 #include "model/zok_catalogue.h"
 

@@ -1,14 +1,25 @@
-#include "tools/box_check.h"
-#include "tools/box_file.h"
-#include "tools/box_json.h"
-#include "tools/box_show.h"
+#include "tools/box/box_check.h"
+#include "tools/box/box_file.h"
+#include "tools/box/box_json.h"
+#include "tools/box/box_show.h"
 #include "tools/attr_input/code_book_file.h"
 #include "tools/commands.h"
 #include "tools/common/read_file.h"
 #include "tools/common/text_codec.h"
-#include "tools/tool_args.h"
+#include "tools/common/tool_args.h"
 
 #include <iostream>
+
+const char* const kBoxUsage =
+    "usage: velmora box show   BOX [--old] [--codes CODES.csv]\n"
+    "       velmora box export BOX [--old] [-o OUT.json]\n"
+    "       velmora box import IN.json -o BOX.dat [--codes CODES.csv]\n"
+    "       velmora box check  BOX [--old] [--codes CODES.csv]\n"
+    "\n"
+    "BOX is a .dat palette box (--old: brushes in the older layout) or its .json form.\n"
+    "show prints the palettes and brushes; export writes the box as JSON and import\n"
+    "writes it back, byte for byte; check lists brushes that can never apply and\n"
+    "exits 1 when it finds any.\n";
 
 int RunBox(const std::vector<std::string>& words) {
     if (words.empty())

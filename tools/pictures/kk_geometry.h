@@ -3,10 +3,6 @@
 
 #include "tools/map_input/kk_map.h"
 
-struct MapBounds {
-    double minX, minY, maxX, maxY;
-};
-
 // The extent of all rings of all parcels; all zero for a map without parcels.
 MapBounds Bounds(const std::vector<const MapParcel*>& parcels);
 

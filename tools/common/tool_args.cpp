@@ -1,4 +1,6 @@
-#include "tools/tool_args.h"
+#include "tools/common/tool_args.h"
+
+#include <cstdlib>
 
 ToolArgs::ToolArgs(const std::vector<std::string>& words, const std::set<std::string>& valued,
                    const std::set<std::string>& flags) {
@@ -21,4 +23,15 @@ ToolArgs::ToolArgs(const std::vector<std::string>& words, const std::set<std::st
 std::string ToolArgs::Value(const std::string& option, const std::string& fallback) const {
     auto found = values_.find(option);
     return found == values_.end() ? fallback : found->second;
+}
+
+long WholeValue(const ToolArgs& args, const std::string& option, long lowest, long highest,
+                const std::string& meaning) {
+    std::string text = args.Value(option);
+    char* end = nullptr;
+    long value = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0' || value < lowest || value > highest)
+        throw UsageError{option + " takes " + meaning + ", " + std::to_string(lowest) + " to " +
+                         std::to_string(highest)};
+    return value;
 }

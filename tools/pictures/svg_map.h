@@ -1,7 +1,7 @@
 // The painted map as an SVG picture: header, map, legend and attribution.
 #pragma once
 
-#include "tools/map_picture.h"
+#include "tools/pictures/map_picture.h"
 
 #include <string>
 

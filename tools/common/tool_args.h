@@ -22,7 +22,12 @@ private:
     std::map<std::string, std::string> values_;
 };
 
-// A command used wrongly; main prints the message with the usage and exits 2.
+// A command used wrongly; main prints the message and exits 2.
 struct UsageError {
     std::string what;
 };
+
+// The whole number an option gives, from `lowest` to `highest`; UsageError
+// naming the option's `meaning` otherwise.
+long WholeValue(const ToolArgs& args, const std::string& option, long lowest, long highest,
+                const std::string& meaning);

@@ -1,7 +1,7 @@
-#include "tools/box_show.h"
-#include "tools/brush_fill.h"
-#include "tools/cond_text.h"
-#include "tools/svg_text.h"
+#include "tools/box/box_show.h"
+#include "tools/pictures/brush_fill.h"
+#include "tools/box/cond_text.h"
+#include "tools/pictures/svg_text.h"
 #include "tools/common/text_codec.h"
 
 #include "model/zok_catalogue.h"

@@ -1,5 +1,5 @@
-#include "tools/map_legend.h"
-#include "tools/svg_text.h"
+#include "tools/pictures/map_legend.h"
+#include "tools/pictures/svg_text.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
-#include "tools/box_json.h"
-#include "tools/cond_text.h"
+#include "tools/box/box_json.h"
+#include "tools/box/cond_text.h"
 #include "tools/common/input_error.h"
 #include "tools/common/kk_date.h"
-#include "tools/svg_text.h"
+#include "tools/pictures/svg_text.h"
 #include "tools/common/text_codec.h"
 
 #include "host/code_tables.h"
@@ -12,6 +12,8 @@
 
 #include <array>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <memory>
@@ -35,17 +37,51 @@ ordered_json Color(COLORREF color) {
     return SvgColor(color);
 }
 
+std::uint64_t BitsOf(double value) {
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
+// A NaN other than the usual one keeps its bits: "nan:7ff4000000000001".
 ordered_json Real(double value) {
-    if (std::isnan(value))
-        return "nan";
+    if (std::isnan(value)) {
+        if (BitsOf(value) == BitsOf(std::numeric_limits<double>::quiet_NaN()))
+            return "nan";
+        char text[32];
+        std::snprintf(text, sizeof text, "nan:%016llx",
+                      static_cast<unsigned long long>(BitsOf(value)));
+        return text;
+    }
     if (std::isinf(value))
         return value > 0 ? "inf" : "-inf";
     return value;
 }
 
+// A date as local time when the text reads back as the same second (not
+// before 1970, nor in an hour that a clock change repeats); otherwise the count.
 ordered_json Date(std::int32_t time) {
     std::string text = FormatLocalTime(time);
-    return text.empty() ? ordered_json(time) : ordered_json(text);
+    std::int32_t back = 0;
+    if (text.empty() || !ParseLocalTime(text, back) || back != time)
+        return time;
+    return text;
+}
+
+// Texts are code page 932 in the box. One whose bytes do not come back from
+// UTF-8 unchanged (a byte no character uses, a character with two codes)
+// keeps its bytes: {"cp932": "8279"}.
+ordered_json Text(const std::string& cp932) {
+    std::string utf8, back;
+    if (DecodeCp932(cp932, utf8) && Utf8ToCp932(utf8, back) && back == cp932)
+        return utf8;
+    std::string hex;
+    char digits[3];
+    for (unsigned char c : cp932) {
+        std::snprintf(digits, sizeof digits, "%02x", c);
+        hex += digits;
+    }
+    return ordered_json{{"cp932", hex}};
 }
 
 // The four values of a packed array field, read element by element since
@@ -67,16 +103,17 @@ ordered_json FourOrOne(const std::array<T, 4>& values, F convert) {
 ordered_json Condition(WORD zty, const VELMORA_Z_TYPE& cond) {
     ordered_json out = ordered_json::object();
     switch (VelmoraZokKindOf(zty)) {
-    case ZOK_KIND_CODE:
-        if (zty == 107) {
-            WORD oaza = 0, koaza = 0;
-            CRok00113().CodeDiv(cond.ZCode.Code, oaza, koaza);
+    case ZOK_KIND_CODE: {
+        WORD oaza = 0, koaza = 0;
+        if (zty == 107 && CRok00113().CodeDiv(cond.ZCode.Code, oaza, koaza) &&
+            R113CODEMIX(oaza, koaza) == cond.ZCode.Code) {
             out["oaza"] = oaza;
             out["koaza"] = koaza;
         } else {
             out["code"] = static_cast<DWORD>(cond.ZCode.Code);
         }
         break;
+    }
     case ZOK_KIND_LONG: {
         auto value = [zty](std::int32_t v) {
             return zty == 200 ? ordered_json(static_cast<std::uint32_t>(v)) : ordered_json(v);
@@ -90,8 +127,8 @@ ordered_json Condition(WORD zty, const VELMORA_Z_TYPE& cond) {
         break;
     }
     case ZOK_KIND_TEXT:
-        out["text"] = Cp932ToUtf8(
-            std::string(cond.ZText.Text, strnlen(cond.ZText.Text, sizeof cond.ZText.Text)));
+        out["text"] =
+            Text(std::string(cond.ZText.Text, strnlen(cond.ZText.Text, sizeof cond.ZText.Text)));
         break;
     case ZOK_KIND_DATE:
         if (cond.ZDate.RangeFlg) {
@@ -115,8 +152,46 @@ ordered_json Condition(WORD zty, const VELMORA_Z_TYPE& cond) {
     return out;
 }
 
-ordered_json Carried(const FACEZSKHATCH_DATA& hatch) {
+// What a condition holds beyond what it means: the To of a single value
+// (left from an earlier range), a range flag other than 1, an attribute ID
+// other than the palette's.
+void CarriedCondition(WORD zty, const VELMORA_Z_TYPE& cond, ordered_json& out) {
+    if (cond.Zty != zty)
+        out["zty"] = cond.Zty;
+    DWORD rangeFlg = 0;
+    ordered_json to;
+    switch (VelmoraZokKindOf(zty)) {
+    case ZOK_KIND_LONG:
+        rangeFlg = cond.ZLong.RangeFlg;
+        if (cond.ZLong.To != 0)
+            to = zty == 200 ? ordered_json(static_cast<std::uint32_t>(cond.ZLong.To))
+                            : ordered_json(cond.ZLong.To);
+        break;
+    case ZOK_KIND_DATE:
+        rangeFlg = cond.ZDate.RangeFlg;
+        if (cond.ZDate.To != 0)
+            to = Date(cond.ZDate.To);
+        break;
+    case ZOK_KIND_REAL:
+        rangeFlg = cond.ZReal.RangeFlg;
+        if (BitsOf(cond.ZReal.To) != 0)
+            to = Real(cond.ZReal.To);
+        break;
+    default:
+        return;
+    }
+    if (rangeFlg > 1)
+        out["range"] = rangeFlg;
+    if (rangeFlg == 0 && !to.is_null())
+        out["to"] = to;
+}
+
+ordered_json Carried(WORD zty, const CVObjBrs& brs) {
+    const FACEZSKHATCH_DATA& hatch = brs.HatchData;
     ordered_json out = ordered_json::object();
+    if (brs.BFg != 1)
+        out["flag"] = brs.BFg;
+    CarriedCondition(zty, brs.ZVal, out);
     if (hatch.Aux != 0)
         out["aux"] = static_cast<DWORD>(hatch.Aux);
     bool pointsSet = false;
@@ -150,7 +225,7 @@ ordered_json Carried(const FACEZSKHATCH_DATA& hatch) {
 
 ordered_json Brush(WORD zty, const CVObjBrs& brs) {
     ordered_json out = ordered_json::object();
-    out["name"] = Cp932ToUtf8(brs.BNm.GetString());
+    out["name"] = Text(brs.BNm.GetString());
     if (VelmoraZokKindOf(zty) != ZOK_KIND_NONE)
         out["condition"] = Condition(zty, brs.ZVal);
     if (brs.PaintFlg <= 1)
@@ -166,7 +241,7 @@ ordered_json Brush(WORD zty, const CVObjBrs& brs) {
     out["layer"] = static_cast<DWORD>(brs.LayerNo);
     out["col"] = static_cast<BYTE>(brs.Col);
     out["hat"] = static_cast<DWORD>(brs.Hat);
-    ordered_json carried = Carried(brs.HatchData);
+    ordered_json carried = Carried(zty, brs);
     if (!carried.empty())
         out["carried"] = carried;
     return out;
@@ -182,7 +257,7 @@ std::string BoxToJson(const CVPaletteBox& box) {
     for (int p = 0; p < box.GetPltCount(); ++p) {
         CVObjPlt* plt = box.GetPlt(p);
         ordered_json palette = ordered_json::object();
-        palette["name"] = Cp932ToUtf8(plt->GetPNm());
+        palette["name"] = Text(plt->GetPNm());
         std::string attribute = AttributeName(plt->GetZty());
         if (attribute.empty())
             palette["attribute"] = plt->GetZty();
@@ -251,6 +326,15 @@ public:
             return value.get<double>();
         if (value == "nan")
             return std::numeric_limits<double>::quiet_NaN();
+        std::string text = value.is_string() ? value.get<std::string>() : std::string();
+        if (text.size() == 20 && text.compare(0, 4, "nan:") == 0 &&
+            text.find_first_not_of("0123456789abcdef", 4) == std::string::npos) {
+            std::uint64_t bits = std::strtoull(text.c_str() + 4, nullptr, 16);
+            double nan = 0.0;
+            std::memcpy(&nan, &bits, sizeof nan);
+            if (std::isnan(nan))
+                return nan;
+        }
         if (value == "inf")
             return std::numeric_limits<double>::infinity();
         if (value == "-inf")
@@ -265,16 +349,27 @@ public:
                                                      std::numeric_limits<std::int32_t>::max()));
         std::int32_t time = 0;
         if (!value.is_string() || !ParseLocalTime(value.get<std::string>(), time))
-            Fail(where, "expected a date YYYY-MM-DD (or YYYY-MM-DDTHH:MM:SS) from 1970 to 2037");
+            Fail(where, "expected a date YYYY-MM-DD (or YYYY-MM-DDTHH:MM:SS) from 1901-12-14 "
+                        "to 2038-01-19, or a count of seconds");
         return time;
     }
 
     std::string Text(const ordered_json& value, const std::string& where, size_t limit) const {
-        if (!value.is_string())
-            Fail(where, "expected a text");
         std::string cp932;
-        if (!Utf8ToCp932(value.get<std::string>(), cp932))
+        if (value.is_object()) {
+            Keys(value, where, {"cp932"});
+            const ordered_json hex = value.value("cp932", ordered_json());
+            std::string digits = hex.is_string() ? hex.get<std::string>() : std::string("-");
+            if (digits.size() % 2 != 0 ||
+                digits.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
+                Fail(where, "expected {\"cp932\": \"hex digits\"}");
+            for (size_t i = 0; i < digits.size(); i += 2)
+                cp932 += static_cast<char>(std::stoi(digits.substr(i, 2), nullptr, 16));
+        } else if (!value.is_string()) {
+            Fail(where, "expected a text");
+        } else if (!Utf8ToCp932(value.get<std::string>(), cp932)) {
             Fail(where, "the text has characters outside code page 932");
+        }
         if (cp932.size() > limit)
             Fail(where, "the text is longer than " + std::to_string(limit) + " bytes");
         if (cp932.find('\0') != std::string::npos)
@@ -366,8 +461,8 @@ public:
             Keys(cond, where, {"code"});
             if (!cond.contains("code"))
                 Fail(where, "expected \"code\"");
-            z.ZCode.Code = static_cast<DWORD>(
-                Integer(cond["code"], where + ".code", 0, zty == 107 ? 0xFFFFFFFFLL : 0xFFFF));
+            z.ZCode.Code =
+                static_cast<DWORD>(Integer(cond["code"], where + ".code", 0, 0xFFFFFFFFLL));
             break;
         case ZOK_KIND_LONG: {
             Bounds<std::int32_t> b = ValueOrRange<std::int32_t>(cond, where, integer);
@@ -405,9 +500,48 @@ public:
         return z;
     }
 
+    // The To of a single value, a range flag other than 1, another attribute ID.
+    void CarriedCondition(WORD zty, const ordered_json& carried, const std::string& where,
+                          VELMORA_Z_TYPE& z) const {
+        if (carried.contains("zty"))
+            z.Zty = static_cast<WORD>(Integer(carried["zty"], where + ".zty", 0, 0xFFFF));
+        DWORD* rangeFlg = nullptr;
+        switch (VelmoraZokKindOf(zty)) {
+        case ZOK_KIND_LONG:
+            rangeFlg = &z.ZLong.RangeFlg;
+            if (carried.contains("to"))
+                z.ZLong.To = static_cast<std::int32_t>(static_cast<std::uint32_t>(
+                    Integer(carried["to"], where + ".to", std::numeric_limits<std::int32_t>::min(),
+                            zty == 200 ? 0xFFFFFFFFLL : std::numeric_limits<std::int32_t>::max())));
+            break;
+        case ZOK_KIND_DATE:
+            rangeFlg = &z.ZDate.RangeFlg;
+            if (carried.contains("to"))
+                z.ZDate.To = DateValue(carried["to"], where + ".to");
+            break;
+        case ZOK_KIND_REAL:
+            rangeFlg = &z.ZReal.RangeFlg;
+            if (carried.contains("to"))
+                z.ZReal.To = RealValue(carried["to"], where + ".to");
+            break;
+        default:
+            if (carried.contains("to") || carried.contains("range"))
+                Fail(where, "\"to\" and \"range\" belong to value and range conditions");
+            return;
+        }
+        if (carried.contains("to") && *rangeFlg != 0)
+            Fail(where + ".to", "a range has its own \"to\"");
+        if (carried.contains("range")) {
+            DWORD range =
+                static_cast<DWORD>(Integer(carried["range"], where + ".range", 2, 0xFFFFFFFF));
+            if (*rangeFlg == 0)
+                Fail(where + ".range", "only a range carries a range flag");
+            *rangeFlg = range;
+        }
+    }
+
     void Carried(const ordered_json& carried, const std::string& where,
                  FACEZSKHATCH_DATA& hatch) const {
-        Keys(carried, where, {"aux", "points", "aux2", "aux3", "aux4"});
         auto real = [this](const ordered_json& v, const std::string& w) { return RealValue(v, w); };
         auto byte = [this](const ordered_json& v, const std::string& w) {
             return static_cast<BYTE>(Integer(v, w, 0, 255));
@@ -435,7 +569,9 @@ public:
             VELMORA_SET_FOUR(hatch.Aux4, FourValues<BYTE>(carried["aux4"], where + ".aux4", byte));
     }
 
-    CVObjBrs Brush(WORD zty, const ordered_json& in, const std::string& where) const {
+    // `flag` is the slot's flag, 1 unless carried.
+    CVObjBrs Brush(WORD zty, const ordered_json& in, const std::string& where, int& flag) const {
+        flag = 1;
         Keys(in, where,
              {"name", "condition", "fill", "paint", "hatch", "layer", "col", "hat", "carried"});
         CVObjBrs brs;
@@ -495,8 +631,19 @@ public:
             brs.Col = static_cast<BYTE>(Integer(in["col"], where + ".col", 0, 255));
         if (in.contains("hat"))
             brs.Hat = static_cast<DWORD>(Integer(in["hat"], where + ".hat", 0, 0xFFFFFFFF));
-        if (in.contains("carried"))
-            Carried(in["carried"], where + ".carried", brs.HatchData);
+        if (in.contains("carried")) {
+            const ordered_json& carried = in["carried"];
+            const std::string at = where + ".carried";
+            Keys(carried, at,
+                 {"flag", "zty", "range", "to", "aux", "points", "aux2", "aux3", "aux4"});
+            CarriedCondition(zty, carried, at, brs.ZVal);
+            Carried(carried, at, brs.HatchData);
+            if (carried.contains("flag"))
+                flag =
+                    static_cast<int>(Integer(carried["flag"], at + ".flag", INT32_MIN, INT32_MAX));
+            if (flag == 0)
+                Fail(at + ".flag", "a brush's flag is not 0");
+        }
         return brs;
     }
 
@@ -512,9 +659,12 @@ public:
         if (brushes.size() > VELMORA_MAX_BRS)
             Fail(where + ".brushes", "a palette holds at most 255 brushes");
         for (size_t b = 0; b < brushes.size(); ++b) {
-            CVObjBrs brs =
-                Brush(plt.GetZty(), brushes[b], where + ".brushes[" + std::to_string(b) + "]");
-            plt.AddBrs(plt.CountBrs(), &brs);
+            int flag = 1;
+            CVObjBrs brs = Brush(plt.GetZty(), brushes[b],
+                                 where + ".brushes[" + std::to_string(b) + "]", flag);
+            BYTE pos = plt.CountBrs();
+            plt.AddBrs(pos, &brs);
+            plt.SetBFg(pos, flag);
         }
     }
 

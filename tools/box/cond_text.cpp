@@ -1,4 +1,4 @@
-#include "tools/cond_text.h"
+#include "tools/box/cond_text.h"
 #include "tools/common/kk_date.h"
 
 #include "host/code_tables.h"

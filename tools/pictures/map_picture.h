@@ -30,6 +30,8 @@ struct MapPicture {
     int scale = 500;                // 1:scale, for hatch spacing
     bool labels = true;             // write the 地番 of parcels wide enough for it
     double mapSize = 1200.0;        // pixels of the map's longer side
+    bool framed = false;            // draw only `frame`, not the parcels' whole extent
+    MapBounds frame{0.0, 0.0, 0.0, 0.0};
     std::vector<const MapParcel*> parcels;
     std::vector<int> fillOfParcel;    // index into fills, -1 for no fill
     std::vector<MapFill> fills;       // one per brush, in palette order

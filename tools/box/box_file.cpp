@@ -1,5 +1,5 @@
-#include "tools/box_file.h"
-#include "tools/box_json.h"
+#include "tools/box/box_file.h"
+#include "tools/box/box_json.h"
 #include "tools/common/input_error.h"
 #include "tools/common/read_file.h"
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "afx/afxtypes.h"
-#include "tools/map_picture.h"
+#include "tools/pictures/map_picture.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 // name, parcel count and total 座標面積, then a row for unmatched parcels.
 #pragma once
 
-#include "tools/map_picture.h"
+#include "tools/pictures/map_picture.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "tools/kk_geometry.h"
+#include "tools/pictures/kk_geometry.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,5 @@
-#include "tools/svg_text.h"
-#include "tools/brush_fill.h"
+#include "tools/pictures/svg_text.h"
+#include "tools/pictures/brush_fill.h"
 
 #include <algorithm>
 #include <cmath>

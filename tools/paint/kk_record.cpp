@@ -1,4 +1,4 @@
-#include "tools/kk_record.h"
+#include "tools/paint/kk_record.h"
 #include "tools/common/input_error.h"
 #include "tools/common/text_codec.h"
 

@@ -1,6 +1,6 @@
-#include "tools/paint_map.h"
-#include "tools/brush_fill.h"
-#include "tools/kk_record.h"
+#include "tools/paint/paint_map.h"
+#include "tools/pictures/brush_fill.h"
+#include "tools/paint/kk_record.h"
 #include "tools/common/text_codec.h"
 
 #include "host/men_nt.h"
@@ -51,11 +51,25 @@ std::string AttributeName(WORD zty) {
 }
 } // namespace
 
-MapPicture PaintMap(const KkMap& map, const KkAttrTable& attrs, CVPaletteBox& box,
-                    const ZelAttr& colors) {
+namespace {
+// Where the parcels come from, under the title.
+std::string Where(const MapSet& set) {
+    const KkMap& first = set.maps.front();
+    std::string where =
+        first.municipality.empty() ? first.name : first.municipality + " " + first.name;
+    if (set.maps.size() > 1)
+        where = (first.municipality.empty() ? std::string() : first.municipality + " ") +
+                u8"地図 " + std::to_string(set.maps.size()) + u8" 枚";
+    return where + (first.crs.empty() ? "" : u8" ・ " + first.crs) + u8" ・ 縮尺 1/" +
+           std::to_string(first.scale);
+}
+} // namespace
+
+MapPicture PaintMap(const MapSet& set, const KkAttrTable& attrs, CVPaletteBox& box,
+                    const ZelAttr& colors, Progress& progress) {
     CVObjPlt& plt = *box.GetSelPlt();
     MapPicture picture;
-    picture.scale = map.scale;
+    picture.scale = set.maps.empty() ? 500 : set.maps.front().scale;
     picture.attribution = kMojAttribution;
     for (int b = 0; b < plt.CountBrs(); ++b) {
         const CVObjBrs& brs = *plt.GetObjBrs(static_cast<BYTE>(b));
@@ -68,11 +82,16 @@ MapPicture PaintMap(const KkMap& map, const KkAttrTable& attrs, CVPaletteBox& bo
     MapLegendRow unmatched;
     unmatched.name = u8"該当なし（輪郭のみ）";
     int matched = 0;
-    for (size_t i = 0; i < map.parcels.size(); ++i) {
-        const MapParcel& parcel = map.parcels[i];
+    picture.parcels.reserve(set.parcels.size());
+    picture.fillOfParcel.reserve(set.parcels.size());
+    for (size_t i = 0; i < set.parcels.size(); ++i) {
+        if (progress.Due())
+            progress.Show("painting: " + std::to_string(i) + " of " +
+                          std::to_string(set.parcels.size()) + " parcels");
+        const MapParcel& parcel = set.parcels[i];
         auto attr = attrs.find(KkParcelKey{parcel.oaza, parcel.chiban});
         SvyKkData kk;
-        FillKkRecord(map, parcel, static_cast<DWORD>(i + 1),
+        FillKkRecord(set.maps[set.mapOf[i]], parcel, static_cast<DWORD>(i + 1),
                      attr == attrs.end() ? nullptr : &attr->second, kk);
         double area = 0.0;
         TMen_Nt(kk, 0).ZM_Men_Nt(&area);
@@ -88,11 +107,10 @@ MapPicture PaintMap(const KkMap& map, const KkAttrTable& attrs, CVPaletteBox& bo
     picture.legend.push_back(unmatched);
 
     picture.title = Cp932ToUtf8(plt.GetPNm()) + u8"（" + AttributeName(plt.GetZty()) + u8"）";
-    std::string where = map.municipality.empty() ? map.name : map.municipality + " " + map.name;
-    picture.notes.push_back(where + (map.crs.empty() ? "" : u8" ・ " + map.crs) + u8" ・ 縮尺 1/" +
-                            std::to_string(map.scale));
-    picture.notes.push_back(u8"筆数 " + std::to_string(map.parcels.size()) + u8" ・ 該当 " +
+    if (!set.maps.empty())
+        picture.notes.push_back(Where(set));
+    picture.notes.push_back(u8"筆数 " + std::to_string(set.parcels.size()) + u8" ・ 該当 " +
                             std::to_string(matched) + u8" ・ 該当なし " +
-                            std::to_string(map.parcels.size() - static_cast<size_t>(matched)));
+                            std::to_string(set.parcels.size() - static_cast<size_t>(matched)));
     return picture;
 }

@@ -1,0 +1,53 @@
+#include "tools/map_input/map_set.h"
+#include "tools/common/input_error.h"
+#include "tools/map_input/map_xml.h"
+
+#include <algorithm>
+
+namespace {
+// Whether the extent of the parcel's outer ring meets the area.
+bool Reaches(const MapParcel& parcel, const MapBounds& keep) {
+    const MapRing& ring = parcel.rings.front();
+    MapBounds extent{ring[0].x, ring[0].y, ring[0].x, ring[0].y};
+    for (const MapPoint& p : ring) {
+        extent.minX = std::min(extent.minX, p.x);
+        extent.minY = std::min(extent.minY, p.y);
+        extent.maxX = std::max(extent.maxX, p.x);
+        extent.maxY = std::max(extent.maxY, p.y);
+    }
+    return extent.minX <= keep.maxX && extent.maxX >= keep.minX && extent.minY <= keep.maxY &&
+           extent.maxY >= keep.minY;
+}
+} // namespace
+
+MapSet ReadMapSet(MapSources& sources, const MapBounds* keep, Progress& progress) {
+    MapSet set;
+    std::string name;
+    std::unique_ptr<std::istream> in;
+    size_t read = 0;
+    while (sources.Next(name, in)) {
+        MapXmlReader reader(*in, name);
+        std::uint32_t index = static_cast<std::uint32_t>(set.maps.size());
+        MapParcel parcel;
+        while (reader.Next(parcel)) {
+            ++read;
+            if (progress.Due())
+                progress.Show("reading " + name + ": " + std::to_string(read) + " parcels");
+            if (keep && !Reaches(parcel, *keep)) {
+                set.left.push_back(KkParcelKey{parcel.oaza, parcel.chiban});
+                continue;
+            }
+            set.parcels.push_back(std::move(parcel));
+            set.mapOf.push_back(index);
+        }
+        const KkMap& header = reader.Header();
+        for (const KkMap& earlier : set.maps)
+            if (!earlier.crs.empty() && !header.crs.empty() && earlier.crs != header.crs)
+                throw InputError(name, 0,
+                                 u8"its 座標系 '" + header.crs + "' differs from '" + earlier.crs +
+                                     "' of " + earlier.path +
+                                     "; paint the maps of one coordinate system together");
+        set.maps.push_back(header);
+    }
+    return set;
+}

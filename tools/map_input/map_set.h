@@ -1,0 +1,23 @@
+// The parcels of several maps painted as one picture: each keeps its own
+// map's 大字 and 地番, and every map must use the same coordinate system.
+#pragma once
+
+#include "tools/attr_input/kk_attr.h"
+#include "tools/common/progress.h"
+#include "tools/map_input/kk_map.h"
+#include "tools/map_input/map_sources.h"
+
+#include <cstdint>
+#include <vector>
+
+struct MapSet {
+    std::vector<KkMap> maps;          // the maps' headers, in the order read
+    std::vector<MapParcel> parcels;   // the parcels kept
+    std::vector<std::uint32_t> mapOf; // each parcel's map, an index into `maps`
+    std::vector<KkParcelKey> left;    // parcels outside the area kept, which attributes may name
+};
+
+// Reads every map of the sources, keeping the parcels that reach into `keep`
+// when it is given. Throws InputError for a bad map and for maps of another
+// coordinate system than the first.
+MapSet ReadMapSet(MapSources& sources, const MapBounds* keep, Progress& progress);

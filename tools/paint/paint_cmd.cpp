@@ -1,0 +1,195 @@
+// velmora paint: the maps, the attributes and the box in, a picture out.
+#include "tools/attr_input/code_book_file.h"
+#include "tools/attr_input/kk_attr.h"
+#include "tools/box/box_file.h"
+#include "tools/commands.h"
+#include "tools/common/input_error.h"
+#include "tools/common/progress.h"
+#include "tools/common/text_codec.h"
+#include "tools/common/tool_args.h"
+#include "tools/map_input/map_set.h"
+#include "tools/paint/paint_map.h"
+#include "tools/pictures/picture_file.h"
+
+#include "host/code_book.h"
+#include "host/sample_drawing.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <iostream>
+#include <set>
+
+const char* const kPaintUsage =
+    u8"usage: velmora paint MAP... --box BOX -o OUT [--attrs ATTRS.csv [--skip-bad-rows]]\n"
+    "                [--codes CODES.csv] [--palette NAME | --palette-no N] [--old]\n"
+    "                [--bbox X1,Y1,X2,Y2] [--size PIXELS] [--no-labels]\n"
+    "                [--dpi DPI] [--paper A3]\n"
+    "\n"
+    "Paints the parcels of registry maps (map XML files, folders of them, or the\n"
+    "registry's zip archives) by the brushes of a palette and writes the picture\n"
+    "OUT: .svg, .png or .pdf.\n"
+    "\n"
+    "  --box BOX          palette box, .dat (--old: brushes in the older layout) or .json\n"
+    "  --attrs ATTRS.csv  parcel attributes by 地番 (and 大字コード), UTF-8 or CP932\n"
+    "  --skip-bad-rows    paint without the bad rows of ATTRS.csv, and count them\n"
+    "  --codes CODES.csv  code book: names of codes (表,コード,名称)\n"
+    "  --palette NAME     the palette to paint by (default: the box's selected one)\n"
+    "  --palette-no N     the same by number, from 1\n"
+    "  --bbox X1,Y1,X2,Y2 paint only this part, in the maps' coordinates (X north, Y east)\n"
+    "  --size PIXELS      pixels of the map's longer side (default 1200)\n"
+    "  --no-labels        no 地番 on the parcels\n"
+    "  --dpi DPI          PNG: resolution, 96 draws the SVG's pixels one to one (default)\n"
+    "  --paper FORMAT     PDF: a page of A0-A6 or B0-B6 holding the whole picture\n"
+    "                     (default: a page the picture's size)\n";
+
+namespace {
+constexpr size_t kSkippedShown = 10;
+
+// A 大字 that the code book does not name takes its name from the map.
+void NameOazaFromMaps(const MapSet& set) {
+    std::set<unsigned> named;
+    for (const MapParcel& parcel : set.parcels) {
+        if (parcel.oazaName.empty() || !named.insert(parcel.oaza).second)
+            continue;
+        CString known;
+        std::string name;
+        if (CCodeBook::GetName(CODE_TBL_OAZA, 0, static_cast<WORD>(parcel.oaza), known) ||
+            !Utf8ToCp932(parcel.oazaName, name))
+            continue;
+        CCodeBook::SetName(CODE_TBL_OAZA, static_cast<WORD>(parcel.oaza), name.c_str());
+    }
+}
+
+void SelectPalette(const ToolArgs& args, const std::string& boxPath, CVPaletteBox& box) {
+    if (args.Has("--palette")) {
+        std::string name;
+        Utf8ToCp932(args.Value("--palette"), name);
+        for (int p = 0; p < box.GetPltCount(); ++p)
+            if (name == box.GetPltName(p)) {
+                box.SetSelPNo(p);
+                return;
+            }
+        throw InputError(boxPath, 0, "no palette named '" + args.Value("--palette") + "'");
+    }
+    if (args.Has("--palette-no")) {
+        box.SetSelPNo(static_cast<int>(
+            WholeValue(args, "--palette-no", 1, box.GetPltCount(), "a palette number") - 1));
+        return;
+    }
+    if (box.GetSelPNo() < 0 || box.GetSelPNo() >= box.GetPltCount())
+        throw InputError(boxPath, 0, "the box has no selected palette; name one with --palette");
+}
+
+// "X1,Y1,X2,Y2": two corners in any order.
+MapBounds BoxArea(const std::string& text) {
+    double v[4];
+    const char* at = text.c_str();
+    for (int i = 0; i < 4; ++i) {
+        char* end = nullptr;
+        v[i] = std::strtod(at, &end);
+        if (end == at || *end != (i < 3 ? ',' : '\0') || !std::isfinite(v[i]))
+            throw UsageError{
+                "--bbox takes X1,Y1,X2,Y2 in metres, e.g. -36000,-12000,-35800,-11700"};
+        at = end + 1;
+    }
+    if (v[0] == v[2] || v[1] == v[3])
+        throw UsageError{"--bbox needs an area, not a line or point"};
+    return MapBounds{std::min(v[0], v[2]), std::min(v[1], v[3]), std::max(v[0], v[2]),
+                     std::max(v[1], v[3])};
+}
+
+KkAttrTable ReadAttributes(const ToolArgs& args, const MapSet& set, Progress& progress) {
+    if (!args.Has("--attrs"))
+        return KkAttrTable();
+    const std::string path = args.Value("--attrs");
+    KkParcelKeys keys;
+    for (const MapParcel& parcel : set.parcels)
+        keys.Add(parcel.oaza, parcel.chiban);
+    for (const KkParcelKey& key : set.left)
+        keys.Add(key.oaza, key.chiban);
+    KkAttrOptions options;
+    options.skipBadRows = args.Has("--skip-bad-rows");
+    KkAttrReport report;
+    KkAttrTable table = ReadKkAttrCsv(path, keys, options, report);
+    progress.Clear();
+    for (size_t i = 0; i < report.skipped.size() && i < kSkippedShown; ++i)
+        std::cerr << "velmora: skipped " << report.skipped[i] << "\n";
+    if (!report.skipped.empty())
+        std::cerr << "velmora: " << path << ": skipped " << report.skipped.size() << " bad rows of "
+                  << report.skipped.size() + report.rows
+                  << (report.skipped.size() > kSkippedShown ? " (the first 10 shown)" : "") << "\n";
+    if (!report.earlyDates.empty()) {
+        int total = 0;
+        std::string columns;
+        for (const auto& column : report.earlyDates) {
+            total += column.second;
+            columns +=
+                (columns.empty() ? "" : ", ") + column.first + " " + std::to_string(column.second);
+        }
+        std::cerr << "velmora: " << path << ": " << total << " dates before 1970 (" << columns
+                  << "); the library matches all dates before 1970 as one day\n";
+    }
+    return table;
+}
+} // namespace
+
+int RunPaint(const std::vector<std::string>& words) {
+    ToolArgs args(words,
+                  {"--box", "--attrs", "--codes", "--palette", "--palette-no", "--size", "-o",
+                   "--bbox", "--dpi", "--paper"},
+                  {"--old", "--no-labels", "--skip-bad-rows"});
+    if (args.Positional().empty() || !args.Has("--box") || !args.Has("-o"))
+        throw UsageError{"paint needs maps, --box and -o"};
+    const std::string out = args.Value("-o");
+    const std::string format = PictureFormat(out);
+    if (format.empty())
+        throw UsageError{"-o names a .svg, .png or .pdf file"};
+    PictureOptions options;
+    if (args.Has("--dpi")) {
+        if (format != "png")
+            throw UsageError{"--dpi applies to .png pictures"};
+        options.dpi = static_cast<double>(WholeValue(args, "--dpi", 24, 2400, "dots per inch"));
+    }
+    if (args.Has("--paper")) {
+        double width = 0.0, height = 0.0;
+        if (format != "pdf")
+            throw UsageError{"--paper applies to .pdf pictures"};
+        if (!PaperSize(args.Value("--paper"), width, height))
+            throw UsageError{"--paper takes A0 to A6 or B0 to B6"};
+        options.paper = args.Value("--paper");
+    }
+    if (args.Has("--skip-bad-rows") && !args.Has("--attrs"))
+        throw UsageError{"--skip-bad-rows goes with --attrs"};
+    double size = 1200.0;
+    if (args.Has("--size"))
+        size = static_cast<double>(
+            WholeValue(args, "--size", 100, 20000, "the map's longer side in pixels"));
+    MapBounds area{0.0, 0.0, 0.0, 0.0};
+    if (args.Has("--bbox"))
+        area = BoxArea(args.Value("--bbox"));
+
+    Progress progress;
+    if (args.Has("--codes"))
+        ReadCodeBookFile(args.Value("--codes"));
+    CVPaletteBox box;
+    LoadBox(args.Value("--box"), args.Has("--old"), box);
+    SelectPalette(args, args.Value("--box"), box);
+    MapSources sources(args.Positional());
+    MapSet set = ReadMapSet(sources, args.Has("--bbox") ? &area : nullptr, progress);
+    if (args.Has("--bbox") && set.parcels.empty())
+        throw InputError(args.Value("--bbox"), 0, "no parcel of the maps lies in --bbox");
+    NameOazaFromMaps(set);
+    KkAttrTable attrs = ReadAttributes(args, set, progress);
+    ZEL drawing;
+    FillSampleDrawing(drawing.Attr());
+    MapPicture picture = PaintMap(set, attrs, box, drawing.Attr(), progress);
+    picture.labels = !args.Has("--no-labels");
+    picture.mapSize = size;
+    picture.framed = args.Has("--bbox");
+    picture.frame = area;
+    if (progress.Due())
+        progress.Show("writing " + out);
+    WritePicture(out, picture, options);
+    return 0;
+}
