@@ -1,8 +1,15 @@
 #include "afx/afxwin.h"
 
+#include <unordered_map>
+
 namespace {
-// The window property that leads from a handle to its permanent CWnd.
-const char kWndProp[] = "VelmoraAfxWnd";
+// The permanent map from a handle to its CWnd, one per thread as the class
+// library keeps it: windows get their messages on the thread that made them.
+// A window property would cost a trip to Wine's server on every message.
+std::unordered_map<HWND, CWnd*>& PermanentMap() {
+    thread_local std::unordered_map<HWND, CWnd*> map;
+    return map;
+}
 } // namespace
 
 // ------------------------------------------------------------- CCmdTarget
@@ -88,21 +95,25 @@ CWnd::~CWnd() {
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
-    return hWnd ? static_cast<CWnd*>(::GetPropA(hWnd, kWndProp)) : nullptr;
+    if (!hWnd)
+        return nullptr;
+    const std::unordered_map<HWND, CWnd*>& map = PermanentMap();
+    auto found = map.find(hWnd);
+    return found == map.end() ? nullptr : found->second;
 }
 
 BOOL CWnd::Attach(HWND hWndNew) {
     if (!hWndNew || m_hWnd)
         return FALSE;
     m_hWnd = hWndNew;
-    ::SetPropA(hWndNew, kWndProp, this);
+    PermanentMap()[hWndNew] = this;
     return TRUE;
 }
 
 HWND CWnd::Detach() {
     HWND hWnd = m_hWnd;
     if (hWnd)
-        ::RemovePropA(hWnd, kWndProp);
+        PermanentMap().erase(hWnd);
     m_hWnd = nullptr;
     return hWnd;
 }

@@ -14,6 +14,7 @@
 namespace {
 
 void AddRange(UiDialog& dlg, const char* from, const char* to) {
+    dlg.WaitEnabled(IDC_BRS_ADD, true);
     dlg.Click(IDC_BRS_ADD);
     UiDialog cond = dlg.WaitForPopup();
     if (to) {
@@ -44,6 +45,7 @@ int main(int argc, char** argv) {
             dlg.Type(IDC_PLT_NAME, "共有人数別");
             AddRange(dlg, "2", "4");
             AddRange(dlg, "1", nullptr);
+            dlg.WaitEnabled(IDC_BRS_CHANGE, true); // after the idle pass
             dlg.Click(IDC_BRS_CHANGE);
             UiDialog fill = dlg.WaitForPopup();
             fill.Click(IDC_FILL_HATCH);

@@ -45,6 +45,12 @@ protected:
         }
     }
 
+    // Clicks a button that follows the idle pass, once the pass has enabled it.
+    static void Press(UiDialog& dlg, int id) {
+        dlg.WaitEnabled(id, true);
+        dlg.Click(id);
+    }
+
     static HWND List(UiDialog& dlg) { return dlg.Item(IDC_BRS_LIST); }
 
     static int Rows(UiDialog& dlg) {
@@ -132,7 +138,7 @@ TEST_F(MakePaleteTest, NewEmptyPaletteThenAnIntegerRangeAndCancelKeepsTheBrush) 
         EXPECT_TRUE(dlg.IsEnabled(IDOK));
         EXPECT_EQ(dlg.ToolTip(IDC_BRS_ADD), "新規のペイントブラシを追加します。");
 
-        dlg.Click(IDC_BRS_ADD);
+        Press(dlg, IDC_BRS_ADD);
         UiDialog cond = dlg.WaitForPopup();
         cond.Click(IDC_FRTO_RANGE);
         cond.Type(IDC_FRTO_FROM, "20");
@@ -165,7 +171,7 @@ TEST_F(MakePaleteTest, AreaAndDateBrushesAreNamedInTheEditorsForm) {
     plt.SetZty(500);
     Run(0, [&](UiDialog& dlg) {
         EXPECT_EQ(dlg.Text(IDC_PLT_NAME), "既存パレット");
-        dlg.Click(IDC_BRS_ADD);
+        Press(dlg, IDC_BRS_ADD);
         UiDialog cond = dlg.WaitForPopup();
         cond.Type(IDC_FRTO_FROM, "12.5");
         cond.Click(IDOK);
@@ -177,7 +183,7 @@ TEST_F(MakePaleteTest, AreaAndDateBrushesAreNamedInTheEditorsForm) {
     plt.SetZty(401);
     plt.DelAllBrs();
     Run(0, [&](UiDialog& dlg) {
-        dlg.Click(IDC_BRS_ADD);
+        Press(dlg, IDC_BRS_ADD);
         UiDialog cond = dlg.WaitForPopup();
         SYSTEMTIME day = {2013, 4, 5, 5, 0, 0, 0, 0};
         ::SendMessageA(cond.Item(IDC_FRTO_FROM_DATE), DTM_SETSYSTEMTIME, GDT_VALID, (LPARAM)&day);
@@ -192,7 +198,7 @@ TEST_F(MakePaleteTest, FreePaletteTakesANameOnlyAndAnUnknownAttributeAddsNothing
     plt.SetZty(0);
     Run(0, [&](UiDialog& dlg) {
         EXPECT_EQ(dlg.Text(IDC_PLT_ZOK), "フリー");
-        dlg.Click(IDC_BRS_ADD);
+        Press(dlg, IDC_BRS_ADD);
         UiDialog cond = dlg.WaitForPopup();
         cond.Type(IDC_ONLY_TEXT, "見本");
         cond.Click(IDOK);
@@ -206,7 +212,7 @@ TEST_F(MakePaleteTest, FreePaletteTakesANameOnlyAndAnUnknownAttributeAddsNothing
     plt.SetZty(999);
     Run(0, [&](UiDialog& dlg) {
         EXPECT_EQ(dlg.Text(IDC_PLT_ZOK), "");
-        dlg.Click(IDC_BRS_ADD);
+        Press(dlg, IDC_BRS_ADD);
         UiDialog box = dlg.WaitForPopup();
         EXPECT_EQ(box.Text(0xFFFF), "属性が正しく登録できていません。");
         EXPECT_NE(box.AllTexts().find("属性ペイント"), std::string::npos);
@@ -222,7 +228,7 @@ TEST_F(MakePaleteTest, TheLastSlotFillsAndThenAddIsDisabledAndGreyed) {
     Run(0, [&](UiDialog& dlg) {
         EXPECT_EQ(Rows(dlg), 254);
         EXPECT_EQ(SelectedRows(dlg), std::vector<int>{0});
-        dlg.Click(IDC_BRS_ADD);
+        Press(dlg, IDC_BRS_ADD);
         UiDialog cond = dlg.WaitForPopup();
         cond.Type(IDC_FRTO_FROM, "7");
         cond.Click(IDOK);
@@ -247,18 +253,18 @@ TEST_F(MakePaleteTest, DeletingSelectsTheRowThatTookTheFirstDeletedPlace) {
     AddBrushes(7);
     Run(0, [&](UiDialog& dlg) {
         Select(dlg, {2, 5});
-        dlg.Click(IDC_BRS_DELETE);
+        Press(dlg, IDC_BRS_DELETE);
         EXPECT_EQ(Rows(dlg), 5);
         EXPECT_EQ(RowText(dlg, 2, 0), "B3");
         EXPECT_EQ(RowText(dlg, 4, 0), "B6");
         EXPECT_EQ(RowState(dlg, 2), UINT(LVIS_SELECTED | LVIS_FOCUSED));
 
         Select(dlg, {3, 4});
-        dlg.Click(IDC_BRS_DELETE);
+        Press(dlg, IDC_BRS_DELETE);
         EXPECT_EQ(SelectedRows(dlg), std::vector<int>{2});
 
         Select(dlg, {0, 1, 2});
-        dlg.Click(IDC_BRS_DELETE);
+        Press(dlg, IDC_BRS_DELETE);
         EXPECT_EQ(Rows(dlg), 0);
         EXPECT_FALSE(dlg.IsEnabled(IDC_BRS_LIST));
         dlg.WaitEnabled(IDC_BRS_DELETE, false);
@@ -279,7 +285,7 @@ TEST_F(MakePaleteTest, ChangingOneBrushEditsACopyAndRefreshesItsRow) {
         fill.Click(IDCANCEL);
         EXPECT_EQ(+plt.GetObjBrs(1)->PaintFlg, 0);
 
-        dlg.Click(IDC_BRS_CHANGE);
+        Press(dlg, IDC_BRS_CHANGE);
         UiDialog again = dlg.WaitForPopup();
         again.Click(IDC_FILL_HATCH);
         again.Type(IDC_FILL_SPACE, "2.5");
@@ -299,7 +305,7 @@ TEST_F(MakePaleteTest, ChangingSeveralAppliesOnlyTheCheckedSettings) {
     AddBrushes(4);
     Run(0, [&](UiDialog& dlg) {
         Select(dlg, {0, 2, 3});
-        dlg.Click(IDC_BRS_CHANGE);
+        Press(dlg, IDC_BRS_CHANGE);
         UiDialog fill = dlg.WaitForPopup();
         // The brushes lie on different layers: the template shows layer 0.
         EXPECT_EQ(fill.ComboSel(IDC_FILL_LAYER), 0);
