@@ -156,17 +156,19 @@ ordered_json Condition(WORD zty, const VELMORA_Z_TYPE& cond) {
 // (left from an earlier range), a range flag other than 1, an attribute ID
 // other than the palette's.
 void CarriedCondition(WORD zty, const VELMORA_Z_TYPE& cond, ordered_json& out) {
-    if (cond.Zty != zty)
-        out["zty"] = cond.Zty;
+    const WORD own = cond.Zty; // copied: the field is packed
+    if (own != zty)
+        out["zty"] = own;
     DWORD rangeFlg = 0;
     ordered_json to;
     switch (VelmoraZokKindOf(zty)) {
-    case ZOK_KIND_LONG:
+    case ZOK_KIND_LONG: {
         rangeFlg = cond.ZLong.RangeFlg;
-        if (cond.ZLong.To != 0)
-            to = zty == 200 ? ordered_json(static_cast<std::uint32_t>(cond.ZLong.To))
-                            : ordered_json(cond.ZLong.To);
+        const std::int32_t value = cond.ZLong.To;
+        if (value != 0)
+            to = zty == 200 ? ordered_json(static_cast<std::uint32_t>(value)) : ordered_json(value);
         break;
+    }
     case ZOK_KIND_DATE:
         rangeFlg = cond.ZDate.RangeFlg;
         if (cond.ZDate.To != 0)
@@ -505,38 +507,32 @@ public:
                           VELMORA_Z_TYPE& z) const {
         if (carried.contains("zty"))
             z.Zty = static_cast<WORD>(Integer(carried["zty"], where + ".zty", 0, 0xFFFF));
-        DWORD* rangeFlg = nullptr;
-        switch (VelmoraZokKindOf(zty)) {
-        case ZOK_KIND_LONG:
-            rangeFlg = &z.ZLong.RangeFlg;
-            if (carried.contains("to"))
-                z.ZLong.To = static_cast<std::int32_t>(static_cast<std::uint32_t>(
-                    Integer(carried["to"], where + ".to", std::numeric_limits<std::int32_t>::min(),
-                            zty == 200 ? 0xFFFFFFFFLL : std::numeric_limits<std::int32_t>::max())));
-            break;
-        case ZOK_KIND_DATE:
-            rangeFlg = &z.ZDate.RangeFlg;
-            if (carried.contains("to"))
-                z.ZDate.To = DateValue(carried["to"], where + ".to");
-            break;
-        case ZOK_KIND_REAL:
-            rangeFlg = &z.ZReal.RangeFlg;
-            if (carried.contains("to"))
-                z.ZReal.To = RealValue(carried["to"], where + ".to");
-            break;
-        default:
+        const VelmoraZokKind kind = VelmoraZokKindOf(zty);
+        if (kind != ZOK_KIND_LONG && kind != ZOK_KIND_DATE && kind != ZOK_KIND_REAL) {
             if (carried.contains("to") || carried.contains("range"))
                 Fail(where, "\"to\" and \"range\" belong to value and range conditions");
             return;
         }
-        if (carried.contains("to") && *rangeFlg != 0)
-            Fail(where + ".to", "a range has its own \"to\"");
+        // The three layouts share their first fields, Zty and RangeFlg.
+        const DWORD rangeFlg = z.ZLong.RangeFlg;
+        if (carried.contains("to")) {
+            if (rangeFlg != 0)
+                Fail(where + ".to", "a range has its own \"to\"");
+            const ordered_json& to = carried["to"];
+            if (kind == ZOK_KIND_LONG)
+                z.ZLong.To = static_cast<std::int32_t>(static_cast<std::uint32_t>(
+                    Integer(to, where + ".to", std::numeric_limits<std::int32_t>::min(),
+                            zty == 200 ? 0xFFFFFFFFLL : std::numeric_limits<std::int32_t>::max())));
+            else if (kind == ZOK_KIND_DATE)
+                z.ZDate.To = DateValue(to, where + ".to");
+            else
+                z.ZReal.To = RealValue(to, where + ".to");
+        }
         if (carried.contains("range")) {
-            DWORD range =
-                static_cast<DWORD>(Integer(carried["range"], where + ".range", 2, 0xFFFFFFFF));
-            if (*rangeFlg == 0)
+            if (rangeFlg == 0)
                 Fail(where + ".range", "only a range carries a range flag");
-            *rangeFlg = range;
+            z.ZLong.RangeFlg =
+                static_cast<DWORD>(Integer(carried["range"], where + ".range", 2, 0xFFFFFFFF));
         }
     }
 

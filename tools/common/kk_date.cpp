@@ -88,14 +88,18 @@ bool ParseLocalTime(const std::string& text, std::int32_t& time) {
     for (size_t i = 0; i < text.size() && i < 19; ++i)
         if ((kShape[i] == '0') != (text[i] >= '0' && text[i] <= '9'))
             return false;
-    int year, month, day, hour = 0, minute = 0, second = 0, used = 0;
-    bool withTime = text.size() > 10;
-    int fields = withTime ? std::sscanf(text.c_str(), "%4d-%2d-%2dT%2d:%2d:%2d%n", &year, &month,
-                                        &day, &hour, &minute, &second, &used)
-                          : std::sscanf(text.c_str(), "%4d-%2d-%2d%n", &year, &month, &day, &used);
-    if (fields != (withTime ? 6 : 3) || used != static_cast<int>(text.size()) ||
-        text.size() != (withTime ? 19u : 10u))
+    bool withTime = text.size() == 19 && text[10] == 'T' && text[13] == ':' && text[16] == ':';
+    if ((text.size() != 10 && !withTime) || text[4] != '-' || text[7] != '-')
         return false;
+    auto number = [&text](size_t at, size_t digits) {
+        int value = 0;
+        for (size_t i = at; i < at + digits; ++i)
+            value = value * 10 + (text[i] - '0');
+        return value;
+    };
+    int year = number(0, 4), month = number(5, 2), day = number(8, 2);
+    int hour = withTime ? number(11, 2) : 0, minute = withTime ? number(14, 2) : 0,
+        second = withTime ? number(17, 2) : 0;
     if (year < 1800 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month) ||
         hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59)
         return false;

@@ -17,6 +17,7 @@
 #include <cstdlib>
 #include <deque>
 #include <fstream>
+#include <unordered_map>
 
 namespace {
 // Where an element sits in the map's structure; any element outside the
@@ -65,11 +66,11 @@ enum Kind : unsigned char {
 
 struct Child {
     Kind parent;
-    const char* local;
+    std::string_view local;
     Kind kind;
 };
 
-const Child kChildren[] = {
+constexpr Child kChildren[] = {
     {ROOT, u8"地図名", MAP_NAME},
     {ROOT, u8"市区町村名", MUNICIPALITY},
     {ROOT, u8"座標系", CRS},
@@ -132,27 +133,74 @@ bool HoldsText(Kind kind) {
     }
 }
 
+// The elements whose line a message may name; counting lines costs time.
+bool NamedInMessages(Kind kind) {
+    switch (kind) {
+    case SCALE:
+    case X:
+    case Y:
+    case DIRECT_POSITION:
+    case POSITION_DIRECT:
+    case POINT:
+    case COLUMN:
+    case CURVE:
+    case RING:
+    case SURFACE:
+    case PARCEL:
+    case OAZA_CODE:
+    case CHOME_CODE:
+    case KOAZA_CODE:
+    case SHAPE:
+        return true;
+    default:
+        return false;
+    }
+}
+
 constexpr std::uint32_t kInline = UINT32_MAX; // a curve vertex given by its coordinates
 
 // Ids of one kind of geometry, numbered in order of first mention. A map of
-// a whole district holds millions of ids: they are kept end to end in one
-// text and found through an open-addressing table of hashes and numbers.
+// a whole district holds millions of ids, mostly a fixed prefix and a running
+// number (P000123): such ids are found by their number in an array per
+// prefix, which keeps ids defined and used near each other near each other in
+// memory. Other ids go through an open-addressing hash table. The ids' texts
+// are kept end to end for messages.
 class IdTable {
 public:
     std::uint32_t Slot(std::string_view id) {
         std::uint32_t slot = 0;
         if (Find(id, slot))
             return slot;
-        if ((starts_.size() + 1) * 2 > cells_.size())
-            Grow();
         slot = static_cast<std::uint32_t>(starts_.size());
         starts_.push_back(static_cast<std::uint32_t>(text_.size()));
         text_.append(id.data(), id.size());
+        std::uint32_t number = 0;
+        if (Split(id, number)) {
+            std::vector<std::uint32_t>& numbers = Numbers();
+            // Numbers far beyond those seen would make the array mostly empty.
+            if (number < numbers.size() + kDenseReach) {
+                if (number >= numbers.size())
+                    numbers.resize(number + 1, kEmpty);
+                numbers[number] = slot;
+                return slot;
+            }
+        }
+        if ((hashed_ + 1) * 2 > cells_.size())
+            Grow();
         Place(Hash(id), slot);
+        ++hashed_;
         return slot;
     }
 
-    bool Find(std::string_view id, std::uint32_t& slot) const {
+    bool Find(std::string_view id, std::uint32_t& slot) {
+        std::uint32_t number = 0;
+        if (Split(id, number)) {
+            const std::vector<std::uint32_t>& numbers = Numbers();
+            if (number < numbers.size() && numbers[number] != kEmpty) {
+                slot = numbers[number];
+                return true;
+            }
+        }
         if (cells_.empty())
             return false;
         std::uint32_t hash = Hash(id);
@@ -174,34 +222,52 @@ public:
         return std::string_view(text_).substr(start, end - start);
     }
 
-    void Clear() {
-        std::vector<Cell>().swap(cells_);
-        std::vector<std::uint32_t>().swap(starts_);
-        std::string().swap(text_);
-    }
+    void Clear() { *this = IdTable(); }
 
 private:
     static constexpr std::uint32_t kEmpty = UINT32_MAX;
+    static constexpr size_t kDenseReach = 4096;
+
     struct Cell {
         std::uint32_t hash;
         std::uint32_t slot;
     };
 
-    // Ids are mostly a fixed prefix and a running number (P000123): the
-    // number is added to a hash of the rest, so that ids defined and used
-    // near each other lie near each other in the table.
-    static std::uint32_t Hash(std::string_view id) {
-        size_t digits = id.size();
-        while (digits > 0 && id.size() - digits < 9 && id[digits - 1] >= '0' &&
-               id[digits - 1] <= '9')
-            --digits;
-        std::uint32_t hash = 2166136261u ^ static_cast<std::uint32_t>(id.size());
-        for (char c : id.substr(0, digits))
-            hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
-        std::uint32_t number = 0;
-        for (char c : id.substr(digits))
+    // An id of a prefix and one to nine digits. The number of digits belongs
+    // to the prefix, so that P01 and P1 stay apart.
+    bool Split(std::string_view id, std::uint32_t& number) {
+        size_t digits = 0;
+        while (digits < id.size() && digits < 10 && id[id.size() - 1 - digits] >= '0' &&
+               id[id.size() - 1 - digits] <= '9')
+            ++digits;
+        if (digits == 0 || digits == 10)
+            return false;
+        key_.assign(id.data(), id.size() - digits);
+        key_ += static_cast<char>('0' + digits);
+        number = 0;
+        for (char c : id.substr(id.size() - digits))
             number = number * 10 + static_cast<std::uint32_t>(c - '0');
-        return hash * 2654435761u + number;
+        return true;
+    }
+
+    // The array of the prefix in key_.
+    std::vector<std::uint32_t>& Numbers() {
+        if (!numbers_.empty() && lastKey_ == key_)
+            return numbers_[last_];
+        auto found = prefixes_.try_emplace(key_, numbers_.size());
+        if (found.second)
+            numbers_.emplace_back();
+        lastKey_ = key_;
+        last_ = found.first->second;
+        return numbers_[last_];
+    }
+
+    // FNV-1a.
+    static std::uint32_t Hash(std::string_view id) {
+        std::uint32_t hash = 2166136261u;
+        for (char c : id)
+            hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+        return hash;
     }
 
     void Place(std::uint32_t hash, std::uint32_t slot) {
@@ -220,7 +286,12 @@ private:
                 Place(cell.hash, cell.slot);
     }
 
+    std::unordered_map<std::string, size_t> prefixes_;
+    std::vector<std::vector<std::uint32_t>> numbers_;
+    std::string key_, lastKey_;
+    size_t last_ = 0;
     std::vector<Cell> cells_;
+    size_t hashed_ = 0;
     std::vector<std::uint32_t> starts_; // where each id starts in text_
     std::string text_;
 };
@@ -303,7 +374,7 @@ private:
             break;
         case XmlPull::TEXT:
             if (HoldsText(stack_.back().kind))
-                text_.append(pull_.Text().data(), pull_.Text().size());
+                text_.append(pull_.Text());
             break;
         case XmlPull::DONE:
             if (!joined_)
@@ -345,7 +416,6 @@ private:
     }
 
     void Start() {
-        int line = pull_.Line();
         Kind kind;
         if (stack_.empty()) {
             if (pull_.LocalName() != u8"地図")
@@ -354,6 +424,7 @@ private:
         } else {
             kind = KindOf(stack_.back().kind, pull_.LocalName());
         }
+        int line = NamedInMessages(kind) ? pull_.Line() : 0;
         stack_.push_back(Frame{kind, line});
         text_.clear();
         switch (kind) {

@@ -175,6 +175,14 @@ void XmlPull::Malformed(const std::string& what) {
     Fail("malformed XML: " + what);
 }
 
+std::string_view XmlPull::Text() {
+    if (textRaw_) {
+        text_ = Decode(text_, textScratch_);
+        textRaw_ = false;
+    }
+    return text_;
+}
+
 std::string_view XmlPull::LocalName() const {
     size_t colon = name_.rfind(':');
     return colon == std::string_view::npos ? name_ : name_.substr(colon + 1);
@@ -237,7 +245,8 @@ void XmlPull::SkipDoctype() {
 }
 
 void XmlPull::ReadText(size_t length) {
-    text_ = Decode(std::string_view(buffer_.data() + pos_, length), textScratch_);
+    text_ = std::string_view(buffer_.data() + pos_, length);
+    textRaw_ = true;
     Consume(length);
 }
 
@@ -266,14 +275,22 @@ void XmlPull::ReadStartTag() {
         gt = Find('>', from);
         if (gt == std::string_view::npos)
             Malformed("the file ends inside a tag");
+        // Quoted values are skipped whole; most tags have none.
+        const char* start = buffer_.data() + pos_;
         char quote = 0;
-        size_t i = from;
-        for (; i < gt; ++i) {
-            char c = buffer_[pos_ + i];
-            if (quote)
-                quote = c == quote ? 0 : quote;
-            else if (c == '"' || c == '\'')
-                quote = c;
+        for (size_t i = from; i < gt;) {
+            const char* doubled = static_cast<const char*>(std::memchr(start + i, '"', gt - i));
+            const char* single = static_cast<const char*>(std::memchr(start + i, '\'', gt - i));
+            if (!doubled && !single)
+                break;
+            const char* open = !single || (doubled && doubled < single) ? doubled : single;
+            size_t at = static_cast<size_t>(open - start) + 1;
+            const char* close = static_cast<const char*>(std::memchr(start + at, *open, gt - at));
+            if (!close) {
+                quote = *open;
+                break;
+            }
+            i = static_cast<size_t>(close - start) + 1;
         }
         if (!quote)
             break;
@@ -379,6 +396,7 @@ XmlPull::Event XmlPull::Next() {
                 if (close == std::string_view::npos)
                     Malformed("the file ends inside a CDATA section");
                 text_ = std::string_view(buffer_.data() + pos_ + 9, close - 9);
+                textRaw_ = false;
                 Consume(close + 3);
                 return TEXT;
             } else if (head == "<!DOCTYPE" && !rootSeen_) {

@@ -31,9 +31,9 @@ public:
     // START: the value of an attribute named exactly `name`; false when absent.
     bool Attribute(std::string_view name, std::string_view& value) const;
 
-    // TEXT: a run of character data, references decoded. A long run may come
-    // in several pieces.
-    std::string_view Text() const { return text_; }
+    // TEXT: a run of character data, references decoded when asked for, as
+    // most runs are the whitespace between tags.
+    std::string_view Text();
 
     // The line on which the current event starts, counted from 1.
     int Line();
@@ -70,6 +70,7 @@ private:
     bool pendingEnd_ = false; // a self-closing tag still owes its END
     std::string_view name_;
     std::string_view text_;
+    bool textRaw_ = false; // text_ still holds references
     std::string textScratch_;
     struct Attr {
         std::string_view name;
