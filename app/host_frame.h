@@ -1,0 +1,72 @@
+// The host program's main window: the menu, the map, the palette panel and
+// the status bar, over one map and one palette box. Every change to a
+// palette goes through velmora.dll's exports.
+#pragma once
+
+#include "app/box_store.h"
+#include "app/host_map.h"
+#include "app/map_view.h"
+#include "app/palette_panel.h"
+
+#include "afx/afxwin.h"
+#include "host/zel.h"
+#include "model/palette_box.h"
+
+#include <memory>
+#include <string>
+
+class HostFrame {
+public:
+    HostFrame();
+    ~HostFrame();
+    HostFrame(const HostFrame&) = delete;
+    HostFrame& operator=(const HostFrame&) = delete;
+
+    HWND Create(int show);
+    HWND Hwnd() const { return m_hWnd; }
+
+    // Open a map or a box as the menu does; a failure is shown to the user
+    // and leaves what was loaded. True on success.
+    bool OpenMap(const std::string& path);
+    bool OpenBox(const std::string& path, BoxLayout layout);
+
+private:
+    static LRESULT CALLBACK Proc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnCreate();
+    void OnCommand(int id, int code);
+    void Layout();
+
+    void ChooseMap();
+    void ChooseBox(BoxLayout layout);
+    bool SaveBox();
+    bool SaveBoxAs();
+    // Asks whether to save unsaved palette changes; false when the user cancels.
+    bool KeepChanges();
+
+    void NewPalette();
+    void EditPalette();
+    void DeletePalette();
+    void RenamePalette();
+    void SelectPalette();
+
+    // After a change of the box, its selection or the map.
+    void Refresh(bool boxChanged);
+    void ShowHover(int parcel);
+    void UpdateCommands();
+    void UpdateTitle();
+    void Warn(const std::string& text) const;
+
+    HWND m_hWnd = nullptr;
+    HWND m_status = nullptr;
+    HFONT m_font = nullptr;
+    CWnd m_wnd; // the main window as the library's dialogs' parent
+    ZEL m_drawing;
+    std::unique_ptr<HostMap> m_map;
+    std::unique_ptr<CVPaletteBox> m_box;
+    std::string m_mapPath;
+    std::string m_boxPath;
+    bool m_dirty = false;
+    MapView m_view;
+    PalettePanel m_panel;
+};

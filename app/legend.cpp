@@ -1,0 +1,25 @@
+#include "app/legend.h"
+#include "app/parcel_brush.h"
+
+Legend CountLegend(HostMap* map, CVPaletteBox& box, const ZelAttr& colors) {
+    Legend legend;
+    CVObjPlt* plt = box.GetSelPlt();
+    legend.hasPalette = plt != nullptr;
+    for (int b = 0; plt && b < plt->CountBrs(); ++b) {
+        const CVObjBrs& brs = *plt->GetObjBrs((BYTE)b);
+        LegendRow row;
+        row.name = brs.BNm.GetString();
+        row.fill = FillOf(brs, colors);
+        legend.rows.push_back(row);
+    }
+    if (!map)
+        return legend;
+    for (SvyKkData& kk : map->records) {
+        int position = SelBrsPosition(box, kk);
+        if (position < 0)
+            ++legend.unmatched;
+        else
+            ++legend.rows[position].count;
+    }
+    return legend;
+}

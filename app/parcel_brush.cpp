@@ -1,0 +1,46 @@
+#include "app/parcel_brush.h"
+
+#include "tools/pictures/brush_fill.h"
+
+#include <cstring>
+
+namespace {
+// The library hands the host a copy of the brush that holds; its position is
+// that of the first brush equal to it, since an earlier equal brush would
+// have held first.
+int PositionOf(CVObjPlt& plt, const CVObjBrs& found) {
+    for (int b = 0; b < plt.CountBrs(); ++b) {
+        const CVObjBrs& brs = *plt.GetObjBrs((BYTE)b);
+        if (brs.BNm == found.BNm && brs.Col == found.Col && brs.Hat == found.Hat &&
+            brs.LayerNo == found.LayerNo && brs.PaintFlg == found.PaintFlg &&
+            std::memcmp(&brs.ZVal, &found.ZVal, sizeof brs.ZVal) == 0 &&
+            std::memcmp(&brs.PaintData, &found.PaintData, sizeof brs.PaintData) == 0 &&
+            std::memcmp(&brs.HatchData, &found.HatchData, sizeof brs.HatchData) == 0)
+            return b;
+    }
+    return -1;
+}
+} // namespace
+
+int SelBrsPosition(CVPaletteBox& box, SvyKkData& kk) {
+    CVObjPlt* plt = box.GetSelPlt();
+    if (!plt)
+        return -1;
+    CVObjBrs found;
+    return box.GetSelBrsObjToKk(&kk, &found) ? PositionOf(*plt, found) : -1;
+}
+
+MapFill FillOf(const CVObjBrs& brs, const ZelAttr& colors) {
+    MapFill fill;
+    if (brs.PaintFlg == 0) {
+        fill.kind = MapFill::PAINT;
+        fill.color = DensityColor(brs.PaintData.Color, brs.PaintData.Depth);
+        return fill;
+    }
+    int number = brs.HatchData.Color[0];
+    fill.kind = MapFill::HATCH;
+    fill.color = colors.GetColor(number < colors.GetColorCnt() ? number : 0);
+    fill.hatchType = brs.HatchData.Type & 0xFF;
+    fill.spacingMm = brs.HatchData.Space[0];
+    return fill;
+}

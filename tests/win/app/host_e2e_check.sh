@@ -1,0 +1,19 @@
+#!/bin/sh
+# The host program end to end: the sample box made by the native tool, the
+# program driven under Wine, the box it saved read back by the native tool.
+# host_e2e_check.sh WINE_RUN TEST_EXE NATIVE_TOOL SAMPLE_DIR WORK_DIR EXPECTED
+set -eu
+wine_run=$1 test_exe=$2 tool=$3 sample=$4 work=$5 expected=$6
+
+if [ ! -x "$tool" ]; then
+    echo "no native tool at $tool: build the native preset first" >&2
+    exit 1
+fi
+rm -rf "$work"
+mkdir -p "$work"
+"$tool" box import "$sample/palettes.json" -o "$work/box.dat"
+# Wine maps / to drive Z:.
+VELMORA_HOST_WORK="Z:$work" "$wine_run" "$test_exe"
+# The palette made in the program, as the native build reads it.
+"$tool" box show "$work/box.dat" --codes "$sample/codes.csv" | sed -n '1p;/^#7 /,$p' >"$work/shown.txt"
+diff -u "$expected" "$work/shown.txt"

@@ -1,0 +1,223 @@
+#include "host_process.h"
+
+#include <commctrl.h>
+
+#include <chrono>
+#include <cwchar>
+#include <thread>
+
+namespace {
+constexpr DWORD kWaitLimitMs = 20000;
+const char kFrameClass[] = "VelmoraHostFrame";
+
+std::string ClassOf(HWND hWnd) {
+    char name[64] = {};
+    ::GetClassNameA(hWnd, name, sizeof name);
+    return name;
+}
+
+// A message that the program answers; every message has a time limit, so
+// that a program that hangs fails the test instead of stopping it. Wine
+// carries texts between processes in UTF-16 only, so texts go as such.
+LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    if (!::SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, kWaitLimitMs, &result))
+        throw HostError("velmora-host.exe does not answer message " + std::to_string(message));
+    return (LRESULT)result;
+}
+
+std::wstring Wide(const std::string& text) {
+    std::wstring wide(text.size() + 1, L'\0');
+    int length = ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], (int)wide.size());
+    wide.resize(length > 0 ? length - 1 : 0);
+    return wide;
+}
+
+std::string Narrow(const wchar_t* wide) {
+    std::string text(std::wcslen(wide) * 2 + 1, '\0');
+    int length =
+        ::WideCharToMultiByte(CP_ACP, 0, wide, -1, &text[0], (int)text.size(), nullptr, nullptr);
+    text.resize(length > 0 ? length - 1 : 0);
+    return text;
+}
+
+struct Search {
+    DWORD processId;
+    std::vector<HWND> found;
+};
+} // namespace
+
+std::string ProgramFolder() {
+    char path[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder = path;
+    return folder.substr(0, folder.find_last_of('\\'));
+}
+
+HostProcess::HostProcess(const std::string& arguments) {
+    std::string command = "\"" + ProgramFolder() + "\\velmora-host.exe\" " + arguments;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    if (!::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &m_process))
+        throw HostError("cannot start " + command);
+    WaitUntil(
+        [&] {
+            for (HWND hWnd = ::FindWindowExA(nullptr, nullptr, kFrameClass, nullptr); hWnd;
+                 hWnd = ::FindWindowExA(nullptr, hWnd, kFrameClass, nullptr)) {
+                DWORD owner = 0;
+                ::GetWindowThreadProcessId(hWnd, &owner);
+                if (owner == m_process.dwProcessId && ::IsWindowVisible(hWnd))
+                    m_frame = hWnd;
+            }
+            return m_frame != nullptr;
+        },
+        "the main window of velmora-host.exe");
+    // The program shows its window first and then opens the files it was
+    // given; it waits for input once they are open.
+    if (::WaitForInputIdle(m_process.hProcess, kWaitLimitMs) != 0)
+        throw HostError("velmora-host.exe did not come idle");
+    Sync();
+}
+
+HostProcess::~HostProcess() {
+    if (::WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT) {
+        ::TerminateProcess(m_process.hProcess, 1);
+        ::WaitForSingleObject(m_process.hProcess, kWaitLimitMs);
+    }
+    ::CloseHandle(m_process.hThread);
+    ::CloseHandle(m_process.hProcess);
+}
+
+HWND HostProcess::Item(HWND window, int id) const {
+    HWND item = ::GetDlgItem(window, id);
+    if (!item)
+        throw HostError("no control " + std::to_string(id) + " in window \"" + Text(window) + "\"");
+    return item;
+}
+
+// Actions go to the program as sent messages, which it takes in the order
+// they were sent, before any posted input; SendNotifyMessage does not wait
+// for a handler that opens a dialog.
+void HostProcess::Command(int id) {
+    ::SendNotifyMessageA(m_frame, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+    Sync();
+}
+
+void HostProcess::Click(HWND window, int id) {
+    HWND button = Item(window, id);
+    // A dialog enables its buttons when it next comes idle.
+    WaitUntil([&] { return ::IsWindowEnabled(button) != FALSE; },
+              "button " + std::to_string(id) + " to be enabled");
+    ::SendNotifyMessageA(button, BM_CLICK, 0, 0);
+    Sync();
+}
+
+void HostProcess::SetText(HWND window, int id, const std::string& text) {
+    HWND field = Item(window, id);
+    // An extended combo box keeps its text in an edit control of its own.
+    if (HWND edit = (HWND)Send(field, CBEM_GETEDITCONTROL, 0, 0))
+        field = edit;
+    Send(field, WM_SETTEXT, 0, (LPARAM)Wide(text).c_str());
+}
+
+void HostProcess::ChooseCombo(HWND dialog, int id, const std::string& text) {
+    HWND combo = Item(dialog, id);
+    int index = (int)Send(combo, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)Wide(text).c_str());
+    if (index < 0)
+        throw HostError("combo box " + std::to_string(id) + " has no item \"" + text + "\"");
+    Send(combo, CB_SETCURSEL, index, 0);
+    ::SendNotifyMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), (LPARAM)combo);
+    Sync();
+}
+
+void HostProcess::MoveMouse(HWND window, int x, int y) {
+    // The pointer itself moves there too, so that the window does not see
+    // it leave.
+    POINT at{x, y};
+    ::ClientToScreen(window, &at);
+    ::SetCursorPos(at.x, at.y);
+    Send(window, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+}
+
+std::string HostProcess::Text(HWND window) const {
+    wchar_t text[2048] = {};
+    Send(window, WM_GETTEXT, 2048, (LPARAM)text);
+    return Narrow(text);
+}
+
+std::vector<std::string> HostProcess::ListTexts(HWND list) const {
+    std::vector<std::string> texts;
+    int count = (int)Send(list, LB_GETCOUNT, 0, 0);
+    for (int i = 0; i < count; ++i) {
+        int length = (int)Send(list, LB_GETTEXTLEN, i, 0);
+        std::wstring wide(length > 0 ? length + 1 : 1, L'\0');
+        Send(list, LB_GETTEXT, i, (LPARAM)&wide[0]);
+        texts.push_back(Narrow(wide.c_str()));
+    }
+    return texts;
+}
+
+std::vector<HWND> HostProcess::VisibleDialogs() const {
+    Search search{m_process.dwProcessId, {}};
+    ::EnumWindows(
+        [](HWND hWnd, LPARAM data) {
+            auto* search = reinterpret_cast<Search*>(data);
+            DWORD owner = 0;
+            ::GetWindowThreadProcessId(hWnd, &owner);
+            if (owner == search->processId && ::IsWindowVisible(hWnd) && ClassOf(hWnd) == "#32770")
+                search->found.push_back(hWnd);
+            return TRUE;
+        },
+        (LPARAM)&search);
+    return search.found;
+}
+
+HWND HostProcess::WaitPopup(HWND owner) {
+    HWND popup = nullptr;
+    WaitUntil(
+        [&] {
+            for (HWND hWnd : VisibleDialogs())
+                if (::GetWindow(hWnd, GW_OWNER) == owner)
+                    popup = hWnd;
+            return popup != nullptr;
+        },
+        "a dialog over window " + ClassOf(owner));
+    Sync();
+    return popup;
+}
+
+void HostProcess::WaitClosed(HWND window) {
+    WaitUntil([&] { return !::IsWindow(window) || !::IsWindowVisible(window); },
+              "window " + ClassOf(window) + " to close");
+    Sync();
+}
+
+void HostProcess::WaitUntil(const std::function<bool()>& cond, const std::string& what) const {
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kWaitLimitMs);
+    while (!cond()) {
+        if (::WaitForSingleObject(m_process.hProcess, 0) == WAIT_OBJECT_0)
+            throw HostError("velmora-host.exe ended while waiting for " + what);
+        if (std::chrono::steady_clock::now() > deadline)
+            throw HostError("timed out waiting for " + what);
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
+
+void HostProcess::Sync() const {
+    // A sent message is taken after those sent before it, also by the
+    // message loop of a dialog that one of them opened.
+    // A posted message wakes a dialog's idle handling, which enables its
+    // buttons; a dialog's own loop does not count sent messages as input.
+    ::PostMessageA(m_frame, WM_NULL, 0, 0);
+    Send(m_frame, WM_NULL, 0, 0);
+}
+
+DWORD HostProcess::Close() {
+    ::PostMessageA(m_frame, WM_CLOSE, 0, 0);
+    if (::WaitForSingleObject(m_process.hProcess, kWaitLimitMs) != WAIT_OBJECT_0)
+        throw HostError("velmora-host.exe did not end");
+    DWORD code = 0;
+    ::GetExitCodeProcess(m_process.hProcess, &code);
+    return code;
+}

@@ -1,0 +1,28 @@
+// A piece of the screen as the user sees it, read back pixel by pixel or
+// saved as a BMP: how tests check what another process has drawn.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+class ScreenPicture {
+public:
+    // Copies the screen rectangle (screen coordinates).
+    explicit ScreenPicture(const RECT& rect);
+
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+    // The colour at (x, y) from the rectangle's top left, red in the lowest byte.
+    COLORREF At(int x, int y) const;
+    // How many pixels of the square of side 2 × radius + 1 around (x, y) have the colour.
+    int CountAround(int x, int y, int radius, COLORREF color) const;
+    // Writes a 24-bit BMP; false when the file cannot be written.
+    bool SaveBmp(const std::string& path) const;
+
+private:
+    int m_width;
+    int m_height;
+    std::vector<DWORD> m_pixels; // top-down, 0x00RRGGBB
+};
