@@ -19,6 +19,7 @@
 #include <cstdlib>
 #include <iostream>
 #include <set>
+#include <stdexcept>
 
 const char* const kPaintUsage =
     u8"usage: velmora paint MAP... --box BOX -o OUT [--attrs ATTRS.csv [--skip-bad-rows]]\n"
@@ -178,7 +179,7 @@ int RunPaint(const std::vector<std::string>& words) {
     MapSources sources(args.Positional());
     MapSet set = ReadMapSet(sources, args.Has("--bbox") ? &area : nullptr, progress);
     if (args.Has("--bbox") && set.parcels.empty())
-        throw InputError(args.Value("--bbox"), 0, "no parcel of the maps lies in --bbox");
+        throw std::runtime_error("no parcel of the maps lies in --bbox " + args.Value("--bbox"));
     NameOazaFromMaps(set);
     KkAttrTable attrs = ReadAttributes(args, set, progress);
     ZEL drawing;
