@@ -376,8 +376,11 @@ XmlPull::Event XmlPull::Next() {
                 return TEXT;
             }
             const char* text = buffer_.data() + pos_;
-            if (!std::all_of(text, text + length, IsSpace))
+            const char* stray = std::find_if_not(text, text + length, IsSpace);
+            if (stray != text + length) {
+                eventStart_ = pos_ + static_cast<size_t>(stray - text);
                 Malformed("text outside the root element");
+            }
             Consume(length);
             continue;
         }

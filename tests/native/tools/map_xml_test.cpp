@@ -140,6 +140,36 @@ std::string Surface(std::initializer_list<const char*> curves) {
 
 const std::string kParcel = u8"<筆 id=\"H1\"><地番>5</地番><形状 idref=\"F1\"/></筆>";
 
+// The streaming reader takes what a document tree would: a byte-order mark,
+// CRLF, comments, instructions, a document type, CDATA, references, quotes
+// of either kind with '>' inside, 筆 before the geometry, curves before their
+// points, and map sheets after the parcels.
+TEST(MapXml, ReadsMapsInAnyLegalForm) {
+    TempDir dir;
+    std::string text =
+        "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"
+        "<!DOCTYPE x [ <!ENTITY e \"y\"> ]>\r\n"
+        u8"<地図 xmlns:zmn='z>'><!-- a > comment -->\r\n"
+        u8"<主題属性><筆 "
+        u8"id=\"H1\"><大字コード>007</大字コード><地番><![CDATA[1<2]]>&amp;&#x41;</地番>"
+        u8"<形状 idref='F1'/></筆></主題属性>\r\n"
+        u8"<空間属性>\r\n" +
+        Surface({"C1", "C2", "C3"}) + Curve("C1", "A", "B") + Curve("C2", "B", "C") +
+        Curve("C3", "C", "A") + Point("A", "0", "0") + Point("B", "0", " 10 ") +
+        Point("C", "10", "0") +
+        u8"</空間属性>\r\n<?pi x?>"
+        u8"<図郭><縮尺分母>250</縮尺分母></図郭><図郭><縮尺分母>600</縮尺分母></図郭>\r\n"
+        u8"</地図>\r\n<!-- after -->\r\n";
+    KkMap map = ReadMapXml(dir.Write("any.xml", text));
+    ASSERT_EQ(map.parcels.size(), 1u);
+    EXPECT_EQ(map.parcels[0].chiban, "1<2&A");
+    EXPECT_EQ(map.parcels[0].oaza, 7u);
+    EXPECT_EQ(map.parcels[0].line, 4);
+    EXPECT_EQ(map.scale, 250);
+    ASSERT_EQ(map.parcels[0].rings[0].size(), 4u);
+    EXPECT_EQ(map.parcels[0].rings[0][1].y, 10.0);
+}
+
 TEST(MapXml, BadMapsNameFileAndLine) {
     TempDir dir;
     std::string triangle = Point("A", "0", "0") + Point("B", "0", "10") + Point("C", "10", "0");
@@ -165,6 +195,10 @@ TEST(MapXml, BadMapsNameFileAndLine) {
          "bad.xml:12: unknown surface F9"},
         {MapWith(triangle, u8"<筆 id=\"H1\"><形状 idref=\"F1\"/></筆>"),
          u8"bad.xml:8: 筆 has no 地番"},
+        {MapWith(triangle) + "<x/>", "bad.xml:10: malformed XML: a second root element"},
+        {MapWith(triangle) + "text", "bad.xml:10: malformed XML: text outside the root"},
+        {MapWith(triangle).substr(0, 150), "malformed XML: the file ends inside"},
+        {MapWith("<zmn:GM_Point id=\"A\" x=\"1></zmn:GM_Point>\n"), "malformed XML: the file ends"},
     };
     for (const Case& c : cases) {
         std::string path = dir.Write("bad.xml", c.text);
