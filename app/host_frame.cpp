@@ -358,7 +358,7 @@ void HostFrame::NewPalette() {
         return;
     auto plt = std::make_unique<CVObjPlt>();
     plt->SetZkCode(index);
-    if (Velmora_PaletteSet(&m_wnd, &m_drawing, plt.get(), 1) != IDOK)
+    if (!Edited(Velmora_PaletteSet(&m_wnd, &m_drawing, plt.get(), 1)))
         return;
     if (!m_box->AddPlt(plt.get())) {
         Warn("パレットをパレットボックスに入れられませんでした。");
@@ -371,6 +371,12 @@ void HostFrame::NewPalette() {
     Refresh(true);
 }
 
+bool HostFrame::Edited(int result) const {
+    if (result == -1)
+        Warn("パレットの編集画面を開けませんでした。");
+    return result == IDOK;
+}
+
 void HostFrame::EditPalette() {
     CVObjPlt* original = m_box->GetPlt(m_panel.CurrentPalette());
     if (!original)
@@ -378,7 +384,7 @@ void HostFrame::EditPalette() {
     // The editor changes brushes at once, even when cancelled: it works on a
     // copy that is kept only on OK.
     CVObjPlt work(*original);
-    if (Velmora_PaletteSet(&m_wnd, &m_drawing, &work, 0) != IDOK)
+    if (!Edited(Velmora_PaletteSet(&m_wnd, &m_drawing, &work, 0)))
         return;
     original->Copy(&work);
     Refresh(true);

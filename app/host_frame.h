@@ -49,6 +49,8 @@ private:
     void DeletePalette();
     void RenamePalette();
     void SelectPalette();
+    // Whether the editor ended with OK; tells the user when it could not open.
+    bool Edited(int result) const;
 
     // After a change of the box, its selection or the map.
     void Refresh(bool boxChanged);

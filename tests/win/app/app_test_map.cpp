@@ -1,0 +1,74 @@
+#include "app_test_map.h"
+
+#include <windows.h>
+
+#include <cstring>
+#include <fstream>
+
+namespace {
+MapRing Rect(double east0, double north0, double east1, double north1) {
+    return MapRing{
+        {north0, east0}, {north0, east1}, {north1, east1}, {north1, east0}, {north0, east0}};
+}
+} // namespace
+
+void AddRectParcel(HostMap& map, const std::string& chiban, double east0, double north0,
+                   double east1, double north1, WORD genkyoChimoku,
+                   const std::vector<MapBounds>& holes) {
+    MapParcel parcel;
+    parcel.chiban = chiban;
+    parcel.rings.push_back(Rect(east0, north0, east1, north1));
+    for (const MapBounds& hole : holes)
+        parcel.rings.push_back(Rect(hole.minY, hole.minX, hole.maxY, hole.maxX));
+    SvyKkData kk;
+    kk.SetNo((DWORD)map.map.parcels.size() + 1);
+    kk.SetName(chiban.c_str());
+    std::vector<PT> boundary;
+    for (const MapPoint& p : parcel.rings.front())
+        boundary.push_back(PT(p.x, p.y));
+    kk.SetBoundary(boundary);
+    SVY_KKDB_ZOKUSEI zoku;
+    std::memset(&zoku, 0, sizeof zoku);
+    zoku.GenkyoChimoku = genkyoChimoku;
+    kk.SetZoku(zoku);
+    map.map.parcels.push_back(parcel);
+    map.records.push_back(kk);
+    MeasureHostMap(map);
+}
+
+CVObjBrs CategoryBrush(const char* name, DWORD code) {
+    CVObjBrs brush;
+    brush.BNm = name;
+    brush.ZVal.ZCode.Zty = 102;
+    brush.ZVal.ZCode.Code = code;
+    return brush;
+}
+
+std::string TestFolder(const std::string& name) {
+    char temp[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, temp);
+    std::string folder =
+        std::string(temp) + "velmora_app_" + std::to_string(::GetCurrentProcessId());
+    ::CreateDirectoryA(folder.c_str(), nullptr);
+    folder += "\\" + name;
+    ::CreateDirectoryA(folder.c_str(), nullptr);
+    WIN32_FIND_DATAA found;
+    HANDLE search = ::FindFirstFileA((folder + "\\*").c_str(), &found);
+    while (search != INVALID_HANDLE_VALUE) {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            ::DeleteFileA((folder + "\\" + found.cFileName).c_str());
+        if (!::FindNextFileA(search, &found)) {
+            ::FindClose(search);
+            break;
+        }
+    }
+    return folder;
+}
+
+void WriteText(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+bool FileExists(const std::string& path) {
+    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}

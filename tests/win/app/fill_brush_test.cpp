@@ -1,0 +1,77 @@
+// The brushes of hatch fills: line patterns of each type at a spacing in
+// pixels, and no pattern for types without one.
+#include "app/fill_brush.h"
+#include "tests/win/ui/dib_picture.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+const COLORREF kRed = RGB(255, 0, 0);
+
+// Fills a picture with the brush, its pattern starting at the top left.
+void FillWith(DibPicture& picture, HBRUSH brush) {
+    picture.Fill(RGB(0, 255, 0));
+    RECT all = {0, 0, picture.Width(), picture.Height()};
+    ::SetBrushOrgEx(picture.Dc(), 0, 0, nullptr);
+    ::FillRect(picture.Dc(), &all, brush);
+}
+
+MapFill Hatch(int type) {
+    MapFill fill;
+    fill.kind = MapFill::HATCH;
+    fill.color = kRed;
+    fill.hatchType = type;
+    return fill;
+}
+
+TEST(FillBrushTest, EachPatternTypeDrawsItsLinesAtTheSpacing) {
+    struct Case {
+        int type;
+        bool (*onLine)(int x, int y);
+    };
+    // Spacing 10 pixels; diagonal lines 10 pixels apart cross a row every
+    // 14 pixels (10 × √2, rounded).
+    const Case cases[] = {
+        {0, [](int, int y) { return y % 10 == 0; }},
+        {1, [](int x, int) { return x % 10 == 0; }},
+        {2, [](int x, int y) { return (x - y + 140) % 14 == 0; }},
+        {3, [](int x, int y) { return (x + y) % 14 == 13; }},
+        {4, [](int x, int y) { return x % 10 == 0 || y % 10 == 0; }},
+        {5, [](int x, int y) { return (x - y + 140) % 14 == 0 || (x + y) % 14 == 13; }},
+    };
+    for (const Case& c : cases) {
+        DibPicture picture(56, 56);
+        HBRUSH brush = CreateFillBrush(Hatch(c.type), 10.0);
+        ASSERT_NE(brush, nullptr);
+        FillWith(picture, brush);
+        ::DeleteObject(brush);
+        for (int y = 0; y < 56; ++y)
+            for (int x = 0; x < 56; ++x)
+                ASSERT_EQ(picture.At(x, y), c.onLine(x, y) ? kRed : RGB(255, 255, 255))
+                    << "type " << c.type << " at " << x << "," << y;
+    }
+}
+
+TEST(FillBrushTest, TypesWithoutPatternAndUnmatchedParcelsGetNoBrush) {
+    EXPECT_EQ(CreateFillBrush(Hatch(6), 10.0), nullptr);
+    EXPECT_EQ(CreateFillBrush(MapFill(), 10.0), nullptr);
+}
+
+TEST(FillBrushTest, SpacingsOutsideWhatAScreenShowsStillGiveABrush) {
+    for (double spacing : {0.0, -3.0, 0.4, std::nan(""), 1e12}) {
+        HBRUSH brush = CreateFillBrush(Hatch(5), spacing);
+        EXPECT_NE(brush, nullptr) << spacing;
+        ::DeleteObject(brush);
+    }
+    // The closest lines are two pixels apart.
+    DibPicture picture(8, 8);
+    HBRUSH brush = CreateFillBrush(Hatch(0), 0.5);
+    FillWith(picture, brush);
+    ::DeleteObject(brush);
+    EXPECT_EQ(picture.At(0, 0), kRed);
+    EXPECT_EQ(picture.At(0, 1), RGB(255, 255, 255));
+    EXPECT_EQ(picture.At(0, 2), kRed);
+}
+} // namespace

@@ -1,0 +1,131 @@
+// The map as the host draws it: fills by the brush the library picks for
+// each parcel, hatch lines at their spacing on the ground, outlines only
+// for unmatched parcels, holes left open.
+#include "app_test_map.h"
+
+#include "app/legend.h"
+#include "app/map_paint.h"
+#include "tests/win/ui/dib_picture.h"
+
+#include "host/sample_drawing.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kOutline = RGB(51, 51, 51);
+
+class MapPaintTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        FillSampleDrawing(m_drawing.Attr());
+        m_map.map.scale = 500;
+        AddRectParcel(m_map, "1", 0, 0, 10, 10, 3);
+        AddRectParcel(m_map, "2", 20, 0, 30, 10, 1);
+        AddRectParcel(m_map, "3", 40, 0, 50, 10, 9);
+        AddRectParcel(m_map, "4", 60, 0, 70, 10, 3, {MapBounds{3, 63, 7, 67}});
+
+        auto* plt = new CVObjPlt;
+        plt->SetZty(102);
+        CVObjBrs residence = CategoryBrush("宅地", 3);
+        residence.PaintData.Color = RGB(200, 0, 0);
+        residence.PaintData.Depth = 50.0;
+        plt->AddBrs(0, &residence);
+        CVObjBrs paddy = CategoryBrush("田", 1);
+        paddy.PaintFlg = 1;
+        paddy.HatchData.Type = 0;
+        for (int i = 0; i < 4; ++i) {
+            paddy.HatchData.Space[i] = 2.0; // 1 m on the ground at 1:500
+            paddy.HatchData.Color[i] = 3;
+        }
+        plt->AddBrs(1, &paddy);
+        m_box.AddPlt(plt);
+        m_box.SetSelPNo(0);
+        // 10 pixels a metre; parcel 1 covers pixels 50 to 150 both ways.
+        m_view.pixelsPerMetre = 10.0;
+        m_view.west = -5.0;
+        m_view.north = 15.0;
+    }
+
+    void Draw() {
+        RECT all = {0, 0, m_picture.Width(), m_picture.Height()};
+        DrawParcels(m_picture.Dc(), all, m_map, m_box, m_drawing.Attr(), m_view);
+    }
+
+    ZEL m_drawing;
+    HostMap m_map;
+    CVPaletteBox m_box;
+    MapViewport m_view;
+    DibPicture m_picture{800, 200};
+};
+
+TEST_F(MapPaintTest, PaintBrushFillsInItsColourLightenedByItsDensity) {
+    Draw();
+    // Each component moves half way to white, cut towards zero.
+    COLORREF lightened = RGB(255 - (int)(55 * 0.5), 255 - (int)(255 * 0.5), 255 - (int)(255 * 0.5));
+    EXPECT_EQ(m_picture.At(60, 60), lightened);
+    EXPECT_EQ(m_picture.At(140, 140), lightened);
+    EXPECT_EQ(m_picture.At(50, 100), kOutline);
+    EXPECT_EQ(m_picture.At(40, 100), kWhite);
+}
+
+TEST_F(MapPaintTest, HatchLinesLieAtTheirSpacingOnTheGroundInTheDrawingsColour) {
+    Draw();
+    COLORREF blue = m_drawing.Attr().GetColor(3);
+    std::vector<int> rows;
+    for (int y = 51; y < 150; ++y) {
+        COLORREF pixel = m_picture.At(260, y);
+        ASSERT_TRUE(pixel == blue || pixel == kWhite) << "row " << y;
+        if (pixel == blue)
+            rows.push_back(y);
+    }
+    // 2 mm at 1:500 is 1 m, 10 pixels; the lines keep to the ground, so
+    // they meet the parcel's northern and southern edges (rows 50 and 150).
+    EXPECT_EQ(rows, (std::vector<int>{60, 70, 80, 90, 100, 110, 120, 130, 140}));
+
+    // Panned by 3 pixels, the lines move with the map.
+    m_view.Pan(0, 3);
+    Draw();
+    EXPECT_EQ(m_picture.At(260, 63), blue);
+    EXPECT_EQ(m_picture.At(260, 60), kWhite);
+}
+
+TEST_F(MapPaintTest, UnmatchedParcelsAndHolesStayWhiteInsideTheirOutlines) {
+    Draw();
+    EXPECT_EQ(m_picture.At(460, 60), kWhite);
+    EXPECT_EQ(m_picture.At(450, 100), kOutline);
+    EXPECT_EQ(m_picture.At(550, 100), kOutline);
+    // Parcel 4 is painted around its hole, which stays open.
+    EXPECT_NE(m_picture.At(655, 55), kWhite);
+    EXPECT_EQ(m_picture.At(684, 84), kWhite);
+    EXPECT_EQ(m_picture.At(680, 100), kOutline);
+}
+
+TEST_F(MapPaintTest, SelectionNamingNoPaletteDrawsOutlinesOnly) {
+    // The library's selection may name a position past the last palette.
+    m_box.SetSelPNo(5);
+    Draw();
+    EXPECT_EQ(m_picture.At(60, 60), kWhite);
+    EXPECT_EQ(m_picture.At(50, 100), kOutline);
+    Legend legend = CountLegend(&m_map, m_box, m_drawing.Attr());
+    EXPECT_FALSE(legend.hasPalette);
+    EXPECT_EQ(legend.unmatched, 4);
+}
+
+TEST_F(MapPaintTest, LegendCountsTheParcelsOfEachBrush) {
+    Legend legend = CountLegend(&m_map, m_box, m_drawing.Attr());
+    ASSERT_EQ(legend.rows.size(), 2u);
+    EXPECT_EQ(legend.rows[0].name, "宅地");
+    EXPECT_EQ(legend.rows[0].count, 2);
+    EXPECT_EQ(legend.rows[1].count, 1);
+    EXPECT_EQ(legend.rows[1].fill.kind, MapFill::HATCH);
+    EXPECT_EQ(legend.unmatched, 1);
+}
+
+TEST_F(MapPaintTest, ParcelsOutsideTheWindowAreNotAskedFor) {
+    m_view.west = 1000.0;
+    Draw();
+    for (SvyKkData& kk : m_map.records)
+        EXPECT_EQ(kk.Calls().Zoku, 0);
+}
+} // namespace
