@@ -82,6 +82,35 @@ POINT FindParcelOfBrush(HostProcess& host, const std::string& brush) {
     throw HostError("no parcel of the brush \"" + brush + "\" on the map");
 }
 
+// A point near `from` well inside a parcel other than the one at `from`,
+// that stays in the window when the map is zoomed in around `from`.
+POINT NeighbourParcel(HostProcess& host, POINT from, double zoom) {
+    HWND map = host.Item(host.Frame(), IDC_MAP_VIEW);
+    RECT client;
+    ::GetClientRect(map, &client);
+    ::InflateRect(&client, -10, -10);
+    std::string here = HoverAt(host, map, from.x, from.y).chiban;
+    constexpr int kAround = 4;
+    for (int distance = 20; distance <= 60; distance += 8)
+        for (POINT d :
+             {POINT{distance, 0}, POINT{0, distance}, POINT{-distance, 0}, POINT{0, -distance}}) {
+            POINT at{from.x + d.x, from.y + d.y};
+            POINT zoomed{from.x + (LONG)(d.x * zoom), from.y + (LONG)(d.y * zoom)};
+            if (!::PtInRect(&client, zoomed))
+                continue;
+            std::string there = HoverAt(host, map, at.x, at.y).chiban;
+            if (there.empty() || there == here)
+                continue;
+            bool inside = true;
+            for (POINT e :
+                 {POINT{-kAround, 0}, POINT{kAround, 0}, POINT{0, -kAround}, POINT{0, kAround}})
+                inside = inside && HoverAt(host, map, at.x + e.x, at.y + e.y).chiban == there;
+            if (inside)
+                return at;
+        }
+    throw HostError("no other parcel near the parcel at the point");
+}
+
 // Waits until most of the pixels around a point of the map show the colour;
 // a parcel's label may cover some.
 void ExpectMapColour(HostProcess& host, POINT at, COLORREF colour, const std::string& what) {
@@ -215,6 +244,33 @@ TEST_F(HostProgramTest, PaletteFromTheEditorPaintsTheMapAndComesBackAfterARestar
     EXPECT_EQ(rows[6], "● 地目テスト\t現況地目");
     ExpectMapColour(host, paddy, RGB(0, 0, 0), "after the restart, the 田 parcel in black");
     ExpectMapColour(host, residence, kHalfBlack, "after the restart, the 宅地 parcel in grey");
+    EXPECT_EQ(host.Close(), 0u);
+}
+
+TEST_F(HostProgramTest, WheelZoomsAroundTheCursorDragPansAndHomeFits) {
+    HostProcess host(Quoted(m_map) + " " + Quoted(m_box));
+    HWND map = host.Item(host.Frame(), IDC_MAP_VIEW);
+    // Four notches in, 1.25 each: the ground at p stays, the ground at q
+    // moves 1.25⁴ times as far from p.
+    double factor = 1.25 * 1.25 * 1.25 * 1.25;
+    POINT p = FindParcelOfBrush(host, "宅地");
+    POINT q = NeighbourParcel(host, p, factor);
+    std::string atP = HoverAt(host, map, p.x, p.y).chiban;
+    std::string atQ = HoverAt(host, map, q.x, q.y).chiban;
+
+    host.Wheel(map, p.x, p.y, 4);
+    EXPECT_EQ(HoverAt(host, map, p.x, p.y).chiban, atP);
+    POINT farther{p.x + (LONG)((q.x - p.x) * factor), p.y + (LONG)((q.y - p.y) * factor)};
+    EXPECT_EQ(HoverAt(host, map, farther.x, farther.y).chiban, atQ);
+
+    // Dragged from where q's parcel now lies to p, that parcel lies at p.
+    host.Drag(map, farther, p);
+    EXPECT_EQ(HoverAt(host, map, p.x, p.y).chiban, atQ);
+
+    host.Key(map, VK_HOME);
+    host.WaitUntil([&] { return HoverAt(host, map, p.x, p.y).chiban == atP; },
+                   "Home to fit the map again");
+    EXPECT_EQ(HoverAt(host, map, q.x, q.y).chiban, atQ);
     EXPECT_EQ(host.Close(), 0u);
 }
 

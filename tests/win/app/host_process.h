@@ -38,6 +38,13 @@ public:
     void ChooseCombo(HWND dialog, int id, const std::string& text);
     // Moves the mouse over a point of a window's client area.
     void MoveMouse(HWND window, int x, int y);
+    // Turns the wheel by whole notches (positive: away from the user) with
+    // the mouse over a point of the window.
+    void Wheel(HWND window, int x, int y, int notches);
+    // Drags with the left button from one point of the window to another.
+    void Drag(HWND window, POINT from, POINT to);
+    // Presses and releases a key, as typed into the window.
+    void Key(HWND window, UINT key);
 
     std::string Text(HWND window) const;
     std::vector<std::string> ListTexts(HWND list) const;
