@@ -7,7 +7,7 @@
 
 namespace {
 // The folder kind under which the host names the box's folder to the library.
-constexpr int kBoxFolderKind = 5004;
+constexpr int kBoxFolderKind = 1;
 
 struct BoxPath {
     std::string folder; // without a trailing separator

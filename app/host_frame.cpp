@@ -134,6 +134,8 @@ LRESULT CALLBACK HostFrame::Proc(HWND hWnd, UINT message, WPARAM wParam, LPARAM 
         frame->Warn(Format("操作を続けられませんでした。\n\n%s", text));
     } catch (const std::exception& e) {
         frame->Warn(Format("操作を続けられませんでした。\n\n%s", Utf8ToAnsi(e.what()).c_str()));
+    } catch (...) {
+        frame->Warn("操作を続けられませんでした。");
     }
     return 0;
 }

@@ -16,8 +16,6 @@ struct HostMap {
     std::vector<SvyKkData> records;       // one per parcel, in the same order
     std::vector<MapBounds> extents;       // one per parcel
     MapBounds bounds{};                   // of all parcels
-    std::string csvPath;                  // the attribute CSV read with the map, or empty
-    std::string codesPath;                // the code book read with the map, or empty
     std::vector<std::string> skippedRows; // why each bad CSV row was left out
 };
 

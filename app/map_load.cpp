@@ -66,7 +66,6 @@ KkAttrTable ReadBeside(const std::string& xmlPath, HostMap& host) {
             ReadCodeBookFile(codesPath);
             return 0;
         });
-        host.codesPath = codesPath;
     }
     NameOazaFromMap(host.map);
     std::string csvPath = WithExtension(xmlPath, ".csv");
@@ -80,7 +79,6 @@ KkAttrTable ReadBeside(const std::string& xmlPath, HostMap& host) {
     KkAttrReport report;
     KkAttrTable attrs =
         Reading(csvPath, [&] { return ReadKkAttrCsv(csvPath, keys, options, report); });
-    host.csvPath = csvPath;
     for (const std::string& message : report.skipped)
         host.skippedRows.push_back(ReaderMessage(csvPath, message));
     return attrs;
