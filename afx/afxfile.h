@@ -142,7 +142,7 @@ private:
 #define _MAX_FNAME 256
 #define _MAX_EXT 256
 
-// Splits a path into drive, folder, file name and extension; any output may
-// be null. Natively there are no drives and the separator is '/'.
+// Splits a path into drive, folder, file name and extension as the Windows
+// runtime does; any output may be null.
 AFX_EXT_API void _splitpath(const char* path, char* drive, char* dir, char* fname, char* ext);
 #endif

@@ -5,6 +5,8 @@
 #include "tests/native/storage/storage_expect.h"
 #include "tests/native/storage/storage_samples.h"
 
+#include <algorithm>
+
 namespace {
 typedef std::vector<unsigned char> Bytes;
 
@@ -78,16 +80,23 @@ TEST_F(BoxFileTest, FolderThatCannotBeCreatedFailsSaveAndLoad) {
 TEST_F(BoxFileTest, FolderAndExtensionOfTheNameAreIgnored) {
     CVPaletteBox box;
     box.AddPlt(SamplePlt(101, 2));
-#ifdef _WIN32
-    const char* named = "C:\\work\\town.txt";
-#else
-    const char* named = "work/sub/town.txt";
-#endif
-    ASSERT_EQ(0, box.WritePltsBox(named, kKind));
-    EXPECT_TRUE(fs::exists(BoxPath("town")));
+    ASSERT_EQ(0, box.WritePltsBox("C:\\work\\town.txt", kKind));
     CVPaletteBox read;
     EXPECT_EQ(0, read.ReadPltsBox("town", kKind));
     ExpectSameBox(box, read);
+    // a\b.txt, a/b.txt and b name one file.
+    ASSERT_EQ(0, box.WritePltsBox("a\\b.txt", kKind));
+    CVPaletteBox other;
+    other.AddPlt(SamplePlt(201, 3));
+    ASSERT_EQ(0, other.WritePltsBox("a/b.txt", kKind));
+    CVPaletteBox readB;
+    EXPECT_EQ(0, readB.ReadPltsBox("b", kKind));
+    ExpectSameBox(other, readB);
+    std::vector<fs::path> files;
+    for (const auto& entry : fs::directory_iterator(m_folder))
+        files.push_back(entry.path());
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ((std::vector<fs::path>{BoxPath("b"), BoxPath("town")}), files);
 }
 
 TEST_F(BoxFileTest, CountOfZeroKeepsThePalettesAndTakesTheBoxValues) {

@@ -1,5 +1,5 @@
 // CFile and CMemFile as the storage uses them, the folder function, and the
-// path splitting of the native build.
+// path splitting.
 #include "afx/afxfile.h"
 #include "host/jkn_folder.h"
 #include "tests/native/storage/box_test_support.h"
@@ -115,29 +115,39 @@ TEST(JknFolder, NamedPerKindAndTheCurrentFolderOtherwise) {
     EXPECT_EQ(CString("."), Halvex_GetJknFolderPath(31));
 }
 
-TEST(SplitPath, FileNamePartOfAPath) {
+// Both builds split names alike: a drive letter with ':', either separator,
+// double-byte characters kept whole.
+TEST(SplitPath, PartsOfANameAsTheWindowsRuntimeTakesThem) {
     struct {
         const char* path;
+        const char* drive;
         const char* dir;
         const char* fname;
         const char* ext;
     } cases[] = {
-#ifdef _WIN32
-        {"C:\\work\\town.txt", "\\work\\", "town", ".txt"},
-#else
-        {"/work/town.txt", "/work/", "town", ".txt"},
-        {"a\\b.txt", "", "a\\b", ".txt"},
-#endif
-        {"town", "", "town", ""},
-        {"a.b/c", "a.b/", "c", ""},
-        {"x.tar.gz", "", "x.tar", ".gz"},
-        {"dir/", "dir/", "", ""},
+        {"C:\\work\\town.txt", "C:", "\\work\\", "town", ".txt"},
+        {"d:town.txt", "d:", "", "town", ".txt"},
+        {"/work/town.txt", "", "/work/", "town", ".txt"},
+        {"a\\b.txt", "", "a\\", "b", ".txt"},
+        {"E:/x\\y/z.q.r", "E:", "/x\\y/", "z.q", ".r"},
+        {"\\\\server\\share\\f", "", "\\\\server\\share\\", "f", ""},
+        // ソ and 表 end in the byte of '\\' in code page 932.
+        {"C:\\ソフト\\表.txt", "C:", "\\ソフト\\", "表", ".txt"},
+        {"a.b\\c", "", "a.b\\", "c", ""},
+        {"dir\\", "", "dir\\", "", ""},
+        {".dat", "", "", "", ".dat"},
+        {"town", "", "", "town", ""},
+        {"", "", "", "", ""},
     };
     for (const auto& each : cases) {
         char drive[_MAX_DRIVE], dir[_MAX_DIR], fname[_MAX_FNAME], ext[_MAX_EXT];
         _splitpath(each.path, drive, dir, fname, ext);
+        EXPECT_STREQ(each.drive, drive) << each.path;
         EXPECT_STREQ(each.dir, dir) << each.path;
         EXPECT_STREQ(each.fname, fname) << each.path;
         EXPECT_STREQ(each.ext, ext) << each.path;
     }
+    char fname[_MAX_FNAME];
+    _splitpath("C:\\a\\b.c", nullptr, nullptr, fname, nullptr);
+    EXPECT_STREQ("b", fname);
 }
