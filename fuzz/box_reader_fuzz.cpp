@@ -23,10 +23,10 @@ private:
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::vector<BYTE> bytes(data, data + size);
-    for (auto readPlt : {&CVObjPlt::ReadPlt, &CVObjPlt::ReadPltOld}) {
+    for (bool olderLayout : {false, true}) {
         CMemFile file(bytes.data(), static_cast<UINT>(bytes.size()));
         CVPaletteBox box;
-        const int result = ReadBoxRecords(box, &file, readPlt);
+        const int result = ReadBoxRecords(box, &file, olderLayout);
         CheckCode(result, {0, 0x01, 0x02, 0x04, 0x08, 0x10, 0x20, 0x10001});
         CheckBox(box);
         CountingFile saved;

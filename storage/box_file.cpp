@@ -4,9 +4,10 @@
 // written and flushed to a temporary file beside it, and only then put in the
 // file's place. On any failure the old file stays as it was; the items can
 // fail only while the content is built, so a failure to store the finished
-// content counts as one to create the file (0x10001). A load reads the
-// whole file into memory (as much as the file holds, nothing more) and reads
-// the records from there.
+// content counts as one to create the file (0x10001). A load reads the file
+// once, ahead of the records in large pieces, and decodes them in memory; a
+// read error ends the file there, so the records behind it fail to read like
+// those of a cut file.
 #include "host/jkn_folder.h"
 #include "model/palette_box.h"
 #include "storage/box_records.h"
@@ -25,7 +26,6 @@ constexpr char kPathSeparator = '/';
 
 // Large enough that a full box is built in a handful of steps.
 constexpr UINT kContentGrowBytes = 1 << 20;
-constexpr UINT kLoadChunkBytes = 1 << 20;
 
 struct BoxFile {
     CString folder;
@@ -72,39 +72,6 @@ bool StoreContent(const CString& path, CMemFile& content) {
     return false;
 }
 
-// Reads as much of the file as it holds; a read error ends the content there,
-// so the records behind it fail to read like those of a cut file.
-bool LoadContent(CFile& file, CMemFile& content) {
-    ULONGLONG length = 0;
-    try {
-        length = file.GetLength();
-    } catch (CException* e) {
-        e->Delete();
-        return false;
-    }
-    // A palette-box file never comes near 4 GiB; such a file is refused.
-    if (length >= UINT(-1))
-        return false;
-    BYTE* bytes = static_cast<BYTE*>(std::malloc(length ? static_cast<size_t>(length) : 1));
-    if (!bytes)
-        return false;
-    UINT loaded = 0;
-    try {
-        while (loaded < length) {
-            const ULONGLONG left = length - loaded;
-            const UINT chunk = left < kLoadChunkBytes ? static_cast<UINT>(left) : kLoadChunkBytes;
-            const UINT got = file.Read(bytes + loaded, chunk);
-            loaded += got;
-            if (got < chunk)
-                break;
-        }
-    } catch (CException* e) {
-        e->Delete();
-    }
-    content.Attach(bytes, loaded);
-    return true;
-}
-
 int ReadBoxFile(CVPaletteBox& box, const char* name, int folderKind, bool olderLayout) {
     BoxFile location;
     if (!LocateBoxFile(name, folderKind, location))
@@ -117,14 +84,8 @@ int ReadBoxFile(CVPaletteBox& box, const char* name, int folderKind, bool olderL
     CFile file;
     if (!file.Open(location.path, CFile::modeRead | CFile::shareDenyWrite | CFile::typeBinary))
         return BOX_FILE_FAILED;
-    CMemFile content;
-    const bool loaded = LoadContent(file, content);
+    const int result = ReadBoxRecords(box, &file, olderLayout);
     file.Abort();
-    if (!loaded)
-        return BOX_FILE_FAILED;
-    const int result =
-        ReadBoxRecords(box, &content, olderLayout ? &CVObjPlt::ReadPltOld : &CVObjPlt::ReadPlt);
-    std::free(content.Detach());
     return result;
 }
 } // namespace

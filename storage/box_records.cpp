@@ -2,6 +2,7 @@
 
 #include "host/record_file.h"
 #include "storage/record_codes.h"
+#include "storage/record_read.h"
 
 int WriteBoxRecords(CVPaletteBox& box, CFile* file) {
     if (WriteOwnNo(file, VELMORA_OWN_NO) != 0)
@@ -19,13 +20,14 @@ int WriteBoxRecords(CVPaletteBox& box, CFile* file) {
     return 0;
 }
 
-int ReadBoxRecords(CVPaletteBox& box, CFile* file, int (CVObjPlt::*readPlt)(CFile*)) {
-    if (OwnNoCheck(file, VELMORA_OWN_NO) != 0)
+int ReadBoxRecords(CVPaletteBox& box, CFile* file, bool olderLayout) {
+    CBufferedItems items(file);
+    if (!items.OwnNo(VELMORA_OWN_NO))
         return BOX_FILE_FAILED;
     // The two box values stay replaced whatever follows.
     int count = 0;
-    if (!ReadData(file, &box.SelPNo, sizeof box.SelPNo) ||
-        !ReadData(file, &box.BoxWord, sizeof box.BoxWord) || !ReadData(file, &count, sizeof count))
+    if (!items.Data(&box.SelPNo, sizeof box.SelPNo) ||
+        !items.Data(&box.BoxWord, sizeof box.BoxWord) || !items.Data(&count, sizeof count))
         return BOX_HEAD_READ_FAILED;
     if (count < 0 || count > VELMORA_MAX_PLT)
         return BOX_HEAD_READ_FAILED;
@@ -33,7 +35,7 @@ int ReadBoxRecords(CVPaletteBox& box, CFile* file, int (CVObjPlt::*readPlt)(CFil
     int inserted = 0;
     for (int k = 0; k < count; ++k) {
         CVObjPlt* plt = new CVObjPlt;
-        result = (plt->*readPlt)(file);
+        result = ReadPltRecord(*plt, items, olderLayout);
         if (result == 0 && box.AddPlt(inserted, plt))
             ++inserted;
         else

@@ -1,6 +1,7 @@
 // The palette-box file's content at a file's current position: the header
 // (owner mark, SelPNo, BoxWord, palette count) and one record per palette.
-// The box file functions run these on the whole content held in memory.
+// The box file functions write it into memory; it is read from the file
+// ahead of its items, in large pieces.
 #pragma once
 
 #include "model/palette_box.h"
@@ -10,4 +11,4 @@ int WriteBoxRecords(CVPaletteBox& box, CFile* file);
 // Reads the palettes into the box at the front, in file order; a palette
 // whose record fails is dropped without leaving a gap. Returns the header's
 // code, or the code of the last palette read.
-int ReadBoxRecords(CVPaletteBox& box, CFile* file, int (CVObjPlt::*readPlt)(CFile*));
+int ReadBoxRecords(CVPaletteBox& box, CFile* file, bool olderLayout);

@@ -4,6 +4,7 @@
 #include "model/brs.h"
 #include "model/zok_catalogue.h"
 #include "storage/record_codes.h"
+#include "storage/record_read.h"
 
 #include <cstring>
 
@@ -12,11 +13,6 @@ namespace {
 bool WriteRange(CFile* file, const void* rangeFlg, const void* from, const void* to, UINT size) {
     return WriteData(file, rangeFlg, sizeof(DWORD)) && WriteData(file, from, size) &&
            WriteData(file, to, size);
-}
-
-bool ReadRange(CFile* file, void* rangeFlg, void* from, void* to, UINT size) {
-    return ReadData(file, rangeFlg, sizeof(DWORD)) && ReadData(file, from, size) &&
-           ReadData(file, to, size);
 }
 
 bool WriteCondition(CFile* file, const VELMORA_Z_TYPE& zval, WORD zty) {
@@ -47,39 +43,6 @@ bool WriteCondition(CFile* file, const VELMORA_Z_TYPE& zval, WORD zty) {
     }
 }
 
-bool ReadCondition(CFile* file, VELMORA_Z_TYPE& zval, WORD zty) {
-    if (!ReadData(file, &zval.Zty, sizeof zval.Zty))
-        return false;
-    switch (VelmoraZokKindOf(zty)) {
-    case ZOK_KIND_CODE:
-        return ReadData(file, &zval.ZCode.Code, sizeof zval.ZCode.Code);
-    case ZOK_KIND_LONG:
-        return ReadRange(file, &zval.ZLong.RangeFlg, &zval.ZLong.From, &zval.ZLong.To,
-                         sizeof zval.ZLong.From);
-    case ZOK_KIND_TEXT: {
-        CString text;
-        if (!ReadCString(file, text))
-            return false;
-        // A longer stored text is cut to what the field holds; the editor
-        // never makes one.
-        int length = text.GetLength();
-        if (length > VELMORA_ZTEXT_MAX)
-            length = VELMORA_ZTEXT_MAX;
-        std::memcpy(zval.ZText.Text, text.GetString(), length);
-        zval.ZText.Text[length] = '\0';
-        return true;
-    }
-    case ZOK_KIND_DATE:
-        return ReadRange(file, &zval.ZDate.RangeFlg, &zval.ZDate.From, &zval.ZDate.To,
-                         sizeof zval.ZDate.From);
-    case ZOK_KIND_REAL:
-        return ReadRange(file, &zval.ZReal.RangeFlg, &zval.ZReal.From, &zval.ZReal.To,
-                         sizeof zval.ZReal.From);
-    default:
-        return true;
-    }
-}
-
 // Written before the tail of every current-layout record; never interpreted.
 constexpr DWORD kTailMark = 1;
 } // namespace
@@ -102,29 +65,76 @@ int CVObjBrs::WriteBrs(CFile* file, WORD zty) {
     return 0;
 }
 
-int CVObjBrs::ReadBrsOld(CFile* file, WORD zty) {
-    if (!ReadData(file, &BFg, sizeof BFg))
+namespace {
+template <class Items>
+bool ReadRange(Items& items, void* rangeFlg, void* from, void* to, UINT size) {
+    return items.Data(rangeFlg, sizeof(DWORD)) && items.Data(from, size) && items.Data(to, size);
+}
+
+template <class Items> bool ReadCondition(Items& items, VELMORA_Z_TYPE& zval, WORD zty) {
+    if (!items.Data(&zval.Zty, sizeof zval.Zty))
+        return false;
+    switch (VelmoraZokKindOf(zty)) {
+    case ZOK_KIND_CODE:
+        return items.Data(&zval.ZCode.Code, sizeof zval.ZCode.Code);
+    case ZOK_KIND_LONG:
+        return ReadRange(items, &zval.ZLong.RangeFlg, &zval.ZLong.From, &zval.ZLong.To,
+                         sizeof zval.ZLong.From);
+    case ZOK_KIND_TEXT:
+        // A longer stored text is cut to what the field holds; the editor
+        // never makes one.
+        return items.Text(zval.ZText.Text, VELMORA_ZTEXT_MAX);
+    case ZOK_KIND_DATE:
+        return ReadRange(items, &zval.ZDate.RangeFlg, &zval.ZDate.From, &zval.ZDate.To,
+                         sizeof zval.ZDate.From);
+    case ZOK_KIND_REAL:
+        return ReadRange(items, &zval.ZReal.RangeFlg, &zval.ZReal.From, &zval.ZReal.To,
+                         sizeof zval.ZReal.From);
+    default:
+        return true;
+    }
+}
+} // namespace
+
+template <class Items> int ReadBrsHead(CVObjBrs& brs, Items& items, WORD zty) {
+    if (!items.Data(&brs.BFg, sizeof brs.BFg))
         return REC_ITEM;
-    if (!ReadData(file, &Col, sizeof Col))
+    if (!items.Data(&brs.Col, sizeof brs.Col))
         return REC_COL;
-    if (!ReadData(file, &Hat, sizeof Hat))
+    if (!items.Data(&brs.Hat, sizeof brs.Hat))
         return REC_HAT;
-    if (!ReadCString(file, BNm))
+    if (!items.Text(brs.BNm))
         return REC_BNM;
-    if (!ReadCondition(file, ZVal, zty))
+    if (!ReadCondition(items, brs.ZVal, zty))
         return REC_ITEM;
     return 0;
 }
 
-int CVObjBrs::ReadBrs(CFile* file, WORD zty) {
+template <class Items> int ReadBrsWhole(CVObjBrs& brs, Items& items, WORD zty) {
     // A record that ends in the head or at the tail mark leaves the brush as
     // read so far, and the palette goes on with its next slot.
     DWORD tailMark = 0;
-    if (ReadBrsOld(file, zty) != 0 || !ReadData(file, &tailMark, sizeof tailMark))
+    if (ReadBrsHead(brs, items, zty) != 0 || !items.Data(&tailMark, sizeof tailMark))
         return 0;
-    if (!ReadData(file, &LayerNo, sizeof LayerNo) || !ReadData(file, &PaintFlg, sizeof PaintFlg) ||
-        !ReadData(file, &PaintData, sizeof PaintData) ||
-        !ReadData(file, &HatchData, sizeof HatchData))
+    if (!items.Data(&brs.LayerNo, sizeof brs.LayerNo) ||
+        !items.Data(&brs.PaintFlg, sizeof brs.PaintFlg) ||
+        !items.Data(&brs.PaintData, sizeof brs.PaintData) ||
+        !items.Data(&brs.HatchData, sizeof brs.HatchData))
         return REC_ITEM;
     return 0;
+}
+
+template int ReadBrsHead(CVObjBrs&, CFileItems&, WORD);
+template int ReadBrsHead(CVObjBrs&, CBufferedItems&, WORD);
+template int ReadBrsWhole(CVObjBrs&, CFileItems&, WORD);
+template int ReadBrsWhole(CVObjBrs&, CBufferedItems&, WORD);
+
+int CVObjBrs::ReadBrsOld(CFile* file, WORD zty) {
+    CFileItems items(file);
+    return ReadBrsHead(*this, items, zty);
+}
+
+int CVObjBrs::ReadBrs(CFile* file, WORD zty) {
+    CFileItems items(file);
+    return ReadBrsWhole(*this, items, zty);
 }

@@ -2,23 +2,25 @@
 #include "host/record_file.h"
 #include "model/plt.h"
 #include "storage/record_codes.h"
+#include "storage/record_read.h"
 
-namespace {
-typedef int (CVObjBrs::*BrsReader)(CFile*, WORD);
-
-int ReadPltWith(CVObjPlt& plt, CFile* file, BrsReader readBrs) {
-    if (OwnNoCheck(file, VELMORA_OWN_NO) != 0)
+template <class Items> int ReadPltRecord(CVObjPlt& plt, Items& items, bool olderLayout) {
+    if (!items.OwnNo(VELMORA_OWN_NO))
         return REC_OWN_NO;
-    if (!ReadCString(file, plt.PNm) || !ReadData(file, &plt.Zty, sizeof plt.Zty))
+    if (!items.Text(plt.PNm) || !items.Data(&plt.Zty, sizeof plt.Zty))
         return REC_PLT_HEAD;
     for (int pos = 0; pos < VELMORA_MAX_BRS; ++pos) {
-        const int result = (plt.Brs[pos].*readBrs)(file, plt.Zty);
+        CVObjBrs& brs = plt.Brs[pos];
+        const int result =
+            olderLayout ? ReadBrsHead(brs, items, plt.Zty) : ReadBrsWhole(brs, items, plt.Zty);
         if (result != 0)
             return result;
     }
     return 0;
 }
-} // namespace
+
+template int ReadPltRecord(CVObjPlt&, CFileItems&, bool);
+template int ReadPltRecord(CVObjPlt&, CBufferedItems&, bool);
 
 int CVObjPlt::WritePlt(CFile* file) {
     if (WriteOwnNo(file, VELMORA_OWN_NO) != 0)
@@ -34,9 +36,11 @@ int CVObjPlt::WritePlt(CFile* file) {
 }
 
 int CVObjPlt::ReadPlt(CFile* file) {
-    return ReadPltWith(*this, file, &CVObjBrs::ReadBrs);
+    CFileItems items(file);
+    return ReadPltRecord(*this, items, false);
 }
 
 int CVObjPlt::ReadPltOld(CFile* file) {
-    return ReadPltWith(*this, file, &CVObjBrs::ReadBrsOld);
+    CFileItems items(file);
+    return ReadPltRecord(*this, items, true);
 }
