@@ -103,28 +103,30 @@ int FindText(const CVObjBrs* brs, const SvyKkData& kk, WORD zty) {
     });
 }
 
-int FindDate(const CVObjBrs* brs, std::int32_t value) {
-    // Negative dates all share the day (0, 0, 0), which no other date has.
-    if (value < 0)
-        return FirstHolding(brs, [value](const VELMORA_Z_TYPE& z) {
-            const std::int32_t from = z.ZDate.From;
-            if (z.ZDate.RangeFlg == 0)
-                return from < 0;
-            const std::int32_t to = z.ZDate.To;
-            return (from < value && value < to) || from < 0 || to < 0;
-        });
-    CKkDayMatch day(value);
-    return FirstHolding(brs, [value, &day](const VELMORA_Z_TYPE& z) {
-        const std::int64_t from = z.ZDate.From;
+// The day (0, 0, 0) of a negative date, or of one the C library cannot
+// convert; every non-negative 32-bit date converts, so only negative dates
+// share it.
+int FindDateOnNoDay(const CVObjBrs* brs, std::int32_t value) {
+    return FirstHolding(brs, [value](const VELMORA_Z_TYPE& z) {
+        const std::int32_t from = z.ZDate.From;
         if (z.ZDate.RangeFlg == 0)
-            return day.IsSameDay(from);
-        const std::int64_t to = z.ZDate.To;
-        // Most ranges keep clear of the days around the date: one test settles them.
-        if (from <= to && !day.MayMeet(from, to))
-            return false;
-        if (from < value && value < to)
-            return true;
-        return day.IsSameDay(from) || day.IsSameDay(to);
+            return from < 0;
+        const std::int32_t to = z.ZDate.To;
+        return (from < value && value < to) || from < 0 || to < 0;
+    });
+}
+
+// The parcel's day is found once; each brush then takes integer comparisons.
+int FindDate(const CVObjBrs* brs, std::int32_t value) {
+    const CKkDay* found = value < 0 ? nullptr : KkDayOf(value);
+    if (!found)
+        return FindDateOnNoDay(brs, value);
+    const CKkDay day = *found;
+    return FirstHolding(brs, [value, &day](const VELMORA_Z_TYPE& z) {
+        const std::int32_t from = z.ZDate.From;
+        if (z.ZDate.RangeFlg == 0)
+            return day.Holds(from);
+        return day.RangeHolds(from, z.ZDate.To, value);
     });
 }
 

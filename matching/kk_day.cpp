@@ -1,9 +1,19 @@
+// Finding a local day takes two facts about every zone's clock, true of the
+// tz database from 1970 to 2038 and of Windows' rules: the clock leads UTC by
+// at most 14 hours and lags it by at most 12, and it changes at most once in
+// any three days (the closest changes lie a week apart). So every instant of
+// a day lies in the 50 hours from 14 hours before the day's midnight read as
+// UTC, and the clock changes at most once among them.
 #include "matching/kk_day.h"
 
+#include <algorithm>
+#include <cstring>
 #include <ctime>
 
 namespace {
 constexpr std::int64_t kDaySeconds = 86400;
+constexpr std::int64_t kMostLead = 14 * 3600;
+constexpr std::int64_t kMostLag = 12 * 3600;
 
 bool ToLocal(std::int64_t date, std::tm& local) {
     if (date < 0)
@@ -17,22 +27,12 @@ bool ToLocal(std::int64_t date, std::tm& local) {
 #endif
 }
 
-struct KK_DAY {
-    int Year;
-    int Month; // 1-12
-    int Day;   // day of month
-};
-
-bool operator==(const KK_DAY& a, const KK_DAY& b) {
-    return a.Year == b.Year && a.Month == b.Month && a.Day == b.Day;
-}
-
-KK_DAY DayOf(const std::tm& local) {
-    return KK_DAY{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
-}
-
-// Seconds by which the local clock leads UTC at `date`, whose local time is `local`.
-std::int64_t OffsetOf(std::int64_t date, const std::tm& local) {
+// Seconds by which the local clock leads UTC at a date; false when the date
+// cannot be converted.
+bool OffsetAt(std::int64_t date, std::int64_t& offset) {
+    std::tm local{};
+    if (!ToLocal(date, local))
+        return false;
     // Days since 1970-01-01 of the civil date (Howard Hinnant's days_from_civil).
     const int month = local.tm_mon + 1;
     const std::int64_t year = local.tm_year + 1900 - (month <= 2 ? 1 : 0);
@@ -42,67 +42,183 @@ std::int64_t OffsetOf(std::int64_t date, const std::tm& local) {
         (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + local.tm_mday - 1;
     const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
     const std::int64_t days = era * 146097 + dayOfEra - 719468;
-    return days * kDaySeconds + local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec - date;
-}
-
-// Whether the local clock at `date` leads UTC by `offset`.
-bool HasOffset(std::int64_t date, std::int64_t offset) {
-    std::tm local{};
-    return ToLocal(date, local) && OffsetOf(date, local) == offset;
-}
-
-bool IsDay(std::int64_t date, const KK_DAY& day) {
-    std::tm local{};
-    return ToLocal(date, local) && DayOf(local) == day;
-}
-
-// The instant of `day` next to its neighbour day: searching between `inside`,
-// on that day, and `outside`, an earlier or later instant that is not.
-std::int64_t RunEdge(std::int64_t outside, std::int64_t inside, const KK_DAY& day) {
-    while (outside - inside > 1 || inside - outside > 1) {
-        const std::int64_t middle = outside + (inside - outside) / 2;
-        if (IsDay(middle, day))
-            inside = middle;
-        else
-            outside = middle;
-    }
-    return inside;
-}
-
-// The clock offset of the last day found on this thread. Parcels drawn one
-// after another mostly share it, and a guess that holds saves converting the
-// date itself; a wrong one costs a conversion.
-thread_local std::int64_t t_lastOffset = 0;
-} // namespace
-
-// Clocks change at most once a day. So when the clock leads UTC by `offset`
-// just before the midnight that `offset` puts before the date and again at the
-// next midnight, it did so all the time between: that is the date's day.
-bool CKkDayMatch::TryOffset(std::int64_t offset) {
-    const std::int64_t wall = m_date + offset;
-    const std::int64_t midnight = m_date - (wall % kDaySeconds + kDaySeconds) % kDaySeconds;
-    if (!HasOffset(midnight - 1, offset) || !HasOffset(midnight + kDaySeconds, offset))
-        return false;
-    m_start = midnight;
-    m_end = midnight + kDaySeconds;
-    t_lastOffset = offset;
+    offset = days * kDaySeconds + local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec - date;
     return true;
 }
 
-void CKkDayMatch::FindDay() {
-    m_found = true;
-    if (TryOffset(t_lastOffset))
+bool HasOffset(std::int64_t date, std::int64_t offset) {
+    std::int64_t actual = 0;
+    return OffsetAt(date, actual) && actual == offset;
+}
+
+// The local midnight, read as UTC, of a date whose clock leads UTC by offset.
+std::int64_t MidnightOf(std::int64_t date, std::int64_t offset) {
+    const std::int64_t wall = date + offset;
+    return wall - (wall % kDaySeconds + kDaySeconds) % kDaySeconds;
+}
+
+// The instants that may belong to the day of a midnight, without negative ones.
+struct KK_DAY_WINDOW {
+    std::int64_t first;
+    std::int64_t last;
+};
+
+KK_DAY_WINDOW WindowOf(std::int64_t midnight) {
+    const std::int64_t first = midnight - kMostLead;
+    return KK_DAY_WINDOW{first < 0 ? 0 : first, midnight + kDaySeconds + kMostLag - 1};
+}
+} // namespace
+
+bool CKkDay::Find(std::int64_t date) {
+    if (FitOffset(date, m_offset))
+        return true;
+    std::int64_t offset = 0;
+    if (!OffsetAt(date, offset))
+        return false;
+    if (offset == m_offset || !FitOffset(date, offset))
+        SplitAtChange(date, offset);
+    m_offset = offset;
+    return true;
+}
+
+// The day of a date when the clock leads UTC by `offset` all through the
+// window around it: one change would show at one end of the window.
+bool CKkDay::FitOffset(std::int64_t date, std::int64_t offset) {
+    const std::int64_t midnight = MidnightOf(date, offset);
+    const KK_DAY_WINDOW window = WindowOf(midnight);
+    if (!HasOffset(window.first, offset) || !HasOffset(window.last, offset))
+        return false;
+    SetRuns(midnight - offset, midnight - offset + kDaySeconds, 0, 0);
+    return true;
+}
+
+// The day of a date around which the clock changes once: before the change
+// the day's instants are those the earlier offset puts on it, from the change
+// on those the later one does. When the clock is set back across midnight the
+// two runs lie apart, and the instants between them belong to another day.
+void CKkDay::SplitAtChange(std::int64_t date, std::int64_t offset) {
+    const std::int64_t midnight = MidnightOf(date, offset);
+    const KK_DAY_WINDOW window = WindowOf(midnight);
+    std::int64_t before = 0;
+    std::int64_t after = 0;
+    // A clock that breaks the two facts gets the day as the date's offset gives it.
+    if (!OffsetAt(window.first, before) || !OffsetAt(window.last, after) || before == after) {
+        SetRuns(midnight - offset, midnight - offset + kDaySeconds, 0, 0);
         return;
-    // A failed conversion, which the C library does not report for these
-    // dates, leaves the day empty.
-    std::tm local{};
-    if (!ToLocal(m_date, local))
-        return;
-    const std::int64_t offset = OffsetOf(m_date, local);
-    if (offset != t_lastOffset && TryOffset(offset))
-        return;
-    // The clocks changed on this day: search for its edges.
-    const KK_DAY day = DayOf(local);
-    m_start = RunEdge(m_date - kFarSeconds, m_date, day);
-    m_end = RunEdge(m_date + kFarSeconds, m_date, day) + 1;
+    }
+    std::int64_t same = window.first;
+    std::int64_t change = window.last;
+    while (change - same > 1) {
+        const std::int64_t middle = same + (change - same) / 2;
+        (HasOffset(middle, before) ? same : change) = middle;
+    }
+    const std::int64_t earlyFirst = midnight - before;
+    const std::int64_t earlyEnd = std::min(earlyFirst + kDaySeconds, change);
+    const std::int64_t lateFirst = std::max(midnight - after, change);
+    const std::int64_t lateEnd = midnight - after + kDaySeconds;
+    const bool early = earlyFirst < earlyEnd && earlyEnd > 0;
+    const bool late = lateFirst < lateEnd;
+    if (early && late)
+        SetRuns(earlyFirst, lateEnd, earlyEnd, lateFirst);
+    else if (early || late)
+        SetRuns(early ? earlyFirst : lateFirst, early ? earlyEnd : lateEnd, 0, 0);
+    if (!(early || late) || !Holds(date))
+        SetRuns(midnight - offset, midnight - offset + kDaySeconds, 0, 0);
+}
+
+void CKkDay::SetRuns(std::int64_t first, std::int64_t end, std::int64_t gapFirst,
+                     std::int64_t gapEnd) {
+    if (first < 0)
+        first = 0;
+    m_first = first;
+    m_last = end - 1;
+    m_span = static_cast<std::uint64_t>(m_last - first);
+    m_gapFirst = gapFirst;
+    m_gapEnd = gapEnd;
+}
+
+namespace {
+// The time zone as the C library publishes it once it has converted a date:
+// its names, its standard offset and its daylight saving.
+class CKkZone {
+public:
+    void Keep() {
+        for (int k = 0; k < 2; ++k) {
+            std::strncpy(m_names[k], Name(k), sizeof m_names[k] - 1);
+            m_names[k][sizeof m_names[k] - 1] = '\0';
+        }
+        m_offset = Offset();
+        m_daylight = Daylight();
+        m_bias = Bias();
+    }
+
+    bool IsPresent() const {
+        return m_offset == Offset() && m_daylight == Daylight() && m_bias == Bias() &&
+               IsKept(m_names[0], Name(0)) && IsKept(m_names[1], Name(1));
+    }
+
+private:
+#ifdef _WIN32
+    static const char* Name(int k) {
+        return _tzname[k] ? _tzname[k] : "";
+    }
+    static long Offset() {
+        return _timezone;
+    }
+    static int Daylight() {
+        return _daylight;
+    }
+    static long Bias() {
+        return _dstbias;
+    }
+#else
+    static const char* Name(int k) {
+        return tzname[k] ? tzname[k] : "";
+    }
+    static long Offset() {
+        return timezone;
+    }
+    static int Daylight() {
+        return daylight;
+    }
+    // POSIX publishes no daylight saving bias.
+    static long Bias() {
+        return 0;
+    }
+#endif
+
+    // The names are short; a call of strncmp costs more than comparing them.
+    static bool IsKept(const char (&kept)[64], const char* name) {
+        for (std::size_t k = 0; k < sizeof kept; ++k) {
+            if (kept[k] != name[k])
+                return false;
+            if (name[k] == '\0')
+                return true;
+        }
+        return false;
+    }
+
+    char m_names[2][64] = {};
+    long m_offset = 0;
+    int m_daylight = 0;
+    long m_bias = 0;
+};
+
+struct KK_DAY_MEMO {
+    CKkDay day;
+    CKkZone zone;
+    bool found = false;
+};
+
+thread_local KK_DAY_MEMO t_memo;
+} // namespace
+
+const CKkDay* KkDayOf(std::int64_t date) {
+    KK_DAY_MEMO& memo = t_memo;
+    if (memo.found && memo.day.Holds(date) && memo.zone.IsPresent())
+        return &memo.day;
+    memo.found = memo.day.Find(date);
+    // Read after converting: the first conversion sets the C library's zone up.
+    memo.zone.Keep();
+    return memo.found ? &memo.day : nullptr;
 }

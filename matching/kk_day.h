@@ -7,42 +7,51 @@
 // The day of a date is its local year, month and day of month, or (0, 0, 0)
 // for a negative date or one the C library cannot convert to local time.
 //
-// CKkDayMatch answers whether dates fall on the day of one non-negative date,
-// as comparing the days of both would, without converting every date asked about.
-//
-// A local day is one run of instants, [m_start, m_end), and lasts less than two
-// days' worth of seconds: a date farther away than that is on another day
-// without any conversion. The run is found once, on the first nearer date.
-// Non-negative 32-bit dates always convert to local time, so no negative date
-// shares the day.
-class CKkDayMatch {
+// CKkDay holds the instants of one local day as integers, so that whether a
+// date falls on it takes comparisons and no conversion. The instants are one
+// run [first, last], less those in [gapFirst, gapEnd): a day that a clock set
+// back across midnight interrupts with a piece of the next day. Negative dates
+// never fall on it.
+class CKkDay {
 public:
-    explicit CKkDayMatch(std::int64_t date)
-        : m_date(date), m_nearFrom(date - kFarSeconds + 1), m_found(false), m_start(0), m_end(0) {}
+    // Finds the day of a non-negative date by converting a few instants around
+    // it; false when the date itself cannot be converted (day (0, 0, 0)).
+    bool Find(std::int64_t date);
 
-    // False when no date from `from` to `to` can be on the day; converts nothing.
-    bool MayMeet(std::int64_t from, std::int64_t to) const {
-        return to >= m_nearFrom && from < m_nearFrom + 2 * kFarSeconds - 1;
+    bool Holds(std::int64_t date) const {
+        return static_cast<std::uint64_t>(date - m_first) <= m_span &&
+               !(m_gapFirst <= date && date < m_gapEnd);
     }
 
-    bool IsSameDay(std::int64_t other) {
-        // A date this far away needs no conversion.
-        if (static_cast<std::uint64_t>(other - m_nearFrom) > 2 * kFarSeconds - 2)
-            return false;
-        if (!m_found)
-            FindDay();
-        return m_start <= other && other < m_end;
+    // A date range's test for a date on this day: the date strictly between
+    // from and to, or from or to on the day. A range that ends before the
+    // day, or starts after it, can hold only by its other end, and then is
+    // reversed; one that meets the run holds unless the day has a gap.
+    bool RangeHolds(std::int64_t from, std::int64_t to, std::int64_t date) const {
+        if (to < m_first)
+            return from > to && Holds(from);
+        if (from > m_last)
+            return from > to && Holds(to);
+        return m_gapFirst == m_gapEnd || (from < date && date < to) || Holds(from) || Holds(to);
     }
 
 private:
-    static constexpr std::int64_t kFarSeconds = 2 * 86400;
+    bool FitOffset(std::int64_t date, std::int64_t offset);
+    void SplitAtChange(std::int64_t date, std::int64_t offset);
+    void SetRuns(std::int64_t first, std::int64_t end, std::int64_t gapFirst, std::int64_t gapEnd);
 
-    void FindDay();
-    bool TryOffset(std::int64_t offset);
-
-    std::int64_t m_date;
-    std::int64_t m_nearFrom;
-    bool m_found;
-    std::int64_t m_start;
-    std::int64_t m_end;
+    std::int64_t m_first = 0;
+    std::int64_t m_last = 0;
+    std::uint64_t m_span = 0; // last - first
+    std::int64_t m_gapFirst = 0;
+    std::int64_t m_gapEnd = 0;
+    // The clock's lead on UTC on the day found last: parcels drawn one after
+    // another mostly share it, so it is tried first.
+    std::int64_t m_offset = 0;
 };
+
+// The day of a non-negative date in the process's present time zone, or null
+// when the date cannot be converted. The day found last is kept on the thread
+// and serves every date on it, without a conversion, until the time zone that
+// the C library publishes (names, offset, daylight saving) changes.
+const CKkDay* KkDayOf(std::int64_t date);

@@ -10,7 +10,8 @@ std::vector<const char*> TestTimeZones() {
 #ifdef _WIN32
     return {"WineZone"};
 #else
-    return {"Asia/Tokyo", "America/New_York", "Europe/London", "America/Sao_Paulo"};
+    return {"Asia/Tokyo",     "America/New_York",  "Europe/London",    "Australia/Lord_Howe",
+            "Asia/Kathmandu", "America/Sao_Paulo", "America/St_Johns", "Antarctica/Casey"};
 #endif
 }
 
@@ -77,6 +78,41 @@ DayEdges DayEdgesOf(std::int64_t date) {
     while (RefDayOf(last + 1) == day)
         ++last;
     return DayEdges{first, last + 1};
+}
+
+std::int64_t OffsetAt(std::int64_t date) {
+    std::tm local{};
+    LocalTm(date, local);
+    // Days since the epoch of the civil date (Howard Hinnant's days_from_civil).
+    const int month = local.tm_mon + 1;
+    const int y = local.tm_year + 1900 - (month <= 2);
+    const int era = (y >= 0 ? y : y - 399) / 400;
+    const int yoe = y - era * 400;
+    const int doy = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + local.tm_mday - 1;
+    const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    const std::int64_t days = std::int64_t{era} * 146097 + doe - 719468;
+    return days * 86400 + local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec - date;
+}
+
+std::vector<std::int64_t> ClockChanges(int firstYear, int lastYear) {
+    constexpr std::int64_t kStep = 6 * 3600;
+    std::vector<std::int64_t> changes;
+    const std::int64_t to = LocalTime(lastYear, 12, 31, 12);
+    std::int64_t t = LocalTime(firstYear, 1, 1, 12);
+    std::int64_t before = OffsetAt(t);
+    for (; t < to; t += kStep) {
+        const std::int64_t after = OffsetAt(t + kStep);
+        if (after == before)
+            continue;
+        std::int64_t lo = t, hi = t + kStep;
+        while (hi - lo > 1) {
+            const std::int64_t mid = lo + (hi - lo) / 2;
+            (OffsetAt(mid) == before ? lo : hi) = mid;
+        }
+        changes.push_back(hi);
+        before = after;
+    }
+    return changes;
 }
 
 void AddCondition(CVObjPlt& plt, const VELMORA_Z_TYPE& zval) {

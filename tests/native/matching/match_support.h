@@ -12,8 +12,9 @@
 
 #include <gtest/gtest.h>
 
-// The time zones the date tests run in: four natively (Tokyo, and three with
-// daylight saving); under Wine the one the run was started with (TZ), since
+// The time zones the date tests run in: natively Tokyo and zones whose clocks
+// change (by half an hour, by a quarter past midnight, at midnight, and set
+// back across it); under Wine the one the run was started with (TZ), since
 // Wine takes the zone from its host.
 std::vector<const char*> TestTimeZones();
 
@@ -44,6 +45,12 @@ struct DayEdges {
     std::int64_t first, next;
 };
 DayEdges DayEdgesOf(std::int64_t date);
+
+// Seconds by which the local clock leads UTC at a non-negative date.
+std::int64_t OffsetAt(std::int64_t date);
+// The instants at which the clock changed, from the start of one year to the
+// end of another (changes lie at least a week apart).
+std::vector<std::int64_t> ClockChanges(int firstYear, int lastYear);
 
 // Appends a brush with the condition; its colour, hatch and layer name its position.
 void AddCondition(CVObjPlt& plt, const VELMORA_Z_TYPE& zval);

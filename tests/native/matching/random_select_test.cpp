@@ -18,62 +18,33 @@ namespace {
 const WORD kZty[] = {100, 101, 102, 103, 104, 105, 106, 107, 200, 201,
                      300, 301, 400, 401, 500, 501, 502, 0,   108, 999};
 
-// Seconds between the local wall clock and UTC at a non-negative date.
-std::int64_t OffsetAt(std::int64_t date) {
-    std::tm local{};
-    LocalTm(date, local);
-    // Days since the epoch of the civil date (Howard Hinnant's days_from_civil).
-    const int month = local.tm_mon + 1;
-    const int y = local.tm_year + 1900 - (month <= 2);
-    const int era = (y >= 0 ? y : y - 399) / 400;
-    const int yoe = y - era * 400;
-    const int doy = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + local.tm_mday - 1;
-    const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    const std::int64_t days = std::int64_t{era} * 146097 + doe - 719468;
-    return days * 86400 + local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec - date;
-}
-
-// Instants at which the zone's clocks changed during a year.
-void AddClockChanges(int year, std::vector<std::int64_t>& dates) {
-    const std::int64_t from = LocalTime(year, 1, 1, 12);
-    const std::int64_t to = LocalTime(year, 12, 31, 12);
-    std::int64_t before = OffsetAt(from);
-    for (std::int64_t t = from; t < to; t += 3600) {
-        const std::int64_t after = OffsetAt(t + 3600);
-        if (after == before)
-            continue;
-        std::int64_t lo = t, hi = t + 3600;
-        while (hi - lo > 1) {
-            const std::int64_t mid = lo + (hi - lo) / 2;
-            (OffsetAt(mid) == before ? lo : hi) = mid;
-        }
-        for (std::int64_t delta : {-3601, -1, 0, 1, 3599, 3600})
-            dates.push_back(hi + delta);
-        before = after;
-    }
-}
-
 class RandomSelect : public ::testing::TestWithParam<const char*> {
 protected:
     void SetUp() override {
         UseTimeZone(GetParam());
-        for (int year : {1975, 2000, 2016, 2018, 2019, 2021, 2037})
-            AddClockChanges(year, m_dates);
-        std::mt19937 seeds(7);
-        for (int k = 0; k < 20; ++k)
-            m_dates.push_back(static_cast<std::int64_t>(seeds() & 0x7FFFFFFF));
-        m_dates.insert(m_dates.end(), {0, 1, -1, -86400, INT32_MIN, INT32_MAX, 86399, 86400});
-        // Midnights around every date so far.
-        const std::size_t count = m_dates.size();
-        for (std::size_t k = 0; k < count; ++k) {
-            if (m_dates[k] < 0 || m_dates[k] > INT32_MAX - 200000)
-                continue;
-            const DayEdges edges = DayEdgesOf(m_dates[k]);
-            for (std::int64_t edge : {edges.first, edges.next})
-                for (std::int64_t delta : {-1, 0, 1})
-                    if (edge + delta >= INT32_MIN && edge + delta <= INT32_MAX)
-                        m_dates.push_back(edge + delta);
+        std::vector<std::int64_t> around;
+        for (std::int64_t change : ClockChanges(1970, 2037)) {
+            around.push_back(change);
+            for (std::int64_t delta : {-3601, -1, 0, 1, 3599, 3600})
+                m_dates.push_back(change + delta);
         }
+        // The whole 32-bit range, negative values included.
+        std::mt19937 seeds(7);
+        for (int k = 0; k < 40; ++k)
+            around.push_back(static_cast<std::int32_t>(seeds()));
+        around.insert(around.end(), {0, 1, -1, -86400, INT32_MIN, INT32_MAX, 86399, 86400});
+        m_dates.insert(m_dates.end(), around.begin(), around.end());
+        // The first and last instants of the days around those dates.
+        for (std::int64_t date : around)
+            for (std::int64_t day : {date - 86400, date, date + 86400}) {
+                if (day < 0 || day > INT32_MAX)
+                    continue;
+                const DayEdges edges = DayEdgesOf(day);
+                for (std::int64_t edge : {edges.first, edges.next})
+                    for (std::int64_t delta : {-1, 0, 1})
+                        if (edge + delta >= INT32_MIN && edge + delta <= INT32_MAX)
+                            m_dates.push_back(edge + delta);
+            }
     }
 
     template <class T> const T& Pick(const std::vector<T>& pool) {
@@ -81,9 +52,12 @@ protected:
     }
     bool Chance(double p) { return std::bernoulli_distribution(p)(m_rng); }
 
+    // Dates of one round mostly lie around one instant, so that they often
+    // share a day or lie on the days next to it.
     std::int32_t Date() {
-        static const std::vector<std::int64_t> nudges{0, 0, 0, 1, -1, 3600, -86400, 86400};
-        const std::int64_t date = Pick(m_dates) + Pick(nudges);
+        static const std::vector<std::int64_t> nudges{0,     0,     0,      1,      -1,   3600,
+                                                      -3600, 43200, -43200, -86400, 86400};
+        const std::int64_t date = (Chance(0.8) ? m_around : Pick(m_dates)) + Pick(nudges);
         return date < INT32_MIN || date > INT32_MAX ? 0 : static_cast<std::int32_t>(date);
     }
 
@@ -154,9 +128,10 @@ protected:
         return z;
     }
 
-    void FillPalette(CVObjPlt& plt, int count) {
+    void FillPalette(CVObjPlt& plt, int count, const std::vector<WORD>& ztys) {
+        m_around = Pick(m_dates);
         plt.DelAllBrs();
-        plt.SetZty(Pick(std::vector<WORD>(std::begin(kZty), std::end(kZty))));
+        plt.SetZty(Pick(ztys));
         for (int k = 0; k < count; ++k)
             AddCondition(plt, Condition(Chance(0.95) ? plt.GetZty() : Pick(m_ztys)));
     }
@@ -174,8 +149,26 @@ protected:
             brs->ZVal = Condition(plt.GetZty());
     }
 
+    // Palettes, parcels and brushes of one round, checked before and after a
+    // brush is changed in place.
+    int CheckRound(int round, const std::vector<WORD>& ztys) {
+        CVObjPlt plt;
+        const int count = round % 50 == 0 ? 255 : std::uniform_int_distribution<int>(0, 12)(m_rng);
+        FillPalette(plt, count, ztys);
+        SvyKkData kk;
+        FillParcel(kk);
+        SCOPED_TRACE("round " + std::to_string(round) + ", attribute " +
+                     std::to_string(plt.GetZty()));
+        const int expected = ReferenceChoice(plt, kk);
+        EXPECT_EQ(Chosen(plt, kk), expected);
+        Meddle(plt);
+        EXPECT_EQ(Chosen(plt, kk), ReferenceChoice(plt, kk)) << "after a direct change";
+        return expected;
+    }
+
     std::mt19937 m_rng{20261205};
     std::vector<std::int64_t> m_dates;
+    std::int64_t m_around = 0;
     std::vector<DWORD> m_numbers{0,          1,          2,          3,     5,    0x7FFFFFFF,
                                  0x80000000, 0xFFFFFFFF, 0xFFFFFFFE, 65535, 65536};
     std::vector<DWORD> m_codes{0, 1, 2, 7, 0xFFFF};
@@ -203,23 +196,21 @@ protected:
 } // namespace
 
 TEST_P(RandomSelect, AgreesWithThePlainRules) {
+    const std::vector<WORD> ztys(std::begin(kZty), std::end(kZty));
     int held = 0;
-    for (int round = 0; round < 6000; ++round) {
-        CVObjPlt plt;
-        const int count = round % 50 == 0 ? 255 : std::uniform_int_distribution<int>(0, 12)(m_rng);
-        FillPalette(plt, count);
-        SvyKkData kk;
-        FillParcel(kk);
-        SCOPED_TRACE("round " + std::to_string(round) + ", attribute " +
-                     std::to_string(plt.GetZty()));
-        const int expected = ReferenceChoice(plt, kk);
-        ASSERT_EQ(Chosen(plt, kk), expected);
-        held += expected >= 0;
-        Meddle(plt);
-        ASSERT_EQ(Chosen(plt, kk), ReferenceChoice(plt, kk)) << "after a direct change";
-    }
+    for (int round = 0; round < 6000 && !HasFailure(); ++round)
+        held += CheckRound(round, ztys) >= 0;
     // The pools are meant to make conditions hold often enough to matter.
     EXPECT_GT(held, 1500);
+}
+
+// Dates alone, on the days of every clock change of the zone since 1970, at
+// their edges and across the 32-bit range.
+TEST_P(RandomSelect, DatesAgreeWithThePlainRules) {
+    int held = 0;
+    for (int round = 0; round < 5000 && !HasFailure(); ++round)
+        held += CheckRound(round, {400, 401}) >= 0;
+    EXPECT_GT(held, 2000);
 }
 
 INSTANTIATE_TEST_SUITE_P(Zones, RandomSelect, ::testing::ValuesIn(TestTimeZones()), ZoneLabel);

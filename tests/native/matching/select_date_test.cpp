@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace {
 class SelectDate : public ::testing::TestWithParam<const char*> {
@@ -100,3 +101,91 @@ TEST_P(SelectDate, DaysOfClockChangesKeepTheirLength) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Zones, SelectDate, ::testing::ValuesIn(TestTimeZones()), ZoneLabel);
+
+namespace {
+int ChosenAt(CVObjPlt& plt, std::int64_t date) {
+    SVY_KKDB_ZOKUSEI zoku = EmptyZoku();
+    zoku.Tachiai = static_cast<std::int32_t>(date);
+    SvyKkData kk = KkWithZoku(zoku);
+    return Chosen(plt, kk);
+}
+
+CVObjPlt DatePlt(const VELMORA_Z_TYPE& condition) {
+    CVObjPlt plt;
+    plt.SetZty(400);
+    AddCondition(plt, condition);
+    return plt;
+}
+} // namespace
+
+// Natively only: Wine takes one time zone from its host for the whole run.
+#ifndef _WIN32
+namespace {
+bool DayBefore(const RefDay& a, const RefDay& b) {
+    return a.year != b.year     ? a.year < b.year
+           : a.month != b.month ? a.month < b.month
+                                : a.day < b.day;
+}
+} // namespace
+
+// Where a clock was set back across midnight (St. John's at 00:01 until 2010,
+// Casey by three hours in 2010), minutes of the new day come between two runs
+// of the old one: a date in either run is on the old day, never on the new.
+TEST(SelectDateSplitDay, ClockSetBackAcrossMidnight) {
+    for (const auto& [zone, year] : {std::pair<const char*, int>{"America/St_Johns", 1987},
+                                     std::pair<const char*, int>{"Antarctica/Casey", 2010}}) {
+        SCOPED_TRACE(zone);
+        UseTimeZone(zone);
+        std::int64_t change = -1;
+        for (std::int64_t t : ClockChanges(year, year))
+            if (change < 0 && DayBefore(RefDayOf(t), RefDayOf(t - 1)))
+                change = t;
+        ASSERT_GE(change, 0);
+        const std::int64_t newDay = change - 30; // just before the clock goes back
+        const std::int64_t oldDay = change + 30; // just after it
+        const std::int64_t laterNew = change + 12 * 3600;
+        const std::int64_t earlierOld = change - 12 * 3600;
+        ASSERT_TRUE(RefDayOf(newDay) == RefDayOf(laterNew));
+        ASSERT_TRUE(RefDayOf(oldDay) == RefDayOf(earlierOld));
+
+        CVObjPlt onLaterNew = DatePlt(DateCond(laterNew));
+        EXPECT_EQ(ChosenAt(onLaterNew, newDay), 0);
+        EXPECT_EQ(ChosenAt(onLaterNew, oldDay), -1);
+        CVObjPlt onNew = DatePlt(DateCond(newDay));
+        EXPECT_EQ(ChosenAt(onNew, laterNew), 0);
+        EXPECT_EQ(ChosenAt(onNew, oldDay), -1);
+        EXPECT_EQ(ChosenAt(onNew, earlierOld), -1);
+        CVObjPlt onOld = DatePlt(DateRange(oldDay + 60, oldDay + 60));
+        EXPECT_EQ(ChosenAt(onOld, earlierOld), 0);
+        EXPECT_EQ(ChosenAt(onOld, newDay), -1);
+        EXPECT_EQ(ChosenAt(onOld, laterNew), -1);
+    }
+    UseTimeZone("Asia/Tokyo");
+}
+#endif
+
+// The parcel's day is kept from one call to the next; a new time zone,
+// once the C library takes it up, gives new days.
+TEST(SelectDateZoneChange, DaysFollowTheTimeZone) {
+#ifdef _WIN32
+    const char* zones[] = {"JST-9", "EST5EDT"};
+    const auto useZone = [](const char* zone) {
+        _putenv_s("TZ", zone);
+        _tzset();
+    };
+#else
+    const char* zones[] = {"Asia/Tokyo", "America/New_York"};
+    const auto useZone = [](const char* zone) { UseTimeZone(zone); };
+#endif
+    // 2021-06-15 20:00 and 2021-06-16 10:00 UTC: both on the 16th in Tokyo,
+    // on the 15th and the 16th in New York.
+    const std::int64_t parcel = 1623787200;
+    CVObjPlt plt = DatePlt(DateCond(1623837600));
+    for (int round = 0; round < 2; ++round) {
+        useZone(zones[0]);
+        EXPECT_EQ(ChosenAt(plt, parcel), 0);
+        useZone(zones[1]);
+        EXPECT_EQ(ChosenAt(plt, parcel), -1);
+    }
+    UseTimeZone("Asia/Tokyo");
+}
