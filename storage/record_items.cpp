@@ -35,6 +35,11 @@ bool CBufferedItems::Text(CString& text) {
     DWORD length = 0;
     if (!TextLength(length))
         return false;
+    // An empty text holds no buffer: most slots of a palette are empty.
+    if (length == 0) {
+        text.Empty();
+        return true;
+    }
     try {
         const int count = static_cast<int>(length);
         std::memcpy(text.GetBuffer(count), m_next, length);
