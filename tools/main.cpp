@@ -14,7 +14,8 @@ const char* const kToolUsage =
     "and keeps palette boxes as JSON.\n"
     "\n"
     "usage: velmora paint MAP... --box BOX -o OUT [options]   (velmora paint --help)\n"
-    "       velmora box show|export|import|check ...          (velmora box --help)\n"
+    "       velmora export MAP... --box BOX -o OUT.gpkg [options] (velmora export --help)\n"
+    "       velmora box show|export|import|check|classify ... (velmora box --help)\n"
     "       velmora --help | --version\n"
     "\n"
     "Exit status: 0 done, 1 bad input data, 2 wrong arguments.\n";
@@ -47,6 +48,13 @@ int main(int argc, char** argv) {
             }
             return RunPaint(words);
         }
+        if (command == "export") {
+            if (AsksForHelp(words)) {
+                std::cout << kExportUsage;
+                return 0;
+            }
+            return RunExport(words);
+        }
         if (command == "box") {
             if (AsksForHelp(words)) {
                 std::cout << kBoxUsage;
@@ -56,8 +64,9 @@ int main(int argc, char** argv) {
         }
         throw UsageError{"unknown command '" + command + "'"};
     } catch (const UsageError& error) {
-        std::string help = command == "paint" || command == "box" ? "velmora " + command + " --help"
-                                                                  : "velmora --help";
+        std::string help = command == "paint" || command == "box" || command == "export"
+                               ? "velmora " + command + " --help"
+                               : "velmora --help";
         std::cerr << "velmora: " << error.what << " (see '" << help << "')\n";
         return 2;
     } catch (const std::exception& error) {

@@ -8,6 +8,7 @@
 #include "tools/common/text_codec.h"
 #include "tools/common/tool_args.h"
 
+#include <algorithm>
 #include <iostream>
 
 const char* const kBoxUsage =
@@ -15,16 +16,30 @@ const char* const kBoxUsage =
     "       velmora box export BOX [--old] [-o OUT.json]\n"
     "       velmora box import IN.json -o BOX.dat [--codes CODES.csv]\n"
     "       velmora box check  BOX [--old] [--codes CODES.csv]\n"
+    "       velmora box export BOX --format qml|sld [--old] [--palette NAME | --palette-no N]\n"
+    "                          [--field COLUMN] -o STYLE\n"
+    "       velmora box classify BOX --attrs ATTRS.csv --attr NAME\n"
+    "                          --method unique|quantile|equal|jenks [--classes N]\n"
+    "                          [--ramp NAME] [--codes CODES.csv] [--old]\n"
     "\n"
     "BOX is a .dat palette box (--old: brushes in the older layout) or its .json form.\n"
     "show prints the palettes and brushes; export writes the box as JSON and import\n"
     "writes it back, byte for byte; check lists brushes that can never apply and\n"
-    "exits 1 when it finds any.\n";
+    "exits 1 when it finds any. export --format writes a palette (default: the\n"
+    "selected one) as a QGIS or an SLD style on the attribute's column COLUMN\n"
+    "(default: its name in the attribute CSV). classify appends a palette built from\n"
+    "the values of ATTRS.csv: one brush per code or text, most frequent first\n"
+    "(unique), or N ranges (quantile, equal, jenks), coloured by a ColorBrewer ramp.\n";
 
 int RunBox(const std::vector<std::string>& words) {
     if (words.empty())
         throw UsageError{"box needs show, export, import or check"};
     std::string action = words[0];
+    std::vector<std::string> rest(words.begin() + 1, words.end());
+    if (action == "classify")
+        return RunBoxClassify(rest);
+    if (action == "export" && std::count(rest.begin(), rest.end(), "--format") > 0)
+        return RunBoxStyle(rest);
     ToolArgs args(std::vector<std::string>(words.begin() + 1, words.end()), {"--codes", "-o"},
                   {"--old"});
     if (args.Positional().size() != 1)

@@ -5,20 +5,17 @@
 #include "tools/commands.h"
 #include "tools/common/input_error.h"
 #include "tools/common/progress.h"
-#include "tools/common/text_codec.h"
 #include "tools/common/tool_args.h"
 #include "tools/map_input/map_set.h"
+#include "tools/paint/paint_inputs.h"
 #include "tools/paint/paint_map.h"
 #include "tools/pictures/picture_file.h"
 
-#include "host/code_book.h"
 #include "host/sample_drawing.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <iostream>
-#include <set>
 #include <stdexcept>
 
 const char* const kPaintUsage =
@@ -45,43 +42,6 @@ const char* const kPaintUsage =
     "                     (default: a page the picture's size)\n";
 
 namespace {
-constexpr size_t kSkippedShown = 10;
-
-// A 大字 that the code book does not name takes its name from the map.
-void NameOazaFromMaps(const MapSet& set) {
-    std::set<unsigned> named;
-    for (const MapParcel& parcel : set.parcels) {
-        if (parcel.oazaName.empty() || !named.insert(parcel.oaza).second)
-            continue;
-        CString known;
-        std::string name;
-        if (CCodeBook::GetName(CODE_TBL_OAZA, 0, static_cast<WORD>(parcel.oaza), known) ||
-            !Utf8ToCp932(parcel.oazaName, name))
-            continue;
-        CCodeBook::SetName(CODE_TBL_OAZA, static_cast<WORD>(parcel.oaza), name.c_str());
-    }
-}
-
-void SelectPalette(const ToolArgs& args, const std::string& boxPath, CVPaletteBox& box) {
-    if (args.Has("--palette")) {
-        std::string name;
-        Utf8ToCp932(args.Value("--palette"), name);
-        for (int p = 0; p < box.GetPltCount(); ++p)
-            if (name == box.GetPltName(p)) {
-                box.SetSelPNo(p);
-                return;
-            }
-        throw InputError(boxPath, 0, "no palette named '" + args.Value("--palette") + "'");
-    }
-    if (args.Has("--palette-no")) {
-        box.SetSelPNo(static_cast<int>(
-            WholeValue(args, "--palette-no", 1, box.GetPltCount(), "a palette number") - 1));
-        return;
-    }
-    if (box.GetSelPNo() < 0 || box.GetSelPNo() >= box.GetPltCount())
-        throw InputError(boxPath, 0, "the box has no selected palette; name one with --palette");
-}
-
 // "X1,Y1,X2,Y2": two corners in any order.
 MapBounds BoxArea(const std::string& text) {
     double v[4];
@@ -100,39 +60,6 @@ MapBounds BoxArea(const std::string& text) {
                      std::max(v[1], v[3])};
 }
 
-KkAttrTable ReadAttributes(const ToolArgs& args, const MapSet& set, Progress& progress) {
-    if (!args.Has("--attrs"))
-        return KkAttrTable();
-    const std::string path = args.Value("--attrs");
-    KkParcelKeys keys;
-    for (const MapParcel& parcel : set.parcels)
-        keys.Add(parcel.oaza, parcel.chiban);
-    for (const KkParcelKey& key : set.left)
-        keys.Add(key.oaza, key.chiban);
-    KkAttrOptions options;
-    options.skipBadRows = args.Has("--skip-bad-rows");
-    KkAttrReport report;
-    KkAttrTable table = ReadKkAttrCsv(path, keys, options, report);
-    progress.Clear();
-    for (size_t i = 0; i < report.skipped.size() && i < kSkippedShown; ++i)
-        std::cerr << "velmora: skipped " << report.skipped[i] << "\n";
-    if (!report.skipped.empty())
-        std::cerr << "velmora: " << path << ": skipped " << report.skipped.size() << " bad rows of "
-                  << report.skipped.size() + report.rows
-                  << (report.skipped.size() > kSkippedShown ? " (the first 10 shown)" : "") << "\n";
-    if (!report.earlyDates.empty()) {
-        int total = 0;
-        std::string columns;
-        for (const auto& column : report.earlyDates) {
-            total += column.second;
-            columns +=
-                (columns.empty() ? "" : ", ") + column.first + " " + std::to_string(column.second);
-        }
-        std::cerr << "velmora: " << path << ": " << total << " dates before 1970 (" << columns
-                  << "); the library matches all dates before 1970 as one day\n";
-    }
-    return table;
-}
 } // namespace
 
 int RunPaint(const std::vector<std::string>& words) {

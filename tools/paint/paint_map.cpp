@@ -1,5 +1,5 @@
 #include "tools/paint/paint_map.h"
-#include "tools/pictures/brush_fill.h"
+#include "tools/pictures/brush_map_fill.h"
 #include "tools/paint/kk_record.h"
 #include "tools/common/text_codec.h"
 
@@ -24,22 +24,6 @@ int BrushPosition(CVObjPlt& plt, const CVObjBrs& found) {
             return b;
     }
     return -1;
-}
-
-MapFill FillOf(const CVObjBrs& brs, const ZelAttr& colors) {
-    MapFill fill;
-    if (brs.PaintFlg == 0) {
-        fill.kind = MapFill::PAINT;
-        fill.color = DensityColor(brs.PaintData.Color, brs.PaintData.Depth);
-        return fill;
-    }
-    // A colour number beyond the table is drawn in colour 0.
-    int number = brs.HatchData.Color[0];
-    fill.kind = MapFill::HATCH;
-    fill.color = colors.GetColor(number < colors.GetColorCnt() ? number : 0);
-    fill.hatchType = brs.HatchData.Type & 0xFF;
-    fill.spacingMm = brs.HatchData.Space[0];
-    return fill;
 }
 
 std::string AttributeName(WORD zty) {
@@ -73,7 +57,7 @@ MapPicture PaintMap(const MapSet& set, const KkAttrTable& attrs, CVPaletteBox& b
     picture.attribution = kMojAttribution;
     for (int b = 0; b < plt.CountBrs(); ++b) {
         const CVObjBrs& brs = *plt.GetObjBrs(static_cast<BYTE>(b));
-        picture.fills.push_back(FillOf(brs, colors));
+        picture.fills.push_back(BrushMapFill(brs, colors));
         MapLegendRow row;
         row.name = Cp932ToUtf8(brs.BNm.GetString());
         row.fill = picture.fills.back();

@@ -1,0 +1,103 @@
+// The GIS commands as a user runs them: styles of a palette on its own, and
+// palettes classified from the sample town's attributes.
+#include "tool_run.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+const std::string kData = VELMORA_TOOL_TEST_DATA;
+const std::string kSample = VELMORA_SAMPLE_DIR;
+const std::string kBox = Quoted(kData + "/small_box.json");
+
+TEST(BoxStyle, QmlAndSldReadTheAttributeColumn) {
+    TempDir dir;
+    ToolRun run = RunVelmora(dir, "box export " + kBox + " --palette-no 2 --format qml -o " +
+                                      Quoted(dir.File("area.qml")));
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::string qml = ReadWholeFile(dir.File("area.qml"));
+    EXPECT_NE(qml.find(u8"filter=\"(&quot;座標面積&quot; &gt;= 0 AND &quot;座標面積&quot; &lt;= "
+                       u8"300) OR &quot;座標面積&quot; IS NULL\""),
+              std::string::npos);
+    EXPECT_NE(qml.find("class=\"LinePatternFill\""), std::string::npos);
+
+    run = RunVelmora(dir, "box export " + kBox +
+                              u8" --palette 地目 --format sld --field LANDUSE -o " +
+                              Quoted(dir.File("landuse.sld")));
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::string sld = ReadWholeFile(dir.File("landuse.sld"));
+    EXPECT_NE(sld.find("<ogc:PropertyIsEqualTo><ogc:PropertyName>LANDUSE</ogc:PropertyName>"
+                       "<ogc:Literal>3</ogc:Literal></ogc:PropertyIsEqualTo>"),
+              std::string::npos);
+    EXPECT_NE(sld.find("<se:WellKnownName>shape://backslash</se:WellKnownName>"),
+              std::string::npos);
+
+    struct Case {
+        std::string args;
+        int status;
+        std::string message;
+    } cases[] = {
+        {"--format svg -o x", 2, "--format takes qml or sld"},
+        {"--format qml", 2, "box export --format needs -o FILE"},
+        {"--format qml --palette-no 3 -o x", 2, "--palette-no takes a palette number, 1 to 2"},
+        {u8"--format qml --palette 畑 -o x", 1, u8"no palette named '畑'"},
+    };
+    for (const Case& c : cases) {
+        run = RunVelmora(dir, "box export " + kBox + " " + c.args);
+        EXPECT_EQ(run.status, c.status) << c.args;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    }
+}
+
+TEST(BoxClassify, SampleTownPalettesHaveNoDeadBrush) {
+    TempDir dir;
+    std::string box = Quoted(dir.File("box.json"));
+    std::string attrs =
+        " --attrs " + Quoted(kSample + "/town.csv") + " --codes " + Quoted(kSample + "/codes.csv");
+    ToolRun run =
+        RunVelmora(dir, "box classify " + box + attrs + u8" --attr 現況地目 --method unique");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, dir.File("box.json") + u8": palette #1 現況地目（値別）: 14 brushes\n");
+    for (const char* args :
+         {u8" --attr 公簿面積 --method jenks --classes 6 --ramp Blues",
+          u8" --attr 登記日付 --method quantile", u8" --attr 共有人数 --method equal --classes 3",
+          u8" --attr 所有者 --method unique --ramp Paired"}) {
+        run = RunVelmora(dir, "box classify " + box + attrs + args);
+        ASSERT_EQ(run.status, 0) << args << run.err;
+    }
+    run = RunVelmora(dir, "box show " + box + " --codes " + Quoted(kSample + "/codes.csv"));
+    // 宅地 is the most frequent land category of the sample town.
+    EXPECT_NE(run.out.find(u8"宅地"), std::string::npos);
+    EXPECT_LT(run.out.find(u8"宅地"), run.out.find(u8"畑"));
+    EXPECT_NE(run.out.find(u8"公簿面積（自然分類 6）"), std::string::npos) << run.out;
+    run = RunVelmora(dir, "box check " + box);
+    EXPECT_EQ(run.status, 0) << run.out;
+
+    struct Case {
+        std::string args;
+        int status;
+        std::string message;
+    } cases[] = {
+        {u8" --attr 公簿面積 --method unique", 2, u8"公簿面積 has ranges"},
+        {u8" --attr 現況地目 --method jenks", 2, u8"現況地目 has codes or texts"},
+        {u8" --attr 座標面積 --method jenks", 2, u8"the maps give 座標面積"},
+        {u8" --attr 面積 --method jenks", 2, u8"--attr names no attribute: '面積'"},
+        {u8" --attr 公簿面積 --method jenks --classes 10", 2,
+         "--classes takes a number of ranges, 2 to 9"},
+        {u8" --attr 公簿面積 --method jenks --ramp Set1", 2,
+         "ranges take a sequential or diverging"},
+        {u8" --attr 公簿面積 --method jenks --ramp Rainbow", 2, "--ramp takes one of YlOrRd"},
+    };
+    for (const Case& c : cases) {
+        run = RunVelmora(dir, "box classify " + box + attrs + c.args);
+        EXPECT_EQ(run.status, c.status) << c.args;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    }
+    std::string noColumn = dir.Write("no_area.csv", u8"地番,現況地目\n1-1,3\n");
+    run = RunVelmora(dir, "box classify " + box + " --attrs " + Quoted(noColumn) +
+                              u8" --attr 公簿面積 --method jenks");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find(u8"no_area.csv:1: no column 公簿面積"), std::string::npos) << run.err;
+}
+} // namespace

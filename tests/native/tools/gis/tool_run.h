@@ -1,0 +1,28 @@
+// Runs the velmora tool as a user does and keeps what it printed.
+#pragma once
+
+#include "tests/native/tools/temp_dir.h"
+#include "tools/common/read_file.h"
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <string>
+
+struct ToolRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+inline ToolRun RunVelmora(const TempDir& dir, const std::string& args) {
+    std::string command = std::string("'") + VELMORA_TOOL + "' " + args + " >'" +
+                          dir.File("stdout") + "' 2>'" + dir.File("stderr") + "'";
+    int status = std::system(command.c_str());
+    return ToolRun{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadWholeFile(dir.File("stdout")),
+                   ReadWholeFile(dir.File("stderr"))};
+}
+
+inline std::string Quoted(const std::string& path) {
+    return "'" + path + "'";
+}
