@@ -8,8 +8,8 @@
 #include <cstring>
 
 namespace {
-template <class Holds> int FirstHolding(const CVObjBrs* brs, Holds holds) {
-    for (int pos = 0; pos < VELMORA_MAX_BRS && brs[pos].BFg != 0; ++pos)
+template <class Holds> int FirstHolding(const CVObjBrs* brs, Holds holds, int first = 0) {
+    for (int pos = first; pos < VELMORA_MAX_BRS && brs[pos].BFg != 0; ++pos)
         if (holds(brs[pos].ZVal))
             return pos;
     return -1;
@@ -116,18 +116,52 @@ int FindDateOnNoDay(const CVObjBrs* brs, std::int32_t value) {
     });
 }
 
-// The parcel's day is found once; each brush then takes integer comparisons.
+// Brushes tried without the parcel's day while none comes near its date:
+// `pos` is the brush that holds, or the first that needs the day
+// (`needsDay`), or -1 when none holds.
+struct KK_DATE_SCAN {
+    int pos;
+    bool needsDay;
+};
+
+KK_DATE_SCAN ScanWithoutDay(const CVObjBrs* brs, std::int32_t value) {
+    for (int pos = 0; pos < VELMORA_MAX_BRS && brs[pos].BFg != 0; ++pos) {
+        const VELMORA_ZDATE& z = brs[pos].ZVal.ZDate;
+        if (z.RangeFlg != 0 && z.From < value && value < z.To)
+            return KK_DATE_SCAN{pos, false};
+        if (KkMayShareDay(value, z.From) || (z.RangeFlg != 0 && KkMayShareDay(value, z.To)))
+            return KK_DATE_SCAN{pos, true};
+    }
+    return KK_DATE_SCAN{-1, false};
+}
+
+// The parcel's day is found once, and only when a brush comes near its date
+// (the day kept from an earlier parcel serves at once); each brush then takes
+// integer comparisons.
 int FindDate(const CVObjBrs* brs, std::int32_t value) {
-    const CKkDay* found = value < 0 ? nullptr : KkDayOf(value);
-    if (!found)
+    if (value < 0)
         return FindDateOnNoDay(brs, value);
+    const CKkDay* found = KkDayKept(value);
+    int first = 0;
+    if (!found) {
+        const KK_DATE_SCAN scan = ScanWithoutDay(brs, value);
+        if (!scan.needsDay)
+            return scan.pos;
+        first = scan.pos;
+        found = KkDayOf(value);
+        if (!found)
+            return FindDateOnNoDay(brs, value);
+    }
     const CKkDay day = *found;
-    return FirstHolding(brs, [value, &day](const VELMORA_Z_TYPE& z) {
-        const std::int32_t from = z.ZDate.From;
-        if (z.ZDate.RangeFlg == 0)
-            return day.Holds(from);
-        return day.RangeHolds(from, z.ZDate.To, value);
-    });
+    return FirstHolding(
+        brs,
+        [value, &day](const VELMORA_Z_TYPE& z) {
+            const std::int32_t from = z.ZDate.From;
+            if (z.ZDate.RangeFlg == 0)
+                return day.Holds(from);
+            return day.RangeHolds(from, z.ZDate.To, value);
+        },
+        first);
 }
 
 template <class Value> int FindReal(const CVObjBrs* brs, Value value) {

@@ -14,6 +14,7 @@ namespace {
 constexpr std::int64_t kDaySeconds = 86400;
 constexpr std::int64_t kMostLead = 14 * 3600;
 constexpr std::int64_t kMostLag = 12 * 3600;
+static_assert(kMostLead + kDaySeconds + kMostLag == KK_DAY_REACH, "a day's reach");
 
 bool ToLocal(std::int64_t date, std::tm& local) {
     if (date < 0)
@@ -213,10 +214,15 @@ struct KK_DAY_MEMO {
 thread_local KK_DAY_MEMO t_memo;
 } // namespace
 
+const CKkDay* KkDayKept(std::int64_t date) {
+    const KK_DAY_MEMO& memo = t_memo;
+    return memo.found && memo.day.Holds(date) && memo.zone.IsPresent() ? &memo.day : nullptr;
+}
+
 const CKkDay* KkDayOf(std::int64_t date) {
+    if (const CKkDay* kept = KkDayKept(date))
+        return kept;
     KK_DAY_MEMO& memo = t_memo;
-    if (memo.found && memo.day.Holds(date) && memo.zone.IsPresent())
-        return &memo.day;
     memo.found = memo.day.Find(date);
     // Read after converting: the first conversion sets the C library's zone up.
     memo.zone.Keep();

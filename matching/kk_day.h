@@ -50,8 +50,18 @@ private:
     std::int64_t m_offset = 0;
 };
 
+// Every instant of a local day lies within 50 hours of every other (see
+// kk_day.cpp): dates farther apart never share a day.
+constexpr std::int64_t KK_DAY_REACH = 50 * 3600;
+
+inline bool KkMayShareDay(std::int64_t date, std::int64_t other) {
+    return other - date < KK_DAY_REACH && date - other < KK_DAY_REACH;
+}
+
 // The day of a non-negative date in the process's present time zone, or null
 // when the date cannot be converted. The day found last is kept on the thread
 // and serves every date on it, without a conversion, until the time zone that
 // the C library publishes (names, offset, daylight saving) changes.
 const CKkDay* KkDayOf(std::int64_t date);
+// The kept day when it holds the date, else null; converts nothing.
+const CKkDay* KkDayKept(std::int64_t date);
