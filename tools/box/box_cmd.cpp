@@ -33,7 +33,7 @@ const char* const kBoxUsage =
 
 int RunBox(const std::vector<std::string>& words) {
     if (words.empty())
-        throw UsageError{"box needs show, export, import or check"};
+        throw UsageError{"box needs show, export, import, check or classify"};
     std::string action = words[0];
     std::vector<std::string> rest(words.begin() + 1, words.end());
     if (action == "classify")

@@ -27,7 +27,7 @@ const char* const kExportUsage =
     "\n"
     "Writes the parcels of registry maps as a GeoPackage: one polygon layer 筆 in\n"
     "the maps' coordinate system (公共座標1系-19系: JGD2011, EPSG 6669-6687;\n"
-    "任意座標系: none), with the map keys, every attribute column and the brush of\n"
+    "任意座標系: undefined), with the map keys, every attribute column and the brush of\n"
     "the palette that holds for each parcel (ブラシ番号, ブラシ名, 塗り色), and the\n"
     "palette's QGIS style as the layer's default.\n"
     "\n"

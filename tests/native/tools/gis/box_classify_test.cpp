@@ -100,9 +100,13 @@ TEST(BoxClassify, UniqueCodesMostFrequentFirstNamedByTheCodeBook) {
     ASSERT_TRUE(ClassifyPalette(attrs, Request(102, ClassMethod::UNIQUE, 5, "Set1"), plt, report));
     EXPECT_EQ(plt.GetZty(), 102);
     EXPECT_EQ(Names(plt), (std::vector<std::string>{"宅地", "田", "7"}));
-    EXPECT_EQ(plt.GetObjBrs(0)->ZVal.ZCode.Code, 3u);
-    EXPECT_EQ(plt.GetObjBrs(1)->PaintData.Color, 0xb87e37u); // Set1's second, #377eb8
-    EXPECT_EQ(plt.GetObjBrs(1)->PaintData.Depth, 100.0);
+    // Brushes are byte-packed: their fields are read by value.
+    DWORD code = plt.GetObjBrs(0)->ZVal.ZCode.Code;
+    DWORD color = plt.GetObjBrs(1)->PaintData.Color;
+    double depth = plt.GetObjBrs(1)->PaintData.Depth;
+    EXPECT_EQ(code, 3u);
+    EXPECT_EQ(color, 0xb87e37u); // Set1's second, #377eb8
+    EXPECT_EQ(depth, 100.0);
     EXPECT_EQ(report.valuesLeft, 0);
     CCodeBook::Clear();
 }
@@ -116,7 +120,8 @@ TEST(BoxClassify, UniqueValuesPastTheLastBrushAreCounted) {
     ClassifyReport report;
     ASSERT_TRUE(ClassifyPalette(attrs, Request(104, ClassMethod::UNIQUE, 5, "Set3"), plt, report));
     EXPECT_EQ(plt.CountBrs(), 255);
-    EXPECT_EQ(plt.GetObjBrs(0)->ZVal.ZCode.Code, 1u);
+    DWORD first = plt.GetObjBrs(0)->ZVal.ZCode.Code;
+    EXPECT_EQ(first, 1u);
     EXPECT_EQ(report.valuesLeft, 300 - 255);
     EXPECT_EQ(report.parcelsLeft, 300 - 255);
     EXPECT_TRUE(Check(plt).empty());
