@@ -118,7 +118,7 @@ std::string MapIn(const TempDir& dir, const std::string& crs) {
     return dir.Write("map.xml", xml);
 }
 
-TEST(ParcelGpkg, ALocalSystemHasNoCoordinateSystemAndAnUnknownOneIsRefused) {
+TEST(ParcelGpkg, ALocalSystemHasNoCoordinateSystemAndAnUnknownOrMissingOneIsRefused) {
     TempDir dir;
     std::string out = dir.File("local.gpkg");
     ToolRun run = RunVelmora(dir, "export " + Quoted(MapIn(dir, u8"任意座標系")) + " --box " +
@@ -142,6 +142,12 @@ TEST(ParcelGpkg, ALocalSystemHasNoCoordinateSystemAndAnUnknownOneIsRefused) {
     EXPECT_NE(run.err.find(u8"unknown 座標系 '公共座標20系'"), std::string::npos) << run.err;
     EXPECT_FALSE(std::filesystem::exists(dir.File("bad.gpkg")));
     EXPECT_FALSE(std::filesystem::exists(dir.File("bad.gpkg.part")));
+
+    run = RunVelmora(dir, "export " + Quoted(MapIn(dir, "")) + " --box " + kBox +
+                              " --palette-no 2 -o " + Quoted(dir.File("bad.gpkg")));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find(u8"map.xml: the map names no 座標系"), std::string::npos) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(dir.File("bad.gpkg")));
 }
 
 TEST(ParcelGpkg, BadInputWritesNothing) {

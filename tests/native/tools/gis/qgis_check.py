@@ -6,7 +6,8 @@ usage: qgis_check.py VELMORA SAMPLE_DIR WORK_DIR
 
 For every palette of the sample box: the GeoPackage of the sample town must
 open coloured by its stored default style, and the QML of `box export` applied
-to the same layer must colour it alike; rendered to an image, every parcel's
+to the same layer must colour it alike; rendered to PNG images in WORK_DIR
+(palette-N-stored.png, palette-N-qml.png), every parcel's
 interior shows the fill `velmora paint` gives it (a solid colour pixel for
 pixel, a hatch as lines of its colour and direction, drawn smoothly, on white). The SLD is
 read as the Symbology Encoding rules say: rules in order, each holding for
@@ -182,8 +183,9 @@ def line_cover(seen, color):
     return cover
 
 
-def check_picture(layer, fills, what):
+def check_picture(layer, fills, what, png):
     picture = Picture(layer)
+    picture.image.save(png)
     for feature in layer.getFeatures():
         number = feature.id()
         check_parcel(picture, feature.geometry(), fills[number - 1],
@@ -352,12 +354,12 @@ def check_palette(velmora, inputs, box, number, palette, work):
     if len(rules) != len(palette['brushes']) + 1:
         fail(what + ': QGIS did not open the GeoPackage with its stored style')
         return
-    check_picture(layer, fills, what + ', stored style')
+    check_picture(layer, fills, what + ', stored style', out + '-stored.png')
     message, loaded = layer.loadNamedStyle(out + '.qml')
     if not loaded:
         fail(what + ': QGIS refuses the QML: ' + message)
         return
-    check_picture(layer, fills, what + ', QML on the attribute')
+    check_picture(layer, fills, what + ', QML on the attribute', out + '-qml.png')
     check_sld(out + '.sld', layer, [b['name'] for b in palette['brushes']], fills,
               what + ', SLD')
     print('%s: %d parcels checked' % (what, len(fills)))
