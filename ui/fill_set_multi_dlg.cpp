@@ -81,22 +81,14 @@ END_MESSAGE_MAP()
 
 void CFillSetMultiDlg::DoDataExchange(CDataExchange* pDX) {
     CKeshDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, IDC_FILL_HATCH_COLOR, m_btnHatchColor);
-    DDX_Control(pDX, IDC_FILL_SPIN, m_spin);
-    DDX_Control(pDX, IDC_FILL_HATCH_TYPE, m_btnHatchType);
-    DDX_Control(pDX, IDC_FILL_LAYER, m_cmbLayer);
+    ExchangeFillControls(pDX, {m_cmbLayer, m_btnHatchColor, m_btnHatchType, m_spin});
 }
 
 BOOL CFillSetMultiDlg::OnInitDialog() {
     CKeshDialog::OnInitDialog();
-    m_cmbLayer.SetCanUseAttr(0);
-    m_cmbLayer.SetUp(m_pAttr);
-    m_cmbLayer.SetData(static_cast<WORD>(m_pBrs->LayerNo));
-    BindFillFields(*this, &m_nDepth, &m_dSpace, m_pDepthEdit, m_pSpaceEdit, m_spin);
-    CreatePaintColorButton(*this, *m_pPaintColor);
-    FillHatchColors(m_btnHatchColor, *m_pAttr, m_pBrs->HatchData.Color[0]);
-    CheckRadioButton(IDC_FILL_PAINT, IDC_FILL_HATCH,
-                     m_pBrs->PaintFlg == 0 ? IDC_FILL_PAINT : IDC_FILL_HATCH);
+    InitFillControls(*this, {m_cmbLayer, m_btnHatchColor, m_btnHatchType, m_spin},
+                     {&m_nDepth, &m_dSpace, m_pDepthEdit, m_pSpaceEdit}, *m_pPaintColor, m_pAttr,
+                     *m_pBrs);
     UpdateAllEnabling();
     m_btnHatchType.SetValue(m_pBrs->HatchData.Type);
     return TRUE;

@@ -2,13 +2,7 @@
 #include "afx/afxdlgs.h"
 #include "ui/resource.h"
 
-void BindFillFields(CKeshDialog& dlg, int* depth, double* space, CKeshIntEdit*& depthEdit,
-                    CKeshDblEdit*& spaceEdit, CSpinButtonCtrl& spin) {
-    depthEdit = dlg.AddIntEdit(IDC_FILL_DEPTH, depth, 1, 100, 0);
-    spaceEdit = dlg.AddDblEdit(IDC_FILL_SPACE, space, 0.1, 99.99, 2, 0);
-    spin.SetRange(1, 100);
-    spin.SetPos(*depth);
-}
+namespace {
 
 void CreatePaintColorButton(CWnd& dlg, XButton& button) {
     RECT rect;
@@ -25,6 +19,30 @@ void FillHatchColors(CLumColorButton& button, const ZelAttr& attr, int selected)
     for (int i = 0; i < attr.GetColorCnt(); ++i)
         button.AddColor(i, attr.GetColor(i), 0);
     button.SetValue(selected);
+}
+
+} // namespace
+
+void ExchangeFillControls(CDataExchange* pDX, const FillControls& controls) {
+    DDX_Control(pDX, IDC_FILL_HATCH_COLOR, controls.hatchColor);
+    DDX_Control(pDX, IDC_FILL_SPIN, controls.spin);
+    DDX_Control(pDX, IDC_FILL_HATCH_TYPE, controls.hatchType);
+    DDX_Control(pDX, IDC_FILL_LAYER, controls.layer);
+}
+
+void InitFillControls(CKeshDialog& dlg, const FillControls& controls, const FillFields& fields,
+                      XButton& paintColor, ZelAttr* pAttr, const CVObjBrs& brs) {
+    controls.layer.SetCanUseAttr(0);
+    controls.layer.SetUp(pAttr);
+    controls.layer.SetData(static_cast<WORD>(brs.LayerNo));
+    fields.depthEdit = dlg.AddIntEdit(IDC_FILL_DEPTH, fields.depth, 1, 100, 0);
+    fields.spaceEdit = dlg.AddDblEdit(IDC_FILL_SPACE, fields.space, 0.1, 99.99, 2, 0);
+    controls.spin.SetRange(1, 100);
+    controls.spin.SetPos(*fields.depth);
+    CreatePaintColorButton(dlg, paintColor);
+    FillHatchColors(controls.hatchColor, *pAttr, brs.HatchData.Color[0]);
+    dlg.CheckRadioButton(IDC_FILL_PAINT, IDC_FILL_HATCH,
+                         brs.PaintFlg == 0 ? IDC_FILL_PAINT : IDC_FILL_HATCH);
 }
 
 void ChoosePaintColor(XButton& button) {

@@ -13,15 +13,31 @@
 #include "model/brs.h"
 #include "ui/xbutton.h"
 
-// Density 1 to 100 % with the spin over the same range; spacing 0.1 to 99.99 mm.
-void BindFillFields(CKeshDialog& dlg, int* depth, double* space, CKeshIntEdit*& depthEdit,
-                    CKeshDblEdit*& spaceEdit, CSpinButtonCtrl& spin);
+// The host controls that both dialogs bind.
+struct FillControls {
+    CLayerComboBox& layer;
+    CLumColorButton& hatchColor;
+    CLumBrushPatButtonS& hatchType;
+    CSpinButtonCtrl& spin;
+};
 
-// Creates the paint colour button in the place of the template's hidden one.
-void CreatePaintColorButton(CWnd& dlg, XButton& button);
+// The bound values and the fields that the framework makes for them.
+struct FillFields {
+    int* depth;
+    double* space;
+    CKeshIntEdit*& depthEdit;
+    CKeshDblEdit*& spaceEdit;
+};
 
-// Lists the drawing's colour table in the hatch colour button and selects one.
-void FillHatchColors(CLumColorButton& button, const ZelAttr& attr, int selected);
+void ExchangeFillControls(CDataExchange* pDX, const FillControls& controls);
+
+// Sets the dialog up from the brush: the layer list, the density (1 to 100 %,
+// with the spin over the same range) and spacing (0.1 to 99.99 mm) fields,
+// the paint colour button in the place of the template's hidden one, the
+// drawing's colours in the hatch colour button, and the paint or hatching
+// radio button.
+void InitFillControls(CKeshDialog& dlg, const FillControls& controls, const FillFields& fields,
+                      XButton& paintColor, ZelAttr* pAttr, const CVObjBrs& brs);
 
 // Lets the user pick the paint colour in the standard colour dialog.
 void ChoosePaintColor(XButton& button);
