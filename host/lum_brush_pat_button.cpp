@@ -1,4 +1,5 @@
 #include "host/lum_brush_pat_button.h"
+#include "host/lum_picker_face.h"
 #include "host/lum_popup_grid.h"
 
 namespace {
@@ -50,29 +51,12 @@ void CLumBrushPatButtonS::PreSubclassWindow() {
 }
 
 void CLumBrushPatButtonS::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
-    HDC hDC = lpDrawItemStruct->hDC;
-    RECT rect = lpDrawItemStruct->rcItem;
-    UINT state = lpDrawItemStruct->itemState;
-    bool pushed = (state & ODS_SELECTED) != 0;
-    bool enabled = (state & ODS_DISABLED) == 0;
-    ::DrawFrameControl(hDC, &rect, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
-    if (state & ODS_FOCUS) {
-        RECT focus = rect;
-        ::InflateRect(&focus, -3, -3);
-        ::DrawFocusRect(hDC, &focus);
-    }
-
-    RECT swatch = rect;
-    ::InflateRect(&swatch, -5, -5);
-    if (pushed)
-        ::OffsetRect(&swatch, 1, 1);
-    if (::IsRectEmpty(&swatch))
+    RECT swatch;
+    if (!DrawPickerFace(*lpDrawItemStruct, swatch))
         return;
-    COLORREF ink = enabled ? RGB(0, 0, 0) : ::GetSysColor(COLOR_GRAYTEXT);
-    CBrush frame(ink);
-    ::FrameRect(hDC, &swatch, frame);
-    ::InflateRect(&swatch, -1, -1);
-    DrawPattern(hDC, swatch, m_wType, ink,
+    bool enabled = (lpDrawItemStruct->itemState & ODS_DISABLED) == 0;
+    DrawPattern(lpDrawItemStruct->hDC, swatch, m_wType,
+                enabled ? RGB(0, 0, 0) : ::GetSysColor(COLOR_GRAYTEXT),
                 enabled ? RGB(255, 255, 255) : ::GetSysColor(COLOR_BTNFACE));
 }
 

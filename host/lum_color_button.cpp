@@ -1,4 +1,5 @@
 #include "host/lum_color_button.h"
+#include "host/lum_picker_face.h"
 #include "host/lum_popup_grid.h"
 
 namespace {
@@ -61,36 +62,19 @@ void CLumColorButton::PreSubclassWindow() {
 }
 
 void CLumColorButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
-    HDC hDC = lpDrawItemStruct->hDC;
-    RECT rect = lpDrawItemStruct->rcItem;
-    UINT state = lpDrawItemStruct->itemState;
-    bool pushed = (state & ODS_SELECTED) != 0;
-    bool enabled = (state & ODS_DISABLED) == 0;
-    ::DrawFrameControl(hDC, &rect, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
-    if (state & ODS_FOCUS) {
-        RECT focus = rect;
-        ::InflateRect(&focus, -3, -3);
-        ::DrawFocusRect(hDC, &focus);
-    }
-
-    // The swatch: the value's colour, or entry 0's for a value the table lacks.
-    RECT swatch = rect;
-    ::InflateRect(&swatch, -5, -5);
-    if (pushed)
-        ::OffsetRect(&swatch, 1, 1);
-    if (::IsRectEmpty(&swatch))
+    RECT swatch;
+    if (!DrawPickerFace(*lpDrawItemStruct, swatch))
         return;
-    CBrush frame(enabled ? RGB(0, 0, 0) : ::GetSysColor(COLOR_GRAYTEXT));
-    ::FrameRect(hDC, &swatch, frame);
-    ::InflateRect(&swatch, -1, -1);
+    // The value's colour, or entry 0's for a value the table lacks.
     int position = Position();
     if (position < 0 && !m_entries.empty())
         position = 0;
     if (position < 0)
         return;
     COLORREF color = m_entries[position].crColor;
+    bool enabled = (lpDrawItemStruct->itemState & ODS_DISABLED) == 0;
     CBrush fill(enabled ? color : Blend(color, ::GetSysColor(COLOR_BTNFACE)));
-    ::FillRect(hDC, &swatch, fill);
+    ::FillRect(lpDrawItemStruct->hDC, &swatch, fill);
 }
 
 void CLumColorButton::OnClicked() {
