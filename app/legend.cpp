@@ -1,5 +1,6 @@
 #include "app/legend.h"
 #include "app/parcel_brush.h"
+#include "tools/pictures/brush_map_fill.h"
 
 Legend CountLegend(HostMap* map, CVPaletteBox& box, const ZelAttr& colors) {
     Legend legend;
@@ -9,7 +10,7 @@ Legend CountLegend(HostMap* map, CVPaletteBox& box, const ZelAttr& colors) {
         const CVObjBrs& brs = *plt->GetObjBrs((BYTE)b);
         LegendRow row;
         row.name = brs.BNm.GetString();
-        row.fill = FillOf(brs, colors);
+        row.fill = BrushMapFill(brs, colors);
         legend.rows.push_back(row);
     }
     if (!map)

@@ -1,6 +1,7 @@
 #include "app/map_paint.h"
 #include "app/fill_brush.h"
 #include "app/parcel_brush.h"
+#include "tools/pictures/brush_map_fill.h"
 
 #include "tools/pictures/brush_fill.h"
 
@@ -32,7 +33,7 @@ public:
         if (position < 0 || position >= (int)m_brushes.size())
             return ::GetStockObject(NULL_BRUSH);
         if (!m_made[position]) {
-            MapFill fill = FillOf(*m_plt->GetObjBrs((BYTE)position), m_colors);
+            MapFill fill = BrushMapFill(*m_plt->GetObjBrs((BYTE)position), m_colors);
             m_brushes[position] = CreateFillBrush(fill, fill.spacingMm * m_pixelsPerMm);
             m_made[position] = true;
         }

@@ -1,7 +1,5 @@
 #include "app/parcel_brush.h"
 
-#include "tools/pictures/brush_fill.h"
-
 #include <cstring>
 
 namespace {
@@ -28,19 +26,4 @@ int SelBrsPosition(CVPaletteBox& box, SvyKkData& kk) {
         return -1;
     CVObjBrs found;
     return box.GetSelBrsObjToKk(&kk, &found) ? PositionOf(*plt, found) : -1;
-}
-
-MapFill FillOf(const CVObjBrs& brs, const ZelAttr& colors) {
-    MapFill fill;
-    if (brs.PaintFlg == 0) {
-        fill.kind = MapFill::PAINT;
-        fill.color = DensityColor(brs.PaintData.Color, brs.PaintData.Depth);
-        return fill;
-    }
-    int number = brs.HatchData.Color[0];
-    fill.kind = MapFill::HATCH;
-    fill.color = colors.GetColor(number < colors.GetColorCnt() ? number : 0);
-    fill.hatchType = brs.HatchData.Type & 0xFF;
-    fill.spacingMm = brs.HatchData.Space[0];
-    return fill;
 }
