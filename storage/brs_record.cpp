@@ -71,10 +71,10 @@ bool ReadRange(Items& items, void* rangeFlg, void* from, void* to, UINT size) {
     return items.Data(rangeFlg, sizeof(DWORD)) && items.Data(from, size) && items.Data(to, size);
 }
 
-template <class Items> bool ReadCondition(Items& items, VELMORA_Z_TYPE& zval, WORD zty) {
+template <class Items> bool ReadCondition(Items& items, VELMORA_Z_TYPE& zval, VelmoraZokKind kind) {
     if (!items.Data(&zval.Zty, sizeof zval.Zty))
         return false;
-    switch (VelmoraZokKindOf(zty)) {
+    switch (kind) {
     case ZOK_KIND_CODE:
         return items.Data(&zval.ZCode.Code, sizeof zval.ZCode.Code);
     case ZOK_KIND_LONG:
@@ -96,7 +96,7 @@ template <class Items> bool ReadCondition(Items& items, VELMORA_Z_TYPE& zval, WO
 }
 } // namespace
 
-template <class Items> int ReadBrsHead(CVObjBrs& brs, Items& items, WORD zty) {
+template <class Items> int ReadBrsHead(CVObjBrs& brs, Items& items, VelmoraZokKind kind) {
     if (!items.Data(&brs.BFg, sizeof brs.BFg))
         return REC_ITEM;
     if (!items.Data(&brs.Col, sizeof brs.Col))
@@ -105,16 +105,16 @@ template <class Items> int ReadBrsHead(CVObjBrs& brs, Items& items, WORD zty) {
         return REC_HAT;
     if (!items.Text(brs.BNm))
         return REC_BNM;
-    if (!ReadCondition(items, brs.ZVal, zty))
+    if (!ReadCondition(items, brs.ZVal, kind))
         return REC_ITEM;
     return 0;
 }
 
-template <class Items> int ReadBrsWhole(CVObjBrs& brs, Items& items, WORD zty) {
+template <class Items> int ReadBrsWhole(CVObjBrs& brs, Items& items, VelmoraZokKind kind) {
     // A record that ends in the head or at the tail mark leaves the brush as
     // read so far, and the palette goes on with its next slot.
     DWORD tailMark = 0;
-    if (ReadBrsHead(brs, items, zty) != 0 || !items.Data(&tailMark, sizeof tailMark))
+    if (ReadBrsHead(brs, items, kind) != 0 || !items.Data(&tailMark, sizeof tailMark))
         return 0;
     if (!items.Data(&brs.LayerNo, sizeof brs.LayerNo) ||
         !items.Data(&brs.PaintFlg, sizeof brs.PaintFlg) ||
@@ -124,17 +124,17 @@ template <class Items> int ReadBrsWhole(CVObjBrs& brs, Items& items, WORD zty) {
     return 0;
 }
 
-template int ReadBrsHead(CVObjBrs&, CFileItems&, WORD);
-template int ReadBrsHead(CVObjBrs&, CBufferedItems&, WORD);
-template int ReadBrsWhole(CVObjBrs&, CFileItems&, WORD);
-template int ReadBrsWhole(CVObjBrs&, CBufferedItems&, WORD);
+template int ReadBrsHead(CVObjBrs&, CFileItems&, VelmoraZokKind);
+template int ReadBrsHead(CVObjBrs&, CBufferedItems&, VelmoraZokKind);
+template int ReadBrsWhole(CVObjBrs&, CFileItems&, VelmoraZokKind);
+template int ReadBrsWhole(CVObjBrs&, CBufferedItems&, VelmoraZokKind);
 
 int CVObjBrs::ReadBrsOld(CFile* file, WORD zty) {
     CFileItems items(file);
-    return ReadBrsHead(*this, items, zty);
+    return ReadBrsHead(*this, items, VelmoraZokKindOf(zty));
 }
 
 int CVObjBrs::ReadBrs(CFile* file, WORD zty) {
     CFileItems items(file);
-    return ReadBrsWhole(*this, items, zty);
+    return ReadBrsWhole(*this, items, VelmoraZokKindOf(zty));
 }

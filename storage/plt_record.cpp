@@ -9,10 +9,11 @@ template <class Items> int ReadPltRecord(CVObjPlt& plt, Items& items, bool older
         return REC_OWN_NO;
     if (!items.Text(plt.PNm) || !items.Data(&plt.Zty, sizeof plt.Zty))
         return REC_PLT_HEAD;
+    const VelmoraZokKind kind = VelmoraZokKindOf(plt.Zty);
     for (int pos = 0; pos < VELMORA_MAX_BRS; ++pos) {
         CVObjBrs& brs = plt.Brs[pos];
         const int result =
-            olderLayout ? ReadBrsHead(brs, items, plt.Zty) : ReadBrsWhole(brs, items, plt.Zty);
+            olderLayout ? ReadBrsHead(brs, items, kind) : ReadBrsWhole(brs, items, kind);
         if (result != 0)
             return result;
     }
