@@ -94,13 +94,20 @@ int main() {
                 }
 
                 HWND list = dlg.Item(IDC_BRS_LIST);
+                // Rows 1 to 254 are selected before row 0 is let go, so that
+                // Delete stays enabled all along.
                 LVITEMA item = {};
-                item.stateMask = LVIS_SELECTED;
-                SendMessageA(list, LVM_SETITEMSTATE, (WPARAM)-1, (LPARAM)&item);
-                item.state = LVIS_SELECTED;
+                item.stateMask = item.state = LVIS_SELECTED;
                 for (int row = 1; row < 255; ++row)
                     SendMessageA(list, LVM_SETITEMSTATE, row, (LPARAM)&item);
+                item.state = 0;
+                SendMessageA(list, LVM_SETITEMSTATE, 0, (LPARAM)&item);
+                // The idle pass after this input enables Delete; the clock
+                // starts once it is over.
+                g_armed = true;
                 host.Sync();
+                host.WaitUntil([] { return !g_armed; }, "the idle pass after selecting");
+                dlg.WaitEnabled(IDC_BRS_DELETE, true);
                 g_armed = true;
                 double clicked = Now();
                 PostMessageA(dlg.Item(IDC_BRS_DELETE), BM_CLICK, 0, 0);
