@@ -9,63 +9,16 @@
 #include "ui/palette_set.h"
 #include "ui/resource.h"
 #include "ui/zok_type.h"
+#include "screen_picture.h"
 #include "ui_driver.h"
 
 #include <chrono>
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <thread>
 #include <vector>
 
 namespace {
-
-std::vector<BYTE> CaptureScreen(const RECT& rect) {
-    int width = rect.right - rect.left;
-    int height = rect.bottom - rect.top;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    HDC screen = ::GetDC(nullptr);
-    HDC memory = ::CreateCompatibleDC(screen);
-    void* bits = nullptr;
-    HBITMAP bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = ::SelectObject(memory, bitmap);
-    ::BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-    ::GdiFlush();
-    size_t stride = ((size_t)width * 3 + 3) & ~size_t(3);
-    std::vector<BYTE> pixels(static_cast<const BYTE*>(bits),
-                             static_cast<const BYTE*>(bits) + stride * height);
-    ::SelectObject(memory, old);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(memory);
-    ::ReleaseDC(nullptr, screen);
-    return pixels;
-}
-
-void WriteBmp(const std::string& path, const RECT& rect, const std::vector<BYTE>& pixels) {
-    BITMAPINFOHEADER header = {};
-    header.biSize = sizeof(header);
-    header.biWidth = rect.right - rect.left;
-    header.biHeight = rect.bottom - rect.top;
-    header.biPlanes = 1;
-    header.biBitCount = 24;
-    header.biCompression = BI_RGB;
-    BITMAPFILEHEADER file = {};
-    file.bfType = 0x4D42; // "BM"
-    file.bfOffBits = sizeof(file) + sizeof(header);
-    file.bfSize = file.bfOffBits + (DWORD)pixels.size();
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof(file));
-    out.write(reinterpret_cast<const char*>(&header), sizeof(header));
-    out.write(reinterpret_cast<const char*>(pixels.data()), (std::streamsize)pixels.size());
-    if (!out)
-        throw UiError("cannot write " + path);
-}
 
 // Saves the screen area of the given windows once the picture has settled:
 // the display receives what the windows drew a moment after they drew it.
@@ -78,15 +31,16 @@ void Save(UiHost& host, const std::string& path, std::vector<HWND> windows) {
         ::UnionRect(&area, &area, &rect);
     }
     host.Sync();
-    std::vector<BYTE> last = CaptureScreen(area);
+    ScreenPicture last(area);
     for (int tries = 0; tries < 40; ++tries) {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        std::vector<BYTE> now = CaptureScreen(area);
+        ScreenPicture now(area);
         if (now == last && tries >= 2)
             break;
         last = std::move(now);
     }
-    WriteBmp(path, area, last);
+    if (!last.SaveBmp(path))
+        throw UiError("cannot write " + path);
     std::printf("%s\n", path.c_str());
 }
 

@@ -18,6 +18,9 @@ public:
     COLORREF At(int x, int y) const;
     // How many pixels of the square of side 2 × radius + 1 around (x, y) have the colour.
     int CountAround(int x, int y, int radius, COLORREF color) const;
+    bool operator==(const ScreenPicture& other) const {
+        return m_width == other.m_width && m_height == other.m_height && m_pixels == other.m_pixels;
+    }
     // Writes a 24-bit BMP; false when the file cannot be written.
     bool SaveBmp(const std::string& path) const;
 
