@@ -1,6 +1,6 @@
 #include "app/fill_brush.h"
 
-#include "tools/pictures/brush_fill.h"
+#include "parcels/fill/brush_fill.h"
 
 #include <algorithm>
 #include <cmath>

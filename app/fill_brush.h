@@ -2,7 +2,7 @@
 // for hatching, so that one polygon fill draws either.
 #pragma once
 
-#include "tools/pictures/map_picture.h"
+#include "parcels/fill/map_fill.h"
 
 #include <windows.h>
 

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "host/svy_kk_data.h"
-#include "tools/pictures/kk_geometry.h"
-#include "tools/map_input/kk_map.h"
+#include "parcels/map/kk_geometry.h"
+#include "parcels/map/kk_map.h"
 
 #include <memory>
 #include <stdexcept>

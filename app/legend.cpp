@@ -1,6 +1,6 @@
 #include "app/legend.h"
 #include "app/parcel_brush.h"
-#include "tools/pictures/brush_map_fill.h"
+#include "parcels/fill/brush_map_fill.h"
 
 Legend CountLegend(HostMap* map, CVPaletteBox& box, const ZelAttr& colors) {
     Legend legend;

@@ -6,7 +6,7 @@
 
 #include "host/zel.h"
 #include "model/palette_box.h"
-#include "tools/pictures/map_picture.h"
+#include "parcels/fill/map_fill.h"
 
 #include <string>
 #include <vector>

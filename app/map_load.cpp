@@ -6,11 +6,11 @@
 #include "app/host_text.h"
 
 #include "host/code_book.h"
-#include "tools/attr_input/code_book_file.h"
-#include "tools/attr_input/kk_attr.h"
-#include "tools/common/text_codec.h"
-#include "tools/paint/kk_record.h"
-#include "tools/map_input/map_xml.h"
+#include "parcels/attrs/code_book_file.h"
+#include "parcels/attrs/kk_attr.h"
+#include "parcels/text/text_codec.h"
+#include "parcels/attrs/kk_record.h"
+#include "parcels/map/map_xml.h"
 
 #include <windows.h>
 

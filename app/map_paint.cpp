@@ -1,9 +1,9 @@
 #include "app/map_paint.h"
 #include "app/fill_brush.h"
 #include "app/parcel_brush.h"
-#include "tools/pictures/brush_map_fill.h"
+#include "parcels/fill/brush_map_fill.h"
 
-#include "tools/pictures/brush_fill.h"
+#include "parcels/fill/brush_fill.h"
 
 #include <algorithm>
 #include <cmath>

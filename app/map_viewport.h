@@ -2,7 +2,7 @@
 // and east to the right, and the zoom and pan that move it.
 #pragma once
 
-#include "tools/pictures/kk_geometry.h"
+#include "parcels/map/kk_geometry.h"
 
 struct MapViewport {
     double pixelsPerMetre = 1.0;

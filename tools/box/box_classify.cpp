@@ -2,7 +2,7 @@
 #include "tools/box/class_breaks.h"
 #include "tools/box/color_ramps.h"
 #include "tools/box/cond_text.h"
-#include "tools/common/text_codec.h"
+#include "parcels/text/text_codec.h"
 #include "tools/gis/local_days.h"
 
 #include "model/zok_catalogue.h"

@@ -2,7 +2,7 @@
 // attribute, or ranges of a number or date attribute, coloured along a ramp.
 #pragma once
 
-#include "tools/attr_input/kk_attr.h"
+#include "parcels/attrs/kk_attr.h"
 
 #include "model/plt.h"
 

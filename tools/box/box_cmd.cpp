@@ -2,10 +2,10 @@
 #include "tools/box/box_file.h"
 #include "tools/box/box_json.h"
 #include "tools/box/box_show.h"
-#include "tools/attr_input/code_book_file.h"
+#include "parcels/attrs/code_book_file.h"
 #include "tools/commands.h"
-#include "tools/common/read_file.h"
-#include "tools/common/text_codec.h"
+#include "parcels/text/read_file.h"
+#include "parcels/text/text_codec.h"
 #include "tools/common/tool_args.h"
 
 #include <algorithm>

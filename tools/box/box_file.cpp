@@ -1,7 +1,7 @@
 #include "tools/box/box_file.h"
 #include "tools/box/box_json.h"
-#include "tools/common/input_error.h"
-#include "tools/common/read_file.h"
+#include "parcels/text/input_error.h"
+#include "parcels/text/read_file.h"
 
 #include "host/jkn_folder.h"
 

@@ -1,9 +1,9 @@
 #include "tools/box/box_json.h"
 #include "tools/box/cond_text.h"
-#include "tools/common/input_error.h"
-#include "tools/common/kk_date.h"
+#include "parcels/text/input_error.h"
+#include "parcels/text/kk_date.h"
 #include "tools/pictures/svg_text.h"
-#include "tools/common/text_codec.h"
+#include "parcels/text/text_codec.h"
 
 #include "host/code_tables.h"
 #include "model/zok_catalogue.h"

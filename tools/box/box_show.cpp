@@ -1,8 +1,8 @@
 #include "tools/box/box_show.h"
-#include "tools/pictures/brush_fill.h"
+#include "parcels/fill/brush_fill.h"
 #include "tools/box/cond_text.h"
 #include "tools/pictures/svg_text.h"
-#include "tools/common/text_codec.h"
+#include "parcels/text/text_codec.h"
 
 #include "model/zok_catalogue.h"
 

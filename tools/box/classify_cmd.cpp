@@ -1,15 +1,15 @@
 // velmora box classify: appends to a box a palette built from the values of
 // the attribute CSV.
-#include "tools/attr_input/code_book_file.h"
-#include "tools/attr_input/csv_rows.h"
+#include "parcels/attrs/code_book_file.h"
+#include "parcels/attrs/csv_rows.h"
 #include "tools/box/box_classify.h"
 #include "tools/box/box_file.h"
 #include "tools/box/box_json.h"
 #include "tools/box/color_ramps.h"
 #include "tools/commands.h"
-#include "tools/common/input_error.h"
-#include "tools/common/read_file.h"
-#include "tools/common/text_codec.h"
+#include "parcels/text/input_error.h"
+#include "parcels/text/read_file.h"
+#include "parcels/text/text_codec.h"
 #include "tools/common/tool_args.h"
 #include "tools/gis/attr_columns.h"
 

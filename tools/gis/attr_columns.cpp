@@ -1,6 +1,6 @@
 #include "tools/gis/attr_columns.h"
-#include "tools/attr_input/csv_rows.h"
-#include "tools/common/text_codec.h"
+#include "parcels/attrs/csv_rows.h"
+#include "parcels/text/text_codec.h"
 
 #include "model/zok_catalogue.h"
 

@@ -1,9 +1,9 @@
 // velmora export: the maps, the attributes and the box in, a GeoPackage of
 // the painted parcels with the palette's style out.
-#include "tools/attr_input/code_book_file.h"
+#include "parcels/attrs/code_book_file.h"
 #include "tools/box/box_file.h"
-#include "tools/common/input_error.h"
-#include "tools/common/text_codec.h"
+#include "parcels/text/input_error.h"
+#include "parcels/text/text_codec.h"
 #include "tools/common/tool_args.h"
 #include "tools/gis/attr_columns.h"
 #include "tools/commands.h"
@@ -11,7 +11,7 @@
 #include "tools/gis/plane_crs.h"
 #include "tools/gis/qml_style.h"
 #include "tools/gis/sld_style.h"
-#include "tools/paint/kk_record.h"
+#include "parcels/attrs/kk_record.h"
 #include "tools/paint/paint_inputs.h"
 #include "tools/paint/paint_map.h"
 #include "tools/pictures/svg_text.h"

@@ -1,9 +1,9 @@
 #include "tools/gis/palette_rules.h"
-#include "tools/common/text_codec.h"
+#include "parcels/text/text_codec.h"
 #include "tools/gis/attr_columns.h"
 #include "tools/gis/local_days.h"
 #include "tools/gis/value_set.h"
-#include "tools/pictures/brush_map_fill.h"
+#include "parcels/fill/brush_map_fill.h"
 
 #include "host/code_tables.h"
 #include "model/zok_catalogue.h"

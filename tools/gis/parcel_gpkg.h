@@ -3,8 +3,8 @@
 // the layer's default, so that QGIS opens the file already coloured.
 #pragma once
 
-#include "tools/attr_input/kk_attr.h"
-#include "tools/map_input/kk_map.h"
+#include "parcels/attrs/kk_attr.h"
+#include "parcels/map/kk_map.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "tools/gis/qml_style.h"
 #include "tools/gis/hatch_style.h"
-#include "tools/pictures/brush_fill.h"
+#include "parcels/fill/brush_fill.h"
 #include "tools/pictures/svg_text.h"
 
 #include <cstdio>

@@ -1,7 +1,7 @@
 // velmora box export --format qml|sld: a palette as a style for layers that
 // carry its attribute.
 #include "tools/box/box_file.h"
-#include "tools/common/read_file.h"
+#include "parcels/text/read_file.h"
 #include "tools/common/tool_args.h"
 #include "tools/gis/attr_columns.h"
 #include "tools/commands.h"

@@ -1,6 +1,6 @@
 #include "tools/map_input/map_set.h"
-#include "tools/common/input_error.h"
-#include "tools/map_input/map_xml.h"
+#include "parcels/text/input_error.h"
+#include "parcels/map/map_xml.h"
 
 #include <algorithm>
 

@@ -2,9 +2,9 @@
 // map's 大字 and 地番, and every map must use the same coordinate system.
 #pragma once
 
-#include "tools/attr_input/kk_attr.h"
+#include "parcels/attrs/kk_attr.h"
 #include "tools/common/progress.h"
-#include "tools/map_input/kk_map.h"
+#include "parcels/map/kk_map.h"
 #include "tools/map_input/map_sources.h"
 
 #include <cstdint>

@@ -1,5 +1,5 @@
 #include "tools/map_input/map_sources.h"
-#include "tools/common/input_error.h"
+#include "parcels/text/input_error.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,6 +1,6 @@
 #include "tools/map_input/zip_archive.h"
-#include "tools/common/input_error.h"
-#include "tools/common/text_codec.h"
+#include "parcels/text/input_error.h"
+#include "parcels/text/text_codec.h"
 
 #include <zlib.h>
 

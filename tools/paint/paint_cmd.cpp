@@ -1,9 +1,9 @@
 // velmora paint: the maps, the attributes and the box in, a picture out.
-#include "tools/attr_input/code_book_file.h"
-#include "tools/attr_input/kk_attr.h"
+#include "parcels/attrs/code_book_file.h"
+#include "parcels/attrs/kk_attr.h"
 #include "tools/box/box_file.h"
 #include "tools/commands.h"
-#include "tools/common/input_error.h"
+#include "parcels/text/input_error.h"
 #include "tools/common/progress.h"
 #include "tools/common/tool_args.h"
 #include "tools/map_input/map_set.h"

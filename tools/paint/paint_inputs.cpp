@@ -1,6 +1,6 @@
 #include "tools/paint/paint_inputs.h"
-#include "tools/common/input_error.h"
-#include "tools/common/text_codec.h"
+#include "parcels/text/input_error.h"
+#include "parcels/text/text_codec.h"
 
 #include "host/code_book.h"
 #include "model/zok_catalogue.h"

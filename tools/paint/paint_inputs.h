@@ -3,7 +3,7 @@
 // the 大字 names the maps give.
 #pragma once
 
-#include "tools/attr_input/kk_attr.h"
+#include "parcels/attrs/kk_attr.h"
 #include "tools/common/progress.h"
 #include "tools/common/tool_args.h"
 #include "tools/map_input/map_set.h"

@@ -1,7 +1,7 @@
 #include "tools/paint/paint_map.h"
-#include "tools/pictures/brush_map_fill.h"
-#include "tools/paint/kk_record.h"
-#include "tools/common/text_codec.h"
+#include "parcels/fill/brush_map_fill.h"
+#include "parcels/attrs/kk_record.h"
+#include "parcels/text/text_codec.h"
 
 #include "host/men_nt.h"
 #include "model/zok_catalogue.h"

@@ -2,7 +2,7 @@
 // selected palette applies, and lay out the painted map and its legend.
 #pragma once
 
-#include "tools/attr_input/kk_attr.h"
+#include "parcels/attrs/kk_attr.h"
 #include "tools/common/progress.h"
 #include "tools/map_input/map_set.h"
 #include "tools/pictures/map_picture.h"

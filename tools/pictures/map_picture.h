@@ -2,19 +2,11 @@
 // applies to it, and a legend of the palette's brushes.
 #pragma once
 
-#include "afx/afxtypes.h"
-#include "tools/map_input/kk_map.h"
+#include "parcels/fill/map_fill.h"
+#include "parcels/map/kk_map.h"
 
 #include <string>
 #include <vector>
-
-struct MapFill {
-    enum Kind { NONE, PAINT, HATCH };
-    Kind kind = NONE;
-    COLORREF color = 0;   // the paint colour after its density, or the hatch colour
-    int hatchType = 0;    // HATCH: pattern type, 0 to 5 drawn, others outlined only
-    double spacingMm = 0; // HATCH: line spacing on paper
-};
 
 struct MapLegendRow {
     std::string name; // UTF-8

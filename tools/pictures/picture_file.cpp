@@ -1,5 +1,5 @@
 #include "tools/pictures/picture_file.h"
-#include "tools/common/read_file.h"
+#include "parcels/text/read_file.h"
 #include "tools/pictures/svg_map.h"
 
 #include <cairo-pdf.h>

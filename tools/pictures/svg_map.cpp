@@ -1,6 +1,6 @@
 #include "tools/pictures/svg_map.h"
-#include "tools/pictures/brush_fill.h"
-#include "tools/pictures/kk_geometry.h"
+#include "parcels/fill/brush_fill.h"
+#include "parcels/map/kk_geometry.h"
 #include "tools/pictures/map_legend.h"
 #include "tools/pictures/svg_text.h"
 

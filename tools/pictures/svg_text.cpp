@@ -1,5 +1,5 @@
 #include "tools/pictures/svg_text.h"
-#include "tools/pictures/brush_fill.h"
+#include "parcels/fill/brush_fill.h"
 
 #include <algorithm>
 #include <cmath>

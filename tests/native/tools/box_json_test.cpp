@@ -1,7 +1,7 @@
-#include "temp_dir.h"
+#include "tests/native/temp_dir.h"
 #include "tools/box/box_file.h"
 #include "tools/box/box_json.h"
-#include "tools/common/read_file.h"
+#include "parcels/text/read_file.h"
 
 #include "tests/native/storage/storage_samples.h"
 

@@ -1,4 +1,4 @@
-#include "temp_dir.h"
+#include "tests/native/temp_dir.h"
 #include "tools/box/box_json.h"
 #include "tools/box/box_show.h"
 #include "tools/commands.h"

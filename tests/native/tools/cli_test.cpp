@@ -1,7 +1,7 @@
 // The tool as a user runs it: help, version, exit statuses and the one line
 // on standard error.
-#include "temp_dir.h"
-#include "tools/common/read_file.h"
+#include "tests/native/temp_dir.h"
+#include "parcels/text/read_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "tools/box/cond_text.h"
-#include "tools/common/kk_date.h"
+#include "parcels/text/kk_date.h"
 
 #include "host/code_book.h"
 #include "host/code_tables.h"

@@ -1,5 +1,5 @@
-#include "temp_dir.h"
-#include "tools/common/read_file.h"
+#include "tests/native/temp_dir.h"
+#include "parcels/text/read_file.h"
 #include "tools/map_input/map_set.h"
 
 #include <gtest/gtest.h>

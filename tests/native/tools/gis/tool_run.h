@@ -1,8 +1,8 @@
 // Runs the velmora tool as a user does and keeps what it printed.
 #pragma once
 
-#include "tests/native/tools/temp_dir.h"
-#include "tools/common/read_file.h"
+#include "tests/native/temp_dir.h"
+#include "parcels/text/read_file.h"
 
 #include <sys/wait.h>
 

@@ -1,4 +1,4 @@
-#include "tools/common/kk_date.h"
+#include "parcels/text/kk_date.h"
 
 #include <cstdio>
 #include <ctime>

@@ -2,7 +2,7 @@
 // memory grows with the parcels a caller keeps rather than with the file.
 #pragma once
 
-#include "tools/map_input/kk_map.h"
+#include "parcels/map/kk_map.h"
 
 #include <istream>
 #include <memory>

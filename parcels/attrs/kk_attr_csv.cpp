@@ -1,10 +1,10 @@
 // The attribute CSV. Columns are found by their header names, so their order
 // is free and any but 地番 may be left out; an unknown column is refused so
 // that a misspelt header does not silently drop a whole attribute.
-#include "tools/attr_input/csv_rows.h"
-#include "tools/attr_input/kk_attr.h"
-#include "tools/common/input_error.h"
-#include "tools/common/kk_date.h"
+#include "parcels/attrs/csv_rows.h"
+#include "parcels/attrs/kk_attr.h"
+#include "parcels/text/input_error.h"
+#include "parcels/text/kk_date.h"
 
 #include "host/code_book.h"
 

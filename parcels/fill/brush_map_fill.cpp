@@ -1,5 +1,5 @@
-#include "tools/pictures/brush_map_fill.h"
-#include "tools/pictures/brush_fill.h"
+#include "parcels/fill/brush_map_fill.h"
+#include "parcels/fill/brush_fill.h"
 
 MapFill BrushMapFill(const CVObjBrs& brs, const ZelAttr& colors) {
     MapFill fill;

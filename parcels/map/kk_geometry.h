@@ -1,7 +1,7 @@
 // Extents and label points of parcel boundaries.
 #pragma once
 
-#include "tools/map_input/kk_map.h"
+#include "parcels/map/kk_map.h"
 
 // The extent of all rings of all parcels; all zero for a map without parcels.
 MapBounds Bounds(const std::vector<const MapParcel*>& parcels);

@@ -1,7 +1,7 @@
-#include "tools/attr_input/csv_rows.h"
-#include "tools/common/input_error.h"
-#include "tools/common/read_file.h"
-#include "tools/common/text_codec.h"
+#include "parcels/attrs/csv_rows.h"
+#include "parcels/text/input_error.h"
+#include "parcels/text/read_file.h"
+#include "parcels/text/text_codec.h"
 
 namespace {
 // The first line that has no code page 932 form, for the message.

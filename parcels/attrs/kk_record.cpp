@@ -1,6 +1,6 @@
-#include "tools/paint/kk_record.h"
-#include "tools/common/input_error.h"
-#include "tools/common/text_codec.h"
+#include "parcels/attrs/kk_record.h"
+#include "parcels/text/input_error.h"
+#include "parcels/text/text_codec.h"
 
 #include <algorithm>
 #include <cstring>

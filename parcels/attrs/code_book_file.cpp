@@ -1,7 +1,7 @@
-#include "tools/attr_input/code_book_file.h"
-#include "tools/attr_input/csv_rows.h"
-#include "tools/common/input_error.h"
-#include "tools/common/text_codec.h"
+#include "parcels/attrs/code_book_file.h"
+#include "parcels/attrs/csv_rows.h"
+#include "parcels/text/input_error.h"
+#include "parcels/text/text_codec.h"
 
 #include "host/code_book.h"
 

@@ -1,5 +1,5 @@
-#include "tools/map_input/xml_pull.h"
-#include "tools/common/input_error.h"
+#include "parcels/map/xml_pull.h"
+#include "parcels/text/input_error.h"
 
 #include <algorithm>
 #include <cstring>

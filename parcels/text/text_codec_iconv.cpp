@@ -1,4 +1,4 @@
-#include "tools/common/text_codec.h"
+#include "parcels/text/text_codec.h"
 
 #include <iconv.h>
 

@@ -1,8 +1,8 @@
-#include "temp_dir.h"
-#include "tools/common/input_error.h"
-#include "tools/attr_input/kk_attr.h"
-#include "tools/map_input/map_xml.h"
-#include "tools/paint/kk_record.h"
+#include "tests/native/temp_dir.h"
+#include "parcels/text/input_error.h"
+#include "parcels/attrs/kk_attr.h"
+#include "parcels/map/map_xml.h"
+#include "parcels/attrs/kk_record.h"
 
 #include "host/men_nt.h"
 

@@ -1,7 +1,7 @@
-#include "temp_dir.h"
-#include "tools/attr_input/kk_attr.h"
-#include "tools/common/kk_date.h"
-#include "tools/common/text_codec.h"
+#include "tests/native/temp_dir.h"
+#include "parcels/attrs/kk_attr.h"
+#include "parcels/text/kk_date.h"
+#include "parcels/text/text_codec.h"
 
 #include "host/code_book.h"
 

@@ -1,5 +1,5 @@
-#include "tools/common/read_file.h"
-#include "tools/common/input_error.h"
+#include "parcels/text/read_file.h"
+#include "parcels/text/input_error.h"
 
 #include <cstdio>
 #include <fstream>

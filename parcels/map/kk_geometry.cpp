@@ -1,4 +1,4 @@
-#include "tools/pictures/kk_geometry.h"
+#include "parcels/map/kk_geometry.h"
 
 #include <algorithm>
 #include <cmath>

@@ -7,9 +7,9 @@
 // and joined into rings when it closes; from then on each 筆 is handed out as
 // soon as it has been read. References may point forwards within 空間属性,
 // and 筆 that come before it wait until it has closed.
-#include "tools/map_input/map_xml.h"
-#include "tools/common/input_error.h"
-#include "tools/map_input/xml_pull.h"
+#include "parcels/map/map_xml.h"
+#include "parcels/text/input_error.h"
+#include "parcels/map/xml_pull.h"
 
 #include <algorithm>
 #include <cerrno>

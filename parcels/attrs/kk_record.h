@@ -3,8 +3,8 @@
 // attributes of the CSV.
 #pragma once
 
-#include "tools/attr_input/kk_attr.h"
-#include "tools/map_input/kk_map.h"
+#include "parcels/attrs/kk_attr.h"
+#include "parcels/map/kk_map.h"
 
 #include "host/svy_kk_data.h"
 

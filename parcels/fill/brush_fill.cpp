@@ -1,4 +1,4 @@
-#include "tools/pictures/brush_fill.h"
+#include "parcels/fill/brush_fill.h"
 
 COLORREF DensityColor(COLORREF color, double depth) {
     double d = depth * 0.01;

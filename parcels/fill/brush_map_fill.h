@@ -1,7 +1,7 @@
 // The fill that a brush gives a parcel in the tool's pictures and styles.
 #pragma once
 
-#include "tools/pictures/map_picture.h"
+#include "parcels/fill/map_fill.h"
 
 #include "host/zel.h"
 #include "model/brs.h"

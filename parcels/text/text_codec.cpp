@@ -1,4 +1,4 @@
-#include "tools/common/text_codec.h"
+#include "parcels/text/text_codec.h"
 
 bool IsUtf8(const std::string& text) {
     size_t i = 0;
