@@ -1,0 +1,119 @@
+// A palette-box save in which one file call fails: every call of the save in
+// turn (opening the temporary file, writing it, flushing, closing it and
+// putting it in place). The calls are wrapped at link time (-Wl,--wrap), so
+// the library's own code meets the failure, as it would on a full disk.
+#include "model/palette_box.h"
+#include "storage/record_codes.h"
+#include "tests/native/storage/box_test_support.h"
+
+#include <cerrno>
+#include <cstdarg>
+#include <fcntl.h>
+#include <string>
+#include <sys/types.h>
+
+namespace {
+int g_calls = 0;     // file calls seen since the count was reset
+int g_failCall = 0;  // the call that fails, counted from 1; 0 fails none
+std::string g_names; // the calls seen, in order
+
+bool FailThis(const char* name) {
+    ++g_calls;
+    g_names += std::string(g_names.empty() ? "" : " ") + name;
+    if (g_calls != g_failCall)
+        return false;
+    errno = ENOSPC;
+    return true;
+}
+} // namespace
+
+extern "C" {
+int __real_open(const char* path, int flags, ...);
+ssize_t __real_write(int fd, const void* bytes, size_t count);
+int __real_fsync(int fd);
+int __real_close(int fd);
+int __real_rename(const char* from, const char* to);
+
+int __wrap_open(const char* path, int flags, ...) {
+    mode_t mode = 0;
+    if (flags & O_CREAT) {
+        va_list args;
+        va_start(args, flags);
+        mode = static_cast<mode_t>(va_arg(args, int));
+        va_end(args);
+    }
+    return FailThis("open") ? -1 : __real_open(path, flags, mode);
+}
+ssize_t __wrap_write(int fd, const void* bytes, size_t count) {
+    return FailThis("write") ? -1 : __real_write(fd, bytes, count);
+}
+int __wrap_fsync(int fd) {
+    return FailThis("fsync") ? -1 : __real_fsync(fd);
+}
+int __wrap_close(int fd) {
+    // A failed close still releases the descriptor, as close(2) does.
+    if (FailThis("close")) {
+        __real_close(fd);
+        errno = EIO;
+        return -1;
+    }
+    return __real_close(fd);
+}
+int __wrap_rename(const char* from, const char* to) {
+    return FailThis("rename") ? -1 : __real_rename(from, to);
+}
+}
+
+namespace {
+class FailedSaveTest : public BoxFolderTest {
+protected:
+    // Saves `box` with the given call failing; returns the save's result.
+    int SaveFailing(CVPaletteBox& box, int failCall) {
+        g_calls = 0;
+        g_failCall = failCall;
+        g_names.clear();
+        const int result = box.WritePltsBox("box", kKind);
+        g_failCall = 0;
+        return result;
+    }
+
+    static void AddPalette(CVPaletteBox& box, const char* name) {
+        auto* plt = new CVObjPlt;
+        plt->SetPNm(name);
+        plt->SetZkCode(2);
+        box.AddPlt(plt);
+    }
+
+    bool OnlyTheBoxInFolder() const {
+        int files = 0;
+        for (const auto& entry : fs::directory_iterator(m_folder))
+            files += entry.path().filename() == "box.dat" ? 1 : 100;
+        return files == 1;
+    }
+};
+
+TEST_F(FailedSaveTest, EveryFailedCallKeepsTheSavedBoxAndLeavesNoTemporaryFile) {
+    CVPaletteBox saved;
+    AddPalette(saved, "old");
+    ASSERT_EQ(SaveFailing(saved, 0), 0);
+    const auto before = ReadBytes(BoxPath("box"));
+
+    CVPaletteBox changed;
+    AddPalette(changed, "new");
+    AddPalette(changed, "newer");
+    ASSERT_EQ(SaveFailing(changed, 0), 0);
+    const int calls = g_calls;
+    const std::string names = g_names;
+    EXPECT_EQ(names, "open write fsync close rename");
+    const auto after = ReadBytes(BoxPath("box"));
+    ASSERT_NE(after, before);
+
+    for (int failCall = 1; failCall <= calls; ++failCall) {
+        SCOPED_TRACE("failing call " + std::to_string(failCall) + " of: " + names);
+        WriteBytes(BoxPath("box"), before);
+        EXPECT_EQ(SaveFailing(changed, failCall), BOX_FILE_FAILED);
+        EXPECT_EQ(ReadBytes(BoxPath("box")), before);
+        EXPECT_TRUE(OnlyTheBoxInFolder());
+    }
+}
+} // namespace
