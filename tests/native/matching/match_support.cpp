@@ -36,14 +36,14 @@ std::string ZoneLabel(const ::testing::TestParamInfo<const char*>& info) {
     return name;
 }
 
-std::int64_t LocalTime(int year, int month, int day, int hour, int minute, int second) {
+namespace {
+// The instant of a local wall-clock noon.
+std::int64_t LocalNoon(int year, int month, int day) {
     std::tm local{};
     local.tm_year = year - 1900;
     local.tm_mon = month - 1;
     local.tm_mday = day;
-    local.tm_hour = hour;
-    local.tm_min = minute;
-    local.tm_sec = second;
+    local.tm_hour = 12;
     local.tm_isdst = -1;
     return static_cast<std::int64_t>(std::mktime(&local));
 }
@@ -57,6 +57,18 @@ bool LocalTm(std::int64_t date, std::tm& local) {
     return localtime_r(&time, &local) != nullptr;
 #endif
 }
+
+// Seconds by which the local clock leads UTC at a non-negative date.
+std::int64_t OffsetAt(std::int64_t date) {
+    std::tm local{};
+    LocalTm(date, local);
+#ifdef _WIN32
+    return _mkgmtime64(&local) - date;
+#else
+    return local.tm_gmtoff;
+#endif
+}
+} // namespace
 
 RefDay RefDayOf(std::int64_t date) {
     std::tm local{};
@@ -80,25 +92,11 @@ DayEdges DayEdgesOf(std::int64_t date) {
     return DayEdges{first, last + 1};
 }
 
-std::int64_t OffsetAt(std::int64_t date) {
-    std::tm local{};
-    LocalTm(date, local);
-    // Days since the epoch of the civil date (Howard Hinnant's days_from_civil).
-    const int month = local.tm_mon + 1;
-    const int y = local.tm_year + 1900 - (month <= 2);
-    const int era = (y >= 0 ? y : y - 399) / 400;
-    const int yoe = y - era * 400;
-    const int doy = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + local.tm_mday - 1;
-    const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    const std::int64_t days = std::int64_t{era} * 146097 + doe - 719468;
-    return days * 86400 + local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec - date;
-}
-
 std::vector<std::int64_t> ClockChanges(int firstYear, int lastYear) {
     constexpr std::int64_t kStep = 6 * 3600;
     std::vector<std::int64_t> changes;
-    const std::int64_t to = LocalTime(lastYear, 12, 31, 12);
-    std::int64_t t = LocalTime(firstYear, 1, 1, 12);
+    const std::int64_t to = LocalNoon(lastYear, 12, 31);
+    std::int64_t t = LocalNoon(firstYear, 1, 1);
     std::int64_t before = OffsetAt(t);
     for (; t < to; t += kStep) {
         const std::int64_t after = OffsetAt(t + kStep);
@@ -132,19 +130,16 @@ VELMORA_Z_TYPE CodeCond(DWORD code) {
     return z;
 }
 
-VELMORA_Z_TYPE LongCond(std::int32_t value) {
+VELMORA_Z_TYPE LongCond(DWORD range, std::int32_t from, std::int32_t to) {
     VELMORA_Z_TYPE z{};
-    z.ZLong.From = value;
-    // A single value ignores To; one that differs shows whether it is looked at.
-    z.ZLong.To = static_cast<std::int32_t>(static_cast<std::uint32_t>(value) + 5u);
+    z.ZLong = VELMORA_ZLONG{0, range, from, to};
     return z;
 }
 
-VELMORA_Z_TYPE LongRange(std::int32_t from, std::int32_t to) {
+VELMORA_Z_TYPE DateCond(DWORD range, std::int64_t from, std::int64_t to) {
     VELMORA_Z_TYPE z{};
-    z.ZLong.RangeFlg = 1;
-    z.ZLong.From = from;
-    z.ZLong.To = to;
+    z.ZDate =
+        VELMORA_ZDATE{0, range, static_cast<std::int32_t>(from), static_cast<std::int32_t>(to)};
     return z;
 }
 
@@ -154,56 +149,19 @@ VELMORA_Z_TYPE TextCond(const char* text) {
     return z;
 }
 
-VELMORA_Z_TYPE DateCond(std::int64_t date) {
-    VELMORA_Z_TYPE z{};
-    z.ZDate.From = static_cast<std::int32_t>(date);
-    return z;
-}
-
-VELMORA_Z_TYPE DateRange(std::int64_t from, std::int64_t to) {
-    VELMORA_Z_TYPE z{};
-    z.ZDate.RangeFlg = 1;
-    z.ZDate.From = static_cast<std::int32_t>(from);
-    z.ZDate.To = static_cast<std::int32_t>(to);
-    return z;
-}
-
-VELMORA_Z_TYPE RealCond(double value) {
-    VELMORA_Z_TYPE z{};
-    z.ZReal.From = value;
-    z.ZReal.To = value + 1.0;
-    return z;
-}
-
-VELMORA_Z_TYPE RealRange(double from, double to) {
-    VELMORA_Z_TYPE z{};
-    z.ZReal.RangeFlg = 1;
-    z.ZReal.From = from;
-    z.ZReal.To = to;
-    return z;
-}
-
 int Chosen(CVObjPlt& plt, SvyKkData& kk) {
     BYTE col = 0xEE;
-    DWORD hat = 0xDEADBEEF;
-    DWORD layer = 0xFEEDF00D;
-    const int found = plt.GetBrsToKk(&kk, &col, &hat, &layer);
+    DWORD hat = 0xDEADBEEF, layer = 0xFEEDF00D;
     CVObjBrs whole;
     whole.BNm = "untouched";
-    const int foundObj = plt.GetBrsObjToKk(&kk, &whole);
-    EXPECT_EQ(found, foundObj);
-    if (!found) {
-        EXPECT_EQ(col, 0xEE);
-        EXPECT_EQ(hat, 0xDEADBEEFu);
-        EXPECT_EQ(layer, 0xFEEDF00Du);
-        EXPECT_EQ(whole.BNm, "untouched");
-        return -1;
-    }
-    const int pos = static_cast<int>(hat) - 1000;
-    EXPECT_EQ(col, static_cast<BYTE>(pos));
-    EXPECT_EQ(layer, 2000u + static_cast<DWORD>(pos));
-    EXPECT_EQ(+whole.Hat, hat);
-    EXPECT_EQ(whole.BNm, plt.GetBNm(static_cast<BYTE>(pos)));
+    const int found = plt.GetBrsToKk(&kk, &col, &hat, &layer);
+    EXPECT_EQ(found, plt.GetBrsObjToKk(&kk, &whole));
+    const int pos = found ? static_cast<int>(hat) - 1000 : -1;
+    const BYTE at = static_cast<BYTE>(pos);
+    EXPECT_EQ(col, found ? at : 0xEE);
+    EXPECT_EQ(hat, found ? +whole.Hat : 0xDEADBEEFu);
+    EXPECT_EQ(layer, found ? 2000u + at : 0xFEEDF00Du);
+    EXPECT_EQ(whole.BNm, CString(found ? plt.GetBNm(at) : "untouched"));
     return pos;
 }
 

@@ -17,15 +17,10 @@
 // back across it); under Wine the one the run was started with (TZ), since
 // Wine takes the zone from its host.
 std::vector<const char*> TestTimeZones();
-
 // Switches the process to a time zone for local-time conversions.
 void UseTimeZone(const char* zone);
-
 // A test name part for a time zone.
 std::string ZoneLabel(const ::testing::TestParamInfo<const char*>& info);
-
-// The instant of a local wall-clock time (the earlier one when it occurs twice).
-std::int64_t LocalTime(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
 
 // The local day of a date by the plain rule: (0, 0, 0) for negative dates and
 // for dates the C library cannot convert.
@@ -36,8 +31,6 @@ struct RefDay {
     }
 };
 RefDay RefDayOf(std::int64_t date);
-// The C library's local time of a non-negative date; false when it fails.
-bool LocalTm(std::int64_t date, std::tm& local);
 
 // The first instant of the local day holding a date, and that of the next day,
 // found by walking the clock.
@@ -45,9 +38,6 @@ struct DayEdges {
     std::int64_t first, next;
 };
 DayEdges DayEdgesOf(std::int64_t date);
-
-// Seconds by which the local clock leads UTC at a non-negative date.
-std::int64_t OffsetAt(std::int64_t date);
 // The instants at which the clock changed, from the start of one year to the
 // end of another (changes lie at least a week apart).
 std::vector<std::int64_t> ClockChanges(int firstYear, int lastYear);
@@ -55,14 +45,11 @@ std::vector<std::int64_t> ClockChanges(int firstYear, int lastYear);
 // Appends a brush with the condition; its colour, hatch and layer name its position.
 void AddCondition(CVObjPlt& plt, const VELMORA_Z_TYPE& zval);
 
+// Conditions: range 0 is a single value, which ignores To.
 VELMORA_Z_TYPE CodeCond(DWORD code);
-VELMORA_Z_TYPE LongCond(std::int32_t value);
-VELMORA_Z_TYPE LongRange(std::int32_t from, std::int32_t to);
+VELMORA_Z_TYPE LongCond(DWORD range, std::int32_t from, std::int32_t to);
+VELMORA_Z_TYPE DateCond(DWORD range, std::int64_t from, std::int64_t to);
 VELMORA_Z_TYPE TextCond(const char* text);
-VELMORA_Z_TYPE DateCond(std::int64_t date);
-VELMORA_Z_TYPE DateRange(std::int64_t from, std::int64_t to);
-VELMORA_Z_TYPE RealCond(double value);
-VELMORA_Z_TYPE RealRange(double from, double to);
 
 // The position of the brush the palette chooses for the parcel, or -1; checks
 // on the way that both forms agree and that nothing is written without a match.

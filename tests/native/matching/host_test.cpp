@@ -1,0 +1,151 @@
+// The host's parcel record, code tables, area calculator and rounding, which
+// the selector and its plain reading share.
+#include "host/code_book.h"
+#include "host/code_tables.h"
+#include "host/men_nt.h"
+#include "host/round.h"
+#include "host/svy_kk_data.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstring>
+#include <limits>
+#include <string>
+#include <vector>
+
+TEST(SvyKkData, FailedCallsLeaveTheirOutputs) {
+    SvyKkData kk;
+    SVY_KKDB_ZOKUSEI zoku;
+    std::memset(&zoku, 0x5A, sizeof zoku);
+    EXPECT_EQ(kk.GetZoku(zoku), 0);
+    SVY_KKDB_TK tk{77};
+    EXPECT_EQ(kk.Get_TK(tk), 0);
+    EXPECT_EQ(+tk.Shubetsu, 77);
+    kk.SetShoyusha({4, 5});
+    kk.SetNozeisha({6});
+    WORD code = 9;
+    EXPECT_EQ(kk.GetShoyusha(2, code) + kk.GetShoyusha(-1, code) + kk.GetNozeisha(1, code), 0);
+    EXPECT_EQ(code, 9);
+    EXPECT_EQ(kk.GetShoyusha(1, code), 1);
+    EXPECT_EQ(code, 5);
+    EXPECT_EQ(kk.GetNozeisha(0, code), 1);
+    EXPECT_EQ(code, 6);
+    SVY_KKDB_ZOKUSEI stored = zoku;
+    stored.Koaza = 12;
+    kk.SetZoku(stored);
+    kk.SetZokuUnreadable();
+    EXPECT_EQ(kk.GetZoku(zoku), 0);
+    EXPECT_EQ(+zoku.Koaza, 0x5A5A);
+    kk.SetZoku(stored);
+    EXPECT_EQ(kk.GetZoku(zoku), 1);
+    EXPECT_EQ(+zoku.Koaza, 12);
+    EXPECT_EQ(kk.Calls().Zoku, 3);
+    // The name is cut to what the member holds.
+    for (std::size_t length : {255u, 256u}) {
+        kk.SetName(std::string(length, 'n').c_str());
+        EXPECT_EQ(std::strlen(kk.KkNm), static_cast<std::size_t>(SVY_KK_NAME_MAX));
+    }
+    kk.SetName(nullptr);
+    EXPECT_STREQ(kk.KkNm, "");
+}
+
+TEST(CodeTables, ListCodesInOrderWithTheirNames) {
+    CCodeBook::Clear();
+    CCodeBook::SetName(CODE_TBL_CHIMOKU, 20, "畑");
+    CCodeBook::SetName(CODE_TBL_CHIMOKU, 10, "田");
+    CCodeBook::SetName(CODE_TBL_OAZA, 2, "新町");
+    CCodeBook::SetKoazaName(2, 5, "西");
+    CCodeBook::SetKoazaName(1, 5, "東");
+    CCodeBook::SetKoazaName(1, 3, "北");
+    const auto codes = [](const CDWordArray& a) {
+        return std::vector<DWORD>(a.GetData(), a.GetData() + a.GetSize());
+    };
+    CDWordArray list;
+    EXPECT_EQ(CRok00106().GetCodeArray(list), 2);
+    EXPECT_EQ(codes(list), (std::vector<DWORD>{10, 20}));
+    CString name;
+    EXPECT_EQ(CRok00106().GetCodeName(20, name), 1);
+    EXPECT_EQ(name, "畑");
+    EXPECT_EQ(CRok00106().GetCodeName(30, name), 0);
+    EXPECT_EQ(name, "");
+    EXPECT_EQ(CMav00101().GetCodeArray(list) + CRok00114().GetCodeArray(list), 0);
+    EXPECT_EQ(CRok00105().GetDispString(2), "新町");
+    // 小字 texts are those of the current 大字; the combined codes span all 大字.
+    CRok00113 koaza;
+    EXPECT_NE(koaza.MixFlg, 0u);
+    EXPECT_EQ(koaza.GetMixCodeArray(list), 3);
+    EXPECT_EQ(codes(list),
+              (std::vector<DWORD>{R113CODEMIX(1, 3), R113CODEMIX(1, 5), R113CODEMIX(2, 5)}));
+    koaza.OazaCode = 2;
+    EXPECT_EQ(koaza.GetDispString(5), "西");
+    EXPECT_EQ(koaza.GetCodeArray(list), 1);
+    koaza.OazaCode = 1;
+    EXPECT_EQ(koaza.GetDispString(5), "東");
+    EXPECT_EQ(koaza.GetCodeArray(list), 2);
+    CCodeBook::Clear();
+    for (WORD oaza : {0, 1, 0x8000, 0xFFFF})
+        for (WORD code : {0, 7, 0xFFFF}) {
+            WORD o = 1, k = 1;
+            koaza.CodeDiv(R113CODEMIX(oaza, code), o, k);
+            EXPECT_EQ(o, oaza);
+            EXPECT_EQ(k, code);
+        }
+}
+
+TEST(TMenNt, AreasOfRings) {
+    const double inf = std::numeric_limits<double>::infinity();
+    // A comb: triangles fanned from its first corner would reach outside it.
+    const std::vector<PT> comb{{0, 0}, {5, 0}, {5, 3}, {4, 3}, {4, 1}, {3, 1},
+                               {3, 3}, {2, 3}, {2, 1}, {1, 1}, {1, 3}, {0, 3}};
+    std::vector<PT> far; // survey coordinates far from the origin
+    for (const PT& p : comb)
+        far.emplace_back(-35000.0 + p.x * 3.7, 12000.0 + p.y * 2.1);
+    const struct {
+        std::vector<PT> ring;
+        WORD mode;
+        double area; // -1: both fail and write nothing
+    } rows[] = {
+        {{{0, 10}, {10, 10}, {10, 0}, {0, 0}, {0, 10}}, 0, 100.0},
+        {{{0, 0}, {5, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 5}}, 0, 100.0},
+        {comb, 0, 11.0},
+        {far, 0, 11.0 * 3.7 * 2.1},
+        {{{0, 0}, {1, 1}}, 0, -1.0},
+        {{{0, 0}, {1, 0}, {0, 1}}, 1, -1.0},
+    };
+    for (const auto& r : rows) {
+        SvyKkData kk;
+        kk.SetBoundary(r.ring);
+        TMen_Nt men(kk, r.mode);
+        double zm = -1.0, s3t = -1.0;
+        const int ok = r.area >= 0.0;
+        EXPECT_EQ(men.ZM_Men_Nt(&zm), ok) << r.area;
+        EXPECT_EQ(men.S3T_Men_Nt(&s3t), ok) << r.area;
+        EXPECT_NEAR(zm, r.area, 1e-6);
+        EXPECT_NEAR(s3t, r.area, 1e-6);
+    }
+    // A ring crossing itself cannot be cut into triangles; it must still end.
+    SvyKkData crossed;
+    crossed.SetBoundary({{0, 0}, {2, 2}, {2, 0}, {0, 2}, {1, 3}, {3, 1}});
+    double s3t = -1.0;
+    if (!TMen_Nt(crossed, 0).S3T_Men_Nt(&s3t)) {
+        EXPECT_EQ(s3t, -1.0);
+    }
+    crossed.SetBoundary({{0, 0}, {inf, 0}, {0, 1}});
+    double zm = -1.0;
+    EXPECT_EQ(TMen_Nt(crossed, 0).ZM_Men_Nt(&zm), 0);
+    EXPECT_EQ(zm, -1.0);
+}
+
+TEST(FRound, NearestWholeNumberWithinIntRange) {
+    const struct {
+        double value;
+        int rounded;
+    } rows[] = {{2.5, 3},          {-2.5, -3},
+                {2.4999999, 2},    {-0.4, 0},
+                {99.5, 100},       {1e300, INT_MAX},
+                {-1e300, INT_MIN}, {std::numeric_limits<double>::quiet_NaN(), 0}};
+    for (const auto& r : rows)
+        EXPECT_EQ(_f_round(&r.value), r.rounded) << r.value;
+    EXPECT_EQ(_f_round(nullptr), 0);
+}
