@@ -31,11 +31,12 @@ std::string ToolUsage() {
         "velmora paints the parcels of registry maps by a palette of a palette box,\n"
         "and keeps palette boxes as JSON.\n"
         "\n";
+    std::string lead = "usage: ";
     for (const Command& command : kCommands) {
-        std::string line = std::string(&command == kCommands ? "usage: " : "       ") + "velmora " +
-                           command.name + " " + command.synopsis;
+        std::string line = lead + "velmora " + command.name + " " + command.synopsis;
         line.resize(std::max(line.size() + 1, kHelpColumn), ' ');
         usage += line + "(velmora " + command.name + " --help)\n";
+        lead = "       ";
     }
     return usage + "       velmora --help | --version\n"
                    "\n"
