@@ -3,8 +3,8 @@
 #include "app/host_text.h"
 #include "app/kk_value_text.h"
 #include "app/legend.h"
-#include "app/parcel_brush.h"
 #include "app/rename_dlg.h"
+#include "parcels/fill/sel_brs_position.h"
 
 #include "afx/afxexcept.h"
 #include "host/sample_drawing.h"

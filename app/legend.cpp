@@ -1,5 +1,5 @@
 #include "app/legend.h"
-#include "app/parcel_brush.h"
+#include "parcels/fill/sel_brs_position.h"
 #include "parcels/fill/brush_map_fill.h"
 
 Legend CountLegend(HostMap* map, CVPaletteBox& box, const ZelAttr& colors) {

@@ -1,6 +1,6 @@
 #include "app/map_paint.h"
 #include "app/fill_brush.h"
-#include "app/parcel_brush.h"
+#include "parcels/fill/sel_brs_position.h"
 #include "parcels/fill/brush_map_fill.h"
 
 #include "parcels/fill/brush_fill.h"

@@ -8,6 +8,8 @@
 // soon as it has been read. References may point forwards within 空間属性,
 // and 筆 that come before it wait until it has closed.
 #include "parcels/map/map_xml.h"
+#include "parcels/map/map_elements.h"
+#include "parcels/map/map_ids.h"
 #include "parcels/text/input_error.h"
 #include "parcels/map/xml_pull.h"
 
@@ -17,284 +19,11 @@
 #include <cstdlib>
 #include <deque>
 #include <fstream>
-#include <unordered_map>
+
+using namespace mapxml;
 
 namespace {
-// Where an element sits in the map's structure; any element outside the
-// structure is OTHER, as is everything inside it.
-enum Kind : unsigned char {
-    OTHER,
-    ROOT,
-    MAP_NAME,
-    MUNICIPALITY,
-    CRS,
-    SHEET,
-    SCALE,
-    SPACE,
-    POINT,
-    POINT_POSITION,
-    DIRECT_POSITION,
-    X,
-    Y,
-    CURVE,
-    ORIENTATION,
-    SEGMENT,
-    LINE_STRING,
-    CONTROL_POINT,
-    COLUMN,
-    POSITION_DIRECT,
-    POSITION_INDIRECT,
-    POINT_REF,
-    SURFACE,
-    PATCH,
-    POLYGON,
-    POLYGON_BOUNDARY,
-    SURFACE_BOUNDARY,
-    EXTERIOR,
-    INTERIOR,
-    RING,
-    GENERATOR,
-    THEME,
-    PARCEL,
-    OAZA_CODE,
-    CHOME_CODE,
-    KOAZA_CODE,
-    OAZA_NAME,
-    CHIBAN,
-    SHAPE,
-};
-
-struct Child {
-    Kind parent;
-    std::string_view local;
-    Kind kind;
-};
-
-constexpr Child kChildren[] = {
-    {ROOT, u8"地図名", MAP_NAME},
-    {ROOT, u8"市区町村名", MUNICIPALITY},
-    {ROOT, u8"座標系", CRS},
-    {ROOT, u8"図郭", SHEET},
-    {ROOT, u8"空間属性", SPACE},
-    {ROOT, u8"主題属性", THEME},
-    {SHEET, u8"縮尺分母", SCALE},
-    {SPACE, "GM_Point", POINT},
-    {SPACE, "GM_Curve", CURVE},
-    {SPACE, "GM_Surface", SURFACE},
-    {POINT, "GM_Point.position", POINT_POSITION},
-    {POINT_POSITION, "DirectPosition", DIRECT_POSITION},
-    {DIRECT_POSITION, "X", X},
-    {DIRECT_POSITION, "Y", Y},
-    {CURVE, "GM_OrientablePrimitive.orientation", ORIENTATION},
-    {CURVE, "GM_Curve.segment", SEGMENT},
-    {SEGMENT, "GM_LineString", LINE_STRING},
-    {LINE_STRING, "GM_LineString.controlPoint", CONTROL_POINT},
-    {CONTROL_POINT, "GM_PointArray.column", COLUMN},
-    {COLUMN, "GM_Position.direct", POSITION_DIRECT},
-    {COLUMN, "GM_Position.indirect", POSITION_INDIRECT},
-    {POSITION_DIRECT, "X", X},
-    {POSITION_DIRECT, "Y", Y},
-    {POSITION_INDIRECT, "GM_PointRef.point", POINT_REF},
-    {SURFACE, "GM_Surface.patch", PATCH},
-    {PATCH, "GM_Polygon", POLYGON},
-    {POLYGON, "GM_Polygon.boundary", POLYGON_BOUNDARY},
-    {POLYGON_BOUNDARY, "GM_SurfaceBoundary", SURFACE_BOUNDARY},
-    {SURFACE_BOUNDARY, "GM_SurfaceBoundary.exterior", EXTERIOR},
-    {SURFACE_BOUNDARY, "GM_SurfaceBoundary.interior", INTERIOR},
-    {EXTERIOR, "GM_Ring", RING},
-    {INTERIOR, "GM_Ring", RING},
-    {RING, "GM_CompositeCurve.generator", GENERATOR},
-    {THEME, u8"筆", PARCEL},
-    {PARCEL, u8"大字コード", OAZA_CODE},
-    {PARCEL, u8"丁目コード", CHOME_CODE},
-    {PARCEL, u8"小字コード", KOAZA_CODE},
-    {PARCEL, u8"大字名", OAZA_NAME},
-    {PARCEL, u8"地番", CHIBAN},
-    {PARCEL, u8"形状", SHAPE},
-};
-
-bool HoldsText(Kind kind) {
-    switch (kind) {
-    case MAP_NAME:
-    case MUNICIPALITY:
-    case CRS:
-    case SCALE:
-    case X:
-    case Y:
-    case ORIENTATION:
-    case OAZA_CODE:
-    case CHOME_CODE:
-    case KOAZA_CODE:
-    case OAZA_NAME:
-    case CHIBAN:
-        return true;
-    default:
-        return false;
-    }
-}
-
-// The elements whose line a message may name; counting lines costs time.
-bool NamedInMessages(Kind kind) {
-    switch (kind) {
-    case SCALE:
-    case X:
-    case Y:
-    case DIRECT_POSITION:
-    case POSITION_DIRECT:
-    case POINT:
-    case COLUMN:
-    case CURVE:
-    case RING:
-    case SURFACE:
-    case PARCEL:
-    case OAZA_CODE:
-    case CHOME_CODE:
-    case KOAZA_CODE:
-    case SHAPE:
-        return true;
-    default:
-        return false;
-    }
-}
-
 constexpr std::uint32_t kInline = UINT32_MAX; // a curve vertex given by its coordinates
-
-// Ids of one kind of geometry, numbered in order of first mention. A map of
-// a whole district holds millions of ids, mostly a fixed prefix and a running
-// number (P000123): such ids are found by their number in an array per
-// prefix, which keeps ids defined and used near each other near each other in
-// memory. Other ids go through an open-addressing hash table. The ids' texts
-// are kept end to end for messages.
-class IdTable {
-public:
-    std::uint32_t Slot(std::string_view id) {
-        std::uint32_t slot = 0;
-        if (Find(id, slot))
-            return slot;
-        slot = static_cast<std::uint32_t>(starts_.size());
-        starts_.push_back(static_cast<std::uint32_t>(text_.size()));
-        text_.append(id.data(), id.size());
-        std::uint32_t number = 0;
-        if (Split(id, number)) {
-            std::vector<std::uint32_t>& numbers = Numbers();
-            // Numbers far beyond those seen would make the array mostly empty.
-            if (number < numbers.size() + kDenseReach) {
-                if (number >= numbers.size())
-                    numbers.resize(number + 1, kEmpty);
-                numbers[number] = slot;
-                return slot;
-            }
-        }
-        if ((hashed_ + 1) * 2 > cells_.size())
-            Grow();
-        Place(Hash(id), slot);
-        ++hashed_;
-        return slot;
-    }
-
-    bool Find(std::string_view id, std::uint32_t& slot) {
-        std::uint32_t number = 0;
-        if (Split(id, number)) {
-            const std::vector<std::uint32_t>& numbers = Numbers();
-            if (number < numbers.size() && numbers[number] != kEmpty) {
-                slot = numbers[number];
-                return true;
-            }
-        }
-        if (cells_.empty())
-            return false;
-        std::uint32_t hash = Hash(id);
-        size_t mask = cells_.size() - 1;
-        for (size_t i = hash & mask;; i = (i + 1) & mask) {
-            const Cell& cell = cells_[i];
-            if (cell.slot == kEmpty)
-                return false;
-            if (cell.hash == hash && NameOf(cell.slot) == id) {
-                slot = cell.slot;
-                return true;
-            }
-        }
-    }
-
-    std::string_view NameOf(std::uint32_t slot) const {
-        size_t start = starts_[slot];
-        size_t end = slot + 1 < starts_.size() ? starts_[slot + 1] : text_.size();
-        return std::string_view(text_).substr(start, end - start);
-    }
-
-    void Clear() { *this = IdTable(); }
-
-private:
-    static constexpr std::uint32_t kEmpty = UINT32_MAX;
-    static constexpr size_t kDenseReach = 4096;
-
-    struct Cell {
-        std::uint32_t hash;
-        std::uint32_t slot;
-    };
-
-    // An id of a prefix and one to nine digits. The number of digits belongs
-    // to the prefix, so that P01 and P1 stay apart.
-    bool Split(std::string_view id, std::uint32_t& number) {
-        size_t digits = 0;
-        while (digits < id.size() && digits < 10 && id[id.size() - 1 - digits] >= '0' &&
-               id[id.size() - 1 - digits] <= '9')
-            ++digits;
-        if (digits == 0 || digits == 10)
-            return false;
-        key_.assign(id.data(), id.size() - digits);
-        key_ += static_cast<char>('0' + digits);
-        number = 0;
-        for (char c : id.substr(id.size() - digits))
-            number = number * 10 + static_cast<std::uint32_t>(c - '0');
-        return true;
-    }
-
-    // The array of the prefix in key_.
-    std::vector<std::uint32_t>& Numbers() {
-        if (!numbers_.empty() && lastKey_ == key_)
-            return numbers_[last_];
-        auto found = prefixes_.try_emplace(key_, numbers_.size());
-        if (found.second)
-            numbers_.emplace_back();
-        lastKey_ = key_;
-        last_ = found.first->second;
-        return numbers_[last_];
-    }
-
-    // FNV-1a.
-    static std::uint32_t Hash(std::string_view id) {
-        std::uint32_t hash = 2166136261u;
-        for (char c : id)
-            hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
-        return hash;
-    }
-
-    void Place(std::uint32_t hash, std::uint32_t slot) {
-        size_t mask = cells_.size() - 1;
-        size_t i = hash & mask;
-        while (cells_[i].slot != kEmpty)
-            i = (i + 1) & mask;
-        cells_[i] = Cell{hash, slot};
-    }
-
-    void Grow() {
-        std::vector<Cell> old(std::max<size_t>(1024, cells_.size() * 2), Cell{0, kEmpty});
-        old.swap(cells_);
-        for (const Cell& cell : old)
-            if (cell.slot != kEmpty)
-                Place(cell.hash, cell.slot);
-    }
-
-    std::unordered_map<std::string, size_t> prefixes_;
-    std::vector<std::vector<std::uint32_t>> numbers_;
-    std::string key_, lastKey_;
-    size_t last_ = 0;
-    std::vector<Cell> cells_;
-    size_t hashed_ = 0;
-    std::vector<std::uint32_t> starts_; // where each id starts in text_
-    std::string text_;
-};
 
 struct Vertex {
     MapPoint at;
@@ -387,18 +116,14 @@ private:
     Kind KindOf(Kind parent, std::string_view local) {
         if (parent == OTHER)
             return OTHER;
-        for (const Child& child : kChildren)
-            if (child.parent == parent && local == child.local) {
-                // Only the first of these counts, as the map has one of each.
-                if (child.kind == SHEET || child.kind == SPACE || child.kind == THEME ||
-                    child.kind == SCALE) {
-                    if (seen_[child.kind])
-                        return OTHER;
-                    seen_[child.kind] = true;
-                }
-                return child.kind;
-            }
-        return OTHER;
+        Kind kind = ChildKind(parent, local);
+        // Only the first of these counts, as the map has one of each.
+        if (kind == SHEET || kind == SPACE || kind == THEME || kind == SCALE) {
+            if (seen_[kind])
+                return OTHER;
+            seen_[kind] = true;
+        }
+        return kind;
     }
 
     std::string_view Id() {
@@ -527,70 +252,26 @@ private:
             break;
         case DIRECT_POSITION:
         case POSITION_DIRECT:
-            if (!hasX_ || !hasY_)
-                FailAt(frame.line, std::string(pull_.Name()) + " lacks X or Y");
-            if (frame.kind == DIRECT_POSITION) {
-                pointAt_ = position_;
-                pointPlaced_ = true;
-            } else if (!columnDirect_) {
-                columnAt_ = position_;
-                columnDirect_ = true;
-            }
+            EndPosition(frame);
             break;
         case POINT:
-            if (!pointPlaced_)
-                FailAt(frame.line, "GM_Point has no position");
-            if (pointXY_.size() <= point_) {
-                pointXY_.resize(point_ + 1);
-                pointDefined_.resize(point_ + 1);
-            }
-            pointXY_[point_] = pointAt_;
-            pointDefined_[point_] = true;
+            EndPoint(frame.line);
             break;
         case ORIENTATION:
             reversed_ = text_ == "-";
             break;
         case COLUMN:
-            if (columnDirect_)
-                vertices_.push_back(Vertex{columnAt_, kInline});
-            else if (columnRef_)
-                vertices_.push_back(Vertex{MapPoint{0.0, 0.0}, columnRefPoint_});
-            else
-                FailAt(frame.line, "curve point is neither direct nor a point reference");
+            EndColumn(frame.line);
             break;
-        case CURVE: {
-            std::uint32_t count = static_cast<std::uint32_t>(vertices_.size()) - curveFirst_;
-            if (count < 2)
-                FailAt(frame.line, "GM_Curve has fewer than two points");
-            if (reversed_)
-                std::reverse(vertices_.begin() + curveFirst_, vertices_.end());
-            if (curveTable_.size() <= curve_)
-                curveTable_.resize(curve_ + 1);
-            curveTable_[curve_] = CurveEntry{curveFirst_, count, frame.line, true};
+        case CURVE:
+            EndCurve(frame.line);
             break;
-        }
         case RING:
-            ring_.count = static_cast<std::uint32_t>(generators_.size()) - ring_.first;
-            if (ring_.count == 0)
-                FailAt(frame.line, "GM_Ring lists no curve");
-            if (stack_[stack_.size() - 2].kind == EXTERIOR) {
-                surfaceRings_.insert(surfaceRings_.begin(), ring_);
-                hasExterior_ = true;
-            } else {
-                surfaceRings_.push_back(ring_);
-            }
+            EndRing(frame.line);
             break;
-        case SURFACE: {
-            if (!hasExterior_)
-                FailAt(frame.line, "GM_Surface has no exterior ring");
-            if (surfaceTable_.size() <= surface_)
-                surfaceTable_.resize(surface_ + 1);
-            surfaceTable_[surface_] =
-                SurfaceEntry{static_cast<std::uint32_t>(ringTable_.size()),
-                             static_cast<std::uint32_t>(surfaceRings_.size()), frame.line, true};
-            ringTable_.insert(ringTable_.end(), surfaceRings_.begin(), surfaceRings_.end());
+        case SURFACE:
+            EndSurface(frame.line);
             break;
-        }
         case SPACE:
             Join();
             break;
@@ -609,18 +290,88 @@ private:
         case CHIBAN:
             parcel_.parcel.chiban = text_;
             break;
-        case PARCEL: {
-            const MapParcel& parcel = parcel_.parcel;
-            if (parcel.chiban.empty())
-                FailAt(frame.line, u8"筆 has no 地番");
-            if (parcel_.shapeLine == 0)
-                FailAt(frame.line, u8"筆 " + parcel.chiban + u8" has no 形状");
-            ready_.push_back(std::move(parcel_));
+        case PARCEL:
+            EndParcel(frame.line);
             break;
-        }
         default:
             break;
         }
+    }
+
+    // A point's position, or a curve's point given by its coordinates.
+    void EndPosition(const Frame& frame) {
+        if (!hasX_ || !hasY_)
+            FailAt(frame.line, std::string(pull_.Name()) + " lacks X or Y");
+        if (frame.kind == DIRECT_POSITION) {
+            pointAt_ = position_;
+            pointPlaced_ = true;
+        } else if (!columnDirect_) {
+            columnAt_ = position_;
+            columnDirect_ = true;
+        }
+    }
+
+    void EndPoint(int line) {
+        if (!pointPlaced_)
+            FailAt(line, "GM_Point has no position");
+        if (pointXY_.size() <= point_) {
+            pointXY_.resize(point_ + 1);
+            pointDefined_.resize(point_ + 1);
+        }
+        pointXY_[point_] = pointAt_;
+        pointDefined_[point_] = true;
+    }
+
+    void EndColumn(int line) {
+        if (columnDirect_)
+            vertices_.push_back(Vertex{columnAt_, kInline});
+        else if (columnRef_)
+            vertices_.push_back(Vertex{MapPoint{0.0, 0.0}, columnRefPoint_});
+        else
+            FailAt(line, "curve point is neither direct nor a point reference");
+    }
+
+    void EndCurve(int line) {
+        std::uint32_t count = static_cast<std::uint32_t>(vertices_.size()) - curveFirst_;
+        if (count < 2)
+            FailAt(line, "GM_Curve has fewer than two points");
+        if (reversed_)
+            std::reverse(vertices_.begin() + curveFirst_, vertices_.end());
+        if (curveTable_.size() <= curve_)
+            curveTable_.resize(curve_ + 1);
+        curveTable_[curve_] = CurveEntry{curveFirst_, count, line, true};
+    }
+
+    void EndRing(int line) {
+        ring_.count = static_cast<std::uint32_t>(generators_.size()) - ring_.first;
+        if (ring_.count == 0)
+            FailAt(line, "GM_Ring lists no curve");
+        if (stack_[stack_.size() - 2].kind == EXTERIOR) {
+            surfaceRings_.insert(surfaceRings_.begin(), ring_);
+            hasExterior_ = true;
+        } else {
+            surfaceRings_.push_back(ring_);
+        }
+    }
+
+    void EndSurface(int line) {
+        if (!hasExterior_)
+            FailAt(line, "GM_Surface has no exterior ring");
+        if (surfaceTable_.size() <= surface_)
+            surfaceTable_.resize(surface_ + 1);
+        surfaceTable_[surface_] =
+            SurfaceEntry{static_cast<std::uint32_t>(ringTable_.size()),
+                         static_cast<std::uint32_t>(surfaceRings_.size()), line, true};
+        ringTable_.insert(ringTable_.end(), surfaceRings_.begin(), surfaceRings_.end());
+    }
+
+    void EndParcel(int line) {
+        const MapParcel& parcel = parcel_.parcel;
+        if (parcel.chiban.empty())
+            FailAt(line, u8"筆 has no 地番");
+        if (parcel_.shapeLine == 0)
+            FailAt(line, u8"筆 " + parcel.chiban + u8" has no 形状");
+        ready_.push_back(std::move(parcel_));
     }
 
     // Puts the curves' points in place and chains each surface's rings; the

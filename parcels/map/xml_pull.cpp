@@ -268,8 +268,8 @@ void XmlPull::ReadEndTag() {
     Consume(gt + 1);
 }
 
-void XmlPull::ReadStartTag() {
-    // The tag ends at the first '>' outside a quoted value.
+// Where the start tag at pos_ ends: at the first '>' outside a quoted value.
+size_t XmlPull::FindTagEnd() {
     size_t gt = 1;
     for (size_t from = 1;;) {
         gt = Find('>', from);
@@ -299,24 +299,20 @@ void XmlPull::ReadStartTag() {
             Malformed("the file ends inside a tag");
         from = close + 1;
     }
-    std::string_view tag(buffer_.data() + pos_ + 1, gt - 1);
-    size_t i = 0;
-    while (i < tag.size() && !EndsName(tag[i]))
-        ++i;
-    if (i == 0)
-        Malformed("a tag without a name");
-    name_ = tag.substr(0, i);
+    return gt;
+}
+
+// Reads the attributes of `tag` from `i`, just after its name; true when the
+// tag closes itself.
+bool XmlPull::ReadAttributes(std::string_view tag, size_t i) {
     attrs_.clear();
-    bool selfClosing = false;
     while (i < tag.size()) {
         if (IsSpace(tag[i])) {
             ++i;
             continue;
         }
-        if (tag[i] == '/' && i + 1 == tag.size()) {
-            selfClosing = true;
-            break;
-        }
+        if (tag[i] == '/' && i + 1 == tag.size())
+            return true;
         size_t start = i;
         while (i < tag.size() && !EndsName(tag[i]))
             ++i;
@@ -339,6 +335,19 @@ void XmlPull::ReadStartTag() {
             Attr{attrName, Decode(tag.substr(i + 1, close - i - 1), attrScratch_[attrs_.size()])});
         i = close + 1;
     }
+    return false;
+}
+
+void XmlPull::ReadStartTag() {
+    size_t gt = FindTagEnd();
+    std::string_view tag(buffer_.data() + pos_ + 1, gt - 1);
+    size_t i = 0;
+    while (i < tag.size() && !EndsName(tag[i]))
+        ++i;
+    if (i == 0)
+        Malformed("a tag without a name");
+    name_ = tag.substr(0, i);
+    bool selfClosing = ReadAttributes(tag, i);
     if (opens_.empty()) {
         if (rootSeen_)
             Malformed("a second root element <" + std::string(name_) + ">");

@@ -51,6 +51,8 @@ private:
     void SkipDoctype();
     void ReadText(size_t length);
     void ReadEndTag();
+    size_t FindTagEnd();
+    bool ReadAttributes(std::string_view tag, size_t i);
     void ReadStartTag();
     std::string_view Decode(std::string_view raw, std::string& scratch);
     [[noreturn]] void Malformed(const std::string& what);

@@ -1,7 +1,5 @@
 // velmora export: the maps, the attributes and the box in, a GeoPackage of
 // the painted parcels with the palette's style out.
-#include "parcels/attrs/code_book_file.h"
-#include "tools/box/box_file.h"
 #include "parcels/text/input_error.h"
 #include "parcels/text/text_codec.h"
 #include "tools/common/tool_args.h"
@@ -45,18 +43,18 @@ bool EndsWith(const std::string& text, const std::string& end) {
 }
 
 // An attribute that the maps do not give must be a column of the attribute CSV.
-void CheckAttributeSource(const ToolArgs& args, CVObjPlt& plt, const std::string& boxPath) {
+void CheckAttributeSource(const PaintArgs& in, CVObjPlt& plt) {
     std::string column = CsvColumnOf(plt.GetZty());
     if (column.empty())
         return;
     std::string palette = "palette '" + Cp932ToUtf8(plt.GetPNm()) + "'";
-    if (!args.Has("--attrs"))
-        throw InputError(boxPath, 0,
+    if (!in.attrs)
+        throw InputError(in.box, 0,
                          palette + " colours by " + column +
                              ", which the maps do not give; add --attrs");
-    std::vector<std::string> header = CsvHeader(args.Value("--attrs"));
+    std::vector<std::string> header = CsvHeader(*in.attrs);
     if (std::find(header.begin(), header.end(), column) == header.end())
-        throw InputError(args.Value("--attrs"), 1,
+        throw InputError(*in.attrs, 1,
                          "no column " + column + ", by which " + palette + " colours");
 }
 
@@ -104,37 +102,29 @@ std::vector<ParcelFeature> Features(const MapSet& set, const KkAttrTable& attrs,
 } // namespace
 
 int RunExport(const std::vector<std::string>& words) {
-    ToolArgs args(words, {"--box", "--attrs", "--codes", "--palette", "--palette-no", "-o"},
-                  {"--old", "--skip-bad-rows"});
-    if (args.Positional().empty() || !args.Has("--box") || !args.Has("-o"))
-        throw UsageError{"export needs maps, --box and -o"};
-    const std::string out = args.Value("-o");
-    if (!EndsWith(out, ".gpkg"))
-        throw UsageError{"-o names a .gpkg file"};
-    if (args.Has("--skip-bad-rows") && !args.Has("--attrs"))
-        throw UsageError{"--skip-bad-rows goes with --attrs"};
+    const PaintArgs in = ReadPaintArgs(words, "export", {}, {}, [](const ToolArgs& args) {
+        if (!EndsWith(args.Value("-o"), ".gpkg"))
+            throw UsageError{"-o names a .gpkg file"};
+    });
 
     Progress progress;
-    if (args.Has("--codes"))
-        ReadCodeBookFile(args.Value("--codes"));
     CVPaletteBox box;
-    LoadBox(args.Value("--box"), args.Has("--old"), box);
-    SelectPalette(args, args.Value("--box"), box);
+    ReadCodesAndBox(in, box);
     CVObjPlt& plt = *box.GetSelPlt();
-    CheckPaintingPalette(plt, args.Value("--box"));
-    CheckAttributeSource(args, plt, args.Value("--box"));
-    MapSources sources(args.Positional());
+    CheckPaintingPalette(plt, in.box);
+    CheckAttributeSource(in, plt);
+    MapSources sources(in.maps);
     MapSet set = ReadMapSet(sources, nullptr, progress);
     int epsg = MapsEpsg(set);
     NameOazaFromMaps(set);
-    KkAttrTable attrs = ReadAttributes(args, set, progress);
+    KkAttrTable attrs = ReadAttributes(in, set, progress);
     ZEL drawing;
     FillSampleDrawing(drawing.Attr());
     MapPicture painted = PaintMap(set, attrs, box, drawing.Attr(), progress);
     PaletteStyle style = BrushNumberStyle(plt, drawing.Attr(), kBrushNoField);
     if (progress.Due())
-        progress.Show("writing " + out);
-    WriteParcelGpkg(out, Features(set, attrs, painted, plt), epsg,
+        progress.Show("writing " + in.out);
+    WriteParcelGpkg(in.out, Features(set, attrs, painted, plt), epsg,
                     GpkgStyle{style.name, WriteQml(style), WriteSld(style, kParcelLayer)});
     return 0;
 }

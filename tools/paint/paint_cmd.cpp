@@ -1,7 +1,5 @@
 // velmora paint: the maps, the attributes and the box in, a picture out.
-#include "parcels/attrs/code_book_file.h"
 #include "parcels/attrs/kk_attr.h"
-#include "tools/box/box_file.h"
 #include "tools/commands.h"
 #include "parcels/text/input_error.h"
 #include "tools/common/progress.h"
@@ -60,20 +58,12 @@ MapBounds BoxArea(const std::string& text) {
                      std::max(v[1], v[3])};
 }
 
-} // namespace
-
-int RunPaint(const std::vector<std::string>& words) {
-    ToolArgs args(words,
-                  {"--box", "--attrs", "--codes", "--palette", "--palette-no", "--size", "-o",
-                   "--bbox", "--dpi", "--paper"},
-                  {"--old", "--no-labels", "--skip-bad-rows"});
-    if (args.Positional().empty() || !args.Has("--box") || !args.Has("-o"))
-        throw UsageError{"paint needs maps, --box and -o"};
-    const std::string out = args.Value("-o");
-    const std::string format = PictureFormat(out);
+// The options of the picture's format, which -o gives.
+PictureOptions ReadPictureOptions(const ToolArgs& args) {
+    const std::string format = PictureFormat(args.Value("-o"));
+    PictureOptions options;
     if (format.empty())
         throw UsageError{"-o names a .svg, .png or .pdf file"};
-    PictureOptions options;
     if (args.Has("--dpi")) {
         if (format != "png")
             throw UsageError{"--dpi applies to .png pictures"};
@@ -87,8 +77,16 @@ int RunPaint(const std::vector<std::string>& words) {
             throw UsageError{"--paper takes A0 to A6 or B0 to B6"};
         options.paper = args.Value("--paper");
     }
-    if (args.Has("--skip-bad-rows") && !args.Has("--attrs"))
-        throw UsageError{"--skip-bad-rows goes with --attrs"};
+    return options;
+}
+} // namespace
+
+int RunPaint(const std::vector<std::string>& words) {
+    PictureOptions options;
+    const PaintArgs in =
+        ReadPaintArgs(words, "paint", {"--size", "--bbox", "--dpi", "--paper"}, {"--no-labels"},
+                      [&options](const ToolArgs& args) { options = ReadPictureOptions(args); });
+    const ToolArgs& args = in.args;
     double size = 1200.0;
     if (args.Has("--size"))
         size = static_cast<double>(
@@ -98,17 +96,14 @@ int RunPaint(const std::vector<std::string>& words) {
         area = BoxArea(args.Value("--bbox"));
 
     Progress progress;
-    if (args.Has("--codes"))
-        ReadCodeBookFile(args.Value("--codes"));
     CVPaletteBox box;
-    LoadBox(args.Value("--box"), args.Has("--old"), box);
-    SelectPalette(args, args.Value("--box"), box);
-    MapSources sources(args.Positional());
+    ReadCodesAndBox(in, box);
+    MapSources sources(in.maps);
     MapSet set = ReadMapSet(sources, args.Has("--bbox") ? &area : nullptr, progress);
     if (args.Has("--bbox") && set.parcels.empty())
         throw std::runtime_error("no parcel of the maps lies in --bbox " + args.Value("--bbox"));
     NameOazaFromMaps(set);
-    KkAttrTable attrs = ReadAttributes(args, set, progress);
+    KkAttrTable attrs = ReadAttributes(in, set, progress);
     ZEL drawing;
     FillSampleDrawing(drawing.Attr());
     MapPicture picture = PaintMap(set, attrs, box, drawing.Attr(), progress);
@@ -117,7 +112,7 @@ int RunPaint(const std::vector<std::string>& words) {
     picture.framed = args.Has("--bbox");
     picture.frame = area;
     if (progress.Due())
-        progress.Show("writing " + out);
-    WritePicture(out, picture, options);
+        progress.Show("writing " + in.out);
+    WritePicture(in.out, picture, options);
     return 0;
 }

@@ -1,6 +1,8 @@
 #include "tools/paint/paint_inputs.h"
+#include "parcels/attrs/code_book_file.h"
 #include "parcels/text/input_error.h"
 #include "parcels/text/text_codec.h"
+#include "tools/box/box_file.h"
 
 #include "host/code_book.h"
 #include "model/zok_catalogue.h"
@@ -11,6 +13,40 @@
 namespace {
 constexpr size_t kSkippedShown = 10;
 } // namespace
+
+PaintArgs ReadPaintArgs(const std::vector<std::string>& words, const std::string& command,
+                        const std::set<std::string>& valued, const std::set<std::string>& flags,
+                        const std::function<void(const ToolArgs&)>& checkOwn) {
+    std::set<std::string> allValued{"--box",     "--attrs",      "--codes",
+                                    "--palette", "--palette-no", "-o"};
+    allValued.insert(valued.begin(), valued.end());
+    std::set<std::string> allFlags{"--old", "--skip-bad-rows"};
+    allFlags.insert(flags.begin(), flags.end());
+    ToolArgs args(words, allValued, allFlags);
+    if (args.Positional().empty() || !args.Has("--box") || !args.Has("-o"))
+        throw UsageError{command + " needs maps, --box and -o"};
+    checkOwn(args);
+    if (args.Has("--skip-bad-rows") && !args.Has("--attrs"))
+        throw UsageError{"--skip-bad-rows goes with --attrs"};
+    auto given = [&args](const char* option) {
+        return args.Has(option) ? std::optional<std::string>(args.Value(option)) : std::nullopt;
+    };
+    return PaintArgs{args,
+                     args.Positional(),
+                     args.Value("-o"),
+                     args.Value("--box"),
+                     args.Has("--old"),
+                     given("--codes"),
+                     given("--attrs"),
+                     args.Has("--skip-bad-rows")};
+}
+
+void ReadCodesAndBox(const PaintArgs& in, CVPaletteBox& box) {
+    if (in.codes)
+        ReadCodeBookFile(*in.codes);
+    LoadBox(in.box, in.oldBox, box);
+    SelectPalette(in.args, in.box, box);
+}
 
 void NameOazaFromMaps(const MapSet& set) {
     std::set<unsigned> named;
@@ -57,17 +93,17 @@ void SelectPalette(const ToolArgs& args, const std::string& boxPath, CVPaletteBo
         throw InputError(boxPath, 0, "the box has no selected palette; name one with --palette");
 }
 
-KkAttrTable ReadAttributes(const ToolArgs& args, const MapSet& set, Progress& progress) {
-    if (!args.Has("--attrs"))
+KkAttrTable ReadAttributes(const PaintArgs& in, const MapSet& set, Progress& progress) {
+    if (!in.attrs)
         return KkAttrTable();
-    const std::string path = args.Value("--attrs");
+    const std::string path = *in.attrs;
     KkParcelKeys keys;
     for (const MapParcel& parcel : set.parcels)
         keys.Add(parcel.oaza, parcel.chiban);
     for (const KkParcelKey& key : set.left)
         keys.Add(key.oaza, key.chiban);
     KkAttrOptions options;
-    options.skipBadRows = args.Has("--skip-bad-rows");
+    options.skipBadRows = in.skipBadRows;
     KkAttrReport report;
     KkAttrTable table = ReadKkAttrCsv(path, keys, options, report);
     progress.Clear();

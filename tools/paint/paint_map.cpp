@@ -1,31 +1,15 @@
 #include "tools/paint/paint_map.h"
 #include "parcels/fill/brush_map_fill.h"
+#include "parcels/fill/sel_brs_position.h"
 #include "parcels/attrs/kk_record.h"
 #include "parcels/text/text_codec.h"
 
 #include "host/men_nt.h"
 #include "model/zok_catalogue.h"
 
-#include <cstring>
-
 const char* const kMojAttribution = u8"出典：「登記所備付地図データ」（法務省）を加工して作成";
 
 namespace {
-// The host receives a copy of the matched brush; its position is that of the
-// first brush equal to it, since an earlier equal brush would have matched first.
-int BrushPosition(CVObjPlt& plt, const CVObjBrs& found) {
-    for (int b = 0; b < plt.CountBrs(); ++b) {
-        const CVObjBrs& brs = *plt.GetObjBrs(static_cast<BYTE>(b));
-        if (brs.BNm == found.BNm && brs.Col == found.Col && brs.Hat == found.Hat &&
-            brs.LayerNo == found.LayerNo && brs.PaintFlg == found.PaintFlg &&
-            std::memcmp(&brs.ZVal, &found.ZVal, sizeof brs.ZVal) == 0 &&
-            std::memcmp(&brs.PaintData, &found.PaintData, sizeof brs.PaintData) == 0 &&
-            std::memcmp(&brs.HatchData, &found.HatchData, sizeof brs.HatchData) == 0)
-            return b;
-    }
-    return -1;
-}
-
 std::string AttributeName(WORD zty) {
     CString name;
     if (zty == 0)
@@ -79,8 +63,7 @@ MapPicture PaintMap(const MapSet& set, const KkAttrTable& attrs, CVPaletteBox& b
                      attr == attrs.end() ? nullptr : &attr->second, kk);
         double area = 0.0;
         TMen_Nt(kk, 0).ZM_Men_Nt(&area);
-        CVObjBrs found;
-        int position = box.GetSelBrsObjToKk(&kk, &found) ? BrushPosition(plt, found) : -1;
+        int position = SelBrsPosition(box, kk);
         MapLegendRow& row = position < 0 ? unmatched : picture.legend[position];
         row.count += 1;
         row.area += area;

@@ -1,5 +1,5 @@
-// The brush of the box's selected palette that holds for a parcel, as the
-// host learns it from the library while it draws.
+// Which brush of the box's selected palette holds for a parcel, as a client
+// learns it from the library while it paints.
 #pragma once
 
 #include "model/palette_box.h"

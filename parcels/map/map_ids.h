@@ -1,0 +1,51 @@
+// The map reader's table of the ids of one kind of geometry, numbered in
+// order of first mention. A map of a whole district holds millions of ids,
+// mostly a fixed prefix and a running number (P000123): such ids are found by
+// their number in an array per prefix, which keeps ids defined and used near
+// each other near each other in memory. Other ids go through an
+// open-addressing hash table. The ids' texts are kept end to end for messages.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+class IdTable {
+public:
+    // The slot of `id`, given it a new one when it is first mentioned.
+    std::uint32_t Slot(std::string_view id);
+
+    // The slot of `id` when it has been mentioned.
+    bool Find(std::string_view id, std::uint32_t& slot);
+
+    std::string_view NameOf(std::uint32_t slot) const;
+
+    void Clear() { *this = IdTable(); }
+
+private:
+    static constexpr std::uint32_t kEmpty = UINT32_MAX;
+    static constexpr size_t kDenseReach = 4096;
+
+    struct Cell {
+        std::uint32_t hash;
+        std::uint32_t slot;
+    };
+
+    bool Split(std::string_view id, std::uint32_t& number);
+    std::vector<std::uint32_t>& Numbers();
+    static std::uint32_t Hash(std::string_view id);
+    void Place(std::uint32_t hash, std::uint32_t slot);
+    void Grow();
+
+    std::unordered_map<std::string, size_t> prefixes_;
+    std::vector<std::vector<std::uint32_t>> numbers_;
+    std::string key_, lastKey_;
+    size_t last_ = 0;
+    std::vector<Cell> cells_;
+    size_t hashed_ = 0;
+    std::vector<std::uint32_t> starts_; // where each id starts in text_
+    std::string text_;
+};
