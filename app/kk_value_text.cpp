@@ -3,14 +3,16 @@
 
 #include "host/code_book.h"
 #include "host/men_nt.h"
+#include "model/zok_catalogue.h"
 
 #include <cstring>
 #include <ctime>
 
 namespace {
-std::string CodeText(WORD tblNo, WORD group, WORD code) {
+// A code of a code attribute with its name from the attribute's code table.
+std::string CodeText(WORD zty, WORD group, WORD code) {
     CString name;
-    if (CCodeBook::GetName(tblNo, group, code, name))
+    if (CCodeBook::GetName(VelmoraZokCodeTbl(zty), group, code, name))
         return Format("%s (%u)", name.GetString(), (unsigned)code);
     return Format("%u", (unsigned)code);
 }
@@ -37,46 +39,46 @@ std::string KkValueText(const SvyKkData& kk, WORD zty) {
     WORD person = 0;
     double area = 0.0;
     switch (zty) {
-    case 200:
+    case ZOK_KK_NO:
         return Format("%lu", (unsigned long)kk.KkNo);
-    case 300:
+    case ZOK_KK_NM:
         return kk.KkNm;
-    case 100: {
+    case ZOK_TOCHI_SHUBETSU: {
         SVY_KKDB_TK tk{0};
         kk.Get_TK(tk);
-        return CodeText(CODE_TBL_TOCHI_SHUBETSU, 0, tk.Shubetsu);
+        return CodeText(zty, 0, tk.Shubetsu);
     }
-    case 101:
-        return CodeText(CODE_TBL_OAZA, 0, zoku.Oaza);
-    case 107:
-        return CodeText(CODE_TBL_KOAZA, zoku.Oaza, zoku.Koaza);
-    case 102:
-        return CodeText(CODE_TBL_CHIMOKU, 0, zoku.GenkyoChimoku);
-    case 103:
-        return CodeText(CODE_TBL_CHIMOKU, 0, zoku.KoboChimoku);
-    case 104:
+    case ZOK_OAZA:
+        return CodeText(zty, 0, zoku.Oaza);
+    case ZOK_KOAZA:
+        return CodeText(zty, zoku.Oaza, zoku.Koaza);
+    case ZOK_GENKYO_CHIMOKU:
+        return CodeText(zty, 0, zoku.GenkyoChimoku);
+    case ZOK_KOBO_CHIMOKU:
+        return CodeText(zty, 0, zoku.KoboChimoku);
+    case ZOK_SHOYUSHA:
         kk.GetShoyusha(0, person);
-        return CodeText(CODE_TBL_PERSON, 0, person);
-    case 105:
+        return CodeText(zty, 0, person);
+    case ZOK_NOZEISHA:
         kk.GetNozeisha(0, person);
-        return CodeText(CODE_TBL_PERSON, 0, person);
-    case 201:
+        return CodeText(zty, 0, person);
+    case ZOK_KYOYU_NINZU:
         return Format("%u", (unsigned)zoku.KyoyuNinzu);
-    case 106:
-        return zoku.ShoyukenFlg ? "有り" : "無し";
-    case 400:
+    case ZOK_SHOYUKEN:
+        return VelmoraShoyukenText(zoku.ShoyukenFlg);
+    case ZOK_TACHIAI:
         return DateText(zoku.Tachiai);
-    case 401:
+    case ZOK_TOKI:
         return DateText(zoku.Toki);
-    case 500:
+    case ZOK_KOBO_MEN:
         return AreaText(zoku.KoboMen);
-    case 501:
+    case ZOK_ZAHYO_MEN:
         TMen_Nt(kk, 0).ZM_Men_Nt(&area);
         return AreaText(area);
-    case 502:
+    case ZOK_SANSYA_MEN:
         TMen_Nt(kk, 0).S3T_Men_Nt(&area);
         return AreaText(area);
-    case 301:
+    case ZOK_FUDOSAN_NO:
         return std::string(zoku.FudosanNo, strnlen(zoku.FudosanNo, sizeof zoku.FudosanNo));
     default:
         return std::string();

@@ -11,6 +11,7 @@
 // slot's in-use flag and condition once.
 #include "host/svy_kk_data.h"
 #include "model/plt.h"
+#include "model/zok_catalogue.h"
 
 #include <benchmark/benchmark.h>
 
@@ -57,25 +58,25 @@ std::vector<SvyKkData> Parcels() {
 VELMORA_Z_TYPE Condition(WORD zty, bool range, int k) {
     VELMORA_Z_TYPE z{};
     switch (zty) {
-    case 101:
+    case ZOK_OAZA:
         z.ZCode.Code = static_cast<DWORD>(k + 1);
         break;
-    case 200:
+    case ZOK_KK_NO:
         z.ZLong.RangeFlg = range;
         z.ZLong.From = k * 10;
         z.ZLong.To = k * 10 + 5;
         break;
-    case 300:
+    case ZOK_KK_NM:
         std::snprintf(z.ZText.Text, sizeof z.ZText.Text, "画地%04d", k);
         break;
-    case 400:
+    case ZOK_TACHIAI:
         z.ZDate.RangeFlg = range;
         z.ZDate.From = OtherDay(k);
         z.ZDate.To = z.ZDate.From + (k % 2 ? kDay : -kDay / 2);
         if (range && k % 2 == 0) // before the parcels' day, ending before it
             z.ZDate.From -= kDay;
         break;
-    case 500:
+    case ZOK_KOBO_MEN:
         z.ZReal.RangeFlg = range;
         z.ZReal.From = k * 2.0;
         z.ZReal.To = k * 2.0 + 1.0;
@@ -111,10 +112,10 @@ void Select(benchmark::State& state, WORD zty, bool range) {
 void PlainScan(benchmark::State& state) {
     const int count = static_cast<int>(state.range(0));
     CVObjPlt plt;
-    plt.SetZty(200);
+    plt.SetZty(ZOK_KK_NO);
     for (int k = 0; k < count; ++k) {
         CVObjBrs brs;
-        brs.ZVal = Condition(200, false, k);
+        brs.ZVal = Condition(ZOK_KK_NO, false, k);
         plt.AddBrs(static_cast<BYTE>(k), &brs);
     }
     std::uint32_t value = 7;
@@ -132,28 +133,28 @@ void PlainScan(benchmark::State& state) {
 }
 
 void Integer(benchmark::State& s) {
-    Select(s, 200, false);
+    Select(s, ZOK_KK_NO, false);
 }
 void IntegerRange(benchmark::State& s) {
-    Select(s, 200, true);
+    Select(s, ZOK_KK_NO, true);
 }
 void Code(benchmark::State& s) {
-    Select(s, 101, false);
+    Select(s, ZOK_OAZA, false);
 }
 void Date(benchmark::State& s) {
-    Select(s, 400, false);
+    Select(s, ZOK_TACHIAI, false);
 }
 void DateRange(benchmark::State& s) {
-    Select(s, 400, true);
+    Select(s, ZOK_TACHIAI, true);
 }
 void Real(benchmark::State& s) {
-    Select(s, 500, false);
+    Select(s, ZOK_KOBO_MEN, false);
 }
 void RealRange(benchmark::State& s) {
-    Select(s, 500, true);
+    Select(s, ZOK_KOBO_MEN, true);
 }
 void Text(benchmark::State& s) {
-    Select(s, 300, false);
+    Select(s, ZOK_KK_NM, false);
 }
 } // namespace
 

@@ -1,6 +1,7 @@
 // Writes the fuzz seeds into a folder: palette-box files and palette records
 // written by the library, in the current and the older layout.
 //   fuzz_seeds <box seed folder> <palette seed folder>
+#include "model/zok_catalogue.h"
 #include "storage/box_records.h"
 #include "tests/native/storage/storage_samples.h"
 
@@ -51,13 +52,14 @@ int main(int argc, char** argv) {
     CVPaletteBox pair;
     for (int n = 0; n < 2; ++n) {
         CVObjPlt* plt = new CVObjPlt;
-        FillSamplePlt(*plt, n == 0 ? 301 : 501, 40, n);
+        FillSamplePlt(*plt, n == 0 ? ZOK_FUDOSAN_NO : ZOK_ZAHYO_MEN, 40, n);
         pair.AddPlt(plt);
     }
     saved &= SaveBox(pair, false, boxes + "/pair.dat");
     saved &= SaveBox(pair, true, boxes + "/pair_old.dat");
 
-    const WORD ztys[] = {0, 101, 201, 301, 401, 501};
+    const WORD ztys[] = {ZOK_FREE,       ZOK_OAZA, ZOK_KYOYU_NINZU,
+                         ZOK_FUDOSAN_NO, ZOK_TOKI, ZOK_ZAHYO_MEN};
     for (WORD zty : ztys) {
         CVObjPlt plt;
         FillSamplePlt(plt, zty, 5, zty);

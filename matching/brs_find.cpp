@@ -2,6 +2,7 @@
 #include "matching/kk_day.h"
 #include "matching/kk_value.h"
 #include "model/plt.h"
+#include "model/zok_catalogue.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -17,16 +18,16 @@ template <class Holds> int FirstHolding(const CVObjBrs* brs, Holds holds, int fi
 
 int FindCode(const CVObjBrs* brs, const SvyKkData& kk, const SVY_KKDB_ZOKUSEI& zoku, WORD zty) {
     switch (zty) {
-    case 100:
+    case ZOK_TOCHI_SHUBETSU:
         return FirstHolding(
             brs, [&kk](const VELMORA_Z_TYPE& z) { return z.ZCode.Code == KkTochiShubetsu(kk); });
-    case 104:
+    case ZOK_SHOYUSHA:
         return FirstHolding(
             brs, [&kk](const VELMORA_Z_TYPE& z) { return z.ZCode.Code == KkShoyusha(kk); });
-    case 105:
+    case ZOK_NOZEISHA:
         return FirstHolding(
             brs, [&kk](const VELMORA_Z_TYPE& z) { return z.ZCode.Code == KkNozeisha(kk); });
-    case 106: {
+    case ZOK_SHOYUKEN: {
         const bool present = zoku.ShoyukenFlg != 0;
         return FirstHolding(
             brs, [present](const VELMORA_Z_TYPE& z) { return (z.ZCode.Code != 0) == present; });
@@ -93,7 +94,7 @@ bool TextTailEquals(const VELMORA_ZTEXT& z, const char* value, std::size_t value
 }
 
 int FindText(const CVObjBrs* brs, const SvyKkData& kk, WORD zty) {
-    if (zty == 300)
+    if (zty == ZOK_KK_NM)
         return FirstHolding(brs, [&kk](const VELMORA_Z_TYPE& z) {
             return TextEquals(z.ZText, kk.KkNm, sizeof kk.KkNm);
         });
@@ -177,33 +178,33 @@ template <class Value> int FindReal(const CVObjBrs* brs, Value value) {
 int FindBrsToKk(WORD zty, const CVObjBrs* brs, const SvyKkData& kk) {
     const SVY_KKDB_ZOKUSEI zoku = KkZokuRead(kk);
     switch (zty) {
-    case 100:
-    case 101:
-    case 102:
-    case 103:
-    case 104:
-    case 105:
-    case 106:
-    case 107:
+    case ZOK_TOCHI_SHUBETSU:
+    case ZOK_OAZA:
+    case ZOK_GENKYO_CHIMOKU:
+    case ZOK_KOBO_CHIMOKU:
+    case ZOK_SHOYUSHA:
+    case ZOK_NOZEISHA:
+    case ZOK_SHOYUKEN:
+    case ZOK_KOAZA:
         return FindCode(brs, kk, zoku, zty);
-    case 200:
+    case ZOK_KK_NO:
         return FindKkNo(brs, kk.KkNo);
-    case 201:
+    case ZOK_KYOYU_NINZU:
         return FindKyoyuNinzu(brs, zoku.KyoyuNinzu);
-    case 300:
-    case 301:
+    case ZOK_KK_NM:
+    case ZOK_FUDOSAN_NO:
         return FindText(brs, kk, zty);
-    case 400:
+    case ZOK_TACHIAI:
         return FindDate(brs, zoku.Tachiai);
-    case 401:
+    case ZOK_TOKI:
         return FindDate(brs, zoku.Toki);
-    case 500: {
+    case ZOK_KOBO_MEN: {
         const double koboMen = zoku.KoboMen;
         return FindReal(brs, [koboMen] { return koboMen; });
     }
-    case 501:
+    case ZOK_ZAHYO_MEN:
         return FindReal(brs, [&kk] { return KkZahyoMen(kk); });
-    case 502:
+    case ZOK_SANSYA_MEN:
         return FindReal(brs, [&kk] { return KkSansyaMen(kk); });
     default:
         return -1;

@@ -1,6 +1,7 @@
 #include "matching/kk_value.h"
 #include "host/code_tables.h"
 #include "host/men_nt.h"
+#include "model/zok_catalogue.h"
 
 #include <cstring>
 
@@ -32,13 +33,13 @@ WORD KkNozeisha(const SvyKkData& kk) {
 
 DWORD KkZokuCode(const SVY_KKDB_ZOKUSEI& zoku, WORD zty) {
     switch (zty) {
-    case 101:
+    case ZOK_OAZA:
         return zoku.Oaza;
-    case 102:
+    case ZOK_GENKYO_CHIMOKU:
         return zoku.GenkyoChimoku;
-    case 103:
+    case ZOK_KOBO_CHIMOKU:
         return zoku.KoboChimoku;
-    case 107:
+    case ZOK_KOAZA:
         return R113CODEMIX(zoku.Oaza, zoku.Koaza);
     default:
         return 0;

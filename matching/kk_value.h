@@ -15,8 +15,8 @@ WORD KkTochiShubetsu(const SvyKkData& kk);
 WORD KkShoyusha(const SvyKkData& kk);
 WORD KkNozeisha(const SvyKkData& kk);
 
-// A code of the attribute record (大字 101, 現況地目 102, 公簿地目 103, or the
-// combined 小字 107), widened to 32 bits; 0 for any other ID.
+// A code of the attribute record (大字, 現況地目, 公簿地目, or the
+// combined 小字), widened to 32 bits; 0 for any other ID.
 DWORD KkZokuCode(const SVY_KKDB_ZOKUSEI& zoku, WORD zty);
 
 // 不動産番号 of a fresh read of the attribute record, up to its first NUL or

@@ -16,15 +16,15 @@ const char kToHelp[] = "属性に適した塗潰しの対象を設定してく�
 
 const char* NumberLabel(WORD zty) {
     switch (zty) {
-    case 200:
+    case ZOK_KK_NO:
         return "画地No:";
-    case 201:
+    case ZOK_KYOYU_NINZU:
         return "共有人数:";
-    case 500:
+    case ZOK_KOBO_MEN:
         return "公簿面積:";
-    case 501:
+    case ZOK_ZAHYO_MEN:
         return "座標面積:";
-    case 502:
+    case ZOK_SANSYA_MEN:
         return "三斜面積:";
     }
     return "";
@@ -32,9 +32,9 @@ const char* NumberLabel(WORD zty) {
 
 const char* DateLabel(WORD zty) {
     switch (zty) {
-    case 400:
+    case ZOK_TACHIAI:
         return "立会日付:";
-    case 401:
+    case ZOK_TOKI:
         return "登記日付:";
     }
     return "";

@@ -4,6 +4,7 @@
 
 #include "afx/afxcmn.h"
 #include "host/kesh_dialog.h"
+#include "model/zok_catalogue.h"
 #include "velmora_api.h"
 
 #include <cstdint>
@@ -40,7 +41,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    BOOL IsIntKind() const { return m_wZty == 200 || m_wZty == 201; }
+    BOOL IsIntKind() const { return m_wZty == ZOK_KK_NO || m_wZty == ZOK_KYOYU_NINZU; }
     int ToControlId() const;
     BOOL CanConfirm() const;
 };

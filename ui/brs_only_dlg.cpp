@@ -1,5 +1,7 @@
 #include "ui/brs_only_dlg.h"
 #include "host/code_tables.h"
+#include "model/cond_text.h"
+#include "model/zok_catalogue.h"
 #include "ui/help_table.h"
 #include "ui/resource.h"
 #include "ui/zok_help_texts.h"
@@ -10,15 +12,15 @@ namespace {
 const UINT kMaxTextLength = 64;
 
 // 所有権 has no code table: its two values are listed by position.
-const char* const kOwnership[] = {"無し", "有り"};
+const DWORD kShoyukenValues = 2;
 
 const char* TextLabel(WORD zty) {
     switch (zty) {
-    case 0:
+    case ZOK_FREE:
         return "ブラシ名称(&N):";
-    case 300:
+    case ZOK_KK_NM:
         return "画地名称(&N):";
-    case 301:
+    case ZOK_FUDOSAN_NO:
         return "不動産番号(&N):";
     }
     return "";
@@ -26,64 +28,24 @@ const char* TextLabel(WORD zty) {
 
 const char* ListLabel(WORD zty) {
     switch (zty) {
-    case 100:
+    case ZOK_TOCHI_SHUBETSU:
         return "土地種別(&K):";
-    case 101:
+    case ZOK_OAZA:
         return "大字(&T):";
-    case 107:
+    case ZOK_KOAZA:
         return "小字(&A):";
-    case 102:
+    case ZOK_GENKYO_CHIMOKU:
         return "現況地目(&G):";
-    case 103:
+    case ZOK_KOBO_CHIMOKU:
         return "公簿地目(&K):";
-    case 104:
+    case ZOK_SHOYUSHA:
         return "所有者(&P):";
-    case 105:
+    case ZOK_NOZEISHA:
         return "納税者(&P):";
-    case 106:
+    case ZOK_SHOYUKEN:
         return "所有権(&S):";
     }
     return "";
-}
-
-// Runs step on the code table of an attribute, built for this step only;
-// false when the attribute has no code table.
-template <class Step> bool WithCodeTable(WORD zty, Step step) {
-    switch (zty) {
-    case 100: {
-        CMav00101 table;
-        step(table);
-        return true;
-    }
-    case 101: {
-        CRok00105 table;
-        step(table);
-        return true;
-    }
-    case 107: {
-        CRok00113 table;
-        step(table);
-        return true;
-    }
-    case 102:
-    case 103: {
-        CRok00106 table;
-        step(table);
-        return true;
-    }
-    case 104:
-    case 105: {
-        CRok00114 table;
-        step(table);
-        return true;
-    }
-    }
-    return false;
-}
-
-// The 小字 table when it lists combined 大字+小字 codes, else null.
-CRok00113* MixedKoaza(Ulmabase& table) {
-    return table.TblNo == 113 && table.MixFlg ? dynamic_cast<CRok00113*>(&table) : nullptr;
 }
 
 void ShowItem(HWND hDlg, int nID, bool show) {
@@ -119,18 +81,18 @@ BOOL CBrsOnlyDlg::OnInitDialog() {
         return TRUE;
     }
     ::SetDlgItemTextA(m_hWnd, IDC_ONLY_LABEL, ListLabel(m_wZty));
-    if (m_wZty == 106) {
-        for (const char* text : kOwnership)
-            SendDlgItemMessage(IDC_ONLY_COMBO, CB_ADDSTRING, 0, (LPARAM)text);
+    if (m_wZty == ZOK_SHOYUKEN) {
+        for (DWORD value = 0; value < kShoyukenValues; ++value)
+            SendDlgItemMessage(IDC_ONLY_COMBO, CB_ADDSTRING, 0, (LPARAM)VelmoraShoyukenText(value));
         SendDlgItemMessage(IDC_ONLY_COMBO, CB_SETCURSEL, 0);
-    } else {
-        WithCodeTable(m_wZty, [this](Ulmabase& table) { FillCodeCombo(table); });
+    } else if (std::unique_ptr<Ulmabase> table = VelmoraNewCodeTable(m_wZty)) {
+        FillCodeCombo(*table);
     }
     return TRUE;
 }
 
 void CBrsOnlyDlg::FillCodeCombo(Ulmabase& table) {
-    CRok00113* koaza = MixedKoaza(table);
+    CRok00113* koaza = VelmoraMixedKoaza(table);
     CDWordArray codes;
     if ((koaza ? koaza->GetMixCodeArray(codes) : table.GetCodeArray(codes)) <= 0)
         return;
@@ -145,18 +107,7 @@ void CBrsOnlyDlg::FillCodeCombo(Ulmabase& table) {
 }
 
 CString CBrsOnlyDlg::GetComboCode(Ulmabase& table, DWORD code) {
-    CRok00113* koaza = MixedKoaza(table);
-    if (!koaza) {
-        CString text;
-        table.GetCodeName(LOWORD(code), text);
-        return text;
-    }
-    WORD oaza = 0;
-    WORD koazaCode = 0;
-    koaza->CodeDiv(code, oaza, koazaCode);
-    koaza->OazaCode = oaza;
-    CRok00105 oazaTable;
-    return oazaTable.GetDispString(oaza) + koaza->GetDispString(koazaCode);
+    return VelmoraCodeText(table, code).c_str();
 }
 
 LRESULT CBrsOnlyDlg::OnKickIdle(WPARAM, LPARAM) {
@@ -181,12 +132,13 @@ void CBrsOnlyDlg::OnOK() {
         m_pStrEdit->GetWindowText(m_strText);
     } else {
         int item = (int)SendDlgItemMessage(IDC_ONLY_COMBO, CB_GETCURSEL);
-        if (m_wZty == 106) {
+        if (m_wZty == ZOK_SHOYUKEN) {
             m_dwCode = static_cast<DWORD>(item);
-            m_strText = kOwnership[item];
+            m_strText = VelmoraShoyukenText(m_dwCode);
         } else {
             DWORD code = (DWORD)SendDlgItemMessage(IDC_ONLY_COMBO, CB_GETITEMDATA, item);
-            WithCodeTable(m_wZty, [&](Ulmabase& table) { m_strText = GetComboCode(table, code); });
+            if (std::unique_ptr<Ulmabase> table = VelmoraNewCodeTable(m_wZty))
+                m_strText = GetComboCode(*table, code);
             m_dwCode = code;
         }
     }

@@ -1,11 +1,11 @@
 #include "ui/new_brs_condition.h"
 #include "host/vmessagebox.h"
+#include "model/cond_text.h"
 #include "model/zok_catalogue.h"
 #include "ui/brs_frto_dlg.h"
 #include "ui/brs_only_dlg.h"
 
 #include <cstring>
-#include <ctime>
 
 namespace {
 
@@ -23,7 +23,7 @@ BOOL AskOnly(CWnd* pParent, WORD zty, BYTE mode, CVObjBrs& brs) {
     if (mode == 1) {
         brs.BNm = dlg.m_strText;
         brs.ZVal.ZCode.Code = dlg.m_dwCode;
-    } else if (zty == 0) {
+    } else if (zty == ZOK_FREE) {
         brs.BNm = dlg.m_strText; // a free brush carries only its name
     } else {
         TakeText(brs, dlg.m_strText);
@@ -36,57 +36,34 @@ BOOL AskFromTo(CWnd* pParent, WORD zty, VelmoraZokKind kind, CVObjBrs& brs) {
     if (dlg.DoModal() != IDOK)
         return FALSE;
     BOOL range = dlg.m_bRange != 0;
-    CString name;
     if (kind == ZOK_KIND_LONG) {
         VELMORA_ZLONG& cond = brs.ZVal.ZLong;
         cond.RangeFlg = dlg.m_bRange;
         cond.From = dlg.m_nFrom;
-        if (range) {
+        if (range)
             cond.To = dlg.m_nTo;
-            name.Format("%d～%d", dlg.m_nFrom, dlg.m_nTo);
-        } else {
-            name.Format("%d", dlg.m_nFrom);
-        }
     } else if (kind == ZOK_KIND_DATE) {
         VELMORA_ZDATE& cond = brs.ZVal.ZDate;
         cond.RangeFlg = dlg.m_bRange;
         cond.From = dlg.m_tFrom;
-        name = FormatBrsDate(dlg.m_tFrom);
-        if (range) {
+        if (range)
             cond.To = dlg.m_tTo;
-            name += "～" + FormatBrsDate(dlg.m_tTo);
-        }
     } else {
         VELMORA_ZREAL& cond = brs.ZVal.ZReal;
         cond.RangeFlg = dlg.m_bRange;
         cond.From = dlg.m_dFrom;
-        if (range) {
+        if (range)
             cond.To = dlg.m_dTo;
-            name.Format("%.7lf～%.7lf", dlg.m_dFrom, dlg.m_dTo);
-        } else {
-            name.Format("%.7lf", dlg.m_dFrom);
-        }
     }
     brs.ZVal.Zty = zty;
-    brs.BNm = name;
+    brs.BNm = VelmoraCondText(zty, brs.ZVal).c_str();
     return TRUE;
 }
 
 } // namespace
 
-CString FormatBrsDate(std::int32_t time) {
-    __time64_t wide = time;
-    std::tm local = {};
-    CString text;
-    if (_localtime64_s(&local, &wide) != 0)
-        text = "0/0/0";
-    else
-        text.Format("%d/%d/%d", local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
-    return text;
-}
-
 BOOL AskNewBrsCondition(CWnd* pParent, WORD zty, CVObjBrs& brs) {
-    if (zty == 0)
+    if (zty == ZOK_FREE)
         return AskOnly(pParent, zty, 0, brs);
     VelmoraZokKind kind = VelmoraZokKindOf(zty);
     if (VelmoraZokIndexFromId(zty) == VELMORA_NO_ZOK)

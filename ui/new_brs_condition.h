@@ -9,6 +9,3 @@
 // Sets BNm and ZVal of brs; FALSE when the user cancelled or the attribute
 // is not one of the catalogue's (the user is told so).
 BOOL AskNewBrsCondition(CWnd* pParent, WORD zty, CVObjBrs& brs);
-
-// "%d/%d/%d" of the local day of a date; 0/0/0 when it has none.
-CString FormatBrsDate(std::int32_t time);

@@ -116,7 +116,7 @@ private:
             if (VelmoraZokKindOf(zty) == ZOK_KIND_TEXT)
                 same = std::strncmp(Cond(e).ZText.Text, Cond(b).ZText.Text,
                                     sizeof Cond(b).ZText.Text) == 0;
-            else if (zty == 106)
+            else if (zty == ZOK_SHOYUKEN)
                 same = (Cond(e).ZCode.Code != 0) == (Cond(b).ZCode.Code != 0);
             else
                 same = Cond(e).ZCode.Code == Cond(b).ZCode.Code;
@@ -133,8 +133,8 @@ private:
     std::vector<Interval<long long>> IntegerIntervals(WORD zty, int b) {
         const VELMORA_ZLONG& z = Cond(b).ZLong;
         auto value = [zty](std::int32_t v) {
-            return zty == 200 ? static_cast<long long>(static_cast<std::uint32_t>(v))
-                              : static_cast<long long>(v);
+            return zty == ZOK_KK_NO ? static_cast<long long>(static_cast<std::uint32_t>(v))
+                                    : static_cast<long long>(v);
         };
         if (!z.RangeFlg)
             return {{value(z.From), value(z.From)}};

@@ -1,7 +1,7 @@
 #include "tools/box/box_classify.h"
 #include "tools/box/class_breaks.h"
 #include "tools/box/color_ramps.h"
-#include "tools/box/cond_text.h"
+#include "model/cond_text.h"
 #include "parcels/text/text_codec.h"
 #include "tools/gis/local_days.h"
 
@@ -17,17 +17,17 @@ namespace {
 // The value of a code attribute (大字 from the row's 大字コード).
 DWORD CodeOf(WORD zty, const KkParcelKey& key, const KkAttr& attr) {
     switch (zty) {
-    case 100:
+    case ZOK_TOCHI_SHUBETSU:
         return attr.tochiShubetsu;
-    case 101:
+    case ZOK_OAZA:
         return key.oaza;
-    case 102:
+    case ZOK_GENKYO_CHIMOKU:
         return attr.genkyoChimoku;
-    case 103:
+    case ZOK_KOBO_CHIMOKU:
         return attr.koboChimoku;
-    case 104:
+    case ZOK_SHOYUSHA:
         return attr.owners.empty() ? 0 : attr.owners[0];
-    case 105:
+    case ZOK_NOZEISHA:
         return attr.taxpayers.empty() ? 0 : attr.taxpayers[0];
     default:
         return attr.shoyuken != 0 ? 1 : 0;
@@ -76,7 +76,7 @@ bool UniqueCodes(const KkAttrTable& attrs, const ClassifyRequest& request, CVObj
     std::map<DWORD, int> counts;
     for (const auto& row : attrs) {
         DWORD code = CodeOf(request.zty, row.first, row.second);
-        if (code != 0 || request.zty == 106)
+        if (code != 0 || request.zty == ZOK_SHOYUKEN)
             ++counts[code];
     }
     std::vector<DWORD> codes = ByFrequency(counts);
@@ -86,7 +86,7 @@ bool UniqueCodes(const KkAttrTable& attrs, const ClassifyRequest& request, CVObj
     for (size_t i = 0; i < codes.size(); ++i) {
         VELMORA_Z_TYPE z = Cleared(request.zty);
         z.ZCode.Code = codes[i];
-        std::string name = CondText(request.zty, z);
+        std::string name = VelmoraCondText(request.zty, z);
         AddPaintBrush(plt, z, name.empty() ? std::to_string(codes[i]) : name, colors[i]);
     }
     return !codes.empty();
@@ -106,7 +106,7 @@ bool UniqueTexts(const KkAttrTable& attrs, const ClassifyRequest& request, CVObj
     for (size_t i = 0; i < texts.size(); ++i) {
         VELMORA_Z_TYPE z = Cleared(request.zty);
         std::strncpy(z.ZText.Text, texts[i].c_str(), VELMORA_ZTEXT_MAX);
-        AddPaintBrush(plt, z, CondText(request.zty, z), colors[i]);
+        AddPaintBrush(plt, z, VelmoraCondText(request.zty, z), colors[i]);
     }
     return !texts.empty();
 }
@@ -131,17 +131,18 @@ std::vector<double> RangeValues(const KkAttrTable& attrs, WORD zty) {
     std::int32_t earliest = 0;
     for (const auto& row : attrs) {
         const KkAttr& attr = row.second;
-        if (zty == 201)
+        if (zty == ZOK_KYOYU_NINZU)
             values.push_back(attr.kyoyuNinzu);
-        else if (zty == 500)
+        else if (zty == ZOK_KOBO_MEN)
             values.push_back(attr.koboArea);
-        else if (std::int32_t time = zty == 400 ? attr.tachiaiDate : attr.tokiDate; time != 0)
+        else if (std::int32_t time = zty == ZOK_TACHIAI ? attr.tachiaiDate : attr.tokiDate;
+                 time != 0)
             earliest = std::min(earliest, time);
     }
     if (VelmoraZokKindOf(zty) != ZOK_KIND_DATE)
         return values;
     for (const auto& row : attrs) {
-        std::int32_t time = zty == 400 ? row.second.tachiaiDate : row.second.tokiDate;
+        std::int32_t time = zty == ZOK_TACHIAI ? row.second.tachiaiDate : row.second.tokiDate;
         if (time != 0)
             values.push_back(static_cast<double>(LocalDayOf(time < 0 ? earliest : time)));
     }
@@ -198,7 +199,7 @@ bool Ranges(const KkAttrTable& attrs, const ClassifyRequest& request, CVObjPlt& 
     double lo = sorted.front();
     for (size_t c = 0; c < limits.size(); ++c) {
         VELMORA_Z_TYPE z = RangeCondition(request.zty, lo, limits[c]);
-        AddPaintBrush(plt, z, CondText(request.zty, z), colors[c]);
+        AddPaintBrush(plt, z, VelmoraCondText(request.zty, z), colors[c]);
         lo = whole ? limits[c] + 1.0 : limits[c];
         if (dates)
             lo = std::max(lo, static_cast<double>(ownDay));

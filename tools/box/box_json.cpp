@@ -1,6 +1,6 @@
 // The box read from JSON.
 #include "tools/box/box_json.h"
-#include "tools/box/cond_text.h"
+#include "model/cond_text.h"
 #include "parcels/text/input_error.h"
 #include "parcels/text/kk_date.h"
 #include "parcels/text/text_codec.h"
@@ -185,7 +185,8 @@ public:
         std::memset(&z, 0, sizeof z);
         z.Zty = zty;
         // 画地No compares unsigned: its values reach 4294967295 and keep their bits.
-        long long highest = zty == 200 ? 0xFFFFFFFFLL : std::numeric_limits<std::int32_t>::max();
+        long long highest =
+            zty == ZOK_KK_NO ? 0xFFFFFFFFLL : std::numeric_limits<std::int32_t>::max();
         auto integer = [this, highest](const ordered_json& v, const std::string& w) {
             return static_cast<std::int32_t>(static_cast<std::uint32_t>(
                 Integer(v, w, std::numeric_limits<std::int32_t>::min(), highest)));
@@ -194,7 +195,7 @@ public:
         auto date = [this](const ordered_json& v, const std::string& w) { return DateValue(v, w); };
         switch (VelmoraZokKindOf(zty)) {
         case ZOK_KIND_CODE:
-            if (zty == 107 && !cond.contains("code")) {
+            if (zty == ZOK_KOAZA && !cond.contains("code")) {
                 Keys(cond, where, {"oaza", "koaza"});
                 if (!cond.contains("oaza") || !cond.contains("koaza"))
                     Fail(where, "expected \"oaza\" and \"koaza\", or \"code\"");
@@ -263,9 +264,9 @@ public:
                 Fail(where + ".to", "a range has its own \"to\"");
             const ordered_json& to = carried["to"];
             if (kind == ZOK_KIND_LONG)
-                z.ZLong.To = static_cast<std::int32_t>(static_cast<std::uint32_t>(
-                    Integer(to, where + ".to", std::numeric_limits<std::int32_t>::min(),
-                            zty == 200 ? 0xFFFFFFFFLL : std::numeric_limits<std::int32_t>::max())));
+                z.ZLong.To = static_cast<std::int32_t>(static_cast<std::uint32_t>(Integer(
+                    to, where + ".to", std::numeric_limits<std::int32_t>::min(),
+                    zty == ZOK_KK_NO ? 0xFFFFFFFFLL : std::numeric_limits<std::int32_t>::max())));
             else if (kind == ZOK_KIND_DATE)
                 z.ZDate.To = DateValue(to, where + ".to");
             else
@@ -323,7 +324,7 @@ public:
         if (in.contains("name"))
             brs.BNm = Text(in["name"], where + ".name", 255).c_str();
         else if (needsCondition)
-            brs.BNm = CondText(zty, brs.ZVal).c_str();
+            brs.BNm = VelmoraCondText(zty, brs.ZVal).c_str();
         else
             Fail(where, "a brush of a free palette needs a \"name\"");
         if (in.contains("paint")) {

@@ -99,7 +99,7 @@ ordered_json Condition(WORD zty, const VELMORA_Z_TYPE& cond) {
     switch (VelmoraZokKindOf(zty)) {
     case ZOK_KIND_CODE: {
         WORD oaza = 0, koaza = 0;
-        if (zty == 107 && CRok00113().CodeDiv(cond.ZCode.Code, oaza, koaza) &&
+        if (zty == ZOK_KOAZA && CRok00113().CodeDiv(cond.ZCode.Code, oaza, koaza) &&
             R113CODEMIX(oaza, koaza) == cond.ZCode.Code) {
             out["oaza"] = oaza;
             out["koaza"] = koaza;
@@ -110,7 +110,7 @@ ordered_json Condition(WORD zty, const VELMORA_Z_TYPE& cond) {
     }
     case ZOK_KIND_LONG: {
         auto value = [zty](std::int32_t v) {
-            return zty == 200 ? ordered_json(static_cast<std::uint32_t>(v)) : ordered_json(v);
+            return zty == ZOK_KK_NO ? ordered_json(static_cast<std::uint32_t>(v)) : ordered_json(v);
         };
         if (cond.ZLong.RangeFlg) {
             out["from"] = value(cond.ZLong.From);
@@ -160,7 +160,8 @@ void CarriedCondition(WORD zty, const VELMORA_Z_TYPE& cond, ordered_json& out) {
         rangeFlg = cond.ZLong.RangeFlg;
         const std::int32_t value = cond.ZLong.To;
         if (value != 0)
-            to = zty == 200 ? ordered_json(static_cast<std::uint32_t>(value)) : ordered_json(value);
+            to = zty == ZOK_KK_NO ? ordered_json(static_cast<std::uint32_t>(value))
+                                  : ordered_json(value);
         break;
     }
     case ZOK_KIND_DATE:

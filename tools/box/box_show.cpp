@@ -1,6 +1,6 @@
 #include "tools/box/box_show.h"
 #include "parcels/fill/brush_fill.h"
-#include "tools/box/cond_text.h"
+#include "model/cond_text.h"
 #include "tools/pictures/svg_text.h"
 #include "parcels/text/text_codec.h"
 
@@ -31,7 +31,7 @@ std::string ConditionText(WORD zty, const CVObjBrs& brs) {
     VelmoraZokKind kind = VelmoraZokKindOf(zty);
     if (zty == 0 || VelmoraZokIndexFromId(zty) == VELMORA_NO_ZOK)
         return "none";
-    std::string text = Cp932ToUtf8(CondText(zty, brs.ZVal));
+    std::string text = Cp932ToUtf8(VelmoraCondText(zty, brs.ZVal));
     if (kind == ZOK_KIND_CODE) {
         std::string code = "code " + std::to_string(brs.ZVal.ZCode.Code);
         return text.empty() ? code + " (not in the code book)" : text + " (" + code + ")";

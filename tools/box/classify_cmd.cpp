@@ -49,7 +49,7 @@ WORD AttributeOf(const std::string& text) {
 
 // The column of ATTRS.csv that gives the attribute's values.
 std::string SourceColumn(WORD zty, const std::string& attrsPath) {
-    std::string column = zty == 101 ? AttributeField(zty) : CsvColumnOf(zty);
+    std::string column = zty == ZOK_OAZA ? AttributeField(zty) : CsvColumnOf(zty);
     std::string name = AttributeField(zty);
     if (column.empty())
         throw UsageError{u8"classify takes an attribute of the attribute CSV; the maps give " +

@@ -13,12 +13,12 @@ std::string ZokName(WORD zty) {
 
 std::string CsvColumnOf(WORD zty) {
     switch (zty) {
-    case 200:
-    case 300:
-    case 101:
-    case 107:
-    case 501:
-    case 502:
+    case ZOK_KK_NO:
+    case ZOK_KK_NM:
+    case ZOK_OAZA:
+    case ZOK_KOAZA:
+    case ZOK_ZAHYO_MEN:
+    case ZOK_SANSYA_MEN:
         return std::string();
     default:
         return ZokName(zty);
@@ -27,11 +27,11 @@ std::string CsvColumnOf(WORD zty) {
 
 std::string AttributeField(WORD zty) {
     switch (zty) {
-    case 300:
+    case ZOK_KK_NM:
         return u8"地番";
-    case 101:
+    case ZOK_OAZA:
         return u8"大字コード";
-    case 107:
+    case ZOK_KOAZA:
         return u8"小字コード";
     default:
         return ZokName(zty);

@@ -42,19 +42,19 @@ ValueSet HeldValues(WORD zty, const VELMORA_Z_TYPE& z) {
     ValueSet held(VelmoraZokKindOf(zty) != ZOK_KIND_REAL);
     switch (VelmoraZokKindOf(zty)) {
     case ZOK_KIND_CODE:
-        if (zty == 106 && z.ZCode.Code != 0) {
+        if (zty == ZOK_SHOYUKEN && z.ZCode.Code != 0) {
             held.Add(ValueSpan{-kNoEnd, -1.0});
             held.Add(ValueSpan{1.0, kNoEnd});
         } else {
-            held.Add(Point(zty == 106 ? 0.0 : z.ZCode.Code));
+            held.Add(Point(zty == ZOK_SHOYUKEN ? 0.0 : z.ZCode.Code));
         }
         break;
     case ZOK_KIND_LONG: {
         // 画地No compares as unsigned, 共有人数 as signed numbers.
-        double from = zty == 200 ? static_cast<double>(static_cast<DWORD>(z.ZLong.From))
-                                 : static_cast<double>(z.ZLong.From);
-        double to = zty == 200 ? static_cast<double>(static_cast<DWORD>(z.ZLong.To))
-                               : static_cast<double>(z.ZLong.To);
+        double from = zty == ZOK_KK_NO ? static_cast<double>(static_cast<DWORD>(z.ZLong.From))
+                                       : static_cast<double>(z.ZLong.From);
+        double to = zty == ZOK_KK_NO ? static_cast<double>(static_cast<DWORD>(z.ZLong.To))
+                                     : static_cast<double>(z.ZLong.To);
         held.Add(z.ZLong.RangeFlg ? ValueSpan{from, to} : Point(from));
         break;
     }
@@ -149,7 +149,8 @@ void AddKoazaClauses(const ValueSet& codes, const std::string& field, StyleFilte
             WORD oaza = 0, koaza = 0;
             CRok00113().CodeDiv(static_cast<DWORD>(code), oaza, koaza);
             filter.clauses.push_back(
-                {Term(AttributeField(101), FieldTerm::EQUAL, FieldTerm::NUMBER, WholeText(oaza)),
+                {Term(AttributeField(ZOK_OAZA), FieldTerm::EQUAL, FieldTerm::NUMBER,
+                      WholeText(oaza)),
                  Term(field, FieldTerm::EQUAL, FieldTerm::NUMBER, WholeText(koaza))});
         }
 }
@@ -214,13 +215,13 @@ PaletteStyle AttributeStyle(CVObjPlt& plt, const ZelAttr& colors, const std::str
             first.Remove(taken);
             for (const ValueSpan& span : held.Spans())
                 taken.Add(span);
-            if (zty == 107)
+            if (zty == ZOK_KOAZA)
                 AddKoazaClauses(first, field, rule.filter);
             else if (kind == ZOK_KIND_DATE)
                 AddDateClauses(first, field, rule.filter);
             else
                 AddNumberClauses(first, field, rule.filter);
-            if (zty != 107 && first.Holds(0.0))
+            if (zty != ZOK_KOAZA && first.Holds(0.0))
                 AddNullClause(field, rule.filter);
         }
         style.rules.push_back(rule);

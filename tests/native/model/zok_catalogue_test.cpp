@@ -1,3 +1,4 @@
+#include "host/code_book.h"
 #include "model/plt.h"
 #include "model/zok_catalogue.h"
 
@@ -63,4 +64,25 @@ TEST(ZokCatalogue, KindFollowsTheHundredsOfTheId) {
     EXPECT_EQ(VelmoraZokKindOf(0), ZOK_KIND_NONE);
     EXPECT_EQ(VelmoraZokKindOf(99), ZOK_KIND_NONE);
     EXPECT_EQ(VelmoraZokKindOf(600), ZOK_KIND_NONE);
+}
+
+TEST(ZokCatalogue, CodeAttributesTakeTheirHostCodeTables) {
+    const struct {
+        WORD id;
+        WORD tblNo;
+    } kCases[] = {
+        {ZOK_TOCHI_SHUBETSU, CODE_TBL_TOCHI_SHUBETSU},
+        {ZOK_OAZA, CODE_TBL_OAZA},
+        {ZOK_GENKYO_CHIMOKU, CODE_TBL_CHIMOKU},
+        {ZOK_KOBO_CHIMOKU, CODE_TBL_CHIMOKU},
+        {ZOK_SHOYUSHA, CODE_TBL_PERSON},
+        {ZOK_NOZEISHA, CODE_TBL_PERSON},
+        {ZOK_KOAZA, CODE_TBL_KOAZA},
+        {ZOK_SHOYUKEN, 0},
+        {ZOK_KK_NO, 0},
+        {ZOK_FREE, 0},
+        {108, 0},
+    };
+    for (const auto& c : kCases)
+        EXPECT_EQ(VelmoraZokCodeTbl(c.id), c.tblNo) << c.id;
 }

@@ -1,4 +1,4 @@
-#include "tools/box/cond_text.h"
+#include "model/cond_text.h"
 #include "parcels/text/kk_date.h"
 
 #include "host/code_book.h"
@@ -28,24 +28,24 @@ TEST(CondText, NumbersAndDatesTakeTheEditorsFormats) {
     z.ZLong.RangeFlg = 1;
     z.ZLong.From = 10;
     z.ZLong.To = 20;
-    EXPECT_EQ(CondText(201, z), "10～20");
+    EXPECT_EQ(VelmoraCondText(201, z), "10～20");
     z.ZLong.RangeFlg = 0;
     z.ZLong.From = -7;
-    EXPECT_EQ(CondText(200, z), "-7");
+    EXPECT_EQ(VelmoraCondText(200, z), "-7");
 
     z = Cleared(500);
     z.ZReal.From = 12.5;
-    EXPECT_EQ(CondText(500, z), "12.5000000");
+    EXPECT_EQ(VelmoraCondText(500, z), "12.5000000");
     z.ZReal.RangeFlg = 1;
     z.ZReal.To = 1e300;
-    EXPECT_EQ(CondText(502, z).substr(0, 13), "12.5000000～1");
+    EXPECT_EQ(VelmoraCondText(502, z).substr(0, 13), "12.5000000～1");
 
     z = Cleared(401);
     z.ZDate.From = Local("2013-04-05T23:59:00");
-    EXPECT_EQ(CondText(401, z), "2013/4/5");
+    EXPECT_EQ(VelmoraCondText(401, z), "2013/4/5");
     z.ZDate.RangeFlg = 1;
     z.ZDate.To = -5;
-    EXPECT_EQ(CondText(400, z), "2013/4/5～0/0/0");
+    EXPECT_EQ(VelmoraCondText(400, z), "2013/4/5～0/0/0");
 }
 
 TEST(CondText, CodesTakeTheirCodeBookTexts) {
@@ -55,17 +55,17 @@ TEST(CondText, CodesTakeTheirCodeBookTexts) {
     CCodeBook::SetKoazaName(15, 2, "中島");
     VELMORA_Z_TYPE z = Cleared(102);
     z.ZCode.Code = 3;
-    EXPECT_EQ(CondText(102, z), "宅地");
-    EXPECT_EQ(CondText(103, z), "宅地");
-    EXPECT_EQ(CondText(101, z), "");
+    EXPECT_EQ(VelmoraCondText(102, z), "宅地");
+    EXPECT_EQ(VelmoraCondText(103, z), "宅地");
+    EXPECT_EQ(VelmoraCondText(101, z), "");
     z.ZCode.Code = R113CODEMIX(15, 2);
-    EXPECT_EQ(CondText(107, z), "平内中島");
+    EXPECT_EQ(VelmoraCondText(107, z), "平内中島");
     z.ZCode.Code = R113CODEMIX(16, 2);
-    EXPECT_EQ(CondText(107, z), "");
+    EXPECT_EQ(VelmoraCondText(107, z), "");
     z.ZCode.Code = 7;
-    EXPECT_EQ(CondText(106, z), "有り");
+    EXPECT_EQ(VelmoraCondText(106, z), "有り");
     z.ZCode.Code = 0;
-    EXPECT_EQ(CondText(106, z), "無し");
+    EXPECT_EQ(VelmoraCondText(106, z), "無し");
     CCodeBook::Clear();
 }
 
@@ -73,11 +73,11 @@ TEST(CondText, TextsAsTheyAreAndNoTextOutsideTheCatalogue) {
     VELMORA_Z_TYPE z = Cleared(300);
     std::memset(z.ZText.Text, 'a',
                 sizeof z.ZText.Text); // no NUL at all: read up to the field's end
-    EXPECT_EQ(CondText(301, z).size(), sizeof z.ZText.Text);
+    EXPECT_EQ(VelmoraCondText(301, z).size(), sizeof z.ZText.Text);
     std::strcpy(z.ZText.Text, "A ");
-    EXPECT_EQ(CondText(300, z), "A ");
-    EXPECT_EQ(CondText(0, z), "");
-    EXPECT_EQ(CondText(108, z), "");
-    EXPECT_EQ(CondText(402, z), "");
+    EXPECT_EQ(VelmoraCondText(300, z), "A ");
+    EXPECT_EQ(VelmoraCondText(0, z), "");
+    EXPECT_EQ(VelmoraCondText(108, z), "");
+    EXPECT_EQ(VelmoraCondText(402, z), "");
 }
 } // namespace
