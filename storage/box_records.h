@@ -1,5 +1,6 @@
 // The palette-box file's content at a file's current position: the header
-// (owner mark, SelPNo, BoxWord, palette count) and one record per palette.
+// (owner mark, SelPNo, BoxWord, palette count) and one record per palette
+// (storage/record_format.h).
 // The box file functions write it into memory; it is read from the file
 // ahead of its items, in large pieces.
 #pragma once

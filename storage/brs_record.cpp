@@ -1,9 +1,10 @@
-// Brush records. The condition part follows the owning palette's attribute ID,
-// not the brush's own condition.
+// Brush records (storage/record_format.h). The condition part follows the
+// owning palette's attribute ID, not the brush's own condition.
 #include "host/record_file.h"
 #include "model/brs.h"
 #include "model/zok_catalogue.h"
 #include "storage/record_codes.h"
+#include "storage/record_format.h"
 #include "storage/record_read.h"
 
 #include <cstring>
@@ -42,9 +43,6 @@ bool WriteCondition(CFile* file, const VELMORA_Z_TYPE& zval, WORD zty) {
         return true;
     }
 }
-
-// Written before the tail of every current-layout record; never interpreted.
-constexpr DWORD kTailMark = 1;
 } // namespace
 
 int CVObjBrs::WriteBrs(CFile* file, WORD zty) {
@@ -56,7 +54,7 @@ int CVObjBrs::WriteBrs(CFile* file, WORD zty) {
         return REC_WRITE | REC_HAT;
     if (!WriteCString(file, BNm))
         return REC_WRITE | REC_BNM;
-    if (!WriteCondition(file, ZVal, zty) || !WriteData(file, &kTailMark, sizeof kTailMark) ||
+    if (!WriteCondition(file, ZVal, zty) || !WriteData(file, &kBrsTailMark, sizeof kBrsTailMark) ||
         !WriteData(file, &LayerNo, sizeof LayerNo) ||
         !WriteData(file, &PaintFlg, sizeof PaintFlg) ||
         !WriteData(file, &PaintData, sizeof PaintData) ||

@@ -1,4 +1,5 @@
-// Palette records: owner mark, name, attribute ID and all 255 brush slots.
+// Palette records: owner mark, name, attribute ID and all 255 brush slots
+// (storage/record_format.h).
 #include "host/record_file.h"
 #include "model/plt.h"
 #include "storage/record_codes.h"

@@ -4,66 +4,53 @@
 
 #include <gtest/gtest.h>
 
-TEST(ZokCatalogue, NamesByIndexAndByIdAgreeForEveryAttribute) {
-    ASSERT_EQ(Velmora_GetZokCnt(), 17);
+TEST(ZokCatalogue, IndexIdAndNameAgreeForEveryAttribute) {
+    ASSERT_EQ(17, Velmora_GetZokCnt());
+    const WORD ids[] = {200, 300, 100, 101, 107, 102, 103, 104, 105,
+                        201, 106, 400, 401, 500, 501, 502, 301};
     CVObjPlt plt;
     for (int index = 0; index < Velmora_GetZokCnt(); ++index) {
         CString byIndex, byId;
-        ASSERT_EQ(Velmora_GetZokName(index, byIndex), 1);
-        WORD id = plt.SetZkCode(static_cast<BYTE>(index));
-        ASSERT_EQ(Velmora_GetZokNameFromID(id, byId), 1) << id;
+        ASSERT_EQ(1, Velmora_GetZokName(index, byIndex));
+        EXPECT_EQ(ids[index], plt.SetZkCode(static_cast<BYTE>(index))) << index;
+        ASSERT_EQ(1, Velmora_GetZokNameFromID(plt.GetZty(), byId));
         EXPECT_TRUE(byIndex == byId) << index;
-        EXPECT_EQ(plt.GetZkLabel(), index);
+        EXPECT_EQ(index, plt.GetZkLabel());
     }
-}
-
-TEST(ZokCatalogue, IndexOrderIsNotIdOrder) {
-    CVObjPlt plt;
-    EXPECT_EQ(plt.SetZkCode(0), 200);
-    EXPECT_EQ(plt.SetZkCode(1), 300);
-    EXPECT_EQ(plt.SetZkCode(4), 107);
-    EXPECT_EQ(plt.SetZkCode(10), 106);
-    EXPECT_EQ(plt.SetZkCode(16), 301);
     CString name;
     Velmora_GetZokNameFromID(301, name);
-    EXPECT_STREQ(name, "不動産番号");
+    EXPECT_STREQ("不動産番号", name);
     Velmora_GetZokName(4, name);
-    EXPECT_STREQ(name, "小字");
+    EXPECT_STREQ("小字", name);
 }
 
-TEST(ZokCatalogue, UnknownIndexLeavesTheNameAndUnknownIdEmptiesIt) {
+// An unknown index leaves the name, an unknown ID empties it; both map to no
+// attribute.
+TEST(ZokCatalogue, UnknownIndexOrIdIsNoAttribute) {
     CString name("keep");
-    EXPECT_EQ(Velmora_GetZokName(17, name), 0);
-    EXPECT_EQ(Velmora_GetZokName(-1, name), 0);
-    EXPECT_STREQ(name, "keep");
-    for (int id : {0, 99, 108, 302, 402, 503, 65536 + 200, -200}) {
-        name = "keep";
-        EXPECT_EQ(Velmora_GetZokNameFromID(id, name), 0) << id;
-        EXPECT_TRUE(name.IsEmpty()) << id;
-    }
-}
-
-TEST(ZokCatalogue, UnknownIndexOrIdMapsToNoAttribute) {
+    EXPECT_EQ(0, Velmora_GetZokName(17, name));
+    EXPECT_EQ(0, Velmora_GetZokName(-1, name));
+    EXPECT_STREQ("keep", name);
     CVObjPlt plt;
-    plt.SetZty(401);
-    EXPECT_EQ(plt.GetZkLabel(), 12);
-    EXPECT_EQ(plt.SetZkCode(17), 0);
-    EXPECT_EQ(plt.GetZty(), 0);
-    for (WORD id : {0, 108, 302, 402}) {
-        plt.SetZty(id);
-        EXPECT_EQ(plt.GetZkLabel(), 255) << id;
+    EXPECT_EQ(0, plt.SetZkCode(17));
+    for (int id : {0, 99, 108, 202, 302, 402, 503, 65536 + 200, -200}) {
+        name = "keep";
+        EXPECT_EQ(0, Velmora_GetZokNameFromID(id, name)) << id;
+        EXPECT_TRUE(name.IsEmpty()) << id;
+        plt.SetZty(static_cast<WORD>(id));
+        EXPECT_EQ(id == 65536 + 200 ? 0 : 255, plt.GetZkLabel()) << id;
     }
 }
 
 TEST(ZokCatalogue, KindFollowsTheHundredsOfTheId) {
-    EXPECT_EQ(VelmoraZokKindOf(107), ZOK_KIND_CODE);
-    EXPECT_EQ(VelmoraZokKindOf(201), ZOK_KIND_LONG);
-    EXPECT_EQ(VelmoraZokKindOf(399), ZOK_KIND_TEXT);
-    EXPECT_EQ(VelmoraZokKindOf(401), ZOK_KIND_DATE);
-    EXPECT_EQ(VelmoraZokKindOf(502), ZOK_KIND_REAL);
-    EXPECT_EQ(VelmoraZokKindOf(0), ZOK_KIND_NONE);
-    EXPECT_EQ(VelmoraZokKindOf(99), ZOK_KIND_NONE);
-    EXPECT_EQ(VelmoraZokKindOf(600), ZOK_KIND_NONE);
+    const struct {
+        WORD id;
+        VelmoraZokKind kind;
+    } cases[] = {{0, ZOK_KIND_NONE},   {99, ZOK_KIND_NONE},  {100, ZOK_KIND_CODE},
+                 {199, ZOK_KIND_CODE}, {201, ZOK_KIND_LONG}, {399, ZOK_KIND_TEXT},
+                 {401, ZOK_KIND_DATE}, {599, ZOK_KIND_REAL}, {600, ZOK_KIND_NONE}};
+    for (const auto& each : cases)
+        EXPECT_EQ(each.kind, VelmoraZokKindOf(each.id)) << each.id;
 }
 
 TEST(ZokCatalogue, CodeAttributesTakeTheirHostCodeTables) {

@@ -1,34 +1,24 @@
-// The palette-box file on disk: locations, first load, counts, failed
-// palettes, the older layout, and saves that never lose the previous file.
-#include "host/record_file.h"
-#include "tests/native/storage/box_test_support.h"
-#include "tests/native/storage/storage_expect.h"
+// The palette-box file on disk: the golden file, locations, first load,
+// counts, failed palettes, the older layout, and saves that never lose the
+// previous file.
 #include "tests/native/storage/storage_samples.h"
+#include "tests/native/storage/storage_support.h"
 
 #include <algorithm>
 
 namespace {
-typedef std::vector<unsigned char> Bytes;
-
-void Append(Bytes& bytes, const void* data, size_t size) {
-    const unsigned char* begin = static_cast<const unsigned char*>(data);
-    bytes.insert(bytes.end(), begin, begin + size);
-}
-
 Bytes Header(int selPNo, int boxWord, int count) {
-    Bytes bytes;
-    const WORD mark = 5004;
-    Append(bytes, &mark, 2);
-    Append(bytes, &selPNo, 4);
-    Append(bytes, &boxWord, 4);
-    Append(bytes, &count, 4);
+    Bytes bytes(kBoxHeaderBytes);
+    std::memcpy(&bytes[0], &VELMORA_OWN_NO, kOwnNoBytes);
+    std::memcpy(&bytes[kBoxSelPNoAt], &selPNo, 4);
+    std::memcpy(&bytes[kBoxWordAt], &boxWord, 4);
+    std::memcpy(&bytes[kBoxCountAt], &count, 4);
     return bytes;
 }
 
-Bytes PltRecord(CVObjPlt& plt) {
-    CMemFile file;
-    EXPECT_EQ(0, plt.WritePlt(&file));
-    return BytesOf(file);
+Bytes& operator+=(Bytes& bytes, const Bytes& more) {
+    bytes.insert(bytes.end(), more.begin(), more.end());
+    return bytes;
 }
 
 CVObjPlt* SamplePlt(WORD zty, int n) {
@@ -40,58 +30,57 @@ CVObjPlt* SamplePlt(WORD zty, int n) {
 
 class BoxFileTest : public BoxFolderTest {};
 
-TEST_F(BoxFileTest, FullBoxSavesAndLoadsBackWhole) {
-    CVPaletteBox box;
-    FillFullBox(box);
-    box.SelPNo = 42;
-    box.BoxWord = -7;
-    ASSERT_EQ(0, box.WritePltsBox("full", kKind));
-    CVPaletteBox read;
-    ASSERT_EQ(0, read.ReadPltsBox("full", kKind));
-    ExpectSameBox(box, read);
+// make_golden_box wrote the file; both builds write its bytes and read it.
+// A full box, at the limit of palettes and brushes, reads back whole.
+TEST_F(BoxFileTest, GoldenAndFullBoxesSaveAndLoadBack) {
+    CVPaletteBox golden, full;
+    FillGoldenBox(golden);
+    FillFullBox(full);
+    full.SelPNo = 42;
+    full.BoxWord = -7;
+    ASSERT_EQ(0, golden.WritePltsBox("golden", kKind));
+    ASSERT_EQ(0, full.WritePltsBox("full", kKind));
+    const Bytes want = ReadBytes(fs::path(VELMORA_TEST_DATA) / "storage" / "golden_box.dat");
+    ASSERT_FALSE(want.empty());
+    EXPECT_TRUE(want == ReadBytes(BoxPath("golden")));
+    for (CVPaletteBox* box : {&golden, &full}) {
+        CVPaletteBox read;
+        ASSERT_EQ(0, read.ReadPltsBox(box == &full ? "full" : "golden", kKind));
+        EXPECT_TRUE(Stored(*box) == Stored(read));
+    }
 }
 
-TEST_F(BoxFileTest, FirstLoadCreatesFolderAndFileFromTheBox) {
-    ASSERT_FALSE(fs::exists(m_folder));
+TEST_F(BoxFileTest, FirstLoadCreatesFolderAndFileAndTheOlderReaderRefuses) {
     CVPaletteBox box;
     box.AddPlt(SamplePlt(401, 1));
     box.SelPNo = 0;
+    EXPECT_EQ(BOX_FILE_FAILED, box.ReadPltsBoxOld("first", kKind));
+    EXPECT_FALSE(fs::exists(m_folder));
     EXPECT_EQ(0, box.ReadPltsBox("first", kKind));
     EXPECT_TRUE(fs::exists(BoxPath("first")));
     // The box is not emptied: the file's copy stands in front of the original.
     ASSERT_EQ(2, box.GetPltCount());
-    ExpectSamePlt(*box.GetPlt(1), *box.GetPlt(0));
-}
-
-TEST_F(BoxFileTest, OlderReaderRefusesAMissingFileAndCreatesNothing) {
-    CVPaletteBox box;
-    EXPECT_EQ(0x10001, box.ReadPltsBoxOld("none", kKind));
-    EXPECT_FALSE(fs::exists(m_folder));
+    EXPECT_EQ(Stored(*box.GetPlt(1)), Stored(*box.GetPlt(0)));
 }
 
 TEST_F(BoxFileTest, FolderThatCannotBeCreatedFailsSaveAndLoad) {
     WriteBytes(m_root / "plain", Bytes{1});
     Halvex_SetJknFolderPath(kKind, (m_root / "plain" / "jkn").string().c_str());
     CVPaletteBox box;
-    EXPECT_EQ(0x10001, box.WritePltsBox("x", kKind));
-    EXPECT_EQ(0x10001, box.ReadPltsBox("x", kKind));
+    EXPECT_EQ(BOX_FILE_FAILED, box.WritePltsBox("x", kKind));
+    EXPECT_EQ(BOX_FILE_FAILED, box.ReadPltsBox("x", kKind));
 }
 
 TEST_F(BoxFileTest, FolderAndExtensionOfTheNameAreIgnored) {
-    CVPaletteBox box;
+    CVPaletteBox box, other;
     box.AddPlt(SamplePlt(101, 2));
-    ASSERT_EQ(0, box.WritePltsBox("C:\\work\\town.txt", kKind));
-    CVPaletteBox read;
-    EXPECT_EQ(0, read.ReadPltsBox("town", kKind));
-    ExpectSameBox(box, read);
-    // a\b.txt, a/b.txt and b name one file.
-    ASSERT_EQ(0, box.WritePltsBox("a\\b.txt", kKind));
-    CVPaletteBox other;
     other.AddPlt(SamplePlt(201, 3));
+    ASSERT_EQ(0, box.WritePltsBox("C:\\work\\town.txt", kKind));
+    ASSERT_EQ(0, box.WritePltsBox("a\\b.txt", kKind));
     ASSERT_EQ(0, other.WritePltsBox("a/b.txt", kKind));
-    CVPaletteBox readB;
-    EXPECT_EQ(0, readB.ReadPltsBox("b", kKind));
-    ExpectSameBox(other, readB);
+    CVPaletteBox read;
+    EXPECT_EQ(0, read.ReadPltsBox("b", kKind));
+    EXPECT_EQ(Stored(other), Stored(read));
     std::vector<fs::path> files;
     for (const auto& entry : fs::directory_iterator(m_folder))
         files.push_back(entry.path());
@@ -99,40 +88,31 @@ TEST_F(BoxFileTest, FolderAndExtensionOfTheNameAreIgnored) {
     EXPECT_EQ((std::vector<fs::path>{BoxPath("b"), BoxPath("town")}), files);
 }
 
-TEST_F(BoxFileTest, CountOfZeroKeepsThePalettesAndTakesTheBoxValues) {
-    WriteBytes(BoxPath("zero"), Header(3, 9, 0));
-    CVPaletteBox box;
-    box.AddPlt(SamplePlt(201, 3));
-    EXPECT_EQ(0, box.ReadPltsBox("zero", kKind));
-    EXPECT_EQ(1, box.GetPltCount());
-    EXPECT_EQ(3, +box.SelPNo); // kept though it names no palette
-    EXPECT_EQ(9, +box.BoxWord);
-}
-
-TEST_F(BoxFileTest, CountOutsideTheLimitsReadsNoPalette) {
+// The box values are taken whatever the count; a count outside 0 to 100 reads
+// no palette, one inside keeps the box's own behind those read. A file
+// without the owner mark changes nothing.
+TEST_F(BoxFileTest, HeaderCountsAtAndBeyondTheLimits) {
     CVObjPlt plt;
     FillSamplePlt(plt, 101, 1, 1);
-    for (int count : {-1, 101}) {
-        SCOPED_TRACE(count);
-        Bytes bytes = Header(5, 6, count);
-        const Bytes record = PltRecord(plt);
-        bytes.insert(bytes.end(), record.begin(), record.end());
-        WriteBytes(BoxPath("count"), bytes);
-        CVPaletteBox box;
-        EXPECT_EQ(2, box.ReadPltsBox("count", kKind));
-        EXPECT_EQ(2, box.ReadPltsBoxOld("count", kKind));
-        EXPECT_EQ(0, box.GetPltCount());
-        EXPECT_EQ(5, +box.SelPNo);
-        EXPECT_EQ(6, +box.BoxWord);
-    }
-}
-
-TEST_F(BoxFileTest, FileWithoutTheOwnerMarkIsRefused) {
-    for (const Bytes& bytes : {Bytes{}, Bytes{0x8C}, Bytes{0x8D, 0x13, 0, 0}}) {
-        WriteBytes(BoxPath("alien"), bytes);
-        CVPaletteBox box;
-        EXPECT_EQ(0x10001, box.ReadPltsBox("alien", kKind));
-        EXPECT_EQ(-1, +box.SelPNo);
+    const struct {
+        Bytes header;
+        int result, palettes, selPNo;
+    } cases[] = {{Header(5, 6, -1), 2, 1, 5},   {Header(5, 6, 0), 0, 1, 5},
+                 {Header(5, 6, 1), 0, 2, 5},    {Header(5, 6, 101), 2, 1, 5},
+                 {Bytes{0x8C}, 0x10001, 1, -1}, {Bytes{0x8D, 0x13, 0, 0}, 0x10001, 1, -1}};
+    for (const auto& each : cases) {
+        Bytes bytes = each.header;
+        WriteBytes(BoxPath("count"), bytes += Stored(plt));
+        for (bool older : {false, true}) {
+            if (older && each.result == 0)
+                continue; // the record is of the current layout
+            CVPaletteBox box;
+            box.AddPlt(SamplePlt(201, 3));
+            EXPECT_EQ(each.result,
+                      older ? box.ReadPltsBoxOld("count", kKind) : box.ReadPltsBox("count", kKind));
+            EXPECT_EQ(each.palettes, box.GetPltCount());
+            EXPECT_EQ(each.selPNo, +box.SelPNo);
+        }
     }
 }
 
@@ -140,28 +120,20 @@ TEST_F(BoxFileTest, FailedPaletteLeavesNoGapAndTheLastReadGivesTheResult) {
     CVObjPlt a, b;
     FillSamplePlt(a, 301, 2, 1);
     FillSamplePlt(b, 501, 2, 2);
-    const Bytes recordA = PltRecord(a);
-    const Bytes recordB = PltRecord(b);
     const Bytes broken{0, 0}; // an owner mark of another number, and nothing else
-
     for (bool brokenLast : {false, true}) {
-        SCOPED_TRACE(brokenLast);
         Bytes bytes = Header(0, 0, 3);
-        bytes.insert(bytes.end(), recordA.begin(), recordA.end());
-        if (!brokenLast)
-            bytes.insert(bytes.end(), broken.begin(), broken.end());
-        bytes.insert(bytes.end(), recordB.begin(), recordB.end());
-        if (brokenLast)
-            bytes.insert(bytes.end(), broken.begin(), broken.end());
+        bytes += Stored(a);
+        bytes += brokenLast ? Stored(b) : broken;
+        bytes += brokenLast ? broken : Stored(b);
         WriteBytes(BoxPath("gap"), bytes);
-
         CVPaletteBox box;
         CVObjPlt* before = SamplePlt(101, 9);
         box.AddPlt(before);
-        EXPECT_EQ(brokenLast ? 1 : 0, box.ReadPltsBox("gap", kKind));
+        EXPECT_EQ(brokenLast ? REC_OWN_NO : 0, box.ReadPltsBox("gap", kKind));
         ASSERT_EQ(3, box.GetPltCount());
-        ExpectSamePlt(a, *box.GetPlt(0));
-        ExpectSamePlt(b, *box.GetPlt(1));
+        EXPECT_EQ(Stored(a), Stored(*box.GetPlt(0)));
+        EXPECT_EQ(Stored(b), Stored(*box.GetPlt(1)));
         EXPECT_EQ(before, box.GetPlt(2));
     }
 }
@@ -171,9 +143,7 @@ TEST_F(BoxFileTest, OlderLayoutLoadsIntoFreshPalettes) {
     FillGoldenBox(box);
     CMemFile file;
     ASSERT_EQ(0, WriteBoxOld(box, &file));
-    const std::vector<BYTE> bytes = BytesOf(file);
-    WriteBytes(BoxPath("old"), Bytes(bytes.begin(), bytes.end()));
-
+    WriteBytes(BoxPath("old"), BytesOf(file));
     CVPaletteBox read;
     EXPECT_EQ(0, read.ReadPltsBoxOld("old", kKind));
     ASSERT_EQ(box.GetPltCount(), read.GetPltCount());
@@ -186,26 +156,19 @@ TEST_F(BoxFileTest, OlderLayoutLoadsIntoFreshPalettes) {
     }
 }
 
-TEST_F(BoxFileTest, SaveReplacesTheFileAndLeavesNoTemporary) {
-    CVPaletteBox first;
-    first.AddPlt(SamplePlt(101, 1));
-    ASSERT_EQ(0, first.WritePltsBox("keep", kKind));
-    CVPaletteBox second;
-    ASSERT_EQ(0, second.WritePltsBox("keep", kKind));
-    EXPECT_EQ(Header(-1, 0, 0), ReadBytes(BoxPath("keep")));
-    for (const auto& entry : fs::directory_iterator(m_folder))
-        EXPECT_EQ(BoxPath("keep"), entry.path());
-}
-
-TEST_F(BoxFileTest, FailedSaveKeepsThePreviousFile) {
+TEST_F(BoxFileTest, SaveReplacesTheFileOrOnFailureKeepsIt) {
     CVPaletteBox first;
     first.AddPlt(SamplePlt(101, 1));
     ASSERT_EQ(0, first.WritePltsBox("keep", kKind));
     const Bytes before = ReadBytes(BoxPath("keep"));
     // A folder where the temporary file would go: the new content has nowhere to land.
     fs::create_directory(m_folder / "keep.dat.tmp");
-    CVPaletteBox second;
-    second.AddPlt(SamplePlt(501, 2));
-    EXPECT_EQ(0x10001, second.WritePltsBox("keep", kKind));
+    CVPaletteBox empty;
+    EXPECT_EQ(BOX_FILE_FAILED, empty.WritePltsBox("keep", kKind));
     EXPECT_EQ(before, ReadBytes(BoxPath("keep")));
+    fs::remove(m_folder / "keep.dat.tmp");
+    ASSERT_EQ(0, empty.WritePltsBox("keep", kKind));
+    EXPECT_EQ(Header(-1, 0, 0), ReadBytes(BoxPath("keep")));
+    for (const auto& entry : fs::directory_iterator(m_folder))
+        EXPECT_EQ(BoxPath("keep"), entry.path());
 }

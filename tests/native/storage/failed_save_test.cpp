@@ -4,7 +4,7 @@
 // the library's own code meets the failure, as it would on a full disk.
 #include "model/palette_box.h"
 #include "storage/record_codes.h"
-#include "tests/native/storage/box_test_support.h"
+#include "tests/native/storage/storage_support.h"
 
 #include <cerrno>
 #include <cstdarg>

@@ -1,21 +1,31 @@
-// Brush and palette records through a memory file: layouts, round trips,
-// and the result code of every item that fails.
+// Brush, palette and box records in memory. Every kind in both layouts is
+// cut and damaged at every byte of its first slots and its end, and written
+// into a file that runs out of room at every byte: each stop gives the code
+// of the item it lies in, and the loader, which reads the file ahead, gives
+// what the host's record functions give.
 #include "host/record_file.h"
-#include "tests/native/storage/storage_expect.h"
+#include "storage/box_records.h"
 #include "tests/native/storage/storage_samples.h"
-
-#include <gtest/gtest.h>
-
-#include <cstring>
-#include <string>
+#include "tests/native/storage/storage_support.h"
 
 namespace {
-constexpr UINT kTailBytes = 200; // tail mark, LayerNo, PaintFlg, PaintData, HatchData
-
-// A memory file that takes only `room` bytes, then fails as a full disk does.
-class FullFile : public CMemFile {
+// Gives at most `most` bytes on each read, as a pipe may.
+class CTrickleFile : public CMemFile {
 public:
-    explicit FullFile(UINT room) : m_room(room) {}
+    CTrickleFile(Bytes& bytes, UINT most)
+        : CMemFile(bytes.data(), static_cast<UINT>(bytes.size())), m_most(most) {}
+    UINT Read(void* data, UINT count) override {
+        return CMemFile::Read(data, count < m_most ? count : m_most);
+    }
+
+private:
+    UINT m_most;
+};
+
+// Takes only `room` bytes, then fails as a full disk does.
+class CFullFile : public CMemFile {
+public:
+    explicit CFullFile(size_t room) : m_room(room) {}
     void Write(const void* data, UINT count) override {
         if (GetPosition() + count > m_room)
             AfxThrowFileException(CFileException::diskFull);
@@ -23,161 +33,188 @@ public:
     }
 
 private:
-    UINT m_room;
+    size_t m_room;
 };
 
-// A memory file holding the given bytes, positioned at the start.
-class BytesFile : public CMemFile {
-public:
-    explicit BytesFile(const std::vector<BYTE>& bytes) : m_bytes(bytes) {
-        Attach(m_bytes.data(), static_cast<UINT>(m_bytes.size()));
+int ReadBox(CVPaletteBox& box, Bytes bytes, bool older, UINT most = 0) {
+    CTrickleFile file(bytes, most ? most : static_cast<UINT>(bytes.size()));
+    return ReadBoxRecords(box, &file, older);
+}
+
+// The box read through the host's record functions, palette by palette.
+int ReadBoxThroughFile(CVPaletteBox& box, Bytes bytes, bool older) {
+    CMemFile file(bytes.data(), static_cast<UINT>(bytes.size()));
+    int count = 0;
+    if (OwnNoCheck(&file, VELMORA_OWN_NO) != 0)
+        return BOX_FILE_FAILED;
+    if (!ReadData(&file, &box.SelPNo, 4) || !ReadData(&file, &box.BoxWord, 4) ||
+        !ReadData(&file, &count, 4) || count < 0 || count > VELMORA_MAX_PLT)
+        return BOX_HEAD_READ_FAILED;
+    int result = 0;
+    for (int k = 0; k < count; ++k) {
+        CVObjPlt* plt = new CVObjPlt;
+        result = older ? plt->ReadPltOld(&file) : plt->ReadPlt(&file);
+        if (result == 0)
+            box.AddPlt(box.GetPltCount(), plt);
+        else
+            delete plt;
     }
-
-private:
-    std::vector<BYTE> m_bytes;
-};
-
-std::vector<BYTE> Prefix(const std::vector<BYTE>& bytes, size_t length) {
-    return std::vector<BYTE>(bytes.begin(), bytes.begin() + length);
+    return result;
 }
 
-UINT ConditionBytes(WORD zty, const CVObjBrs& brs) {
-    switch (zty / 100) {
-    case 1:
-        return 6;
-    case 2:
-    case 4:
-        return 14;
-    case 3:
-        return 2 + 4 + static_cast<UINT>(std::strlen(brs.ZVal.ZText.Text));
-    case 5:
-        return 22;
-    default:
-        return 2;
+// Every byte of every slot, the whole condition union included.
+bool SameSlots(const CVObjPlt& a, const CVObjPlt& b) {
+    if (a.PNm != b.PNm || a.Zty != b.Zty)
+        return false;
+    for (int pos = 0; pos < VELMORA_MAX_BRS; ++pos) {
+        const CVObjBrs& x = a.Brs[pos];
+        const CVObjBrs& y = b.Brs[pos];
+        if (x.BFg != y.BFg || x.Col != y.Col || x.Hat != y.Hat || x.BNm != y.BNm ||
+            std::memcmp(&x.ZVal, &y.ZVal, sizeof x.ZVal) != 0 || x.LayerNo != y.LayerNo ||
+            x.PaintFlg != y.PaintFlg ||
+            std::memcmp(&x.PaintData, &y.PaintData, sizeof x.PaintData) != 0 ||
+            std::memcmp(&x.HatchData, &y.HatchData, sizeof x.HatchData) != 0)
+            return false;
     }
+    return true;
 }
 
-UINT HeadBytes(WORD zty, const CVObjBrs& brs) {
-    return 4 + 1 + 4 + 4 + brs.BNm.GetLength() + ConditionBytes(zty, brs);
+// The loader's result, and its box in `read`; the record functions must agree.
+int ExpectSameRead(const Bytes& bytes, bool older, size_t at, CVPaletteBox& read, UINT most = 0) {
+    CVPaletteBox throughFile;
+    const int result = ReadBox(read, bytes, older, most);
+    EXPECT_EQ(ReadBoxThroughFile(throughFile, bytes, older), result) << at;
+    EXPECT_EQ(+throughFile.SelPNo, +read.SelPNo) << at;
+    EXPECT_EQ(+throughFile.BoxWord, +read.BoxWord) << at;
+    EXPECT_EQ(throughFile.GetPltCount(), read.GetPltCount()) << at;
+    for (int pos = 0; pos < read.GetPltCount() && pos < throughFile.GetPltCount(); ++pos)
+        EXPECT_TRUE(SameSlots(*throughFile.GetPlt(pos), *read.GetPlt(pos))) << at;
+    return result;
 }
 
-std::vector<BYTE> WrittenPlt(CVObjPlt& plt) {
+Bytes WriteBox(CVPaletteBox& box, bool older) {
     CMemFile file;
-    EXPECT_EQ(0, plt.WritePlt(&file));
+    EXPECT_EQ(0, older ? WriteBoxOld(box, &file) : WriteBoxRecords(box, &file));
     return BytesOf(file);
 }
-
-const WORD kEveryKind[] = {0, 101, 201, 301, 401, 501, 700};
 } // namespace
 
-TEST(PltRecord, RoundTripsEveryFieldOfEveryKindWithTheExpectedSize) {
-    for (WORD zty : kEveryKind) {
-        SCOPED_TRACE(zty);
-        CVObjPlt plt;
-        FillSamplePlt(plt, zty, 4, zty);
-        // A slot out of list order is stored as it is, too.
-        const CVObjBrs last = SampleBrs(zty, 77);
-        plt.SetObjBrs(VELMORA_MAX_BRS - 1, &last);
-        const std::vector<BYTE> bytes = WrittenPlt(plt);
+// 201 and 401 share their layout but not their reader's branch.
+TEST(Records, EachCutGivesTheCodeOfItsItemAndDamageReadsAlike) {
+    for (WORD zty : {0, 101, 201, 301, 401, 501})
+        for (bool older : {false, true}) {
+            SCOPED_TRACE(std::to_string(zty) + (older ? " older" : " current"));
+            CVPaletteBox box;
+            CVObjPlt* plt = new CVObjPlt;
+            FillSamplePlt(*plt, zty, 1, zty);
+            // A slot out of list order is stored as it is, too.
+            const CVObjBrs last = SampleBrs(zty, 77);
+            plt->SetObjBrs(VELMORA_MAX_BRS - 1, &last);
+            box.AddPlt(plt);
+            const Bytes bytes = WriteBox(box, older);
+            const std::vector<Item> items = BoxItems(*plt, older);
+            ASSERT_EQ(items.back().end, bytes.size());
+            const size_t slotsEnd = items[3 + 2 * BrsItems(older)].end;
+            for (size_t at = 0; at <= bytes.size(); ++at) {
+                if (at >= slotsEnd && at + 32 < bytes.size())
+                    continue;
+                const Item* item = ItemAt(items, at);
+                const int code = item ? (older ? item->olderRead : item->currentRead) : 0;
+                CVPaletteBox read;
+                ASSERT_EQ(code, ExpectSameRead(Cut(bytes, at), older, at, read));
+                ASSERT_EQ(code == 0 && at >= kBoxHeaderBytes ? 1 : 0, read.GetPltCount());
+                // 0xFF makes a count run past the end; 0x01 shortens it.
+                for (BYTE value : {BYTE{0xFF}, BYTE{0x01}}) {
+                    Bytes damaged = bytes;
+                    if (at < bytes.size())
+                        damaged[at] = value;
+                    CVPaletteBox ignored;
+                    ExpectSameRead(damaged, older, at, ignored);
+                }
+            }
+            // The whole box: every field back, the older layout's tails cleared.
+            CVPaletteBox read;
+            ASSERT_EQ(0, ReadBox(read, bytes, older));
+            for (int pos = 0; older && pos < VELMORA_MAX_BRS; ++pos) {
+                CVObjBrs& brs = plt->Brs[pos];
+                const CVObjBrs cleared;
+                brs.LayerNo = cleared.LayerNo;
+                brs.PaintFlg = cleared.PaintFlg;
+                brs.PaintData = cleared.PaintData;
+                brs.HatchData = cleared.HatchData;
+            }
+            EXPECT_EQ(Stored(box), Stored(read));
+        }
+}
 
-        size_t size = 2 + 4 + plt.PNm.GetLength() + 2;
-        for (int pos = 0; pos < VELMORA_MAX_BRS; ++pos)
-            size += HeadBytes(zty, plt.Brs[pos]) + kTailBytes;
-        EXPECT_EQ(size, bytes.size());
-
-        BytesFile file(bytes);
-        CVObjPlt read;
-        EXPECT_EQ(0, read.ReadPlt(&file));
-        EXPECT_EQ(bytes.size(), file.GetPosition());
-        ExpectSamePlt(plt, read);
+TEST(Records, EachWriteOutOfRoomGivesTheCodeOfItsItem) {
+    CVPaletteBox box;
+    CVObjPlt* plt = new CVObjPlt;
+    FillSamplePlt(*plt, 301, 2, 2);
+    box.AddPlt(plt);
+    const std::vector<Item> items = BoxItems(*plt, false);
+    for (size_t room = 0; room < items[3 + 2 * BrsItems(false)].end; ++room) {
+        CFullFile file(room);
+        ASSERT_EQ(ItemAt(items, room)->write, WriteBoxRecords(box, &file)) << room;
     }
+    CFullFile roomy(items.back().end);
+    EXPECT_EQ(0, WriteBoxRecords(box, &roomy));
 }
 
-TEST(PltRecord, EmptyPaletteStoresAllSlotsAndReadsBackEmpty) {
+// Items across the end of what the loader has read so far, from a file that
+// gives a few bytes at a time, and a text longer than the piece it reads.
+TEST(Records, ReadAheadAcrossItsPieces) {
+    CVPaletteBox box;
+    for (WORD zty : {301, 401, 501}) {
+        CVObjPlt* plt = new CVObjPlt;
+        FillSamplePlt(*plt, zty, 3, zty);
+        box.AddPlt(plt);
+    }
+    for (bool older : {false, true}) {
+        const Bytes bytes = WriteBox(box, older);
+        for (UINT most : {1u, 3u, 64u})
+            for (size_t cut : {bytes.size(), bytes.size() / 2, size_t{100}}) {
+                CVPaletteBox read;
+                ExpectSameRead(Cut(bytes, cut), older, cut, read, most);
+            }
+    }
+    box.GetPlt(1)->PNm = CString(std::string(300000, 'p').c_str());
+    CVPaletteBox whole;
+    EXPECT_EQ(0, ExpectSameRead(WriteBox(box, false), false, 0, whole));
+    EXPECT_EQ(Stored(box), Stored(whole));
+}
+
+TEST(Records, CutPaletteKeepsWhatWasRead) {
     CVObjPlt plt;
-    plt.SetPNm("空");
-    plt.SetZty(201);
-    const std::vector<BYTE> bytes = WrittenPlt(plt);
-    const CVObjBrs cleared;
-    EXPECT_EQ(2 + 4 + plt.PNm.GetLength() + 2 + VELMORA_MAX_BRS * (HeadBytes(201, cleared) + 200),
-              bytes.size());
-    BytesFile file(bytes);
+    FillSamplePlt(plt, 201, 3, 6);
+    const Bytes bytes = Stored(plt);
+    const std::vector<Item> items = BoxItems(plt, false);
+    const size_t brs0 = 4; // the first brush's first item
+
+    // Behind the first brush's Col: BFg and Col read, Hat as a fresh brush
+    // has it, and the palette reads on to its end.
+    Bytes part = Cut(bytes, items[brs0 + 1].end - kBoxHeaderBytes);
+    CMemFile inHead(part.data(), static_cast<UINT>(part.size()));
     CVObjPlt read;
-    FillSamplePlt(read, 301, 10, 1);
-    EXPECT_EQ(0, read.ReadPlt(&file));
-    EXPECT_EQ(0, read.CountBrs());
-    EXPECT_EQ(CString("空"), read.PNm);
-    EXPECT_EQ(201, +read.Zty);
+    EXPECT_EQ(0, read.ReadPlt(&inHead));
+    EXPECT_EQ(+plt.Brs[0].BFg, +read.Brs[0].BFg);
+    EXPECT_EQ(+plt.Brs[0].Col, +read.Brs[0].Col);
+    EXPECT_EQ(+CVObjBrs().Hat, +read.Brs[0].Hat);
+    EXPECT_EQ(0, +read.Brs[1].BFg);
+
+    // In the second brush's tail: the palette stops, later slots keep what
+    // they held.
+    part = Cut(bytes, items[brs0 + BrsItems(false) + 6].end - kBoxHeaderBytes - 1);
+    CMemFile inTail(part.data(), static_cast<UINT>(part.size()));
+    FillSamplePlt(read, 201, 3, 7);
+    EXPECT_EQ(REC_ITEM, read.ReadPlt(&inTail));
+    plt.Brs[1] = read.Brs[1];
+    plt.Brs[2] = SampleBrs(201, 7002);
+    EXPECT_EQ(Stored(plt), Stored(read));
 }
 
-TEST(BrsRecord, ItemsLieInOrderWithTheConditionOfThePalettesKind) {
-    // The brush's own condition is of another kind: the palette's kind decides.
-    CVObjBrs brs = SampleBrs(201, 5);
-    brs.ZVal.ZLong.RangeFlg = 0; // a single value still stores its To
-    CMemFile file;
-    ASSERT_EQ(0, brs.WriteBrs(&file, 401));
-    const std::vector<BYTE> bytes = BytesOf(file);
-    ASSERT_EQ(HeadBytes(401, brs) + kTailBytes, bytes.size());
-
-    size_t at = 0;
-    auto take = [&](void* field, size_t size) {
-        std::memcpy(field, bytes.data() + at, size);
-        at += size;
-    };
-    int bfg;
-    BYTE col;
-    DWORD hat, nameLength, rangeFlg, tailMark, layerNo;
-    std::int32_t from, to;
-    WORD zty, paintFlg;
-    take(&bfg, 4);
-    take(&col, 1);
-    take(&hat, 4);
-    take(&nameLength, 4);
-    EXPECT_EQ(std::string(brs.BNm.GetString()),
-              std::string(reinterpret_cast<const char*>(bytes.data() + at), nameLength));
-    at += nameLength;
-    take(&zty, 2);
-    take(&rangeFlg, 4);
-    take(&from, 4);
-    take(&to, 4);
-    take(&tailMark, 4);
-    take(&layerNo, 4);
-    take(&paintFlg, 2);
-    EXPECT_EQ(+brs.BFg, bfg);
-    EXPECT_EQ(+brs.Col, col);
-    EXPECT_EQ(+brs.Hat, hat);
-    EXPECT_EQ(201, zty);
-    EXPECT_EQ(0u, rangeFlg);
-    EXPECT_EQ(+brs.ZVal.ZLong.From, from);
-    EXPECT_EQ(+brs.ZVal.ZLong.To, to);
-    EXPECT_EQ(1u, tailMark);
-    EXPECT_EQ(+brs.LayerNo, layerNo);
-    EXPECT_EQ(+brs.PaintFlg, paintFlg);
-    EXPECT_EQ(0, std::memcmp(&brs.PaintData, bytes.data() + at, 12));
-    EXPECT_EQ(0, std::memcmp(&brs.HatchData, bytes.data() + at + 12, 178));
-}
-
-TEST(BrsRecord, StoredTextLongerThanTheFieldIsCut) {
-    CVObjBrs brs = SampleBrs(301, 1);
-    CMemFile file;
-    const DWORD zero = 0;
-    const BYTE col = 9;
-    const WORD zty = 301;
-    WriteData(&file, &brs.BFg, 4);
-    WriteData(&file, &col, 1);
-    WriteData(&file, &zero, 4);
-    WriteCString(&file, "n");
-    WriteData(&file, &zty, 2);
-    WriteCString(&file, CString(std::string(300, 'x').c_str()));
-    file.SeekToBegin();
-
-    CVObjBrs read;
-    std::memset(read.ZVal.ZText.Text, 'y', sizeof read.ZVal.ZText.Text);
-    EXPECT_EQ(0, read.ReadBrsOld(&file, 301));
-    EXPECT_EQ(std::string(VELMORA_ZTEXT_MAX, 'x'), read.ZVal.ZText.Text);
-}
-
-TEST(BrsRecord, TextFieldWithoutTerminatorIsWrittenBounded) {
+TEST(Records, TextConditionIsBoundedBothWays) {
+    // A field without a terminator is written as the 254 bytes it holds.
     CVObjBrs brs = SampleBrs(301, 1);
     std::memset(brs.ZVal.ZText.Text, 'z', sizeof brs.ZVal.ZText.Text);
     CMemFile file;
@@ -186,168 +223,27 @@ TEST(BrsRecord, TextFieldWithoutTerminatorIsWrittenBounded) {
     CVObjBrs read;
     EXPECT_EQ(0, read.ReadBrs(&file, 301));
     EXPECT_EQ(std::string(VELMORA_ZTEXT_MAX, 'z'), read.ZVal.ZText.Text);
+
+    // A longer stored text is cut to what the field holds.
+    CMemFile older;
+    const BYTE head[kBrsHeadFixedBytes] = {1};
+    const WORD zty = 301;
+    WriteData(&older, head, sizeof head);
+    WriteCString(&older, "n");
+    WriteData(&older, &zty, sizeof zty);
+    WriteCString(&older, CString(std::string(300, 'x').c_str()));
+    older.SeekToBegin();
+    EXPECT_EQ(0, read.ReadBrsOld(&older, 301));
+    EXPECT_EQ(std::string(VELMORA_ZTEXT_MAX, 'x'), read.ZVal.ZText.Text);
 }
 
-TEST(OlderLayout, ReadsHeadsAndKeepsTheClearedTails) {
-    for (WORD zty : kEveryKind) {
-        SCOPED_TRACE(zty);
-        CVObjPlt plt;
-        FillSamplePlt(plt, zty, 6, 2);
-        CMemFile file;
-        ASSERT_EQ(0, WritePltOld(plt, &file));
-        file.SeekToBegin();
-        CVObjPlt read;
-        EXPECT_EQ(0, read.ReadPltOld(&file));
-        EXPECT_EQ(file.GetLength(), file.GetPosition());
-        const CVObjBrs cleared;
-        for (int pos = 0; pos < VELMORA_MAX_BRS; ++pos) {
-            // The head as stored, the tail as a fresh brush has it.
-            CVObjBrs want = cleared;
-            want.BFg = plt.Brs[pos].BFg;
-            want.Col = plt.Brs[pos].Col;
-            want.Hat = plt.Brs[pos].Hat;
-            want.BNm = plt.Brs[pos].BNm;
-            want.ZVal = plt.Brs[pos].ZVal;
-            ExpectSameBrs(want, read.Brs[pos], zty);
-        }
-    }
-}
-
-TEST(OlderLayout, CurrentRecordsReadAsOlderAreMisread) {
-    CVObjPlt plt;
-    FillSamplePlt(plt, 101, 2, 4);
-    const std::vector<BYTE> bytes = WrittenPlt(plt);
-    BytesFile file(bytes);
-    CVObjPlt read;
-    read.ReadPltOld(&file);
-    // The tail of brush 0 becomes the head of slot 1: the tail mark its BFg,
-    // the low byte of LayerNo its Col.
-    EXPECT_EQ(1, +read.Brs[1].BFg);
-    EXPECT_EQ(static_cast<BYTE>(plt.Brs[0].LayerNo), +read.Brs[1].Col);
-}
-
-TEST(ReadCodes, EachHeadItemOfTheOlderLayoutNamesItself) {
-    CVObjBrs brs = SampleBrs(301, 8);
-    CMemFile file;
-    ASSERT_EQ(0, brs.WriteBrs(&file, 301));
-    const std::vector<BYTE> bytes = BytesOf(file);
-    const UINT nameEnd = 13 + brs.BNm.GetLength();
-    const struct {
-        size_t cut;
-        int code;
-    } cases[] = {{0, 2},       {3, 2},           {4, 4},           {5, 8},
-                 {8, 8},       {9, 16},          {12, 16},         {nameEnd - 1, 16},
-                 {nameEnd, 2}, {nameEnd + 1, 2}, {nameEnd + 2, 2}, {nameEnd + 7, 2}};
-    for (const auto& each : cases) {
-        SCOPED_TRACE(each.cut);
-        BytesFile cut(Prefix(bytes, each.cut));
-        CVObjBrs read;
-        EXPECT_EQ(each.code, read.ReadBrsOld(&cut, 301));
-    }
-}
-
-TEST(ReadCodes, CurrentLayoutFailsOnlyInItsTail) {
-    CVObjBrs brs = SampleBrs(501, 8);
-    CMemFile file;
-    ASSERT_EQ(0, brs.WriteBrs(&file, 501));
-    const std::vector<BYTE> bytes = BytesOf(file);
-    const UINT head = HeadBytes(501, brs);
-    for (size_t cut = 0; cut < bytes.size(); ++cut) {
-        SCOPED_TRACE(cut);
-        BytesFile part(Prefix(bytes, cut));
-        CVObjBrs read;
-        EXPECT_EQ(cut < head + 4 ? 0 : 2, read.ReadBrs(&part, 501));
-    }
-}
-
-TEST(ReadCodes, PaletteHeadAndOwnerMark) {
-    CVObjPlt plt;
-    FillSamplePlt(plt, 101, 1, 3);
-    std::vector<BYTE> bytes = WrittenPlt(plt);
-    const size_t headEnd = 2 + 4 + plt.PNm.GetLength() + 2;
-    for (size_t cut : {size_t(0), size_t(1), size_t(2), size_t(5), headEnd - 1}) {
-        SCOPED_TRACE(cut);
-        BytesFile part(Prefix(bytes, cut));
-        CVObjPlt read;
-        EXPECT_EQ(cut < 2 ? 1 : 0x20, read.ReadPlt(&part));
-    }
-    bytes[0] ^= 1;
-    BytesFile wrongMark(bytes);
-    CVObjPlt read;
-    EXPECT_EQ(1, read.ReadPlt(&wrongMark));
-    EXPECT_EQ(1, read.ReadPltOld(&wrongMark));
-}
-
-TEST(ReadCodes, RecordEndingInABrushHeadReadsWithThatBrushPartlyRead) {
-    CVObjPlt plt;
-    FillSamplePlt(plt, 201, 3, 6);
-    const std::vector<BYTE> bytes = WrittenPlt(plt);
-    const size_t headEnd = 2 + 4 + plt.PNm.GetLength() + 2;
-    // BFg and Col of the first brush, then the end.
-    BytesFile part(Prefix(bytes, headEnd + 5));
-    CVObjPlt read;
-    EXPECT_EQ(0, read.ReadPlt(&part));
-    EXPECT_EQ(+plt.Brs[0].BFg, +read.Brs[0].BFg);
-    EXPECT_EQ(+plt.Brs[0].Col, +read.Brs[0].Col);
-    EXPECT_EQ(+CVObjBrs().Hat, +read.Brs[0].Hat);
-    EXPECT_EQ(0, +read.Brs[1].BFg);
-}
-
-TEST(ReadCodes, FailedTailStopsThePaletteAndLeavesLaterSlots) {
-    CVObjPlt plt;
-    FillSamplePlt(plt, 101, 3, 6);
-    const std::vector<BYTE> bytes = WrittenPlt(plt);
-    const size_t firstEnd = 2 + 4 + plt.PNm.GetLength() + 2 + HeadBytes(101, plt.Brs[0]) + 200;
-    BytesFile part(Prefix(bytes, firstEnd + HeadBytes(101, plt.Brs[1]) + 4 + 3));
-    CVObjPlt read;
-    const CVObjBrs kept = SampleBrs(101, 99);
-    read.SetObjBrs(2, &kept);
-    EXPECT_EQ(2, read.ReadPlt(&part));
-    ExpectSameBrs(plt.Brs[0], read.Brs[0], 101);
-    ExpectSameBrs(kept, read.Brs[2], 101);
-}
-
-TEST(ReadCodes, TextLongerThanTheFileFailsWithoutTouchingTheText) {
+TEST(Records, TextLongerThanTheFileFailsWithoutTouchingTheText) {
     CMemFile file;
     const DWORD huge = 0x7FFFFFF0;
-    WriteData(&file, &huge, 4);
+    WriteData(&file, &huge, sizeof huge);
     WriteData(&file, "abc", 3);
     file.SeekToBegin();
     CString text("keep");
     EXPECT_EQ(0, ReadCString(&file, text));
     EXPECT_EQ(CString("keep"), text);
-}
-
-TEST(WriteCodes, EachItemNamesItselfWithTheWriteBit) {
-    CVObjPlt plt;
-    FillSamplePlt(plt, 301, 1, 2);
-    const CVObjBrs& brs = plt.Brs[0];
-    const UINT headEnd = 2 + 4 + plt.PNm.GetLength() + 2;
-    const UINT nameEnd = headEnd + 13 + brs.BNm.GetLength();
-    const UINT conditionEnd = headEnd + HeadBytes(301, brs);
-    const struct {
-        UINT room;
-        int code;
-    } cases[] = {{0, 0x101},
-                 {1, 0x101},
-                 {2, 0x120},
-                 {headEnd - 1, 0x120},
-                 {headEnd, 0x102},
-                 {headEnd + 4, 0x104},
-                 {headEnd + 5, 0x108},
-                 {headEnd + 9, 0x110},
-                 {nameEnd - 1, 0x110},
-                 {nameEnd, 0x102},
-                 {conditionEnd, 0x102},
-                 {conditionEnd + 4, 0x102},
-                 {conditionEnd + 199, 0x102},
-                 {conditionEnd + 200, 0x102}};
-    for (const auto& each : cases) {
-        SCOPED_TRACE(each.room);
-        FullFile file(each.room);
-        EXPECT_EQ(each.code, plt.WritePlt(&file));
-        EXPECT_LE(file.GetLength(), each.room);
-    }
-    FullFile roomy(1 << 20);
-    EXPECT_EQ(0, plt.WritePlt(&roomy));
 }

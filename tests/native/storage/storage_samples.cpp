@@ -2,16 +2,13 @@
 
 #include "host/record_file.h"
 #include "storage/record_codes.h"
+#include "storage/record_format.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 namespace {
-// Bytes of a current brush record behind its head: tail mark, LayerNo,
-// PaintFlg, PaintData, HatchData.
-constexpr UINT kTailBytes = 4 + 4 + 2 + sizeof(FACEZSKPAINT_DATA) + sizeof(FACEZSKHATCH_DATA);
-
 VELMORA_Z_TYPE SampleCondition(WORD zty, int n) {
     VELMORA_Z_TYPE zval;
     std::memset(&zval, 0, sizeof zval);
@@ -111,7 +108,7 @@ int WritePltOld(CVObjPlt& plt, CFile* file) {
         CMemFile record;
         if (plt.Brs[pos].WriteBrs(&record, plt.Zty) != 0)
             return 1;
-        const UINT headBytes = static_cast<UINT>(record.GetLength()) - kTailBytes;
+        const UINT headBytes = static_cast<UINT>(record.GetLength()) - kBrsTailBytes;
         BYTE* bytes = record.Detach();
         const int written = WriteData(file, bytes, headBytes);
         std::free(bytes);
@@ -123,8 +120,9 @@ int WritePltOld(CVObjPlt& plt, CFile* file) {
 
 int WriteBoxOld(CVPaletteBox& box, CFile* file) {
     const int count = box.GetPltCount();
-    if (WriteOwnNo(file, VELMORA_OWN_NO) != 0 || !WriteData(file, &box.SelPNo, 4) ||
-        !WriteData(file, &box.BoxWord, 4) || !WriteData(file, &count, 4))
+    if (WriteOwnNo(file, VELMORA_OWN_NO) != 0 || !WriteData(file, &box.SelPNo, sizeof box.SelPNo) ||
+        !WriteData(file, &box.BoxWord, sizeof box.BoxWord) ||
+        !WriteData(file, &count, sizeof count))
         return 1;
     for (int pos = 0; pos < count; ++pos)
         if (WritePltOld(*box.GetPlt(pos), file) != 0)

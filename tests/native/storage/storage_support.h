@@ -1,0 +1,155 @@
+// Shared by the storage tests: the bytes a palette or box stores, the items
+// of a written box with the code of a read or write that stops in each, a
+// memory file that fails, and a private folder per test for box files.
+#pragma once
+
+#include "afx/afxfile.h"
+#include "host/jkn_folder.h"
+#include "storage/record_codes.h"
+#include "storage/record_format.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#ifdef _WIN32
+#include <process.h>
+#define VELMORA_TEST_PID _getpid()
+#else
+#include <unistd.h>
+#define VELMORA_TEST_PID getpid()
+#endif
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<BYTE>;
+
+inline Bytes BytesOf(CMemFile& file) {
+    Bytes bytes(static_cast<size_t>(file.GetLength()));
+    file.SeekToBegin();
+    if (!bytes.empty())
+        file.Read(bytes.data(), static_cast<UINT>(bytes.size()));
+    return bytes;
+}
+
+// The bytes up to a cut, in a buffer of their own, so that the sanitizers see
+// any read past them.
+inline Bytes Cut(const Bytes& bytes, size_t cut) {
+    return Bytes(bytes.begin(), bytes.begin() + cut);
+}
+
+// What a palette or a box stores: two are alike when these bytes are.
+inline Bytes Stored(CVObjPlt& plt) {
+    CMemFile file(1 << 16);
+    EXPECT_EQ(0, plt.WritePlt(&file));
+    return BytesOf(file);
+}
+inline Bytes Stored(const CVPaletteBox& box) {
+    Bytes bytes;
+    for (int value : {box.SelPNo, box.BoxWord, box.GetPltCount()})
+        bytes.insert(bytes.end(), reinterpret_cast<BYTE*>(&value),
+                     reinterpret_cast<BYTE*>(&value) + sizeof value);
+    for (int pos = 0; pos < box.GetPltCount(); ++pos) {
+        const Bytes record = Stored(*box.GetPlt(pos));
+        bytes.insert(bytes.end(), record.begin(), record.end());
+    }
+    return bytes;
+}
+
+// One item of a written box: where it ends, and the code of a read of either
+// layout or of a write that stops inside it.
+struct Item {
+    size_t end;
+    int olderRead;
+    int currentRead;
+    int write;
+};
+
+// The items of a box file holding the one palette; BrsItems of them per brush.
+inline int BrsItems(bool older) {
+    return older ? 5 : 7;
+}
+inline std::vector<Item> BoxItems(const CVObjPlt& plt, bool older) {
+    std::vector<Item> items;
+    size_t end = 0;
+    auto add = [&](size_t size, int olderRead, int currentRead, int write) {
+        end += size;
+        items.push_back({end, olderRead, currentRead, write});
+    };
+    add(kOwnNoBytes, BOX_FILE_FAILED, BOX_FILE_FAILED, BOX_FILE_FAILED);
+    add(kBoxHeaderBytes - kOwnNoBytes, BOX_HEAD_READ_FAILED, BOX_HEAD_READ_FAILED,
+        BOX_HEAD_WRITE_FAILED);
+    add(kOwnNoBytes, REC_OWN_NO, REC_OWN_NO, REC_WRITE | REC_OWN_NO);
+    add(kTextCountBytes + plt.PNm.GetLength() + sizeof plt.Zty, REC_PLT_HEAD, REC_PLT_HEAD,
+        REC_WRITE | REC_PLT_HEAD);
+    const VelmoraZokKind kind = VelmoraZokKindOf(plt.Zty);
+    // A current record cut in a brush head reads as far as it goes.
+    for (int pos = 0; pos < VELMORA_MAX_BRS; ++pos) {
+        const CVObjBrs& brs = plt.Brs[pos];
+        add(sizeof brs.BFg, REC_ITEM, 0, REC_WRITE | REC_ITEM);
+        add(sizeof brs.Col, REC_COL, 0, REC_WRITE | REC_COL);
+        add(sizeof brs.Hat, REC_HAT, 0, REC_WRITE | REC_HAT);
+        add(kTextCountBytes + brs.BNm.GetLength(), REC_BNM, 0, REC_WRITE | REC_BNM);
+        add(sizeof(WORD) + (kind == ZOK_KIND_TEXT
+                                ? kTextCountBytes + std::strlen(brs.ZVal.ZText.Text)
+                                : kConditionValueBytes[kind]),
+            REC_ITEM, 0, REC_WRITE | REC_ITEM);
+        if (older)
+            continue;
+        add(sizeof kBrsTailMark, 0, 0, REC_WRITE | REC_ITEM);
+        add(kBrsTailBytes - sizeof kBrsTailMark, 0, REC_ITEM, REC_WRITE | REC_ITEM);
+    }
+    return items;
+}
+
+// The item a read or write stopping at `at` fails in; nullptr past the last.
+inline const Item* ItemAt(const std::vector<Item>& items, size_t at) {
+    for (const Item& item : items)
+        if (item.end > at)
+            return &item;
+    return nullptr;
+}
+
+// A private folder, named to the library as the folder of one folder kind.
+// The process id keeps two runs of the same tests on one machine apart.
+class BoxFolderTest : public ::testing::Test {
+protected:
+    static constexpr int kKind = 7;
+
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        m_root = fs::temp_directory_path() / ("velmora-store-" + std::to_string(VELMORA_TEST_PID) +
+                                              "-" + info->test_suite_name() + "-" + info->name());
+        fs::remove_all(m_root);
+        fs::create_directories(m_root);
+        m_folder = m_root / "jkn";
+        Halvex_SetJknFolderPath(kKind, m_folder.string().c_str());
+    }
+
+    void TearDown() override {
+        Halvex_SetJknFolderPath(kKind, nullptr);
+        std::error_code ignored;
+        fs::remove_all(m_root, ignored);
+    }
+
+    fs::path BoxPath(const std::string& name) const { return m_folder / (name + ".dat"); }
+
+    static Bytes ReadBytes(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return Bytes(std::istreambuf_iterator<char>(in), {});
+    }
+
+    static void WriteBytes(const fs::path& path, const Bytes& bytes) {
+        fs::create_directories(path.parent_path());
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
+    }
+
+    fs::path m_root;
+    fs::path m_folder;
+};
