@@ -7,6 +7,7 @@
 #include "model/zok_catalogue.h"
 #include "velmora_api.h"
 
+#include <cstddef>
 #include <cstdint>
 
 #pragma pack(push, 1)
@@ -46,3 +47,23 @@ private:
     BOOL CanConfirm() const;
 };
 #pragma pack(pop)
+
+// The host reads these members at fixed places behind m_nMode: byte-packed, in order.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Winvalid-offsetof"
+static_assert(offsetof(CBrsFrtoDlg, m_pFromEdit) - offsetof(CBrsFrtoDlg, m_nMode) == 3,
+              "CBrsFrtoDlg layout");
+static_assert(offsetof(CBrsFrtoDlg, m_pToDblEdit) - offsetof(CBrsFrtoDlg, m_nMode) == 27,
+              "CBrsFrtoDlg layout");
+static_assert(offsetof(CBrsFrtoDlg, m_nFrom) - offsetof(CBrsFrtoDlg, m_nMode) == 35,
+              "CBrsFrtoDlg layout");
+static_assert(offsetof(CBrsFrtoDlg, m_dFrom) - offsetof(CBrsFrtoDlg, m_nMode) == 43,
+              "CBrsFrtoDlg layout");
+static_assert(offsetof(CBrsFrtoDlg, m_tFrom) - offsetof(CBrsFrtoDlg, m_nMode) == 59,
+              "CBrsFrtoDlg layout");
+static_assert(offsetof(CBrsFrtoDlg, m_dtFrom) - offsetof(CBrsFrtoDlg, m_nMode) == 67,
+              "CBrsFrtoDlg layout");
+static_assert(offsetof(CBrsFrtoDlg, m_bRange) - offsetof(CBrsFrtoDlg, m_nMode) ==
+                  67 + 2 * sizeof(CDateTimeCtrl),
+              "CBrsFrtoDlg layout");
+#pragma GCC diagnostic pop

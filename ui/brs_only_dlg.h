@@ -5,6 +5,8 @@
 #include "host/kesh_dialog.h"
 #include "velmora_api.h"
 
+#include <cstddef>
+
 class Ulmabase;
 
 #pragma pack(push, 1)
@@ -33,3 +35,16 @@ private:
     static CString GetComboCode(Ulmabase& table, DWORD code);
 };
 #pragma pack(pop)
+
+// The host reads these members at fixed places behind m_nMode: byte-packed, in order.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Winvalid-offsetof"
+static_assert(offsetof(CBrsOnlyDlg, m_wZty) - offsetof(CBrsOnlyDlg, m_nMode) == 1,
+              "CBrsOnlyDlg layout");
+static_assert(offsetof(CBrsOnlyDlg, m_pStrEdit) - offsetof(CBrsOnlyDlg, m_nMode) == 3,
+              "CBrsOnlyDlg layout");
+static_assert(offsetof(CBrsOnlyDlg, m_dwCode) - offsetof(CBrsOnlyDlg, m_nMode) == 11,
+              "CBrsOnlyDlg layout");
+static_assert(offsetof(CBrsOnlyDlg, m_strText) - offsetof(CBrsOnlyDlg, m_nMode) == 15,
+              "CBrsOnlyDlg layout");
+#pragma GCC diagnostic pop

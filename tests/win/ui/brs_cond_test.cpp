@@ -35,25 +35,11 @@ bool IsShown(const UiDialog& dlg, int id) {
     return ::IsWindowVisible(dlg.Item(id)) != FALSE;
 }
 
-// A key typed into the control that has the focus, as WM_CHAR.
-void TypeChar(UiHost& host, const UiDialog& dlg, int id, char ch) {
-    ::PostMessageA(dlg.Item(id), WM_CHAR, (WPARAM)(BYTE)ch, 1);
-    host.Sync();
-}
-
-SYSTEMTIME Time(WORD year, WORD month, WORD day, WORD hour, WORD minute, WORD second) {
+// The user picks a date and time: the picker takes it and tells the dialog.
+void PickDate(const UiDialog& dlg, int id, const char* when) {
     SYSTEMTIME time = {};
-    time.wYear = year;
-    time.wMonth = month;
-    time.wDay = day;
-    time.wHour = hour;
-    time.wMinute = minute;
-    time.wSecond = second;
-    return time;
-}
-
-// The user picks a date: the picker takes it and tells the dialog.
-void PickDate(const UiDialog& dlg, int id, SYSTEMTIME time) {
+    std::sscanf(when, "%hu/%hu/%hu %hu:%hu:%hu", &time.wYear, &time.wMonth, &time.wDay, &time.wHour,
+                &time.wMinute, &time.wSecond);
     HWND picker = dlg.Item(id);
     ::SendMessageA(picker, DTM_SETSYSTEMTIME, GDT_VALID, (LPARAM)&time);
     NMDATETIMECHANGE change = {};
@@ -65,7 +51,7 @@ void PickDate(const UiDialog& dlg, int id, SYSTEMTIME time) {
     ::SendMessageA(dlg.Hwnd(), WM_NOTIFY, (WPARAM)id, (LPARAM)&change);
 }
 
-// "Y/M/D h:m:s" of a stored date in the local calendar.
+// "Y/M/D h:mm:ss" of a stored date in the local calendar.
 std::string Local(std::int32_t date) {
     __time64_t wide = date;
     std::tm local = {};
@@ -75,34 +61,6 @@ std::string Local(std::int32_t date) {
     std::snprintf(text, sizeof(text), "%d/%d/%d %d:%02d:%02d", local.tm_year + 1900,
                   local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec);
     return text;
-}
-
-TEST(BrsCondLayout, MembersAreBytePackedInTheirOrder) {
-    CBrsOnlyDlg only(nullptr, 300, 0);
-    auto onlyAt = [&](const void* member) {
-        return static_cast<const char*>(member) - reinterpret_cast<const char*>(&only.m_nMode);
-    };
-    EXPECT_EQ(onlyAt(&only.m_wZty), 1);
-    EXPECT_EQ(onlyAt(&only.m_pStrEdit), 3);
-    EXPECT_EQ(onlyAt(&only.m_dwCode), 11);
-    EXPECT_EQ(onlyAt(&only.m_strText), 15);
-
-    CBrsFrtoDlg frto(nullptr, 200, 0);
-    auto frtoAt = [&](const void* member) {
-        return static_cast<const char*>(member) - reinterpret_cast<const char*>(&frto.m_nMode);
-    };
-    EXPECT_EQ(frtoAt(&frto.m_pFromEdit), 3);
-    EXPECT_EQ(frtoAt(&frto.m_pToDblEdit), 27);
-    EXPECT_EQ(frtoAt(&frto.m_nFrom), 35);
-    EXPECT_EQ(frtoAt(&frto.m_dFrom), 43);
-    EXPECT_EQ(frtoAt(&frto.m_tFrom), 59);
-    EXPECT_EQ(frtoAt(&frto.m_dtFrom), 67);
-    EXPECT_EQ(frtoAt(&frto.m_bRange), 67 + 2 * (std::ptrdiff_t)sizeof(CDateTimeCtrl));
-    EXPECT_EQ(frto.m_nFrom, 0);
-    EXPECT_EQ(frto.m_nTo, 0);
-    EXPECT_EQ(frto.m_dFrom, 0.0);
-    EXPECT_EQ(frto.m_dTo, 0.0);
-    EXPECT_EQ(frto.m_bRange, 0);
 }
 
 // ---------------------------------------------------------------- one value
@@ -137,14 +95,13 @@ TEST_F(BrsOnlyTest, TextNeedsOneCharacterAndTakesAtMost64) {
         EXPECT_FALSE(ui.IsEnabled(IDOK));
         ui.PressEnter();
         EXPECT_TRUE(ui.IsOpen());
-
         ui.Type(IDC_ONLY_TEXT, "a");
         ui.WaitEnabled(IDOK, true);
         ui.Type(IDC_ONLY_TEXT, "");
         ui.WaitEnabled(IDOK, false);
-
         ui.Type(IDC_ONLY_TEXT, full);
-        TypeChar(host, ui, IDC_ONLY_TEXT, 'y');
+        ::PostMessageA(ui.Item(IDC_ONLY_TEXT), WM_CHAR, 'y', 1); // one key more
+        host.Sync();
         EXPECT_EQ(ui.Text(IDC_ONLY_TEXT), full);
         ui.WaitEnabled(IDOK, true);
         ui.Click(IDOK);
@@ -153,24 +110,31 @@ TEST_F(BrsOnlyTest, TextNeedsOneCharacterAndTakesAtMost64) {
     EXPECT_EQ(dlg.m_strText, full.c_str());
 }
 
+// OK gives the chosen code and its text; Cancel, and a table without codes
+// (which gives no OK), leave what the caller had.
 TEST_F(BrsOnlyTest, ListsTheAttributesValuesAndGivesTheChosenCodeAndText) {
     struct Case {
         WORD zty;
         const char* label;
         std::vector<std::string> texts;
         int choose;
+        int button;
         DWORD code;
         const char* text;
     };
     const Case cases[] = {
         // 小字 entries name their 大字 first and stand for the combined code.
-        {107, "小字(&A):", {"本町北", "本町東", "新町西"}, 2, R113CODEMIX(2, 5), "新町西"},
-        {103, "公簿地目(&K):", {"田", "畑"}, 1, 20, "畑"},
-        {106, "所有権(&S):", {"無し", "有り"}, 0, 0, "無し"},
-        {106, "所有権(&S):", {"無し", "有り"}, 1, 1, "有り"},
+        {107, "小字(&A):", {"本町北", "本町東", "新町西"}, 2, IDOK, R113CODEMIX(2, 5), "新町西"},
+        {103, "公簿地目(&K):", {"田", "畑"}, 1, IDOK, 20, "畑"},
+        {106, "所有権(&S):", {"無し", "有り"}, 0, IDOK, 0, "無し"},
+        {106, "所有権(&S):", {"無し", "有り"}, 1, IDOK, 1, "有り"},
+        {106, "所有権(&S):", {"無し", "有り"}, 1, IDCANCEL, 77, "前"},
+        {104, "所有者(&P):", {}, -1, IDCANCEL, 77, "前"},
     };
     for (const Case& c : cases) {
         CBrsOnlyDlg dlg(host.Wnd(), c.zty, 1);
+        dlg.m_dwCode = 77;
+        dlg.m_strText = "前";
         int result = Run(dlg, [&](UiDialog& ui) {
             EXPECT_EQ(ui.Text(IDC_ONLY_LABEL), c.label);
             EXPECT_TRUE(IsShown(ui, IDC_ONLY_COMBO));
@@ -178,41 +142,19 @@ TEST_F(BrsOnlyTest, ListsTheAttributesValuesAndGivesTheChosenCodeAndText) {
             ASSERT_EQ(ui.ComboCount(IDC_ONLY_COMBO), (int)c.texts.size());
             for (int i = 0; i < (int)c.texts.size(); ++i)
                 EXPECT_EQ(ui.ComboText(IDC_ONLY_COMBO, i), c.texts[i]);
-            EXPECT_EQ(ui.ComboSel(IDC_ONLY_COMBO), 0);
-            ui.ChooseCombo(IDC_ONLY_COMBO, c.choose);
-            ui.Click(IDOK);
+            if (c.texts.empty()) {
+                EXPECT_FALSE(ui.IsEnabled(IDOK));
+                ui.PressEnter();
+                EXPECT_TRUE(ui.IsOpen());
+            } else {
+                EXPECT_EQ(ui.ComboSel(IDC_ONLY_COMBO), 0);
+                ui.ChooseCombo(IDC_ONLY_COMBO, c.choose);
+            }
+            ui.Click(c.button);
         });
-        EXPECT_EQ(result, IDOK) << c.zty;
+        EXPECT_EQ(result, c.button) << c.zty;
         EXPECT_EQ(dlg.m_dwCode, c.code) << c.zty;
         EXPECT_EQ(dlg.m_strText, c.text) << c.zty;
-    }
-}
-
-TEST_F(BrsOnlyTest, EmptyCodeTableGivesNoOkAndCancelLeavesTheResults) {
-    CBrsOnlyDlg dlg(host.Wnd(), 104, 1);
-    dlg.m_dwCode = 77;
-    dlg.m_strText = "前";
-    int result = Run(dlg, [](UiDialog& ui) {
-        EXPECT_EQ(ui.Text(IDC_ONLY_LABEL), "所有者(&P):");
-        EXPECT_EQ(ui.ComboCount(IDC_ONLY_COMBO), 0);
-        EXPECT_FALSE(ui.IsEnabled(IDOK));
-        ui.PressEnter();
-        EXPECT_TRUE(ui.IsOpen());
-        ui.Click(IDCANCEL);
-    });
-    EXPECT_EQ(result, IDCANCEL);
-
-    CBrsOnlyDlg chosen(host.Wnd(), 106, 1);
-    chosen.m_dwCode = 77;
-    chosen.m_strText = "前";
-    result = Run(chosen, [](UiDialog& ui) {
-        ui.ChooseCombo(IDC_ONLY_COMBO, 1);
-        ui.Click(IDCANCEL);
-    });
-    EXPECT_EQ(result, IDCANCEL);
-    for (CBrsOnlyDlg* cancelled : {&dlg, &chosen}) {
-        EXPECT_EQ(cancelled->m_dwCode, 77u);
-        EXPECT_EQ(cancelled->m_strText, "前");
     }
 }
 
@@ -226,17 +168,29 @@ protected:
     UiHost host;
 };
 
-TEST_F(BrsFrtoTest, IntegerRangeComesBackInOrder) {
+// Typed numbers are kept in the fields' ranges, then a range is put in order.
+TEST_F(BrsFrtoTest, NumberRangeComesBackInRangeAndInOrder) {
     struct Case {
+        WORD zty;
+        const char* group;
         const char* from;
         const char* to;
-        int wantFrom;
-        int wantTo;
+        double wantFrom;
+        double wantTo;
     };
-    for (const Case& c : {Case{"10", "3", 3, 10}, Case{"5", "5", 5, 5}, Case{"3", "10", 3, 10}}) {
-        CBrsFrtoDlg dlg(host.Wnd(), 201, 0);
+    const Case cases[] = {
+        {201, "共有人数:", "10", "3", 3, 10},
+        {201, "共有人数:", "5", "5", 5, 5},
+        {200, "画地No:", "0", "65535", 0, 65535},
+        {200, "画地No:", "70000", "-3", 0, 65535},
+        {500, "公簿面積:", "12.5", "0.0000001", 0.0000001, 12.5},
+        {501, "座標面積:", "0", "9999999.9999999", 0, 9999999.9999999},
+        {502, "三斜面積:", "12345678", "-0.5", 0, 9999999.9999999},
+    };
+    for (const Case& c : cases) {
+        CBrsFrtoDlg dlg(host.Wnd(), c.zty, 0);
         int result = Run(dlg, [&](UiDialog& ui) {
-            EXPECT_EQ(ui.Text(IDC_FRTO_GROUP), "共有人数:");
+            EXPECT_EQ(ui.Text(IDC_FRTO_GROUP), c.group);
             EXPECT_FALSE(ui.IsEnabled(IDC_FRTO_TO));
             ui.Click(IDC_FRTO_RANGE);
             ui.WaitEnabled(IDC_FRTO_TO, true);
@@ -246,15 +200,17 @@ TEST_F(BrsFrtoTest, IntegerRangeComesBackInOrder) {
         });
         EXPECT_EQ(result, IDOK);
         EXPECT_NE(dlg.m_bRange, 0);
-        EXPECT_EQ(dlg.m_nFrom, c.wantFrom) << c.from << "～" << c.to;
-        EXPECT_EQ(dlg.m_nTo, c.wantTo) << c.from << "～" << c.to;
+        bool ints = c.zty < 500;
+        EXPECT_EQ(ints ? dlg.m_nFrom : dlg.m_dFrom, c.wantFrom) << c.from << "～" << c.to;
+        EXPECT_EQ(ints ? dlg.m_nTo : dlg.m_dTo, c.wantTo) << c.from << "～" << c.to;
     }
 }
 
 TEST_F(BrsFrtoTest, OkNeedsTheShownFieldsAndADisabledToIsStillCopied) {
     CBrsFrtoDlg dlg(host.Wnd(), 200, 0);
+    EXPECT_EQ(dlg.m_nFrom | dlg.m_nTo | dlg.m_bRange, 0);
+    EXPECT_EQ(dlg.m_dFrom + dlg.m_dTo, 0.0);
     int result = Run(dlg, [](UiDialog& ui) {
-        EXPECT_EQ(ui.Text(IDC_FRTO_GROUP), "画地No:");
         EXPECT_TRUE(IsShown(ui, IDC_FRTO_FROM));
         EXPECT_FALSE(IsShown(ui, IDC_FRTO_FROM_DATE));
         ui.Type(IDC_FRTO_FROM, "");
@@ -263,7 +219,6 @@ TEST_F(BrsFrtoTest, OkNeedsTheShownFieldsAndADisabledToIsStillCopied) {
         EXPECT_TRUE(ui.IsOpen());
         ui.Type(IDC_FRTO_FROM, "7");
         ui.WaitEnabled(IDOK, true);
-
         ui.Click(IDC_FRTO_RANGE);
         ui.Type(IDC_FRTO_TO, "");
         ui.WaitEnabled(IDOK, false);
@@ -279,71 +234,54 @@ TEST_F(BrsFrtoTest, OkNeedsTheShownFieldsAndADisabledToIsStillCopied) {
     EXPECT_EQ(dlg.m_nTo, 2);
 }
 
-TEST_F(BrsFrtoTest, TypedValuesAreKeptInTheFieldsRangesThenPutInOrder) {
-    CBrsFrtoDlg integers(host.Wnd(), 200, 0);
-    Run(integers, [](UiDialog& ui) {
-        ui.Click(IDC_FRTO_RANGE);
-        ui.Type(IDC_FRTO_FROM, "70000");
-        ui.Type(IDC_FRTO_TO, "-3");
-        ui.Click(IDOK);
-    });
-    EXPECT_EQ(integers.m_nFrom, 0);
-    EXPECT_EQ(integers.m_nTo, 65535);
-
-    CBrsFrtoDlg reals(host.Wnd(), 500, 0);
-    Run(reals, [](UiDialog& ui) {
-        EXPECT_EQ(ui.Text(IDC_FRTO_GROUP), "公簿面積:");
-        ui.Click(IDC_FRTO_RANGE);
-        ui.Type(IDC_FRTO_FROM, "12345678");
-        ui.Type(IDC_FRTO_TO, "-0.5");
-        ui.Click(IDOK);
-    });
-    EXPECT_EQ(reals.m_dFrom, 0.0);
-    EXPECT_EQ(reals.m_dTo, 9999999.9999999);
-}
-
-TEST_F(BrsFrtoTest, DateRangeEnteredBackwardsComesBackInOrder) {
-    CBrsFrtoDlg dlg(host.Wnd(), 401, 1);
-    int result = Run(dlg, [](UiDialog& ui) {
-        EXPECT_EQ(ui.Text(IDC_FRTO_GROUP), "登記日付:");
-        EXPECT_TRUE(IsShown(ui, IDC_FRTO_TO_DATE));
-        EXPECT_FALSE(IsShown(ui, IDC_FRTO_TO));
-        EXPECT_FALSE(ui.IsEnabled(IDC_FRTO_TO_DATE));
-        EXPECT_TRUE(ui.IsEnabled(IDOK));
-        ui.Click(IDC_FRTO_RANGE);
-        ui.WaitEnabled(IDC_FRTO_TO_DATE, true);
-        PickDate(ui, IDC_FRTO_FROM_DATE, Time(2020, 6, 15, 8, 0, 0));
-        PickDate(ui, IDC_FRTO_TO_DATE, Time(2019, 1, 2, 9, 30, 5));
-        ui.Click(IDOK);
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(Local(dlg.m_tFrom), "2019/1/2 9:30:05");
-    EXPECT_EQ(Local(dlg.m_tTo), "2020/6/15 8:00:00");
-}
-
-TEST_F(BrsFrtoTest, SingleDateGivesTheChosenLocalDayAndCancelLeavesTheDates) {
-    CBrsFrtoDlg dlg(host.Wnd(), 400, 1);
-    int result = Run(dlg, [](UiDialog& ui) {
-        EXPECT_EQ(ui.Text(IDC_FRTO_GROUP), "立会日付:");
-        PickDate(ui, IDC_FRTO_FROM_DATE, Time(2013, 4, 5, 23, 59, 59));
-        PickDate(ui, IDC_FRTO_TO_DATE, Time(2001, 1, 1, 0, 0, 0));
-        ui.Click(IDOK);
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(dlg.m_bRange, 0);
-    EXPECT_EQ(Local(dlg.m_tFrom), "2013/4/5 23:59:59");
-    EXPECT_EQ(Local(dlg.m_tTo), "2001/1/1 0:00:00");
-
-    CBrsFrtoDlg cancelled(host.Wnd(), 401, 1);
-    cancelled.m_tFrom = 123;
-    cancelled.m_tTo = 456;
-    result = Run(cancelled, [](UiDialog& ui) {
-        PickDate(ui, IDC_FRTO_FROM_DATE, Time(2013, 4, 5, 12, 0, 0));
-        ui.Click(IDCANCEL);
-    });
-    EXPECT_EQ(result, IDCANCEL);
-    EXPECT_EQ(cancelled.m_tFrom, 123);
-    EXPECT_EQ(cancelled.m_tTo, 456);
+// The picked local times, a range put in order; Cancel leaves the dates.
+TEST_F(BrsFrtoTest, DatesComeBackAsThePickedLocalTimes) {
+    struct Case {
+        WORD zty;
+        const char* group;
+        bool range;
+        const char* from;
+        const char* to;
+        int button;
+        const char* wantFrom;
+        const char* wantTo;
+    };
+    const Case cases[] = {
+        {401, "登記日付:", true, "2020/6/15 8:00:00", "2019/1/2 9:30:05", IDOK, "2019/1/2 9:30:05",
+         "2020/6/15 8:00:00"},
+        {400, "立会日付:", false, "2013/4/5 23:59:59", "2001/1/1 0:00:00", IDOK,
+         "2013/4/5 23:59:59", "2001/1/1 0:00:00"},
+        {401, "登記日付:", true, "2013/4/5 12:00:00", "2014/4/5 12:00:00", IDCANCEL, nullptr,
+         nullptr},
+    };
+    for (const Case& c : cases) {
+        CBrsFrtoDlg dlg(host.Wnd(), c.zty, 1);
+        dlg.m_tFrom = 123;
+        dlg.m_tTo = 456;
+        int result = Run(dlg, [&](UiDialog& ui) {
+            EXPECT_EQ(ui.Text(IDC_FRTO_GROUP), c.group);
+            EXPECT_TRUE(IsShown(ui, IDC_FRTO_TO_DATE));
+            EXPECT_FALSE(IsShown(ui, IDC_FRTO_TO));
+            EXPECT_FALSE(ui.IsEnabled(IDC_FRTO_TO_DATE));
+            EXPECT_TRUE(ui.IsEnabled(IDOK));
+            if (c.range) {
+                ui.Click(IDC_FRTO_RANGE);
+                ui.WaitEnabled(IDC_FRTO_TO_DATE, true);
+            }
+            PickDate(ui, IDC_FRTO_FROM_DATE, c.from);
+            PickDate(ui, IDC_FRTO_TO_DATE, c.to);
+            ui.Click(c.button);
+        });
+        EXPECT_EQ(result, c.button);
+        if (c.button == IDCANCEL) {
+            EXPECT_EQ(dlg.m_tFrom, 123);
+            EXPECT_EQ(dlg.m_tTo, 456);
+            continue;
+        }
+        EXPECT_EQ(dlg.m_bRange, c.range ? 1 : 0);
+        EXPECT_EQ(Local(dlg.m_tFrom), c.wantFrom) << c.from;
+        EXPECT_EQ(Local(dlg.m_tTo), c.wantTo) << c.to;
+    }
 }
 
 // ------------------------------------------------------------------- help
@@ -351,7 +289,8 @@ TEST(BrsCondHelp, ToolTipsAndTheHelpButtonsEntries) {
     UiHost host;
     CBrsFrtoDlg frto(host.Wnd(), 500, 0);
     RunDialog(host, frto, IDD_BRS_FRTO, [](UiDialog& ui) {
-        // The tool tip hands out at most 80 bytes of a text through its ANSI message.
+        // The tool tip hands out at most 80 bytes of a text through its ANSI
+        // message.
         const std::string toHelp = "属性に適した塗潰しの対象を設定してください"
                                    "（範囲指定型の場合は範囲の上限を入力してください）。";
         const std::string tip = ui.ToolTip(IDC_FRTO_TO_DATE);

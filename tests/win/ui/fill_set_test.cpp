@@ -17,6 +17,9 @@
 namespace {
 
 const WORD kUntouchedMask = 0xFFFF;
+// The controls of the paint settings, then those of the hatch settings.
+const int kFillControls[] = {IDC_FILL_PAINT_COLOR, IDC_FILL_DEPTH,      IDC_FILL_SPIN,
+                             IDC_FILL_HATCH_COLOR, IDC_FILL_HATCH_TYPE, IDC_FILL_SPACE};
 
 CVObjBrs PaintBrush() {
     CVObjBrs brs;
@@ -34,12 +37,6 @@ CVObjBrs PaintBrush() {
     return brs;
 }
 
-CVObjBrs HatchBrush() {
-    CVObjBrs brs = PaintBrush();
-    brs.PaintFlg = 2;
-    return brs;
-}
-
 // Every field that the dialogs may write, compared byte for byte.
 void ExpectSameFill(const CVObjBrs& actual, const CVObjBrs& expected) {
     EXPECT_EQ(+actual.LayerNo, +expected.LayerNo);
@@ -47,6 +44,14 @@ void ExpectSameFill(const CVObjBrs& actual, const CVObjBrs& expected) {
     EXPECT_EQ(0, std::memcmp(&actual.PaintData, &expected.PaintData, sizeof(actual.PaintData)));
     EXPECT_EQ(0, std::memcmp(&actual.HatchData, &expected.HatchData, sizeof(actual.HatchData)));
     EXPECT_STREQ(actual.BNm, expected.BNm);
+}
+
+// Which of kFillControls are enabled, as a string of 0s and 1s.
+std::string Enabled(const UiDialog& dlg) {
+    std::string enabled;
+    for (int id : kFillControls)
+        enabled += dlg.IsEnabled(id) ? '1' : '0';
+    return enabled;
 }
 
 class FillSetTest : public ::testing::Test {
@@ -75,6 +80,11 @@ protected:
             script);
     }
 
+    void AddLayersTo299() {
+        for (int layer = 8; layer < 300; ++layer)
+            drawing.Attr().AddLayer(("L" + std::to_string(layer)).c_str());
+    }
+
     // A click on one arrow of the density spin.
     void ClickSpin(UiDialog& dlg, bool up) {
         HWND spin = dlg.Item(IDC_FILL_SPIN);
@@ -86,7 +96,8 @@ protected:
         host.Sync();
     }
 
-    // Picks a colour in the standard colour dialog opened by the paint colour button.
+    // Picks a colour in the standard colour dialog opened by the paint colour
+    // button.
     void PickPaintColor(UiDialog& dlg, int red, bool ok) {
         dlg.Click(IDC_FILL_PAINT_COLOR);
         UiDialog colors = dlg.WaitForPopup();
@@ -118,95 +129,74 @@ protected:
 
 // ---------------------------------------------------------------- one brush
 
-TEST_F(FillSetTest, PaintBrushOpensWithThePaintControlsAndOkNormalisesTheFill) {
-    int result = RunSingle([](UiDialog& dlg) {
-        EXPECT_EQ(dlg.Text(IDC_FILL_DEPTH), "56");
-        EXPECT_EQ(dlg.Text(IDC_FILL_SPACE), "2.50");
-        EXPECT_EQ(dlg.ComboText(IDC_FILL_LAYER, dlg.ComboSel(IDC_FILL_LAYER)), "3:塗潰し");
-        EXPECT_EQ(::IsDlgButtonChecked(dlg.Hwnd(), IDC_FILL_PAINT), BST_CHECKED);
-        EXPECT_EQ(::IsDlgButtonChecked(dlg.Hwnd(), IDC_FILL_HATCH), BST_UNCHECKED);
-        EXPECT_TRUE(dlg.IsEnabled(IDC_FILL_PAINT_COLOR));
-        EXPECT_TRUE(dlg.IsEnabled(IDC_FILL_DEPTH));
-        EXPECT_TRUE(dlg.IsEnabled(IDC_FILL_SPIN));
-        EXPECT_FALSE(dlg.IsEnabled(IDC_FILL_SPACE));
-        EXPECT_FALSE(dlg.IsEnabled(IDC_FILL_HATCH_COLOR));
-        EXPECT_FALSE(dlg.IsEnabled(IDC_FILL_HATCH_TYPE));
-        EXPECT_EQ(dlg.ToolTip(IDC_FILL_DEPTH), "濃度を入力します。");
-        dlg.Click(IDOK);
-    });
-    EXPECT_EQ(result, IDOK);
-    CVObjBrs expected = PaintBrush();
-    expected.PaintData.Depth = 56.0;
-    for (int i = 0; i < 4; ++i) {
-        expected.HatchData.Color[i] = 6;
-        expected.HatchData.Space[i] = 2.5;
+// OK writes the shown fill: density rounded, the first hatch colour and
+// spacing into all four, any kind but paint as hatch.
+TEST_F(FillSetTest, TheFillKindEnablesItsControlsAndOkWritesTheShownFill) {
+    struct Case {
+        BYTE flg;
+        int click; // 0: none
+        const char* enabled;
+        BYTE written;
+    };
+    const Case cases[] = {{0, 0, "111000", 0},
+                          {2, 0, "001111", 1},
+                          {0, IDC_FILL_HATCH, "001111", 1},
+                          {1, IDC_FILL_PAINT, "111000", 0}};
+    for (const Case& c : cases) {
+        brs = PaintBrush();
+        brs.PaintFlg = c.flg;
+        int result = RunSingle([&](UiDialog& dlg) {
+            EXPECT_EQ(dlg.Text(IDC_FILL_DEPTH), "56");
+            EXPECT_EQ(dlg.Text(IDC_FILL_SPACE), "2.50");
+            EXPECT_EQ(dlg.ComboText(IDC_FILL_LAYER, dlg.ComboSel(IDC_FILL_LAYER)), "3:塗潰し");
+            EXPECT_EQ(dlg.ToolTip(IDC_FILL_DEPTH), "濃度を入力します。");
+            if (c.click)
+                dlg.Click(c.click);
+            EXPECT_EQ(Enabled(dlg), c.enabled) << +c.flg << " " << c.click;
+            int checked = c.written == 0 ? IDC_FILL_PAINT : IDC_FILL_HATCH;
+            EXPECT_EQ(::IsDlgButtonChecked(dlg.Hwnd(), checked), BST_CHECKED);
+            dlg.PressEnter();
+        });
+        EXPECT_EQ(result, IDOK);
+        CVObjBrs expected = PaintBrush();
+        expected.PaintFlg = c.written;
+        expected.PaintData.Depth = 56.0;
+        for (int i = 0; i < 4; ++i) {
+            expected.HatchData.Color[i] = 6;
+            expected.HatchData.Space[i] = 2.5;
+        }
+        ExpectSameFill(brs, expected);
     }
-    ExpectSameFill(brs, expected);
 }
 
-TEST_F(FillSetTest, HatchBrushOpensWithTheHatchControlsAndIsWrittenAsHatchOne) {
-    brs = HatchBrush();
-    int result = RunSingle([](UiDialog& dlg) {
-        EXPECT_EQ(::IsDlgButtonChecked(dlg.Hwnd(), IDC_FILL_HATCH), BST_CHECKED);
-        EXPECT_FALSE(dlg.IsEnabled(IDC_FILL_PAINT_COLOR));
-        EXPECT_FALSE(dlg.IsEnabled(IDC_FILL_DEPTH));
-        EXPECT_TRUE(dlg.IsEnabled(IDC_FILL_SPIN));
-        EXPECT_TRUE(dlg.IsEnabled(IDC_FILL_SPACE));
-        EXPECT_TRUE(dlg.IsEnabled(IDC_FILL_HATCH_COLOR));
-        EXPECT_TRUE(dlg.IsEnabled(IDC_FILL_HATCH_TYPE));
-        dlg.PressEnter();
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(+brs.PaintFlg, 1);
-    EXPECT_EQ(+brs.HatchData.Type, 4);
-}
-
-TEST_F(FillSetTest, HatchColourAndPatternComeFromTheirPopupsIntoAllFourColours) {
-    brs = HatchBrush();
+// Typing at a limit is taken; past it, leaving the field settles it.
+TEST_F(FillSetTest, TypedDensityAndSpacingAreTakenAtTheirLimitsAndSettledPastThem) {
+    struct Case {
+        const char* typed;
+        const char* shown;
+    };
+    const Case depths[] = {{"1", "1"}, {"100", "100"}, {"0", "1"}, {"150", "100"}, {"5", "5"}};
+    const Case spaces[] = {{"0.1", "0.10"},
+                           {"99.99", "99.99"},
+                           {"0.01", "0.10"},
+                           {"100", "99.99"},
+                           {"12.345", "12.35"}};
     int result = RunSingle([&](UiDialog& dlg) {
-        PressInPopup(dlg, IDC_FILL_HATCH_COLOR, {VK_RIGHT, VK_RETURN});
-        PressInPopup(dlg, IDC_FILL_HATCH_TYPE, {VK_RIGHT, VK_ESCAPE});
-        PressInPopup(dlg, IDC_FILL_HATCH_TYPE, {VK_LEFT, VK_RETURN});
+        for (const Case& c : depths) {
+            dlg.Type(IDC_FILL_DEPTH, c.typed);
+            dlg.PressTab();
+            EXPECT_EQ(dlg.Text(IDC_FILL_DEPTH), c.shown) << c.typed;
+        }
+        dlg.Click(IDC_FILL_HATCH);
+        for (const Case& c : spaces) {
+            dlg.Type(IDC_FILL_SPACE, c.typed);
+            dlg.PressTab();
+            EXPECT_EQ(dlg.Text(IDC_FILL_SPACE), c.shown) << c.typed;
+        }
         dlg.Click(IDOK);
     });
     EXPECT_EQ(result, IDOK);
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(+brs.HatchData.Color[i], 7);
-    EXPECT_EQ(+brs.HatchData.Type, 3);
-}
-
-TEST_F(FillSetTest, RadioButtonsSwitchTheEnabledControls) {
-    int result = RunSingle([](UiDialog& dlg) {
-        dlg.Click(IDC_FILL_HATCH);
-        EXPECT_FALSE(dlg.IsEnabled(IDC_FILL_PAINT_COLOR));
-        EXPECT_FALSE(dlg.IsEnabled(IDC_FILL_DEPTH));
-        EXPECT_TRUE(dlg.IsEnabled(IDC_FILL_SPACE));
-        EXPECT_TRUE(dlg.IsEnabled(IDC_FILL_HATCH_TYPE));
-        dlg.Click(IDC_FILL_PAINT);
-        EXPECT_TRUE(dlg.IsEnabled(IDC_FILL_DEPTH));
-        EXPECT_FALSE(dlg.IsEnabled(IDC_FILL_HATCH_COLOR));
-        dlg.Click(IDC_FILL_HATCH);
-        dlg.Click(IDOK);
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(+brs.PaintFlg, 1);
-    EXPECT_EQ(+brs.PaintData.Depth, 56.0); // the paint settings are written too
-}
-
-TEST_F(FillSetTest, TypedValuesCountAndAreKeptInRange) {
-    int result = RunSingle([](UiDialog& dlg) {
-        dlg.Type(IDC_FILL_DEPTH, "150");
-        dlg.PressTab();
-        EXPECT_EQ(dlg.Text(IDC_FILL_DEPTH), "100");
-        dlg.Click(IDC_FILL_HATCH);
-        dlg.Type(IDC_FILL_SPACE, "0.01");
-        dlg.PressTab();
-        EXPECT_EQ(dlg.Text(IDC_FILL_SPACE), "0.10");
-        dlg.Type(IDC_FILL_SPACE, "12.345");
-        dlg.Click(IDOK);
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(+brs.PaintData.Depth, 100.0);
+    EXPECT_EQ(+brs.PaintData.Depth, 5.0);
     for (int i = 0; i < 4; ++i)
         EXPECT_DOUBLE_EQ(+brs.HatchData.Space[i], 12.35);
 }
@@ -230,86 +220,87 @@ TEST_F(FillSetTest, SpinStepsFromTheTypedDensityAndStopsAtItsEnds) {
     EXPECT_EQ(+brs.PaintData.Depth, 6.0);
 }
 
-TEST_F(FillSetTest, ChosenLayerIsWrittenAndALayerAbove255SurvivesUntouched) {
-    int result = RunSingle([](UiDialog& dlg) {
-        dlg.ChooseCombo(IDC_FILL_LAYER, 5);
-        dlg.Click(IDOK);
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(+brs.LayerNo, 5u);
-
-    for (int layer = 8; layer < 300; ++layer)
-        drawing.Attr().AddLayer(("L" + std::to_string(layer)).c_str());
-    brs.LayerNo = 299;
-    result = RunSingle([](UiDialog& dlg) {
-        EXPECT_EQ(dlg.ComboText(IDC_FILL_LAYER, dlg.ComboSel(IDC_FILL_LAYER)), "L299");
-        dlg.Click(IDOK);
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(+brs.LayerNo, 299u);
-}
-
-TEST_F(FillSetTest, PaintColourComesFromTheColourDialogOnlyWhenConfirmed) {
+TEST_F(FillSetTest, PickedLayerColoursAndPatternAreWritten) {
+    brs.PaintFlg = 1;
     int result = RunSingle([&](UiDialog& dlg) {
+        dlg.ChooseCombo(IDC_FILL_LAYER, 5);
+        PressInPopup(dlg, IDC_FILL_HATCH_COLOR, {VK_RIGHT, VK_RETURN});
+        PressInPopup(dlg, IDC_FILL_HATCH_TYPE, {VK_RIGHT, VK_ESCAPE});
+        PressInPopup(dlg, IDC_FILL_HATCH_TYPE, {VK_LEFT, VK_RETURN});
+        dlg.Click(IDC_FILL_PAINT);
         PickPaintColor(dlg, 90, false);
         PickPaintColor(dlg, 120, true);
         dlg.Click(IDOK);
     });
     EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(+brs.LayerNo, 5u);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(+brs.HatchData.Color[i], 7);
+    EXPECT_EQ(+brs.HatchData.Type, 3);
     EXPECT_EQ(+brs.PaintData.Color, RGB(120, 40, 10));
+}
+
+TEST_F(FillSetTest, LayerAbove255SurvivesBothDialogs) {
+    AddLayersTo299();
+    brs.LayerNo = 299;
+    for (bool multi : {false, true}) {
+        auto script = [](UiDialog& dlg) {
+            EXPECT_EQ(dlg.ComboText(IDC_FILL_LAYER, dlg.ComboSel(IDC_FILL_LAYER)), "L299");
+            dlg.Click(IDOK);
+        };
+        EXPECT_EQ(multi ? RunMulti(script) : RunSingle(script), IDOK);
+        EXPECT_EQ(+brs.LayerNo, 299u) << multi;
+    }
 }
 
 TEST_F(FillSetTest, CancelAndEscWriteNothing) {
     const CVObjBrs before = PaintBrush();
-    auto change = [&](UiDialog& dlg) {
-        PickPaintColor(dlg, 0, true);
-        dlg.Type(IDC_FILL_DEPTH, "20");
-        dlg.ChooseCombo(IDC_FILL_LAYER, 1);
-        dlg.Click(IDC_FILL_HATCH);
-        dlg.Type(IDC_FILL_SPACE, "9");
-    };
-    EXPECT_EQ(RunSingle([&](UiDialog& dlg) {
-                  change(dlg);
-                  dlg.Click(IDCANCEL);
-              }),
-              IDCANCEL);
-    ExpectSameFill(brs, before);
-    EXPECT_EQ(RunSingle([&](UiDialog& dlg) {
-                  change(dlg);
-                  dlg.PressEsc();
-              }),
-              IDCANCEL);
-    ExpectSameFill(brs, before);
+    for (bool multi : {false, true}) { // Cancel in the one, Esc in the other
+        auto box = [&](UiDialog& dlg, int id) {
+            if (multi)
+                dlg.Click(id);
+        };
+        auto script = [&](UiDialog& dlg) {
+            box(dlg, IDC_MULTI_LAYER_ON);
+            dlg.ChooseCombo(IDC_FILL_LAYER, 1);
+            box(dlg, IDC_MULTI_PAINT_COLOR_ON);
+            PickPaintColor(dlg, 0, true);
+            box(dlg, IDC_MULTI_DEPTH_ON);
+            dlg.Type(IDC_FILL_DEPTH, "20");
+            dlg.Click(IDC_FILL_HATCH);
+            box(dlg, IDC_MULTI_SPACE_ON);
+            dlg.Type(IDC_FILL_SPACE, "9");
+            multi ? dlg.PressEsc() : dlg.Click(IDCANCEL);
+        };
+        EXPECT_EQ(multi ? RunMulti(script) : RunSingle(script), IDCANCEL);
+        ExpectSameFill(brs, before);
+        EXPECT_EQ(mask, kUntouchedMask);
+    }
 }
 
 // ----------------------------------------------------------- several brushes
 
 TEST_F(FillSetTest, MultiOpensWithEveryBoxOffAndOnlyThePaintBoxesUsable) {
-    CVObjBrs fresh;
-    brs = fresh;
+    brs = CVObjBrs();
     int result = RunMulti([](UiDialog& dlg) {
-        for (int id : {IDC_FILL_LAYER, IDC_FILL_PAINT_COLOR, IDC_FILL_DEPTH, IDC_FILL_SPIN,
-                       IDC_FILL_HATCH_COLOR, IDC_FILL_HATCH_TYPE, IDC_FILL_SPACE})
-            EXPECT_FALSE(dlg.IsEnabled(id)) << id;
-        for (int box = IDC_MULTI_LAYER_ON; box <= IDC_MULTI_SPACE_ON; ++box)
+        EXPECT_EQ(Enabled(dlg), "000000");
+        EXPECT_FALSE(dlg.IsEnabled(IDC_FILL_LAYER));
+        std::string boxes;
+        for (int box = IDC_MULTI_LAYER_ON; box <= IDC_MULTI_SPACE_ON; ++box) {
             EXPECT_EQ(::IsDlgButtonChecked(dlg.Hwnd(), box), BST_UNCHECKED) << box;
-        EXPECT_TRUE(dlg.IsEnabled(IDC_MULTI_LAYER_ON));
-        EXPECT_TRUE(dlg.IsEnabled(IDC_MULTI_PAINT_COLOR_ON));
-        EXPECT_TRUE(dlg.IsEnabled(IDC_MULTI_DEPTH_ON));
-        EXPECT_FALSE(dlg.IsEnabled(IDC_MULTI_HATCH_COLOR_ON));
-        EXPECT_FALSE(dlg.IsEnabled(IDC_MULTI_HATCH_TYPE_ON));
-        EXPECT_FALSE(dlg.IsEnabled(IDC_MULTI_SPACE_ON));
+            boxes += dlg.IsEnabled(box) ? '1' : '0';
+        }
+        EXPECT_EQ(boxes, "111000");
         EXPECT_EQ(dlg.Text(IDC_FILL_DEPTH), "100");
         EXPECT_EQ(dlg.Text(IDC_FILL_SPACE), "5.00");
         EXPECT_EQ(dlg.ToolTip(IDC_MULTI_SPACE_ON),
                   "ハッチング間隔の変更を有効にする場合にチェックを「ＯＮ」にします。");
-
         dlg.Click(IDC_FILL_HATCH);
-        EXPECT_FALSE(dlg.IsEnabled(IDC_MULTI_PAINT_COLOR_ON));
-        EXPECT_FALSE(dlg.IsEnabled(IDC_MULTI_DEPTH_ON));
-        EXPECT_TRUE(dlg.IsEnabled(IDC_MULTI_HATCH_COLOR_ON));
-        EXPECT_TRUE(dlg.IsEnabled(IDC_MULTI_SPACE_ON));
-        EXPECT_FALSE(dlg.IsEnabled(IDC_FILL_SPACE));
+        boxes.clear();
+        for (int box = IDC_MULTI_LAYER_ON; box <= IDC_MULTI_SPACE_ON; ++box)
+            boxes += dlg.IsEnabled(box) ? '1' : '0';
+        EXPECT_EQ(boxes, "100111");
+        EXPECT_EQ(Enabled(dlg), "000000");
         dlg.Click(IDOK);
     });
     EXPECT_EQ(result, IDOK);
@@ -318,21 +309,41 @@ TEST_F(FillSetTest, MultiOpensWithEveryBoxOffAndOnlyThePaintBoxesUsable) {
     EXPECT_EQ(+brs.PaintData.Depth, 100.0);
 }
 
-TEST_F(FillSetTest, MultiBoxesEnableTheirControlsAndADisabledBoxKeepsItsCheck) {
+// Each box alone: it enables its controls, and OK writes its bit alone.
+TEST_F(FillSetTest, MultiEachBoxEnablesItsControlsAndSetsOnlyItsOwnBit) {
+    struct Case {
+        int box;
+        bool hatch;
+        const char* enabled;
+        WORD bit;
+    };
+    const Case cases[] = {{IDC_MULTI_LAYER_ON, false, "000000", FILL_MULTI_LAYER},
+                          {IDC_MULTI_PAINT_COLOR_ON, false, "100000", FILL_MULTI_PAINT_COLOR},
+                          {IDC_MULTI_DEPTH_ON, false, "011000", FILL_MULTI_DEPTH},
+                          {IDC_MULTI_HATCH_COLOR_ON, true, "000100", FILL_MULTI_HATCH_COLOR},
+                          {IDC_MULTI_HATCH_TYPE_ON, true, "000010", FILL_MULTI_HATCH_TYPE},
+                          {IDC_MULTI_SPACE_ON, true, "000001", FILL_MULTI_SPACE}};
+    for (const Case& c : cases) {
+        mask = kUntouchedMask;
+        int result = RunMulti([&](UiDialog& dlg) {
+            if (c.hatch)
+                dlg.Click(IDC_FILL_HATCH);
+            dlg.Click(c.box);
+            EXPECT_EQ(Enabled(dlg), c.enabled) << c.box;
+            EXPECT_EQ(dlg.IsEnabled(IDC_FILL_LAYER), c.box == IDC_MULTI_LAYER_ON) << c.box;
+            dlg.Click(c.box);
+            EXPECT_EQ(Enabled(dlg), "000000") << c.box;
+            dlg.Click(c.box);
+            dlg.Click(IDOK);
+        });
+        EXPECT_EQ(result, IDOK);
+        EXPECT_EQ(mask, c.bit) << c.box;
+    }
+}
+
+TEST_F(FillSetTest, MultiBoxOfTheOtherKindKeepsItsCheckAndItsBit) {
     int result = RunMulti([](UiDialog& dlg) {
-        dlg.Click(IDC_MULTI_DEPTH_ON);
-        EXPECT_TRUE(dlg.IsEnabled(IDC_FILL_DEPTH));
-        EXPECT_TRUE(dlg.IsEnabled(IDC_FILL_SPIN));
-        dlg.Click(IDC_MULTI_DEPTH_ON);
-        EXPECT_FALSE(dlg.IsEnabled(IDC_FILL_DEPTH));
-        EXPECT_FALSE(dlg.IsEnabled(IDC_FILL_SPIN));
-
-        dlg.Click(IDC_MULTI_LAYER_ON);
-        EXPECT_TRUE(dlg.IsEnabled(IDC_FILL_LAYER));
-        dlg.Click(IDC_MULTI_LAYER_ON);
-
         dlg.Click(IDC_MULTI_PAINT_COLOR_ON);
-        EXPECT_TRUE(dlg.IsEnabled(IDC_FILL_PAINT_COLOR));
         dlg.Click(IDC_FILL_HATCH);
         EXPECT_FALSE(dlg.IsEnabled(IDC_MULTI_PAINT_COLOR_ON));
         EXPECT_FALSE(dlg.IsEnabled(IDC_FILL_PAINT_COLOR));
@@ -344,62 +355,20 @@ TEST_F(FillSetTest, MultiBoxesEnableTheirControlsAndADisabledBoxKeepsItsCheck) {
     EXPECT_EQ(+brs.PaintFlg, 1);
 }
 
-TEST_F(FillSetTest, MultiEachBoxSetsOnlyItsOwnBit) {
-    struct Case {
-        int box;
-        bool hatch;
-        WORD bit;
-    };
-    const Case cases[] = {{IDC_MULTI_LAYER_ON, false, FILL_MULTI_LAYER},
-                          {IDC_MULTI_PAINT_COLOR_ON, false, FILL_MULTI_PAINT_COLOR},
-                          {IDC_MULTI_DEPTH_ON, false, FILL_MULTI_DEPTH},
-                          {IDC_MULTI_HATCH_COLOR_ON, true, FILL_MULTI_HATCH_COLOR},
-                          {IDC_MULTI_HATCH_TYPE_ON, true, FILL_MULTI_HATCH_TYPE},
-                          {IDC_MULTI_SPACE_ON, true, FILL_MULTI_SPACE}};
-    for (const Case& c : cases) {
-        mask = kUntouchedMask;
-        int result = RunMulti([&](UiDialog& dlg) {
-            if (c.hatch)
-                dlg.Click(IDC_FILL_HATCH);
-            dlg.Click(c.box);
-            dlg.Click(IDOK);
-        });
-        EXPECT_EQ(result, IDOK);
-        EXPECT_EQ(mask, c.bit) << c.box;
-    }
-}
-
-TEST_F(FillSetTest, MultiWritesTheTemplateAndCancelLeavesTemplateAndMask) {
-    brs = HatchBrush();
-    brs.LayerNo = 299;
-    for (int layer = 8; layer < 300; ++layer)
-        drawing.Attr().AddLayer(("L" + std::to_string(layer)).c_str());
+TEST_F(FillSetTest, MultiWritesTheTemplate) {
+    brs.PaintFlg = 2;
     int result = RunMulti([](UiDialog& dlg) {
-        EXPECT_EQ(dlg.ComboText(IDC_FILL_LAYER, dlg.ComboSel(IDC_FILL_LAYER)), "L299");
         dlg.Click(IDC_MULTI_SPACE_ON);
         dlg.Type(IDC_FILL_SPACE, "3.5");
         dlg.Click(IDOK);
     });
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(mask, FILL_MULTI_SPACE);
-    EXPECT_EQ(+brs.LayerNo, 299u);
     EXPECT_EQ(+brs.PaintFlg, 1);
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(+brs.HatchData.Space[i], 3.5);
         EXPECT_EQ(+brs.HatchData.Color[i], 6);
     }
-
-    const CVObjBrs before = brs;
-    mask = kUntouchedMask;
-    result = RunMulti([](UiDialog& dlg) {
-        dlg.Click(IDC_MULTI_SPACE_ON);
-        dlg.Type(IDC_FILL_SPACE, "8");
-        dlg.Click(IDC_FILL_PAINT);
-        dlg.PressEsc();
-    });
-    EXPECT_EQ(result, IDCANCEL);
-    EXPECT_EQ(mask, kUntouchedMask);
-    ExpectSameFill(brs, before);
 }
 
 } // namespace

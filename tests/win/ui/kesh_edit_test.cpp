@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 namespace {
@@ -19,12 +20,9 @@ public:
     double m_dSpace = 1.0;
     CString m_strName = "赤";
     int m_bCheck = 1;
-    int m_nComboAtOk = -2;
-
-    // What OnOK found in the bound variables before chaining.
+    // What OnOK found before chaining.
     int m_nDensityAtOk = -1;
-    double m_dSpaceAtOk = -1.0;
-    std::string m_strNameAtOk;
+    int m_nComboAtOk = -2;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override {
@@ -46,8 +44,6 @@ protected:
 
     void OnOK() override {
         m_nDensityAtOk = m_nDensity;
-        m_dSpaceAtOk = m_dSpace;
-        m_strNameAtOk = m_strName.GetString();
         m_nComboAtOk = m_combo.GetCurSel();
         CKeshDialog::OnOK();
     }
@@ -61,6 +57,18 @@ protected:
     int Run(const std::function<void(UiDialog&)>& script) {
         return host.Run(
             IDD_EDIT_TEST, [&] { return (int)dlg.DoModal(); }, script);
+    }
+
+    // The bound variable of a field, as text.
+    std::string Bound(int id) const {
+        char text[64];
+        if (id == IDC_TEST_INT)
+            return std::to_string(dlg.m_nDensity);
+        if (id == IDC_TEST_DBL) {
+            std::snprintf(text, sizeof(text), "%g", dlg.m_dSpace);
+            return text;
+        }
+        return dlg.m_strName.GetString();
     }
 
     UiHost host;
@@ -81,71 +89,61 @@ TEST_F(KeshEditTest, StartValuesAreSettledIntoRangeAndShown) {
     EXPECT_EQ(dlg.m_dSpace, 0.1);
 }
 
-TEST_F(KeshEditTest, ValidTypingIsTakenBeforeTheFieldIsLeft) {
-    int result = Run([](UiDialog& ui) {
+// Typing in range is taken at once; anything else keeps the last value until
+// the field is left, which then shows the value settled into range.
+TEST_F(KeshEditTest, TypingIsTakenInRangeAndSettledWhenTheFieldIsLeft) {
+    struct Case {
+        int id;
+        const char* typed;
+        const char* bound; // while the field still has the focus
+        const char* shown; // once the focus has left it
+    };
+    const Case cases[] = {
+        {IDC_TEST_INT, "1", "1", "1"},
+        {IDC_TEST_INT, "100", "100", "100"},
+        {IDC_TEST_INT, "0", "50", "1"},
+        {IDC_TEST_INT, "101", "50", "100"},
+        {IDC_TEST_INT, "7x", "50", "50"},
+        {IDC_TEST_DBL, "0.1", "0.1", "0.10"},
+        {IDC_TEST_DBL, "99.99", "99.99", "99.99"},
+        {IDC_TEST_DBL, "0.09", "1", "0.10"},
+        {IDC_TEST_DBL, "100", "1", "99.99"},
+        {IDC_TEST_DBL, "3.14159", "3.14", "3.14"},
+        {IDC_TEST_DBL, "3.1x", "1", "1.00"},
+        {IDC_TEST_STR, "abcdef", "abcdef", "abcdef"},
+        {IDC_TEST_STR, "abcdeあ", "abcde", "abcde"}, // never cut inside a character
+    };
+    const char* start[] = {"50", "1", "赤"};
+    Run([&](UiDialog& ui) {
+        for (const Case& c : cases) {
+            ui.Type(c.id, start[c.id - IDC_TEST_INT]);
+            ui.PressTab();
+            ui.Type(c.id, c.typed);
+            EXPECT_EQ(Bound(c.id), c.bound) << c.typed;
+            ui.PressTab();
+            host.WaitUntil([&] { return ui.Text(c.id) == c.shown; },
+                           std::string("the field to show ") + c.shown);
+        }
         ui.Type(IDC_TEST_INT, "75");
-        ui.Type(IDC_TEST_DBL, "12.5");
-        ui.Type(IDC_TEST_STR, "青");
         ui.PressEnter();
     });
-    EXPECT_EQ(result, IDOK);
     EXPECT_EQ(dlg.m_nDensityAtOk, 75);
-    EXPECT_EQ(dlg.m_dSpaceAtOk, 12.5);
-    EXPECT_EQ(dlg.m_strNameAtOk, "青");
 }
 
-TEST_F(KeshEditTest, OutOfRangeTypingKeepsTheLastValueUntilLeftThenClamps) {
-    Run([this](UiDialog& ui) {
-        ui.Type(IDC_TEST_INT, "80");
-        ui.Type(IDC_TEST_INT, "250");
-        EXPECT_EQ(dlg.m_nDensity, 80);
-        ui.PressTab();
-        host.WaitUntil([&] { return ui.Text(IDC_TEST_INT) == "100"; }, "the field to show 100");
-        EXPECT_EQ(dlg.m_nDensity, 100);
-        ui.PressEnter();
-    });
-    EXPECT_EQ(dlg.m_nDensityAtOk, 100);
-}
-
-TEST_F(KeshEditTest, UnreadableTextIsReplacedByTheLastValue) {
-    Run([this](UiDialog& ui) {
-        ui.Type(IDC_TEST_DBL, "3.14159");
-        ui.Type(IDC_TEST_DBL, "3.1x");
-        ui.PressTab();
-        host.WaitUntil([&] { return ui.Text(IDC_TEST_DBL) == "3.14"; }, "the field to show 3.14");
-        ui.PressEnter();
-    });
-    EXPECT_EQ(dlg.m_dSpaceAtOk, 3.14);
-}
-
-TEST_F(KeshEditTest, TextIsCutAtTheLimitNeverInsideACharacter) {
-    Run([](UiDialog& ui) {
-        ui.Type(IDC_TEST_STR, "abcdeあ");
-        ui.PressEnter();
-    });
-    EXPECT_EQ(dlg.m_strNameAtOk, "abcde");
-}
-
-TEST_F(KeshEditTest, DataExchangeBindsControlsAndReadsChecksOnOk) {
-    int result = Run([](UiDialog& ui) {
-        EXPECT_EQ(SendMessageA(ui.Item(IDC_TEST_CHECK), BM_GETCHECK, 0, 0), BST_CHECKED);
-        EXPECT_EQ(ui.ComboCount(IDC_TEST_COMBO), 2);
-        ui.Click(IDC_TEST_CHECK);
-        ui.ChooseCombo(IDC_TEST_COMBO, 1);
-        ui.Click(IDOK);
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(dlg.m_bCheck, 0);
+TEST_F(KeshEditTest, DataExchangeReadsChecksOnOkAndCancelReadsNothing) {
+    for (int button : {IDOK, IDCANCEL}) {
+        dlg.m_bCheck = 1;
+        int result = Run([&](UiDialog& ui) {
+            EXPECT_EQ(SendMessageA(ui.Item(IDC_TEST_CHECK), BM_GETCHECK, 0, 0), BST_CHECKED);
+            EXPECT_EQ(ui.ComboCount(IDC_TEST_COMBO), 2);
+            ui.Click(IDC_TEST_CHECK);
+            ui.ChooseCombo(IDC_TEST_COMBO, 1);
+            ui.Click(button);
+        });
+        EXPECT_EQ(result, button);
+        EXPECT_EQ(dlg.m_bCheck, button == IDOK ? 0 : 1);
+    }
     EXPECT_EQ(dlg.m_nComboAtOk, 1);
-}
-
-TEST_F(KeshEditTest, CancelReadsNothingBack) {
-    int result = Run([](UiDialog& ui) {
-        ui.Click(IDC_TEST_CHECK);
-        ui.Click(IDCANCEL);
-    });
-    EXPECT_EQ(result, IDCANCEL);
-    EXPECT_EQ(dlg.m_bCheck, 1);
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -163,7 +164,8 @@ TEST_F(MakePaleteTest, NewEmptyPaletteThenAnIntegerRangeAndCancelKeepsTheBrush) 
     EXPECT_EQ(+brs.ZVal.ZLong.From, 10);
     EXPECT_EQ(+brs.ZVal.ZLong.To, 20);
     EXPECT_EQ(+brs.BFg, 1);
-    EXPECT_EQ(+brs.Hat, 1u); // a new brush starts cleared: black paint at 100 on layer 0
+    EXPECT_EQ(+brs.Hat,
+              1u); // a new brush starts cleared: black paint at 100 on layer 0
     EXPECT_EQ(+brs.PaintData.Depth, 100.0);
 }
 
@@ -301,31 +303,66 @@ TEST_F(MakePaleteTest, ChangingOneBrushEditsACopyAndRefreshesItsRow) {
     EXPECT_EQ(+brs.Col, 7); // a single change keeps everything it does not show
 }
 
-TEST_F(MakePaleteTest, ChangingSeveralAppliesOnlyTheCheckedSettings) {
-    AddBrushes(4);
+// Each box alone, on two brushes of three: only its settings are applied.
+TEST_F(MakePaleteTest, ChangingSeveralAppliesEachCheckedSettingAlone) {
+    struct Case {
+        int box;
+        bool hatch;
+        const char* changed; // layer, paint colour, density, hatch colours,
+                             // pattern, spacings
+    };
+    const Case cases[] = {
+        {IDC_MULTI_LAYER_ON, false, "100000"},     {IDC_MULTI_PAINT_COLOR_ON, false, "010000"},
+        {IDC_MULTI_DEPTH_ON, false, "001000"},     {IDC_MULTI_HATCH_COLOR_ON, true, "000100"},
+        {IDC_MULTI_HATCH_TYPE_ON, true, "000010"}, {IDC_MULTI_SPACE_ON, true, "000001"}};
+    const int count = 3 * (int)std::size(cases);
+    AddBrushes(count);
+    // Unlike the cleared brush the dialog starts from, and on different layers.
+    for (int row = 0; row < count; ++row) {
+        CVObjBrs& brs = *plt.GetObjBrs((BYTE)row);
+        brs.LayerNo = 1 + row % 3;
+        brs.PaintData = {RGB(1, 2, 3), 40.0};
+        brs.HatchData.Type = 2;
+        for (int i = 0; i < 4; ++i) {
+            brs.HatchData.Color[i] = 2;
+            brs.HatchData.Space[i] = 7.0;
+        }
+    }
+    std::vector<CVObjBrs> before(count);
+    for (int row = 0; row < count; ++row)
+        before[row].Copy(*plt.GetObjBrs((BYTE)row));
     Run(0, [&](UiDialog& dlg) {
-        Select(dlg, {0, 2, 3});
-        Press(dlg, IDC_BRS_CHANGE);
-        UiDialog fill = dlg.WaitForPopup();
-        // The brushes lie on different layers: the template shows layer 0.
-        EXPECT_EQ(fill.ComboSel(IDC_FILL_LAYER), 0);
-        fill.Click(IDC_FILL_HATCH);
-        fill.Click(IDC_MULTI_SPACE_ON);
-        fill.Type(IDC_FILL_SPACE, "3");
-        fill.Click(IDOK);
+        for (int k = 0; k < (int)std::size(cases); ++k) {
+            Select(dlg, {3 * k, 3 * k + 2});
+            Press(dlg, IDC_BRS_CHANGE);
+            UiDialog fill = dlg.WaitForPopup();
+            if (cases[k].hatch)
+                fill.Click(IDC_FILL_HATCH);
+            fill.Click(cases[k].box);
+            fill.Click(IDOK);
+        }
         dlg.Click(IDOK);
     });
-    for (int row : {0, 2, 3}) {
-        const CVObjBrs& brs = *plt.GetObjBrs((BYTE)row);
-        EXPECT_EQ(+brs.LayerNo, DWORD(row % 8)) << row;
-        EXPECT_EQ(+brs.PaintFlg, 1) << row;
-        EXPECT_EQ(+brs.Col, 0) << row;
-        EXPECT_EQ(+brs.Hat, 1u) << row;
-        EXPECT_EQ(+brs.HatchData.Space[0], 3.0) << row;
-        EXPECT_EQ(+brs.HatchData.Type, 0) << row;
+    for (int row = 0; row < count; ++row) {
+        const CVObjBrs& a = before[row];
+        const CVObjBrs& b = *plt.GetObjBrs((BYTE)row);
+        const Case& c = cases[row / 3];
+        bool spaces = true;
+        bool colors = true;
+        for (int i = 0; i < 4; ++i) {
+            spaces = spaces && a.HatchData.Space[i] == b.HatchData.Space[i];
+            colors = colors && a.HatchData.Color[i] == b.HatchData.Color[i];
+        }
+        std::string changed = {a.LayerNo == b.LayerNo ? '0' : '1',
+                               a.PaintData.Color == b.PaintData.Color ? '0' : '1',
+                               a.PaintData.Depth == b.PaintData.Depth ? '0' : '1',
+                               colors ? '0' : '1',
+                               a.HatchData.Type == b.HatchData.Type ? '0' : '1',
+                               spaces ? '0' : '1'};
+        EXPECT_EQ(changed, row % 3 == 1 ? "000000" : c.changed) << "row " << row;
+        EXPECT_EQ(+b.PaintFlg, row % 3 == 1 ? 0 : c.hatch) << "row " << row;
+        EXPECT_EQ(+b.Col, row % 3 == 1 ? 7 : 0) << "row " << row;
     }
-    EXPECT_EQ(+plt.GetObjBrs(1)->PaintFlg, 0);
-    EXPECT_EQ(+plt.GetObjBrs(1)->Col, 7);
 }
 
 TEST_F(MakePaleteTest, OkStoresTheNameAndTheFirstSelectedRow) {

@@ -138,56 +138,41 @@ protected:
     CVObjPlt m_plt;
 };
 
-TEST_F(SvyListTest, RowsShowNameLayerDensityAndSpacing) {
+TEST_F(SvyListTest, RowsShowTheirTextsAndSwatches) {
     ListWindow window(m_drawing, m_plt);
     CSvyListCrl& list = window.List();
     EXPECT_EQ(list.GetExtendedStyle(), DWORD(LVS_EX_HEADERDRAGDROP | LVS_EX_FULLROWSELECT));
     ASSERT_EQ(list.GetItemCount(), 12);
     for (int row = 0; row < 12; ++row)
         EXPECT_EQ(list.GetItemData(row), DWORD_PTR(row));
-
-    EXPECT_EQ(window.Text(0, 0), "赤50");
-    EXPECT_EQ(window.Text(0, 1), "3:塗潰し");
-    EXPECT_EQ(window.Text(0, 4), "50");
-    EXPECT_EQ(window.Text(1, 1), "7:作業用");
-    EXPECT_EQ(window.Text(3, 4), "-10");
-    EXPECT_EQ(window.Text(4, 0), "青33.9");
-    EXPECT_EQ(window.Text(4, 4), "33");
-    EXPECT_EQ(window.Text(4, 5), "----");
-    EXPECT_EQ(window.Text(5, 4), "----");
-    EXPECT_EQ(window.Text(5, 5), "2.50");
-    EXPECT_EQ(window.Text(8, 5), "5.50");
-    for (int col : {2, 3})
-        EXPECT_EQ(window.Text(0, col), "");
     // Layer 8 lies beyond the table, 0xFFFFFFFF is negative: both show layer 0.
-    EXPECT_EQ(window.Text(4, 1), "0:基本");
-    EXPECT_EQ(window.Text(6, 1), "0:基本");
-    EXPECT_EQ(window.Text(7, 1), "4:ハッチ");
-}
+    const struct {
+        int row, col;
+        const char* text;
+    } texts[] = {{0, 0, "赤50"},     {0, 1, "3:塗潰し"}, {0, 2, ""},       {0, 3, ""},
+                 {0, 4, "50"},       {1, 1, "7:作業用"}, {1, 4, "0"},      {2, 4, "150"},
+                 {3, 4, "-10"},      {4, 0, "青33.9"},   {4, 1, "0:基本"}, {4, 4, "33"},
+                 {4, 5, "----"},     {5, 4, "----"},     {5, 5, "2.50"},   {6, 1, "0:基本"},
+                 {7, 1, "4:ハッチ"}, {8, 5, "5.50"}};
+    for (const auto& t : texts)
+        EXPECT_EQ(window.Text(t.row, t.col), t.text) << t.row << ", " << t.col;
 
-TEST_F(SvyListTest, PaintSwatchesShowTheColourLightenedByTheDensity) {
-    ListWindow window(m_drawing, m_plt);
     DibPicture picture(460, 520);
     window.Capture(picture);
-    const COLORREF expected[] = {RGB(255, 128, 128), RGB(255, 255, 255), kBlue, kBlue,
-                                 RGB(172, 210, 237)};
+    // Paint: the colour lightened by the density, out of range not at all;
+    // the pattern cell solid in the window text colour, whatever the paint.
+    const COLORREF paint[] = {RGB(255, 128, 128), RGB(255, 255, 255), kBlue, kBlue,
+                              RGB(172, 210, 237)};
     for (int row = 0; row < 5; ++row) {
-        EXPECT_TRUE(CellShows(picture, window.Cell(row, 2), Solid(expected[row]))) << "row " << row;
-        // Solid in the window text colour, whatever the paint colour.
+        EXPECT_TRUE(CellShows(picture, window.Cell(row, 2), Solid(paint[row]))) << "row " << row;
         EXPECT_TRUE(CellShows(picture, window.Cell(row, 3), Solid(GetSysColor(COLOR_WINDOWTEXT))))
             << "row " << row;
     }
-}
-
-TEST_F(SvyListTest, HatchSwatchesShowTheTableColourAndThePattern) {
-    ListWindow window(m_drawing, m_plt);
-    DibPicture picture(460, 520);
-    window.Capture(picture);
+    // Hatch: the table colour and the pattern.
     for (int type = 0; type < 6; ++type) {
-        int row = 5 + type;
         COLORREF color = m_drawing.Attr().GetColor(type + 1);
-        EXPECT_TRUE(CellShows(picture, window.Cell(row, 2), Solid(color))) << "type " << type;
-        EXPECT_TRUE(CellShows(picture, window.Cell(row, 3), Hatch(type))) << "type " << type;
+        EXPECT_TRUE(CellShows(picture, window.Cell(5 + type, 2), Solid(color))) << "type " << type;
+        EXPECT_TRUE(CellShows(picture, window.Cell(5 + type, 3), Hatch(type))) << "type " << type;
     }
     // Type 9 has no pattern of its own: its cell is one plain colour.
     RECT cell = window.Cell(11, 3);

@@ -32,17 +32,6 @@ void Draw(DibPicture& picture, UINT state) {
     button.DrawItem(&item);
 }
 
-struct Point {
-    const char* name;
-    int x, y;
-    COLORREF color;
-};
-
-template <size_t N> void ExpectPoints(const DibPicture& picture, const Point (&points)[N]) {
-    for (const Point& p : points)
-        EXPECT_EQ(picture.At(p.x, p.y), p.color) << p.name << " (" << p.x << ", " << p.y << ")";
-}
-
 COLORREF Sys(int index) {
     return GetSysColor(index);
 }
@@ -55,88 +44,43 @@ TEST(XButton, SystemColoursOfTheEdgeDifferFromEachOther) {
             EXPECT_TRUE(a == b || Sys(a) != Sys(b)) << a << " " << b;
 }
 
-TEST(XButton, NormalHasARaisedEdgeAndAnOutlinedSwatch) {
-    DibPicture picture(kWidth, kHeight);
-    Draw(picture, 0);
-    const Point points[] = {
-        {"left edge", 0, 10, Sys(COLOR_BTNHIGHLIGHT)},
-        {"top edge", 10, 0, Sys(COLOR_BTNHIGHLIGHT)},
-        {"top edge's end", 38, 0, Sys(COLOR_BTNHIGHLIGHT)},
-        {"inner left", 1, 10, Sys(COLOR_3DLIGHT)},
-        {"inner top", 10, 1, Sys(COLOR_3DLIGHT)},
-        {"bottom edge", 10, 23, Sys(COLOR_3DDKSHADOW)},
-        {"right edge", 39, 10, Sys(COLOR_3DDKSHADOW)},
-        {"top right corner", 39, 0, Sys(COLOR_3DDKSHADOW)},
-        {"bottom left corner", 0, 23, Sys(COLOR_3DDKSHADOW)},
-        {"inner bottom", 10, 22, Sys(COLOR_BTNSHADOW)},
-        {"inner right", 38, 10, Sys(COLOR_BTNSHADOW)},
-        {"inner right's top", 38, 1, Sys(COLOR_BTNSHADOW)},
-        {"inner bottom's start", 1, 22, Sys(COLOR_BTNSHADOW)},
-        {"swatch outline left", 2, 10, kBlack},
-        {"swatch outline right", 37, 10, kBlack},
-        {"swatch outline top", 10, 2, kBlack},
-        {"swatch outline bottom", 10, 21, kBlack},
-        {"swatch top left", 3, 3, kColor},
-        {"swatch bottom right", 36, 20, kColor},
+// Normal: a raised edge and an outlined swatch. Pressed: a shadow frame
+// instead of the edge. Focused: a black border, a white ring, and the rest
+// two pixels in. Disabled looks the same in each state.
+TEST(XButton, EachStateDrawsItsEdgeAndSwatch) {
+    const COLORREF hi = Sys(COLOR_BTNHIGHLIGHT), light = Sys(COLOR_3DLIGHT),
+                   dark = Sys(COLOR_3DDKSHADOW), shadow = Sys(COLOR_BTNSHADOW),
+                   face = Sys(COLOR_BTNFACE);
+    const UINT sel = ODS_SELECTED, focus = ODS_FOCUS;
+    const struct {
+        UINT state;
+        int x, y;
+        COLORREF color;
+    } points[] = {
+        // clang-format off
+        {0, 0, 10, hi}, {0, 10, 0, hi}, {0, 38, 0, hi}, {0, 1, 10, light}, {0, 10, 1, light},
+        {0, 10, 23, dark}, {0, 39, 10, dark}, {0, 39, 0, dark}, {0, 0, 23, dark},
+        {0, 10, 22, shadow}, {0, 38, 10, shadow}, {0, 38, 1, shadow}, {0, 1, 22, shadow},
+        {0, 2, 10, kBlack}, {0, 37, 10, kBlack}, {0, 10, 2, kBlack}, {0, 10, 21, kBlack},
+        {0, 3, 3, kColor}, {0, 36, 20, kColor},
+        {sel, 0, 10, shadow}, {sel, 10, 0, shadow}, {sel, 39, 10, shadow}, {sel, 10, 23, shadow},
+        {sel, 1, 10, face}, {sel, 10, 1, face}, {sel, 38, 10, face}, {sel, 10, 22, face},
+        {sel, 2, 10, kBlack}, {sel, 3, 3, kColor}, {sel, 36, 20, kColor},
+        {focus, 0, 10, kBlack}, {focus, 10, 0, kBlack}, {focus, 39, 10, kBlack},
+        {focus, 10, 23, kBlack}, {focus, 1, 10, kWhite}, {focus, 10, 1, kWhite},
+        {focus, 38, 10, kWhite}, {focus, 10, 22, kWhite}, {focus, 2, 10, hi}, {focus, 3, 10, light},
+        {focus, 37, 10, dark}, {focus, 36, 10, shadow}, {focus, 10, 21, dark},
+        {focus, 10, 20, shadow}, {focus, 4, 10, kBlack}, {focus, 35, 10, kBlack},
+        {focus, 10, 19, kBlack}, {focus, 5, 5, kColor}, {focus, 34, 18, kColor},
+        // clang-format on
     };
-    ExpectPoints(picture, points);
-}
-
-TEST(XButton, PressedHasAShadowFrameInsteadOfTheEdge) {
     DibPicture picture(kWidth, kHeight);
-    Draw(picture, ODS_SELECTED);
-    const Point points[] = {
-        {"left frame", 0, 10, Sys(COLOR_BTNSHADOW)},
-        {"top frame", 10, 0, Sys(COLOR_BTNSHADOW)},
-        {"right frame", 39, 10, Sys(COLOR_BTNSHADOW)},
-        {"bottom frame", 10, 23, Sys(COLOR_BTNSHADOW)},
-        {"face left", 1, 10, Sys(COLOR_BTNFACE)},
-        {"face top", 10, 1, Sys(COLOR_BTNFACE)},
-        {"face right", 38, 10, Sys(COLOR_BTNFACE)},
-        {"face bottom", 10, 22, Sys(COLOR_BTNFACE)},
-        {"swatch outline", 2, 10, kBlack},
-        {"swatch", 3, 3, kColor},
-        {"swatch bottom right", 36, 20, kColor},
-    };
-    ExpectPoints(picture, points);
-}
-
-TEST(XButton, FocusedHasABlackBorderAWhiteRingAndEverythingTwoPixelsIn) {
-    DibPicture picture(kWidth, kHeight);
-    Draw(picture, ODS_FOCUS);
-    const Point points[] = {
-        {"outer border left", 0, 10, kBlack},
-        {"outer border top", 10, 0, kBlack},
-        {"outer border right", 39, 10, kBlack},
-        {"outer border bottom", 10, 23, kBlack},
-        {"ring left", 1, 10, kWhite},
-        {"ring top", 10, 1, kWhite},
-        {"ring right", 38, 10, kWhite},
-        {"ring bottom", 10, 22, kWhite},
-        {"edge left", 2, 10, Sys(COLOR_BTNHIGHLIGHT)},
-        {"edge inner left", 3, 10, Sys(COLOR_3DLIGHT)},
-        {"edge right", 37, 10, Sys(COLOR_3DDKSHADOW)},
-        {"edge inner right", 36, 10, Sys(COLOR_BTNSHADOW)},
-        {"edge bottom", 10, 21, Sys(COLOR_3DDKSHADOW)},
-        {"edge inner bottom", 10, 20, Sys(COLOR_BTNSHADOW)},
-        {"swatch outline left", 4, 10, kBlack},
-        {"swatch outline right", 35, 10, kBlack},
-        {"swatch outline bottom", 10, 19, kBlack},
-        {"swatch", 5, 5, kColor},
-        {"swatch bottom right", 34, 18, kColor},
-    };
-    ExpectPoints(picture, points);
-}
-
-TEST(XButton, DisabledLooksLikeEnabled) {
-    DibPicture enabled(kWidth, kHeight);
-    DibPicture disabled(kWidth, kHeight);
-    for (UINT state : {0u, UINT(ODS_SELECTED), UINT(ODS_FOCUS)}) {
-        Draw(enabled, state);
-        Draw(disabled, state | ODS_DISABLED);
-        for (int y = 0; y < kHeight; ++y)
-            for (int x = 0; x < kWidth; ++x)
-                ASSERT_EQ(disabled.At(x, y), enabled.At(x, y)) << x << ", " << y;
+    for (UINT disabled : {0u, UINT(ODS_DISABLED)}) {
+        for (const auto& p : points) {
+            Draw(picture, p.state | disabled);
+            EXPECT_EQ(picture.At(p.x, p.y), p.color)
+                << "state " << (p.state | disabled) << " (" << p.x << ", " << p.y << ")";
+        }
     }
 }
 

@@ -1,7 +1,8 @@
 // The attribute selection dialogs through their exports, driven as a user
-// drives them.
-#include "ui/zok_type.h"
+// drives them: the combo box (a prompt first, then the attributes) and the
+// list (the attributes only). Only OK gives the caller an index.
 #include "ui/resource.h"
+#include "ui/zok_type.h"
 #include "ui_driver.h"
 
 #include <gtest/gtest-spi.h>
@@ -11,81 +12,119 @@ namespace {
 
 const BYTE kUntouched = 0xAB;
 
+enum Way { kOk, kEnter, kDoubleClick, kCancel, kEsc, kCloseBox };
+
 class ZokTypeTest : public ::testing::Test {
 protected:
-    int RunCombo(const std::function<void(UiDialog&)>& script) {
+    int Run(bool list, const std::function<void(UiDialog&)>& script) {
+        if (list)
+            return host.Run(
+                IDD_GRPNAME_EX, [&] { return Velmora_GetZokTypeEx(host.Wnd(), &index); }, script);
         return host.Run(
             IDD_GRPNAME, [&] { return Velmora_GetZokType(host.Wnd(), &index); }, script);
-    }
-    int RunList(const std::function<void(UiDialog&)>& script) {
-        return host.Run(
-            IDD_GRPNAME_EX, [&] { return Velmora_GetZokTypeEx(host.Wnd(), &index); }, script);
     }
 
     UiHost host;
     BYTE index = kUntouched;
 };
 
-TEST_F(ZokTypeTest, ComboOpensOnThePromptWithOkDisabledAndEnterDoesNotClose) {
-    int result = RunCombo([](UiDialog& dlg) {
+TEST_F(ZokTypeTest, ChoiceAndWayOutGiveTheIndexOrLeaveTheByte) {
+    struct Case {
+        bool list;
+        int item; // the combo box's item 0 is the prompt
+        Way way;
+        int result;
+        BYTE index;
+    };
+    const Case cases[] = {
+        {false, 1, kEnter, IDOK, 0},
+        {false, 17, kOk, IDOK, 16},
+        {false, 5, kEsc, IDCANCEL, kUntouched},
+        {false, 3, kCloseBox, IDCANCEL, kUntouched},
+        {true, 0, kOk, IDOK, 0},
+        {true, 10, kDoubleClick, IDOK, 10},
+        {true, 16, kEnter, IDOK, 16},
+        {true, 7, kCancel, IDCANCEL, kUntouched},
+    };
+    for (const Case& c : cases) {
+        index = kUntouched;
+        int result = Run(c.list, [&](UiDialog& dlg) {
+            if (c.list) {
+                dlg.ChooseList(IDC_ZOK_LIST, c.item);
+            } else {
+                dlg.ChooseCombo(IDC_ZOK_COMBO, c.item);
+                dlg.WaitEnabled(IDOK, true);
+            }
+            switch (c.way) {
+            case kOk:
+                dlg.Click(IDOK);
+                break;
+            case kEnter:
+                dlg.PressEnter();
+                break;
+            case kDoubleClick:
+                dlg.DoubleClickList(IDC_ZOK_LIST, c.item);
+                break;
+            case kCancel:
+                dlg.Click(IDCANCEL);
+                break;
+            case kEsc:
+                dlg.PressEsc();
+                break;
+            case kCloseBox:
+                dlg.CloseBox();
+                break;
+            }
+        });
+        EXPECT_EQ(result, c.result) << c.list << " " << c.item;
+        EXPECT_EQ(index, c.index) << c.list << " " << c.item;
+    }
+}
+
+TEST_F(ZokTypeTest, ComboOffersThePromptWhichCannotConfirm) {
+    int result = Run(false, [](UiDialog& dlg) {
         EXPECT_EQ(dlg.ComboCount(IDC_ZOK_COMBO), 18);
         EXPECT_EQ(dlg.ComboSel(IDC_ZOK_COMBO), 0);
         EXPECT_EQ(dlg.ComboText(IDC_ZOK_COMBO, 0), "属性を選択して下さい");
         EXPECT_EQ(dlg.ComboText(IDC_ZOK_COMBO, 1), "画地No");
         EXPECT_EQ(dlg.ComboText(IDC_ZOK_COMBO, 17), "不動産番号");
         EXPECT_FALSE(dlg.IsEnabled(IDOK));
-        // Buttons with handlers of their own stay usable.
-        EXPECT_TRUE(dlg.IsEnabled(IDCANCEL));
+        EXPECT_TRUE(dlg.IsEnabled(IDCANCEL)); // buttons with handlers of their own stay usable
         EXPECT_TRUE(dlg.IsEnabled(IDC_KESH_HELP));
-
         dlg.PressEnter();
         EXPECT_TRUE(dlg.IsOpen());
-        dlg.Click(IDCANCEL);
-    });
-    EXPECT_EQ(result, IDCANCEL);
-    EXPECT_EQ(index, kUntouched);
-}
-
-TEST_F(ZokTypeTest, ComboGivesTheLastAttribute) {
-    int result = RunCombo([](UiDialog& dlg) {
-        dlg.ChooseCombo(IDC_ZOK_COMBO, 17);
-        dlg.WaitEnabled(IDOK, true);
-        dlg.Click(IDOK);
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(index, 16);
-}
-
-TEST_F(ZokTypeTest, ComboGivesTheFirstAttributeOnEnter) {
-    int result = RunCombo([](UiDialog& dlg) {
-        dlg.ChooseCombo(IDC_ZOK_COMBO, 1);
-        dlg.WaitEnabled(IDOK, true);
-        dlg.PressEnter();
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(index, 0);
-}
-
-TEST_F(ZokTypeTest, ComboBackOnThePromptDisablesOkAgainAndEscCancels) {
-    int result = RunCombo([](UiDialog& dlg) {
         dlg.ChooseCombo(IDC_ZOK_COMBO, 5);
         dlg.WaitEnabled(IDOK, true);
         dlg.ChooseCombo(IDC_ZOK_COMBO, 0);
         dlg.WaitEnabled(IDOK, false);
-        dlg.PressEsc();
+
+        EXPECT_EQ(dlg.ToolTip(IDC_ZOK_COMBO), "塗潰ブラシが塗潰の対象とする属性を選択します。");
+        EXPECT_EQ(dlg.ToolTip(IDOK),
+                  "上記の設定でペイントブラシを新規作成し、ペイント設定ダイアログに戻ります。");
+        EXPECT_EQ(dlg.ToolTip(IDCANCEL), "設定を破棄しペイント設定ダイアログに戻ります。");
+        EXPECT_EQ(dlg.ToolTip(IDC_KESH_HELP), "このダイアログのヘルプが表示されます。");
+        dlg.Click(IDC_KESH_HELP);
+        UiDialog box = dlg.WaitForPopup();
+        EXPECT_NE(box.AllTexts().find("ペイント設定ライブラリ-属性選択画面"), std::string::npos)
+            << box.AllTexts();
+        box.Click(IDOK);
+        EXPECT_TRUE(dlg.IsOpen());
+        dlg.Click(IDCANCEL);
     });
     EXPECT_EQ(result, IDCANCEL);
-    EXPECT_EQ(index, kUntouched);
 }
 
-TEST_F(ZokTypeTest, ClosingTheWindowLeavesTheByte) {
-    int result = RunCombo([](UiDialog& dlg) {
-        dlg.ChooseCombo(IDC_ZOK_COMBO, 3);
-        dlg.WaitEnabled(IDOK, true);
-        dlg.CloseBox();
+TEST_F(ZokTypeTest, ListOffersTheAttributesWithTheFirstChosen) {
+    Run(true, [](UiDialog& dlg) {
+        EXPECT_EQ(dlg.ListCount(IDC_ZOK_LIST), 17);
+        EXPECT_EQ(dlg.ListSel(IDC_ZOK_LIST), 0);
+        EXPECT_EQ(dlg.ListText(IDC_ZOK_LIST, 0), "画地No");
+        EXPECT_EQ(dlg.ListText(IDC_ZOK_LIST, 10), "所有権");
+        EXPECT_EQ(GetDlgItem(dlg.Hwnd(), IDC_KESH_HELP), nullptr);
+        EXPECT_TRUE(dlg.IsEnabled(IDOK));
+        EXPECT_EQ(dlg.ToolTip(IDC_ZOK_LIST), "塗潰ブラシが塗潰の対象とする属性を選択します。");
+        dlg.Click(IDCANCEL);
     });
-    EXPECT_NE(result, IDOK);
-    EXPECT_EQ(index, kUntouched);
 }
 
 TEST_F(ZokTypeTest, DialogRunsOnTheLibrarysResourcesOverADisabledOwner) {
@@ -93,7 +132,7 @@ TEST_F(ZokTypeTest, DialogRunsOnTheLibrarysResourcesOverADisabledOwner) {
     ASSERT_EQ(hostResources, GetModuleHandleA(nullptr));
     HINSTANCE during = nullptr;
     BOOL ownerEnabled = TRUE;
-    RunCombo([&](UiDialog& dlg) {
+    Run(false, [&](UiDialog& dlg) {
         during = AfxGetResourceHandle();
         ownerEnabled = IsWindowEnabled(host.Wnd()->m_hWnd);
         EXPECT_EQ(GetWindow(dlg.Hwnd(), GW_OWNER), host.Wnd()->m_hWnd);
@@ -105,50 +144,10 @@ TEST_F(ZokTypeTest, DialogRunsOnTheLibrarysResourcesOverADisabledOwner) {
     EXPECT_TRUE(IsWindowEnabled(host.Wnd()->m_hWnd));
 }
 
-TEST_F(ZokTypeTest, ListOpensOnTheFirstAttributeAndConfirmsAtOnce) {
-    int result = RunList([](UiDialog& dlg) {
-        EXPECT_EQ(dlg.ListCount(IDC_ZOK_LIST), 17);
-        EXPECT_EQ(dlg.ListSel(IDC_ZOK_LIST), 0);
-        EXPECT_EQ(dlg.ListText(IDC_ZOK_LIST, 0), "画地No");
-        EXPECT_EQ(GetDlgItem(dlg.Hwnd(), IDC_KESH_HELP), nullptr);
-        EXPECT_TRUE(dlg.IsEnabled(IDOK));
-        dlg.Click(IDOK);
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(index, 0);
-}
-
-TEST_F(ZokTypeTest, ListDoubleClickClosesWithItsIndex) {
-    int result = RunList([](UiDialog& dlg) {
-        EXPECT_EQ(dlg.ListText(IDC_ZOK_LIST, 10), "所有権");
-        dlg.DoubleClickList(IDC_ZOK_LIST, 10);
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(index, 10);
-}
-
-TEST_F(ZokTypeTest, ListGivesTheLastAttributeOnEnter) {
-    int result = RunList([](UiDialog& dlg) {
-        dlg.ChooseList(IDC_ZOK_LIST, 16);
-        dlg.PressEnter();
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(index, 16);
-}
-
-TEST_F(ZokTypeTest, ListCancelLeavesTheByte) {
-    int result = RunList([](UiDialog& dlg) {
-        dlg.ChooseList(IDC_ZOK_LIST, 7);
-        dlg.Click(IDCANCEL);
-    });
-    EXPECT_EQ(result, IDCANCEL);
-    EXPECT_EQ(index, kUntouched);
-}
-
 TEST_F(ZokTypeTest, AWaitThatRunsOutFailsTheTestAndClosesTheDialog) {
     host.SetWaitLimit(500);
     int result = 0;
-    EXPECT_NONFATAL_FAILURE(result = RunCombo([](UiDialog& dlg) { dlg.WaitEnabled(IDOK, true); }),
+    EXPECT_NONFATAL_FAILURE(result = Run(false, [](UiDialog& dlg) { dlg.WaitEnabled(IDOK, true); }),
                             "timed out waiting for control 1 enabled");
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(index, kUntouched);
