@@ -47,9 +47,6 @@ public:
     BOOL SetItemData(int nItem, DWORD_PTR dwData);
     DWORD_PTR GetItemData(int nItem) const;
     BOOL SetItemState(int nItem, UINT nState, UINT nMask);
-    UINT GetItemState(int nItem, UINT nMask) const {
-        return (UINT)SendMessage(LVM_GETITEMSTATE, nItem, nMask);
-    }
     UINT GetSelectedCount() const { return (UINT)SendMessage(LVM_GETSELECTEDCOUNT); }
     int GetNextItem(int nItem, int nFlags) const {
         return (int)SendMessage(LVM_GETNEXTITEM, nItem, MAKELPARAM(nFlags, 0));

@@ -85,7 +85,6 @@ public:
     virtual void Abort();
 
     void SeekToBegin() { Seek(0, begin); }
-    ULONGLONG SeekToEnd() { return Seek(0, end); }
 
 #ifdef _WIN32
     HANDLE m_hFile;

@@ -20,11 +20,8 @@ public:
     INT_PTR GetSize() const { return m_nSize; }
     INT_PTR GetCount() const { return m_nSize; }
     BOOL IsEmpty() const { return m_nSize == 0; }
-    INT_PTR GetUpperBound() const { return m_nSize - 1; }
 
     TYPE GetAt(INT_PTR index) const { return m_pData[index]; }
-    void SetAt(INT_PTR index, ARG_TYPE element) { m_pData[index] = element; }
-    TYPE& ElementAt(INT_PTR index) { return m_pData[index]; }
     TYPE operator[](INT_PTR index) const { return m_pData[index]; }
     TYPE& operator[](INT_PTR index) { return m_pData[index]; }
     const TYPE* GetData() const { return m_pData; }
@@ -76,7 +73,6 @@ template <class BASE_CLASS, class TYPE> class CTypedPtrArray : public BASE_CLASS
 public:
     TYPE GetAt(INT_PTR index) const { return static_cast<TYPE>(BASE_CLASS::GetAt(index)); }
     TYPE operator[](INT_PTR index) const { return GetAt(index); }
-    void SetAt(INT_PTR index, TYPE element) { BASE_CLASS::SetAt(index, element); }
     INT_PTR Add(TYPE element) { return BASE_CLASS::Add(element); }
     void InsertAt(INT_PTR index, TYPE element) { BASE_CLASS::InsertAt(index, element); }
 };

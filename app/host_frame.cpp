@@ -96,7 +96,7 @@ HostFrame::~HostFrame() {
 HWND HostFrame::Create(int show) {
     HINSTANCE instance = ::GetModuleHandleA(nullptr);
     WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = &Proc;
+    windowClass.lpfnWndProc = &ObjectWndProc<HostFrame>;
     windowClass.hInstance = instance;
     windowClass.hIcon = ::LoadIconA(instance, MAKEINTRESOURCEA(IDI_HOST));
     windowClass.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
@@ -113,29 +113,20 @@ HWND HostFrame::Create(int show) {
     return m_hWnd;
 }
 
-LRESULT CALLBACK HostFrame::Proc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* frame =
-            static_cast<HostFrame*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        frame->m_hWnd = hWnd;
-        ::SetWindowLongPtrA(hWnd, GWLP_USERDATA, (LONG_PTR)frame);
-    }
-    auto* frame = reinterpret_cast<HostFrame*>(::GetWindowLongPtrA(hWnd, GWLP_USERDATA));
-    if (!frame)
-        return ::DefWindowProcA(hWnd, message, wParam, lParam);
-    // No exception may leave a window procedure: the user learns that the
-    // command failed, and the program goes on with what it holds.
+LRESULT HostFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    // A command that fails tells the user, and the program goes on with what
+    // it holds.
     try {
-        return frame->OnMessage(message, wParam, lParam);
+        return OnMessage(message, wParam, lParam);
     } catch (CException* e) {
         char text[256] = {};
         e->GetErrorMessage(text, sizeof text);
         e->Delete();
-        frame->Warn(Format("操作を続けられませんでした。\n\n%s", text));
+        Warn(Format("操作を続けられませんでした。\n\n%s", text));
     } catch (const std::exception& e) {
-        frame->Warn(Format("操作を続けられませんでした。\n\n%s", Utf8ToAnsi(e.what()).c_str()));
+        Warn(Format("操作を続けられませんでした。\n\n%s", Utf8ToAnsi(e.what()).c_str()));
     } catch (...) {
-        frame->Warn("操作を続けられませんでした。");
+        Warn("操作を続けられませんでした。");
     }
     return 0;
 }

@@ -9,6 +9,7 @@
 #include "app/palette_panel.h"
 
 #include "afx/afxwin.h"
+#include "host/object_wnd_proc.h"
 #include "host/zel.h"
 #include "model/palette_box.h"
 
@@ -31,7 +32,8 @@ public:
     bool OpenBox(const std::string& path, BoxLayout layout);
 
 private:
-    static LRESULT CALLBACK Proc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    friend LRESULT CALLBACK ObjectWndProc<HostFrame>(HWND, UINT, WPARAM, LPARAM);
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCreate();
     void OnCommand(int id, int code);

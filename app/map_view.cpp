@@ -21,7 +21,7 @@ HWND MapView::Create(HWND parent, int id) {
     HINSTANCE instance = ::GetModuleHandleA(nullptr);
     WNDCLASSA windowClass = {};
     windowClass.style = CS_DBLCLKS;
-    windowClass.lpfnWndProc = &Proc;
+    windowClass.lpfnWndProc = &ObjectWndProc<MapView>;
     windowClass.hInstance = instance;
     windowClass.hCursor = ::LoadCursor(nullptr, IDC_CROSS);
     windowClass.lpszClassName = kClassName;
@@ -78,22 +78,13 @@ void MapView::Zoom(double factor) {
     Changed();
 }
 
-LRESULT CALLBACK MapView::Proc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* view =
-            static_cast<MapView*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        view->m_hWnd = hWnd;
-        ::SetWindowLongPtrA(hWnd, GWLP_USERDATA, (LONG_PTR)view);
-    }
-    auto* view = reinterpret_cast<MapView*>(::GetWindowLongPtrA(hWnd, GWLP_USERDATA));
-    // No exception may leave a window procedure; a picture that cannot be
-    // drawn leaves the last one on screen.
+LRESULT MapView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    // A picture that cannot be drawn leaves the last one on screen.
     try {
-        if (view)
-            return view->OnMessage(message, wParam, lParam);
+        return OnMessage(message, wParam, lParam);
     } catch (...) {
     }
-    return ::DefWindowProcA(hWnd, message, wParam, lParam);
+    return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
 }
 
 LRESULT MapView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

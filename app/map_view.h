@@ -6,6 +6,7 @@
 #include "app/host_map.h"
 #include "app/map_viewport.h"
 
+#include "host/object_wnd_proc.h"
 #include "host/zel.h"
 #include "model/palette_box.h"
 
@@ -37,7 +38,8 @@ public:
     int Hover() const { return m_hover; }
 
 private:
-    static LRESULT CALLBACK Proc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    friend LRESULT CALLBACK ObjectWndProc<MapView>(HWND, UINT, WPARAM, LPARAM);
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnPaint();
     void OnMouseMove(int x, int y);

@@ -1,15 +1,13 @@
 #include "app/parcel_find.h"
 
+#include "parcels/map/kk_geometry.h"
+
 namespace {
+// Even-odd over all rings: a hole's ring cancels its outer ring.
 bool Holds(const MapParcel& parcel, const MapPoint& p) {
     bool inside = false;
     for (const MapRing& ring : parcel.rings)
-        for (size_t i = 0; i + 1 < ring.size(); ++i) {
-            const MapPoint& a = ring[i];
-            const MapPoint& b = ring[i + 1];
-            if ((a.x > p.x) != (b.x > p.x) && p.y < (b.y - a.y) * (p.x - a.x) / (b.x - a.x) + a.y)
-                inside = !inside;
-        }
+        inside ^= RingHolds(ring, p);
     return inside;
 }
 } // namespace

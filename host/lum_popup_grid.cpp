@@ -42,7 +42,7 @@ int CLumPopupGrid::Track(HWND hAnchor, int current) {
     // the module that holds its window procedure.
     WNDCLASSA windowClass = {};
     windowClass.style = CS_SAVEBITS;
-    windowClass.lpfnWndProc = &WndProc;
+    windowClass.lpfnWndProc = &ObjectWndProc<CLumPopupGrid>;
     windowClass.hInstance = instance;
     windowClass.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kClassName;
@@ -92,21 +92,12 @@ int CLumPopupGrid::Track(HWND hAnchor, int current) {
     return m_nResult;
 }
 
-LRESULT CALLBACK CLumPopupGrid::WndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* grid =
-            static_cast<CLumPopupGrid*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        grid->m_hWnd = hWnd;
-        ::SetWindowLongPtrA(hWnd, GWLP_USERDATA, (LONG_PTR)grid);
-    }
-    auto* grid = reinterpret_cast<CLumPopupGrid*>(::GetWindowLongPtrA(hWnd, GWLP_USERDATA));
-    if (!grid)
-        return ::DefWindowProcA(hWnd, message, wParam, lParam);
-    // No exception may leave into the system's window code.
+LRESULT CLumPopupGrid::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    // A message that fails cancels the choice.
     try {
-        return grid->OnMessage(message, wParam, lParam);
+        return OnMessage(message, wParam, lParam);
     } catch (...) {
-        grid->End(-1);
+        End(-1);
     }
     return 0;
 }

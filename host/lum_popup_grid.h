@@ -3,6 +3,8 @@
 // a menu does (the dialog keeps its activation and focus; keys go to the grid).
 #pragma once
 
+#include "host/object_wnd_proc.h"
+
 #include <windows.h>
 
 #include <functional>
@@ -29,7 +31,8 @@ public:
     int Track(HWND hAnchor, int current);
 
 private:
-    static LRESULT CALLBACK WndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    friend LRESULT CALLBACK ObjectWndProc<CLumPopupGrid>(HWND, UINT, WPARAM, LPARAM);
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     RECT Place(HWND hAnchor) const;

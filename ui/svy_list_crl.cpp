@@ -1,5 +1,7 @@
 #include "ui/svy_list_crl.h"
 
+#include "model/density_color.h"
+
 namespace {
 
 enum { kColLayer = 1, kColColor = 2, kColPattern = 3, kColDepth = 4, kColSpace = 5 };
@@ -134,11 +136,7 @@ void CSvyListCrl::PaintSwatches(HDC hDC, int row) {
 }
 
 COLORREF CSvyListCrl::DensityColor(COLORREF color, double depth) {
-    const double d = depth * 0.01;
-    if (!(d >= 0.0 && d <= 1.0))
-        return color & 0x00FFFFFF;
-    auto lighten = [d](BYTE c) { return 255 - static_cast<int>((255 - c) * d); };
-    return RGB(lighten(GetRValue(color)), lighten(GetGValue(color)), lighten(GetBValue(color)));
+    return ::DensityColor(color, depth);
 }
 
 void CSvyListCrl::DrawColorCell(CDC* pDC, RECT rect, COLORREF color) {

@@ -1,15 +1,11 @@
 // How a brush looks, as the palette editor's brush list shows it: a paint
-// brush's colour lightened by its density, and the six hatch patterns.
+// brush's colour lightened by its density (the library's rule), and the six
+// hatch patterns.
 #pragma once
 
-#include "afx/afxtypes.h"
+#include "model/density_color.h"
 
 #include <vector>
-
-// The paint colour at a density in percent: each component moves towards
-// white as 255 - (255 - c) * depth / 100, cut towards zero; a density outside
-// 0 to 100 leaves the colour unchanged. Red is the lowest byte.
-COLORREF DensityColor(COLORREF color, double depth);
 
 // The line directions of hatch pattern types 0 to 5 (horizontal, vertical,
 // top-left to bottom-right, top-right to bottom-left, cross, diagonal cross),

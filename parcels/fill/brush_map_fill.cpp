@@ -1,5 +1,6 @@
 #include "parcels/fill/brush_map_fill.h"
-#include "parcels/fill/brush_fill.h"
+
+#include "model/density_color.h"
 
 MapFill BrushMapFill(const CVObjBrs& brs, const ZelAttr& colors) {
     MapFill fill;

@@ -30,8 +30,7 @@ MapBounds Bounds(const std::vector<const MapParcel*>& parcels) {
     return bounds;
 }
 
-namespace {
-bool Inside(const MapRing& ring, const MapPoint& p) {
+bool RingHolds(const MapRing& ring, const MapPoint& p) {
     bool inside = false;
     for (size_t i = 0; i + 1 < ring.size(); ++i) {
         const MapPoint& a = ring[i];
@@ -41,7 +40,6 @@ bool Inside(const MapRing& ring, const MapPoint& p) {
     }
     return inside;
 }
-} // namespace
 
 MapPoint LabelPoint(const MapParcel& parcel) {
     const MapRing& ring = parcel.rings.front();
@@ -55,7 +53,7 @@ MapPoint LabelPoint(const MapParcel& parcel) {
         }
         centre.x /= 3.0 * twice;
         centre.y /= 3.0 * twice;
-        if (Inside(ring, centre))
+        if (RingHolds(ring, centre))
             return centre;
     } else {
         centre = ring.front();
