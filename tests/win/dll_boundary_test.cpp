@@ -10,6 +10,8 @@
 
 namespace {
 
+const char kOwner[] = "\x8f\x8a\x97\x4c\x8e\xd2"; // 所有者, as code page 932 bytes
+
 std::string Bytes(const CString& text) {
     return std::string(text.GetString(), text.GetLength());
 }
@@ -39,10 +41,10 @@ TEST(ZokCatalogue, NamesCrossAsCodePage932Bytes) {
     EXPECT_EQ(Bytes(name), "\x89\xe6\x92\x6e"
                            "No"); // 画地No
     ASSERT_EQ(Velmora_GetZokName(7, name), 1);
-    EXPECT_EQ(Bytes(name), "\x8f\x8a\x97\x4c\x8e\xd2"); // 所有者
+    EXPECT_EQ(Bytes(name), kOwner);
 
     EXPECT_EQ(Velmora_GetZokName(17, name), 0);
-    EXPECT_EQ(Bytes(name), "\x8f\x8a\x97\x4c\x8e\xd2");
+    EXPECT_EQ(Bytes(name), kOwner);
 
     ASSERT_EQ(Velmora_GetZokNameFromID(301, name), 1);
     EXPECT_EQ(Bytes(name), "\x95\x73\x93\xae\x8e\x59\x94\xd4\x8d\x86"); // 不動産番号
@@ -55,10 +57,10 @@ TEST(PaletteBox, DeletesHostPalettesItAcceptedAndLeavesRefusedOnes) {
     {
         CVPaletteBox box;
         HostPlt* first = new HostPlt(&deletions);
-        first->SetPNm("\x8f\x8a\x97\x4c\x8e\xd2");
+        first->SetPNm(kOwner);
         ASSERT_EQ(box.AddPlt(first), 1);
         ASSERT_EQ(box.AddPlt(new HostPlt(&deletions)), 1);
-        EXPECT_EQ(box.FindPlt("\x8f\x8a\x97\x4c\x8e\xd2"), first);
+        EXPECT_EQ(box.FindPlt(kOwner), first);
 
         HostPlt* refused = new HostPlt(&deletions);
         EXPECT_EQ(box.AddPlt(5, refused), 0);
@@ -80,7 +82,6 @@ TEST(PaletteBox, BrushMadeByHostIsCopiedIntoTheSelectedPalette) {
         brush.BNm = "\x93\x6f\x8b\x4c\x93\xfa\x95\x74"; // 登記日付
         ASSERT_EQ(box.CreateBrs(0, &brush), 0);
     }
-    ASSERT_NE(box.GetSelBrsNm(0), nullptr);
     EXPECT_STREQ(box.GetSelBrsNm(0), "\x93\x6f\x8b\x4c\x93\xfa\x95\x74");
 }
 

@@ -63,19 +63,17 @@ TEST(CListCtrl, RowsCarryTextsDataAndSelection) {
     EXPECT_EQ(list.GetItemCount(), 0);
 }
 
-TEST(CButton, CarriesItsCheck) {
-    ControlFixture fixture("BUTTON", BS_AUTOCHECKBOX);
+TEST(CButtonComboBoxListBox, CarryTheirCheckItemsAndTexts) {
+    ControlFixture buttonFixture("BUTTON", BS_AUTOCHECKBOX);
     CButton check;
-    check.SubclassWindow(fixture.Control());
+    check.SubclassWindow(buttonFixture.Control());
     EXPECT_EQ(check.GetCheck(), BST_UNCHECKED);
     check.SetCheck(BST_CHECKED);
     EXPECT_EQ(check.GetCheck(), BST_CHECKED);
-}
 
-TEST(CComboBox, KeepsItemsInTheOrderAdded) {
-    ControlFixture fixture("COMBOBOX", CBS_DROPDOWNLIST);
+    ControlFixture comboFixture("COMBOBOX", CBS_DROPDOWNLIST);
     CComboBox combo;
-    combo.SubclassWindow(fixture.Control());
+    combo.SubclassWindow(comboFixture.Control());
     EXPECT_EQ(combo.AddString("属性を選択して下さい"), 0);
     EXPECT_EQ(combo.AddString("画地No"), 1);
     combo.SetItemData(1, 200);
@@ -87,18 +85,15 @@ TEST(CComboBox, KeepsItemsInTheOrderAdded) {
     EXPECT_TRUE(text.IsEmpty());
     combo.ResetContent();
     EXPECT_EQ(combo.GetCount(), 0);
-}
 
-TEST(CListBox, GivesTheTextOfItsItems) {
-    ControlFixture fixture("LISTBOX", LBS_NOTIFY);
+    ControlFixture listFixture("LISTBOX", LBS_NOTIFY);
     CListBox list;
-    list.SubclassWindow(fixture.Control());
+    list.SubclassWindow(listFixture.Control());
     list.AddString("所有者");
     list.AddString("所有権");
     EXPECT_EQ(list.GetCount(), 2);
     EXPECT_EQ(list.SetCurSel(1), 1);
     EXPECT_EQ(list.GetCurSel(), 1);
-    CString text;
     list.GetText(1, text);
     EXPECT_STREQ(text, "所有権");
     list.GetText(2, text);
@@ -136,16 +131,10 @@ TEST(CDateTimeCtrl, GivesBackTheDayItWasSet) {
     ControlFixture fixture(DATETIMEPICK_CLASSA, DTS_SHORTDATEFORMAT);
     CDateTimeCtrl picker;
     picker.SubclassWindow(fixture.Control());
-    SYSTEMTIME day = {};
-    day.wYear = 2024;
-    day.wMonth = 2;
-    day.wDay = 29;
+    SYSTEMTIME day = {2024, 2, 0, 29, 0, 0, 0, 0}, back = {};
     ASSERT_TRUE(picker.SetTime(&day));
-    SYSTEMTIME back = {};
     EXPECT_EQ(picker.GetTime(&back), DWORD(GDT_VALID));
-    EXPECT_EQ(back.wYear, 2024);
-    EXPECT_EQ(back.wMonth, 2);
-    EXPECT_EQ(back.wDay, 29);
+    EXPECT_EQ(back.wYear * 10000 + back.wMonth * 100 + back.wDay, 20240229);
 }
 
 TEST(CMenu, BuildsAPopupOfItems) {
@@ -182,26 +171,15 @@ struct ColorUser {
     bool confirm = true;
 };
 
-TEST(CColorDialog, OpensOnTheGivenColourAndGivesTheChosenOne) {
-    CColorDialog dialog(RGB(10, 20, 30), CC_FULLOPEN);
-    ColorUser user;
-    user.Attach(dialog);
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(dialog.GetColor(), RGB(200, 20, 30));
-}
-
-TEST(CColorDialog, CancelKeepsTheStartingColour) {
-    CColorDialog dialog(RGB(10, 20, 30), CC_FULLOPEN);
-    ColorUser user;
-    user.confirm = false;
-    user.Attach(dialog);
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-    EXPECT_EQ(dialog.GetColor(), RGB(10, 20, 30));
-}
-
-// Pixel of a memory context holding a 20 × 20 picture.
-COLORREF PixelAt(CDC& dc, int x, int y) {
-    return GetPixel(dc.m_hDC, x, y);
+TEST(CColorDialog, OpensOnTheGivenColourAndGivesTheChosenOneOnlyOnOk) {
+    for (bool confirm : {true, false}) {
+        CColorDialog dialog(RGB(10, 20, 30), CC_FULLOPEN);
+        ColorUser user;
+        user.confirm = confirm;
+        user.Attach(dialog);
+        EXPECT_EQ(dialog.DoModal(), confirm ? IDOK : IDCANCEL);
+        EXPECT_EQ(dialog.GetColor(), confirm ? RGB(200, 20, 30) : RGB(10, 20, 30));
+    }
 }
 
 TEST(CKeshMemDC, DrawsOffScreenAndCopiesToTheTargetWhenDone) {
@@ -220,12 +198,12 @@ TEST(CKeshMemDC, DrawsOffScreenAndCopiesToTheTargetWhenDone) {
         RECT cell = {5, 5, 15, 15};
         CBrush red(RGB(255, 0, 0));
         buffer.FillRect(&cell, &red);
-        EXPECT_EQ(PixelAt(target, 10, 10), RGB(255, 255, 255));
+        EXPECT_EQ(GetPixel(target.m_hDC, 10, 10), RGB(255, 255, 255));
     }
-    EXPECT_EQ(PixelAt(target, 10, 10), RGB(255, 0, 0));
-    EXPECT_EQ(PixelAt(target, 5, 5), RGB(255, 0, 0));
+    EXPECT_EQ(GetPixel(target.m_hDC, 10, 10), RGB(255, 0, 0));
+    EXPECT_EQ(GetPixel(target.m_hDC, 5, 5), RGB(255, 0, 0));
     SelectClipRgn(target.m_hDC, nullptr);
-    EXPECT_EQ(PixelAt(target, 2, 2), RGB(255, 255, 255));
+    EXPECT_EQ(GetPixel(target.m_hDC, 2, 2), RGB(255, 255, 255));
     target.SelectObject(old);
 }
 

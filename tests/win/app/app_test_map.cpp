@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <cstring>
-#include <fstream>
 
 namespace {
 MapRing Rect(double east0, double north0, double east1, double north1) {
@@ -63,10 +62,6 @@ std::string TestFolder(const std::string& name) {
         }
     }
     return folder;
-}
-
-void WriteText(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
 }
 
 bool FileExists(const std::string& path) {

@@ -4,6 +4,7 @@
 #include "app/host_map.h"
 
 #include "model/palette_box.h"
+#include "test_files.h"
 
 #include <string>
 
@@ -18,5 +19,4 @@ CVObjBrs CategoryBrush(const char* name, DWORD code);
 
 // A folder of its own under the temporary folder, emptied first.
 std::string TestFolder(const std::string& name);
-void WriteText(const std::string& path, const std::string& text);
 bool FileExists(const std::string& path);

@@ -8,86 +8,67 @@
 
 #include <windows.h>
 
-#include <fstream>
-#include <iterator>
-
 namespace {
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void FillBox(CVPaletteBox& box) {
-    for (const char* name : {"一", "二", "三"}) {
+// A box of three palettes, the second selected, saved as folder\name.
+std::string SaveBox(const std::string& folder, const std::string& name) {
+    CVPaletteBox box;
+    for (const char* palette : {"一", "二", "三"}) {
         auto* plt = new CVObjPlt;
-        plt->SetPNm(name);
+        plt->SetPNm(palette);
         plt->SetZty(102);
         CVObjBrs brush = CategoryBrush("宅地", 3);
         plt->AddBrs(0, &brush);
         box.AddPlt(plt);
     }
     box.SetSelPNo(1);
+    std::string error;
+    EXPECT_TRUE(WriteBoxFile(box, folder + "\\" + name, error)) << error;
+    EXPECT_FALSE(FileExists(folder + "\\" + name.substr(0, name.size() - 4) + "~saving.dat"));
+    return ReadBytes(folder + "\\" + name);
 }
 
-TEST(BoxStoreTest, SavedBoxReadsBackWithItsPalettesAndSelection) {
-    std::string folder = TestFolder("round_trip");
-    CVPaletteBox box;
-    FillBox(box);
+TEST(BoxStoreTest, BadNamesAndDamagedFilesGiveNoBoxAndAMessageNamingTheFile) {
+    std::string folder = TestFolder("damaged");
+    std::string good = SaveBox(folder, "good.dat");
+    WriteBytes(folder + "\\half.dat", good.substr(0, good.size() / 2));
+    WriteBytes(folder + "\\other.dat", "not a palette box");
+    WriteBytes(folder + "\\empty.dat", "");
+    // The library would read, or create, folder\town.dat for a name without
+    // ".dat" or a file that is not there.
+    const struct {
+        const char* name;
+        const char* says;
+        const char* code;
+    } cases[] = {{"half.dat", "half.dat", "結果コード"},
+                 {"other.dat", "other.dat", "結果コード"},
+                 {"empty.dat", "empty.dat", "結果コード"},
+                 {"town.txt", ".dat", ""},
+                 {"town.dat", "town.dat", ""}};
+    for (const auto& c : cases) {
+        std::string error;
+        EXPECT_FALSE(ReadBoxFile(folder + "\\" + c.name, BoxLayout::CURRENT, error)) << c.name;
+        EXPECT_NE(error.find(c.says), std::string::npos) << error;
+        EXPECT_NE(error.find(c.code), std::string::npos) << error;
+    }
+    EXPECT_FALSE(FileExists(folder + "\\town.dat"));
     std::string error;
-    ASSERT_TRUE(WriteBoxFile(box, folder + "\\town.dat", error)) << error;
-    EXPECT_FALSE(FileExists(folder + "\\town~saving.dat"));
+    EXPECT_FALSE(ReadBoxFile(folder + "\\good.dat", BoxLayout::OLD, error));
     std::unique_ptr<CVPaletteBox> read =
-        ReadBoxFile(folder + "\\town.dat", BoxLayout::CURRENT, error);
+        ReadBoxFile(folder + "\\good.dat", BoxLayout::CURRENT, error);
     ASSERT_TRUE(read) << error;
     ASSERT_EQ(read->GetPltCount(), 3);
     EXPECT_STREQ(read->GetPltName(2), "三");
     EXPECT_EQ(read->GetSelPNo(), 1);
-    EXPECT_EQ(read->GetPlt(0)->CountBrs(), 1);
-}
-
-TEST(BoxStoreTest, OnlyExistingDatFilesAreHandedToTheLibrary) {
-    std::string folder = TestFolder("names");
-    std::string error;
-    // The library would read, or create, folder\town.dat for either name.
-    EXPECT_FALSE(ReadBoxFile(folder + "\\town.txt", BoxLayout::CURRENT, error));
-    EXPECT_NE(error.find(".dat"), std::string::npos);
-    EXPECT_FALSE(ReadBoxFile(folder + "\\town.dat", BoxLayout::CURRENT, error));
-    EXPECT_NE(error.find("town.dat"), std::string::npos);
-    EXPECT_FALSE(FileExists(folder + "\\town.dat"));
-    CVPaletteBox box;
-    EXPECT_FALSE(WriteBoxFile(box, folder + "\\town", error));
-    EXPECT_FALSE(FileExists(folder + "\\town.dat"));
-}
-
-TEST(BoxStoreTest, DamagedFilesGiveNoBoxAndAMessageWithTheResultCode) {
-    std::string folder = TestFolder("damaged");
-    CVPaletteBox box;
-    FillBox(box);
-    std::string error;
-    ASSERT_TRUE(WriteBoxFile(box, folder + "\\good.dat", error));
-    std::string good = ReadBytes(folder + "\\good.dat");
-    WriteText(folder + "\\half.dat", good.substr(0, good.size() / 2));
-    WriteText(folder + "\\other.dat", "not a palette box");
-    WriteText(folder + "\\empty.dat", "");
-    for (const char* name : {"half.dat", "other.dat", "empty.dat"}) {
-        error.clear();
-        EXPECT_FALSE(ReadBoxFile(folder + "\\" + name, BoxLayout::CURRENT, error)) << name;
-        EXPECT_NE(error.find(name), std::string::npos) << error;
-        EXPECT_NE(error.find("結果コード"), std::string::npos) << error;
-    }
-    EXPECT_FALSE(ReadBoxFile(folder + "\\good.dat", BoxLayout::OLD, error));
 }
 
 TEST(BoxStoreTest, FailedSaveLeavesTheSavedFileAsItWas) {
     std::string folder = TestFolder("failed_save");
-    CVPaletteBox box;
-    FillBox(box);
+    std::string before = SaveBox(folder, "town.dat");
+    CVPaletteBox empty;
     std::string error;
-    ASSERT_TRUE(WriteBoxFile(box, folder + "\\town.dat", error));
-    std::string before = ReadBytes(folder + "\\town.dat");
+    EXPECT_FALSE(WriteBoxFile(empty, folder + "\\town", error));
     // The file to be written is in the way as a folder.
     ::CreateDirectoryA((folder + "\\town~saving.dat").c_str(), nullptr);
-    CVPaletteBox empty;
     EXPECT_FALSE(WriteBoxFile(empty, folder + "\\town.dat", error));
     EXPECT_NE(error.find("town.dat"), std::string::npos) << error;
     EXPECT_EQ(ReadBytes(folder + "\\town.dat"), before);
@@ -95,9 +76,15 @@ TEST(BoxStoreTest, FailedSaveLeavesTheSavedFileAsItWas) {
 }
 
 TEST(BoxStoreTest, ResultCodesAreNamedForReadingAndWriting) {
-    EXPECT_NE(BoxResultText(0x10001, false).find("5004"), std::string::npos);
-    EXPECT_NE(BoxResultText(0x20, false).find("パレット名"), std::string::npos);
-    EXPECT_NE(BoxResultText(0x120, true).find("書き込めません"), std::string::npos);
-    EXPECT_NE(BoxResultText(0x10, false).find("読めません"), std::string::npos);
+    const struct {
+        int code;
+        bool writing;
+        const char* words;
+    } cases[] = {{0x10001, false, "5004"},
+                 {0x20, false, "パレット名"},
+                 {0x120, true, "書き込めません"},
+                 {0x10, false, "読めません"}};
+    for (const auto& c : cases)
+        EXPECT_NE(BoxResultText(c.code, c.writing).find(c.words), std::string::npos) << c.code;
 }
 } // namespace

@@ -6,6 +6,7 @@
 // VELMORA_HOST_WORK (a Wine path) and reads the saved box natively afterwards.
 #include "host_process.h"
 #include "screen_picture.h"
+#include "test_files.h"
 
 #include "app/host_resource.h"
 #include "ui/resource.h"
@@ -14,8 +15,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 
 namespace {
 
@@ -28,15 +27,6 @@ std::string WorkFolder() {
 
 std::string Quoted(const std::string& path) {
     return "\"" + path + "\"";
-}
-
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
 }
 
 // What the status bar says about the parcel under the cursor.
@@ -59,24 +49,26 @@ Hovered HoverAt(HostProcess& host, HWND map, int x, int y) {
     return hovered;
 }
 
-// A point of the map window well inside a parcel whose brush is `brush`:
-// the status bar names the same parcel a few pixels around it.
+// Whether the parcel `chiban` lies at the points around `at` too.
+bool WellInside(HostProcess& host, HWND map, POINT at, const std::string& chiban,
+                std::initializer_list<POINT> around) {
+    for (POINT d : around)
+        if (HoverAt(host, map, at.x + d.x, at.y + d.y).chiban != chiban)
+            return false;
+    return true;
+}
+
+// A point of the map window well inside a parcel whose brush is `brush`.
 POINT FindParcelOfBrush(HostProcess& host, const std::string& brush) {
     HWND map = host.Item(host.Frame(), IDC_MAP_VIEW);
     RECT client;
     ::GetClientRect(map, &client);
     constexpr int kStep = 13;
-    constexpr int kAround = 5;
     for (int y = kStep; y < client.bottom - kStep; y += kStep)
         for (int x = kStep; x < client.right - kStep; x += kStep) {
             Hovered here = HoverAt(host, map, x, y);
-            if (here.brush != brush)
-                continue;
-            bool inside = true;
-            for (POINT d : {POINT{-kAround, -kAround}, POINT{kAround, -kAround},
-                            POINT{-kAround, kAround}, POINT{kAround, kAround}})
-                inside = inside && HoverAt(host, map, x + d.x, y + d.y).chiban == here.chiban;
-            if (inside)
+            if (here.brush == brush && WellInside(host, map, POINT{x, y}, here.chiban,
+                                                  {{-5, -5}, {5, -5}, {-5, 5}, {5, 5}}))
                 return POINT{x, y};
         }
     throw HostError("no parcel of the brush \"" + brush + "\" on the map");
@@ -90,7 +82,6 @@ POINT NeighbourParcel(HostProcess& host, POINT from, double zoom) {
     ::GetClientRect(map, &client);
     ::InflateRect(&client, -10, -10);
     std::string here = HoverAt(host, map, from.x, from.y).chiban;
-    constexpr int kAround = 4;
     for (int distance = 20; distance <= 60; distance += 8)
         for (POINT d :
              {POINT{distance, 0}, POINT{0, distance}, POINT{-distance, 0}, POINT{0, -distance}}) {
@@ -99,13 +90,8 @@ POINT NeighbourParcel(HostProcess& host, POINT from, double zoom) {
             if (!::PtInRect(&client, zoomed))
                 continue;
             std::string there = HoverAt(host, map, at.x, at.y).chiban;
-            if (there.empty() || there == here)
-                continue;
-            bool inside = true;
-            for (POINT e :
-                 {POINT{-kAround, 0}, POINT{kAround, 0}, POINT{0, -kAround}, POINT{0, kAround}})
-                inside = inside && HoverAt(host, map, at.x + e.x, at.y + e.y).chiban == there;
-            if (inside)
+            if (!there.empty() && there != here &&
+                WellInside(host, map, at, there, {{-4, 0}, {4, 0}, {0, -4}, {0, 4}}))
                 return at;
         }
     throw HostError("no other parcel near the parcel at the point");

@@ -11,16 +11,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 namespace {
 const std::string kSample = VELMORA_SAMPLE_DIR;
-
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 std::string CodeName(WORD tblNo, WORD code) {
     CString name;
@@ -58,7 +51,7 @@ TEST_F(MapLoadTest, SampleTownComesWithItsCodeBookAndAttributes) {
 TEST_F(MapLoadTest, NotAMapIsRefusedNamingTheFile) {
     std::string folder = TestFolder("not_a_map");
     for (const char* text : {"<?xml version=\"1.0\"?><html><body/></html>", "", "<地図><筆>"}) {
-        WriteText(folder + "\\page.xml", text);
+        WriteBytes(folder + "\\page.xml", text);
         try {
             LoadHostMap(folder + "\\page.xml");
             ADD_FAILURE() << "opened: " << text;
@@ -73,8 +66,8 @@ TEST_F(MapLoadTest, BadCodeBookLeavesTheCodeNamesAsTheyWere) {
     CCodeBook::SetName(CODE_TBL_CHIMOKU, 3, "前の名前");
     CCodeBook::SetKoazaName(2, 5, "前の小字");
     std::string folder = TestFolder("bad_codes");
-    WriteText(folder + "\\town.xml", ReadBytes(kSample + "/town.xml"));
-    WriteText(folder + "\\codes.csv", "表,コード,名称\n地目,3,宅地\n地目,abc,田\n");
+    WriteBytes(folder + "\\town.xml", ReadBytes(kSample + "/town.xml"));
+    WriteBytes(folder + "\\codes.csv", "表,コード,名称\n地目,3,宅地\n地目,abc,田\n");
     try {
         LoadHostMap(folder + "\\town.xml");
         ADD_FAILURE() << "opened with a bad code book";
@@ -90,9 +83,9 @@ TEST_F(MapLoadTest, BadCodeBookLeavesTheCodeNamesAsTheyWere) {
 
 TEST_F(MapLoadTest, BadCsvRowsAreLeftOutAndTheRestIsRead) {
     std::string folder = TestFolder("bad_rows");
-    WriteText(folder + "\\town.xml", ReadBytes(kSample + "/town.xml"));
-    WriteText(folder + "\\town.csv",
-              "地番,現況地目,登記日付\n1-1,3,2001-02-30\n1-2,1,2001-02-03\n");
+    WriteBytes(folder + "\\town.xml", ReadBytes(kSample + "/town.xml"));
+    WriteBytes(folder + "\\town.csv",
+               "地番,現況地目,登記日付\n1-1,3,2001-02-30\n1-2,1,2001-02-03\n");
     std::unique_ptr<HostMap> map = LoadHostMap(folder + "\\town.xml");
     ASSERT_EQ(map->skippedRows.size(), 1u);
     EXPECT_NE(map->skippedRows[0].find("town.csv:2"), std::string::npos) << map->skippedRows[0];

@@ -59,7 +59,7 @@ protected:
     DibPicture m_picture{800, 200};
 };
 
-TEST_F(MapPaintTest, PaintBrushFillsInItsColourLightenedByItsDensity) {
+TEST_F(MapPaintTest, FillsOutlinesAndHolesLieWhereTheParcelsAre) {
     Draw();
     // Each component moves half way to white, cut towards zero.
     COLORREF lightened = RGB(255 - (int)(55 * 0.5), 255 - (int)(255 * 0.5), 255 - (int)(255 * 0.5));
@@ -67,6 +67,13 @@ TEST_F(MapPaintTest, PaintBrushFillsInItsColourLightenedByItsDensity) {
     EXPECT_EQ(m_picture.At(140, 140), lightened);
     EXPECT_EQ(m_picture.At(50, 100), kOutline);
     EXPECT_EQ(m_picture.At(40, 100), kWhite);
+    // Parcel 3 is unmatched; parcel 4 is painted around its hole, which stays open.
+    EXPECT_EQ(m_picture.At(460, 60), kWhite);
+    EXPECT_EQ(m_picture.At(450, 100), kOutline);
+    EXPECT_EQ(m_picture.At(550, 100), kOutline);
+    EXPECT_EQ(m_picture.At(684, 84), kWhite);
+    EXPECT_EQ(m_picture.At(680, 100), kOutline);
+    EXPECT_NE(m_picture.At(655, 55), kWhite);
 }
 
 TEST_F(MapPaintTest, HatchLinesLieAtTheirSpacingOnTheGroundInTheDrawingsColour) {
@@ -90,36 +97,25 @@ TEST_F(MapPaintTest, HatchLinesLieAtTheirSpacingOnTheGroundInTheDrawingsColour) 
     EXPECT_EQ(m_picture.At(260, 60), kWhite);
 }
 
-TEST_F(MapPaintTest, UnmatchedParcelsAndHolesStayWhiteInsideTheirOutlines) {
-    Draw();
-    EXPECT_EQ(m_picture.At(460, 60), kWhite);
-    EXPECT_EQ(m_picture.At(450, 100), kOutline);
-    EXPECT_EQ(m_picture.At(550, 100), kOutline);
-    // Parcel 4 is painted around its hole, which stays open.
-    EXPECT_NE(m_picture.At(655, 55), kWhite);
-    EXPECT_EQ(m_picture.At(684, 84), kWhite);
-    EXPECT_EQ(m_picture.At(680, 100), kOutline);
-}
-
-TEST_F(MapPaintTest, SelectionNamingNoPaletteDrawsOutlinesOnly) {
-    // The library's selection may name a position past the last palette.
-    m_box.SetSelPNo(5);
-    Draw();
-    EXPECT_EQ(m_picture.At(60, 60), kWhite);
-    EXPECT_EQ(m_picture.At(50, 100), kOutline);
-    Legend legend = CountLegend(&m_map, m_box, m_drawing.Attr());
-    EXPECT_FALSE(legend.hasPalette);
-    EXPECT_EQ(legend.unmatched, 4);
-}
-
 TEST_F(MapPaintTest, LegendCountsTheParcelsOfEachBrush) {
     Legend legend = CountLegend(&m_map, m_box, m_drawing.Attr());
+    EXPECT_TRUE(legend.hasPalette);
     ASSERT_EQ(legend.rows.size(), 2u);
     EXPECT_EQ(legend.rows[0].name, "宅地");
     EXPECT_EQ(legend.rows[0].count, 2);
     EXPECT_EQ(legend.rows[1].count, 1);
     EXPECT_EQ(legend.rows[1].fill.kind, MapFill::HATCH);
     EXPECT_EQ(legend.unmatched, 1);
+
+    // The library's selection may name a position past the last palette:
+    // outlines only, every parcel unmatched.
+    m_box.SetSelPNo(5);
+    Draw();
+    EXPECT_EQ(m_picture.At(60, 60), kWhite);
+    EXPECT_EQ(m_picture.At(50, 100), kOutline);
+    legend = CountLegend(&m_map, m_box, m_drawing.Attr());
+    EXPECT_FALSE(legend.hasPalette);
+    EXPECT_EQ(legend.unmatched, 4);
 }
 
 TEST_F(MapPaintTest, ParcelsOutsideTheWindowAreNotAskedFor) {

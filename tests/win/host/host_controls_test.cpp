@@ -8,6 +8,7 @@
 #include "host/lum_popup_grid.h"
 #include "host/sample_drawing.h"
 #include "host_controls_test.h"
+#include "tests/win/ui/dib_picture.h"
 #include "tests/win/ui/ui_driver.h"
 
 #include <gtest/gtest.h>
@@ -64,85 +65,54 @@ private:
     ZelAttr* m_pAttr;
 };
 
-// A window's picture as WM_PRINT draws it, top row first.
-struct Picture {
-    int width = 0;
-    int height = 0;
-    std::vector<DWORD> pixels; // 0x00RRGGBB
-
-    COLORREF At(int x, int y) const {
-        DWORD pixel = pixels[(size_t)y * width + x];
-        return RGB(pixel >> 16 & 0xFF, pixel >> 8 & 0xFF, pixel & 0xFF);
+// A window's picture as PrintWindow draws it.
+class WindowPicture : public DibPicture {
+public:
+    explicit WindowPicture(HWND hWnd) : DibPicture(SizeOf(hWnd).cx, SizeOf(hWnd).cy) {
+        ::PrintWindow(hWnd, Dc(), 0);
     }
+    COLORREF Middle() const { return At(Width() / 2, Height() / 2); }
     bool Dark(int x, int y) const {
         COLORREF c = At(x, y);
         return GetRValue(c) + GetGValue(c) + GetBValue(c) < 3 * 128;
     }
+
+private:
+    static SIZE SizeOf(HWND hWnd) {
+        RECT rect;
+        ::GetWindowRect(hWnd, &rect);
+        return SIZE{rect.right - rect.left, rect.bottom - rect.top};
+    }
 };
 
-Picture Capture(HWND hWnd) {
-    RECT rect;
-    ::GetWindowRect(hWnd, &rect);
-    Picture picture;
-    picture.width = rect.right - rect.left;
-    picture.height = rect.bottom - rect.top;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = picture.width;
-    info.bmiHeader.biHeight = -picture.height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    HDC memory = ::CreateCompatibleDC(nullptr);
-    void* bits = nullptr;
-    HBITMAP bitmap = ::CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = ::SelectObject(memory, bitmap);
-    ::PrintWindow(hWnd, memory, 0);
-    ::GdiFlush();
-    picture.pixels.assign(static_cast<const DWORD*>(bits),
-                          static_cast<const DWORD*>(bits) + picture.width * picture.height);
-    ::SelectObject(memory, old);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(memory);
-    return picture;
-}
-
 // The hatch lines that an area shows: rows across it, columns down it, and
-// diagonal runs of one hatch period falling ("\") or rising ("/").
+// diagonal runs of one hatch period falling ("\\") or rising ("/").
 enum { kRow = 1, kColumn = 2, kFall = 4, kRise = 8 };
 
-int LinesIn(const Picture& picture, const RECT& area) {
+int LinesIn(const WindowPicture& picture, const RECT& area) {
+    auto dark = [&](int x, int y, int dx, int dy, int length) {
+        for (int k = 0; k < length; ++k)
+            if (!picture.Dark(x + k * dx, y + k * dy))
+                return false;
+        return true;
+    };
     const int run = 8;
     int lines = 0;
-    for (int y = area.top; y < area.bottom; ++y) {
-        bool all = true;
-        for (int x = area.left; x < area.right; ++x)
-            all = all && picture.Dark(x, y);
-        lines |= all ? kRow : 0;
-    }
-    for (int x = area.left; x < area.right; ++x) {
-        bool all = true;
-        for (int y = area.top; y < area.bottom; ++y)
-            all = all && picture.Dark(x, y);
-        lines |= all ? kColumn : 0;
-    }
-    for (int y = area.top; y < area.bottom; ++y) {
+    for (int y = area.top; y < area.bottom; ++y)
+        lines |= dark(area.left, y, 1, 0, area.right - area.left) ? kRow : 0;
+    for (int x = area.left; x < area.right; ++x)
+        lines |= dark(x, area.top, 0, 1, area.bottom - area.top) ? kColumn : 0;
+    for (int y = area.top; y < area.bottom; ++y)
         for (int x = area.left; x + run <= area.right; ++x) {
-            bool fall = y + run <= area.bottom;
-            bool rise = y - run + 1 >= area.top;
-            for (int k = 0; k < run; ++k) {
-                fall = fall && picture.Dark(x + k, y + k);
-                rise = rise && picture.Dark(x + k, y - k);
-            }
-            lines |= (fall ? kFall : 0) | (rise ? kRise : 0);
+            lines |= y + run <= area.bottom && dark(x, y, 1, 1, run) ? kFall : 0;
+            lines |= y - run + 1 >= area.top && dark(x, y, 1, -1, run) ? kRise : 0;
         }
-    }
     return lines;
 }
 
 // The inside of a button's swatch, within its frame.
-RECT Swatch(const Picture& button) {
-    return RECT{6, 6, button.width - 6, button.height - 6};
+RECT Swatch(const WindowPicture& button) {
+    return RECT{6, 6, button.Width() - 6, button.Height() - 6};
 }
 
 RECT ItemRect(HWND popup, int position) {
@@ -225,7 +195,7 @@ TEST_F(HostControlsTest, LayerNumbersAbove255LiveOnALargeDrawing) {
     EXPECT_EQ(dlg.m_wLayer, 256);
 }
 
-TEST_F(HostControlsTest, ColourPopupBelowTheButtonFollowsArrowsEnterAndEsc) {
+TEST_F(HostControlsTest, ColourPopupBelowTheButtonIsChosenByKeysAndMouse) {
     dlg.m_nColor = 2;
     Run([this](UiDialog& ui) {
         HWND button = ui.Item(IDC_HC_COLOR);
@@ -241,8 +211,7 @@ TEST_F(HostControlsTest, ColourPopupBelowTheButtonFollowsArrowsEnterAndEsc) {
         EXPECT_TRUE(PopupClosed());
         EXPECT_EQ(dlg.m_color.GetValue(), 11);
 
-        popup = OpenPopup(ui, IDC_HC_COLOR);
-        Key(popup, VK_LEFT);
+        Key(OpenPopup(ui, IDC_HC_COLOR), VK_LEFT);
         ui.PressEsc();
         EXPECT_TRUE(PopupClosed());
         EXPECT_EQ(dlg.m_color.GetValue(), 11);
@@ -253,27 +222,16 @@ TEST_F(HostControlsTest, ColourPopupBelowTheButtonFollowsArrowsEnterAndEsc) {
         EXPECT_EQ(info.hwndFocus, button);
         EXPECT_EQ(info.hwndActive, ui.Hwnd());
         EXPECT_TRUE(::IsWindowEnabled(ui.Hwnd()));
-        ui.Click(IDOK);
-    });
-    EXPECT_EQ(dlg.m_nColor, 11);
-}
 
-TEST_F(HostControlsTest, ColourChosenByMouseShowsInTheSwatch) {
-    Run([this](UiDialog& ui) {
-        HWND button = ui.Item(IDC_HC_COLOR);
         ClickCell(OpenPopup(ui, IDC_HC_COLOR), 4);
         EXPECT_TRUE(PopupClosed());
         EXPECT_EQ(dlg.m_color.GetValue(), 4);
-        Picture picture = Capture(button);
-        EXPECT_EQ(picture.At(picture.width / 2, picture.height / 2), attr.GetColor(4));
-
+        EXPECT_EQ(WindowPicture(button).Middle(), attr.GetColor(4));
         Press(OpenPopup(ui, IDC_HC_COLOR), POINT{-10, -10}); // a click outside
         EXPECT_TRUE(PopupClosed());
         EXPECT_EQ(dlg.m_color.GetValue(), 4);
-
         ::EnableWindow(button, FALSE);
-        picture = Capture(button);
-        EXPECT_NE(picture.At(picture.width / 2, picture.height / 2), attr.GetColor(4));
+        EXPECT_NE(WindowPicture(button).Middle(), attr.GetColor(4));
         ::EnableWindow(button, TRUE);
         ui.Click(IDOK);
     });
@@ -285,9 +243,8 @@ TEST_F(HostControlsTest, ValuesOutsideTheTablesAreKeptAndShownPlainly) {
     dlg.m_nColor = 40;
     dlg.m_wPattern = 9;
     Run([](UiDialog& ui) {
-        Picture color = Capture(ui.Item(IDC_HC_COLOR));
-        EXPECT_EQ(color.At(color.width / 2, color.height / 2), RGB(0, 0, 0)); // entry 0's colour
-        Picture pattern = Capture(ui.Item(IDC_HC_PATTERN));
+        EXPECT_EQ(WindowPicture(ui.Item(IDC_HC_COLOR)).Middle(), RGB(0, 0, 0)); // entry 0's colour
+        WindowPicture pattern(ui.Item(IDC_HC_PATTERN));
         RECT swatch = Swatch(pattern);
         for (int y = swatch.top; y < swatch.bottom; ++y)
             for (int x = swatch.left; x < swatch.right; ++x)
@@ -302,7 +259,7 @@ TEST_F(HostControlsTest, PatternPopupDrawsEachHatchAndIsChosenByKeysAndMouse) {
     dlg.m_wPattern = 1;
     Run([this](UiDialog& ui) {
         HWND popup = OpenPopup(ui, IDC_HC_PATTERN);
-        Picture picture = Capture(popup);
+        WindowPicture picture(popup);
         const int expected[] = {kRow, kColumn, kFall, kRise, kRow | kColumn, kFall | kRise};
         for (int type = 0; type < 6; ++type) {
             RECT cell = ItemRect(popup, type);
@@ -325,7 +282,7 @@ TEST_F(HostControlsTest, PatternPopupDrawsEachHatchAndIsChosenByKeysAndMouse) {
 
         ClickCell(OpenPopup(ui, IDC_HC_PATTERN), 3);
         EXPECT_TRUE(PopupClosed());
-        Picture button = Capture(ui.Item(IDC_HC_PATTERN));
+        WindowPicture button(ui.Item(IDC_HC_PATTERN));
         EXPECT_EQ(LinesIn(button, Swatch(button)), kRise);
         ui.Click(IDOK);
     });

@@ -6,7 +6,7 @@
 #include "host/sample_drawing.h"
 #include "ui/palette_set.h"
 #include "ui/resource.h"
-#include "ui_driver.h"
+#include "tests/win/ui/ui_driver.h"
 
 #include <algorithm>
 #include <atomic>

@@ -10,7 +10,7 @@
 #include "ui/resource.h"
 #include "ui/zok_type.h"
 #include "screen_picture.h"
-#include "ui_driver.h"
+#include "tests/win/ui/ui_driver.h"
 
 #include <chrono>
 #include <cstdio>
