@@ -1,5 +1,5 @@
 #include "app/box_store.h"
-#include "app/host_text.h"
+#include "app/app_text.h"
 
 #include "host/jkn_folder.h"
 

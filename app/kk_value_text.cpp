@@ -1,5 +1,5 @@
 #include "app/kk_value_text.h"
-#include "app/host_text.h"
+#include "app/app_text.h"
 
 #include "host/code_book.h"
 #include "host/men_nt.h"

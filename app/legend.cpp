@@ -2,7 +2,7 @@
 #include "parcels/fill/sel_brs_position.h"
 #include "parcels/fill/brush_map_fill.h"
 
-Legend CountLegend(HostMap* map, CVPaletteBox& box, const ZelAttr& colors) {
+Legend CountLegend(AppMap* map, CVPaletteBox& box, const ZelAttr& colors) {
     Legend legend;
     CVObjPlt* plt = box.GetSelPlt();
     legend.hasPalette = plt != nullptr;

@@ -2,7 +2,7 @@
 // and the number of parcels it holds for, and the parcels none holds for.
 #pragma once
 
-#include "app/host_map.h"
+#include "app/app_map.h"
 
 #include "host/zel.h"
 #include "model/palette_box.h"
@@ -24,4 +24,4 @@ struct Legend {
 };
 
 // Asks the library for the brush of every parcel of the map (none: null map).
-Legend CountLegend(HostMap* map, CVPaletteBox& box, const ZelAttr& colors);
+Legend CountLegend(AppMap* map, CVPaletteBox& box, const ZelAttr& colors);

@@ -6,8 +6,8 @@
 //
 // Without a map it opens the sample town. --old-box reads the box in the
 // older brush layout.
-#include "app/host_frame.h"
-#include "app/host_resource.h"
+#include "app/main_frame.h"
+#include "app/app_resource.h"
 
 #include <commctrl.h>
 
@@ -31,7 +31,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
             mapPath = arg;
     }
 
-    HostFrame frame;
+    MainFrame frame;
     if (!frame.Create(show))
         return 1;
     frame.OpenMap(mapPath);

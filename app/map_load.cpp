@@ -2,8 +2,8 @@
 // beside it. The attribute CSV is checked against the code book, so the
 // book is loaded first, and put back as it was when anything fails.
 #include "app/code_book_keep.h"
-#include "app/host_map.h"
-#include "app/host_text.h"
+#include "app/app_map.h"
+#include "app/app_text.h"
 
 #include "host/code_book.h"
 #include "parcels/attrs/code_book_file.h"
@@ -58,7 +58,7 @@ void NameOazaFromMap(const KkMap& map) {
 }
 
 // The code book and the attribute rows; changes the host's code names.
-KkAttrTable ReadBeside(const std::string& xmlPath, HostMap& host) {
+KkAttrTable ReadBeside(const std::string& xmlPath, AppMap& host) {
     std::string codesPath = Folder(xmlPath) + "codes.csv";
     CCodeBook::Clear();
     if (FileExists(codesPath)) {
@@ -85,7 +85,7 @@ KkAttrTable ReadBeside(const std::string& xmlPath, HostMap& host) {
 }
 } // namespace
 
-void MeasureHostMap(HostMap& host) {
+void MeasureAppMap(AppMap& host) {
     host.extents.clear();
     std::vector<const MapParcel*> all;
     for (const MapParcel& parcel : host.map.parcels) {
@@ -95,8 +95,8 @@ void MeasureHostMap(HostMap& host) {
     host.bounds = Bounds(all);
 }
 
-std::unique_ptr<HostMap> LoadHostMap(const std::string& xmlPath) {
-    auto host = std::make_unique<HostMap>();
+std::unique_ptr<AppMap> LoadAppMap(const std::string& xmlPath) {
+    auto host = std::make_unique<AppMap>();
     host->map = Reading(xmlPath, [&] { return ReadMapXml(xmlPath); });
     if (host->map.parcels.empty())
         throw MapLoadError(xmlPath, xmlPath + ": 筆が一つもありません。登記所備付地図の地図XMLでは"
@@ -119,6 +119,6 @@ std::unique_ptr<HostMap> LoadHostMap(const std::string& xmlPath) {
         before.Restore();
         throw;
     }
-    MeasureHostMap(*host);
+    MeasureAppMap(*host);
     return host;
 }

@@ -60,7 +60,7 @@ int LabelHeight(const MapViewport& view) {
     return (int)std::clamp(view.pixelsPerMetre * 1.5, 10.0, 14.0);
 }
 
-void DrawLabels(HDC dc, const RECT& area, const HostMap& map, const MapViewport& view) {
+void DrawLabels(HDC dc, const RECT& area, const AppMap& map, const MapViewport& view) {
     int height = LabelHeight(view);
     HFONT font = ::CreateFontA(-height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
@@ -88,7 +88,7 @@ void DrawLabels(HDC dc, const RECT& area, const HostMap& map, const MapViewport&
 }
 } // namespace
 
-void DrawParcels(HDC dc, const RECT& area, HostMap& map, CVPaletteBox& box, const ZelAttr& colors,
+void DrawParcels(HDC dc, const RECT& area, AppMap& map, CVPaletteBox& box, const ZelAttr& colors,
                  const MapViewport& view) {
     ::FillRect(dc, &area, (HBRUSH)::GetStockObject(WHITE_BRUSH));
     double pixelsPerMm = HatchSpacingOnGround(1.0, map.map.scale) * view.pixelsPerMetre;

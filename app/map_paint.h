@@ -3,7 +3,7 @@
 // library parcel by parcel as the host does while it draws.
 #pragma once
 
-#include "app/host_map.h"
+#include "app/app_map.h"
 #include "app/map_viewport.h"
 
 #include "host/zel.h"
@@ -13,5 +13,5 @@
 
 // Paints the client area `area` of dc: white ground, the parcels that reach
 // into it, and the 地番 of parcels wide enough to hold it.
-void DrawParcels(HDC dc, const RECT& area, HostMap& map, CVPaletteBox& box, const ZelAttr& colors,
+void DrawParcels(HDC dc, const RECT& area, AppMap& map, CVPaletteBox& box, const ZelAttr& colors,
                  const MapViewport& view);

@@ -31,7 +31,7 @@ HWND MapView::Create(HWND parent, int id) {
     return m_hWnd;
 }
 
-void MapView::SetContent(HostMap* map, CVPaletteBox* box, const ZelAttr* colors) {
+void MapView::SetContent(AppMap* map, CVPaletteBox* box, const ZelAttr* colors) {
     bool newMap = map != m_map;
     m_map = map;
     m_box = box;

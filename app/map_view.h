@@ -3,7 +3,7 @@
 // it tells its parent which parcel lies under the cursor.
 #pragma once
 
-#include "app/host_map.h"
+#include "app/app_map.h"
 #include "app/map_viewport.h"
 
 #include "host/object_wnd_proc.h"
@@ -27,7 +27,7 @@ public:
     HWND Hwnd() const { return m_hWnd; }
 
     // What to draw; the view keeps the pointers. A new map is fitted.
-    void SetContent(HostMap* map, CVPaletteBox* box, const ZelAttr* colors);
+    void SetContent(AppMap* map, CVPaletteBox* box, const ZelAttr* colors);
     // Draws again: the palette, its brushes or the selection changed.
     void Redraw();
     void Fit();
@@ -47,7 +47,7 @@ private:
     void Changed();
 
     HWND m_hWnd = nullptr;
-    HostMap* m_map = nullptr;
+    AppMap* m_map = nullptr;
     CVPaletteBox* m_box = nullptr;
     const ZelAttr* m_colors = nullptr;
     MapViewport m_view;

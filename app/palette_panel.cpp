@@ -1,7 +1,7 @@
 #include "app/palette_panel.h"
 #include "app/fill_brush.h"
-#include "app/host_resource.h"
-#include "app/host_text.h"
+#include "app/app_resource.h"
+#include "app/app_text.h"
 
 #include "model/zok_catalogue.h"
 

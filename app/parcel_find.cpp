@@ -12,7 +12,7 @@ bool Holds(const MapParcel& parcel, const MapPoint& p) {
 }
 } // namespace
 
-int ParcelAt(const HostMap& map, const MapPoint& point) {
+int ParcelAt(const AppMap& map, const MapPoint& point) {
     for (size_t i = map.map.parcels.size(); i-- > 0;) {
         const MapBounds& extent = map.extents[i];
         if (point.x < extent.minX || point.x > extent.maxX || point.y < extent.minY ||

@@ -1,5 +1,5 @@
 #include "app/rename_dlg.h"
-#include "app/host_resource.h"
+#include "app/app_resource.h"
 
 namespace {
 // As long as the palette editor lets a name be.

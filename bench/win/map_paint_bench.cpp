@@ -6,7 +6,7 @@
 // which then goes to the screen. Prints the median and the fastest of the
 // repaints in milliseconds.
 #include "app/box_store.h"
-#include "app/host_map.h"
+#include "app/app_map.h"
 #include "app/map_view.h"
 
 #include "host/sample_drawing.h"
@@ -24,8 +24,8 @@ constexpr int kMapWidth = 870;
 constexpr int kMapHeight = 770;
 
 // The town repeated in a grid of copies side by side, cut to `count` parcels.
-std::unique_ptr<HostMap> Tiled(const HostMap& town, size_t count) {
-    auto tiled = std::make_unique<HostMap>();
+std::unique_ptr<AppMap> Tiled(const AppMap& town, size_t count) {
+    auto tiled = std::make_unique<AppMap>();
     tiled->map.scale = town.map.scale;
     double width = (town.bounds.maxY - town.bounds.minY) * 1.05;
     double height = (town.bounds.maxX - town.bounds.minX) * 1.05;
@@ -49,11 +49,11 @@ std::unique_ptr<HostMap> Tiled(const HostMap& town, size_t count) {
             tiled->map.parcels.push_back(parcel);
             tiled->records.push_back(kk);
         }
-    MeasureHostMap(*tiled);
+    MeasureAppMap(*tiled);
     return tiled;
 }
 
-void Time(const char* what, HostMap& map, CVPaletteBox& box, const ZelAttr& colors, HWND frame) {
+void Time(const char* what, AppMap& map, CVPaletteBox& box, const ZelAttr& colors, HWND frame) {
     MapView view;
     view.Create(frame, 1);
     ::MoveWindow(view.Hwnd(), 0, 0, kMapWidth, kMapHeight, TRUE);
@@ -87,14 +87,14 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return 1;
     }
-    std::unique_ptr<HostMap> town;
+    std::unique_ptr<AppMap> town;
     try {
-        town = LoadHostMap(VELMORA_SAMPLE_DIR "/town.xml");
+        town = LoadAppMap(VELMORA_SAMPLE_DIR "/town.xml");
     } catch (const MapLoadError& e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;
     }
-    std::unique_ptr<HostMap> tiled = Tiled(*town, kTiledParcels);
+    std::unique_ptr<AppMap> tiled = Tiled(*town, kTiledParcels);
     ZEL drawing;
     FillSampleDrawing(drawing.Attr());
     HWND frame = ::CreateWindowExA(0, "STATIC", "map_paint_bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE,

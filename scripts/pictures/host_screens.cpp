@@ -7,7 +7,7 @@
 #include "host_process.h"
 #include "screen_picture.h"
 
-#include "app/host_resource.h"
+#include "app/app_resource.h"
 
 #include <cstdio>
 

@@ -11,7 +11,7 @@ MapRing Rect(double east0, double north0, double east1, double north1) {
 }
 } // namespace
 
-void AddRectParcel(HostMap& map, const std::string& chiban, double east0, double north0,
+void AddRectParcel(AppMap& map, const std::string& chiban, double east0, double north0,
                    double east1, double north1, WORD genkyoChimoku,
                    const std::vector<MapBounds>& holes) {
     MapParcel parcel;
@@ -32,7 +32,7 @@ void AddRectParcel(HostMap& map, const std::string& chiban, double east0, double
     kk.SetZoku(zoku);
     map.map.parcels.push_back(parcel);
     map.records.push_back(kk);
-    MeasureHostMap(map);
+    MeasureAppMap(map);
 }
 
 CVObjBrs CategoryBrush(const char* name, DWORD code) {

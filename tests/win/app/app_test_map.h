@@ -1,7 +1,7 @@
 // Small hand-made maps and palettes for the host program's tests.
 #pragma once
 
-#include "app/host_map.h"
+#include "app/app_map.h"
 
 #include "model/palette_box.h"
 #include "test_files.h"
@@ -10,7 +10,7 @@
 
 // Adds a parcel: a rectangle from (east0, north0) to (east1, north1) in
 // metres, with the holes given as further rectangles, and its 現況地目.
-void AddRectParcel(HostMap& map, const std::string& chiban, double east0, double north0,
+void AddRectParcel(AppMap& map, const std::string& chiban, double east0, double north0,
                    double east1, double north1, WORD genkyoChimoku,
                    const std::vector<MapBounds>& holes = {});
 

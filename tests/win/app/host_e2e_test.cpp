@@ -8,7 +8,7 @@
 #include "screen_picture.h"
 #include "test_files.h"
 
-#include "app/host_resource.h"
+#include "app/app_resource.h"
 #include "ui/resource.h"
 
 #include <gtest/gtest.h>

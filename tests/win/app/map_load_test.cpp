@@ -3,7 +3,7 @@
 // host's code names stay as they were; a bad CSV row is left out.
 #include "app_test_map.h"
 
-#include "app/host_map.h"
+#include "app/app_map.h"
 #include "app/kk_value_text.h"
 
 #include "host/code_book.h"
@@ -21,7 +21,7 @@ std::string CodeName(WORD tblNo, WORD code) {
     return name.GetString();
 }
 
-const SvyKkData* Record(const HostMap& map, const char* chiban) {
+const SvyKkData* Record(const AppMap& map, const char* chiban) {
     for (const SvyKkData& kk : map.records)
         if (std::string(kk.KkNm) == chiban)
             return &kk;
@@ -34,7 +34,7 @@ protected:
 };
 
 TEST_F(MapLoadTest, SampleTownComesWithItsCodeBookAndAttributes) {
-    std::unique_ptr<HostMap> map = LoadHostMap(kSample + "/town.xml");
+    std::unique_ptr<AppMap> map = LoadAppMap(kSample + "/town.xml");
     EXPECT_EQ(map->map.parcels.size(), 290u);
     ASSERT_EQ(map->records.size(), 290u);
     EXPECT_EQ(map->map.scale, 500);
@@ -53,7 +53,7 @@ TEST_F(MapLoadTest, NotAMapIsRefusedNamingTheFile) {
     for (const char* text : {"<?xml version=\"1.0\"?><html><body/></html>", "", "<地図><筆>"}) {
         WriteBytes(folder + "\\page.xml", text);
         try {
-            LoadHostMap(folder + "\\page.xml");
+            LoadAppMap(folder + "\\page.xml");
             ADD_FAILURE() << "opened: " << text;
         } catch (const MapLoadError& e) {
             EXPECT_EQ(e.File(), folder + "\\page.xml");
@@ -69,7 +69,7 @@ TEST_F(MapLoadTest, BadCodeBookLeavesTheCodeNamesAsTheyWere) {
     WriteBytes(folder + "\\town.xml", ReadBytes(kSample + "/town.xml"));
     WriteBytes(folder + "\\codes.csv", "表,コード,名称\n地目,3,宅地\n地目,abc,田\n");
     try {
-        LoadHostMap(folder + "\\town.xml");
+        LoadAppMap(folder + "\\town.xml");
         ADD_FAILURE() << "opened with a bad code book";
     } catch (const MapLoadError& e) {
         EXPECT_EQ(e.File(), folder + "\\codes.csv");
@@ -86,7 +86,7 @@ TEST_F(MapLoadTest, BadCsvRowsAreLeftOutAndTheRestIsRead) {
     WriteBytes(folder + "\\town.xml", ReadBytes(kSample + "/town.xml"));
     WriteBytes(folder + "\\town.csv",
                "地番,現況地目,登記日付\n1-1,3,2001-02-30\n1-2,1,2001-02-03\n");
-    std::unique_ptr<HostMap> map = LoadHostMap(folder + "\\town.xml");
+    std::unique_ptr<AppMap> map = LoadAppMap(folder + "\\town.xml");
     ASSERT_EQ(map->skippedRows.size(), 1u);
     EXPECT_NE(map->skippedRows[0].find("town.csv:2"), std::string::npos) << map->skippedRows[0];
     EXPECT_EQ(KkValueText(*Record(*map, "1-1"), 102), "0");
@@ -96,7 +96,7 @@ TEST_F(MapLoadTest, BadCsvRowsAreLeftOutAndTheRestIsRead) {
 }
 
 TEST(KkValueTextTest, ValuesShowAsTheStatusBarShowsThem) {
-    HostMap map;
+    AppMap map;
     AddRectParcel(map, "12-3", 0, 0, 10, 20, 23);
     SvyKkData& kk = map.records[0];
     SVY_KKDB_ZOKUSEI zoku = {};

@@ -53,7 +53,7 @@ protected:
     }
 
     ZEL m_drawing;
-    HostMap m_map;
+    AppMap m_map;
     CVPaletteBox m_box;
     MapViewport m_view;
     DibPicture m_picture{800, 200};

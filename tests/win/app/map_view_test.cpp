@@ -56,13 +56,13 @@ TEST(MapViewportTest, ZoomStopsAtItsLimits) {
 }
 
 TEST(ParcelFindTest, PointsFindTheTopmostParcelAndHolesFindNone) {
-    HostMap map;
+    AppMap map;
     AddRectParcel(map, "1", 0, 0, 10, 10, 0, {MapBounds{3, 3, 7, 7}});
     AddRectParcel(map, "2", 8, 8, 20, 20, 0);
     EXPECT_EQ(ParcelAt(map, MapPoint{1.0, 1.0}), 0);
     EXPECT_EQ(ParcelAt(map, MapPoint{5.0, 5.0}), -1);
     EXPECT_EQ(ParcelAt(map, MapPoint{9.0, 9.0}), 1);
     EXPECT_EQ(ParcelAt(map, MapPoint{15.0, 2.0}), -1);
-    EXPECT_EQ(ParcelAt(HostMap(), MapPoint{0.0, 0.0}), -1);
+    EXPECT_EQ(ParcelAt(AppMap(), MapPoint{0.0, 0.0}), -1);
 }
 } // namespace

@@ -1,6 +1,6 @@
-#include "app/host_frame.h"
-#include "app/host_resource.h"
-#include "app/host_text.h"
+#include "app/main_frame.h"
+#include "app/app_resource.h"
+#include "app/app_text.h"
 #include "app/kk_value_text.h"
 #include "app/legend.h"
 #include "app/rename_dlg.h"
@@ -62,7 +62,7 @@ bool AskPath(HWND owner, bool save, const char* title, const char* filter, const
 }
 
 // The rows of the attribute CSV that were left out, the first few in full.
-std::string SkippedRowsText(const HostMap& map) {
+std::string SkippedRowsText(const AppMap& map) {
     constexpr size_t kShown = 8;
     std::string text = Format("属性CSVの %d 行を読み飛ばしました。これらの筆には地図の大字・小字"
                               "だけがあります。\n",
@@ -83,20 +83,20 @@ std::string AttributeName(WORD zty) {
 }
 } // namespace
 
-HostFrame::HostFrame() : m_box(std::make_unique<CVPaletteBox>()) {
+MainFrame::MainFrame() : m_box(std::make_unique<CVPaletteBox>()) {
     FillSampleDrawing(m_drawing.Attr());
 }
 
-HostFrame::~HostFrame() {
+MainFrame::~MainFrame() {
     m_wnd.Detach();
     if (m_font)
         ::DeleteObject(m_font);
 }
 
-HWND HostFrame::Create(int show) {
+HWND MainFrame::Create(int show) {
     HINSTANCE instance = ::GetModuleHandleA(nullptr);
     WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = &ObjectWndProc<HostFrame>;
+    windowClass.lpfnWndProc = &ObjectWndProc<MainFrame>;
     windowClass.hInstance = instance;
     windowClass.hIcon = ::LoadIconA(instance, MAKEINTRESOURCEA(IDI_HOST));
     windowClass.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
@@ -113,7 +113,7 @@ HWND HostFrame::Create(int show) {
     return m_hWnd;
 }
 
-LRESULT HostFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT MainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     // A command that fails tells the user, and the program goes on with what
     // it holds.
     try {
@@ -131,7 +131,7 @@ LRESULT HostFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
-LRESULT HostFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT MainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
         OnCreate();
@@ -164,7 +164,7 @@ LRESULT HostFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-void HostFrame::OnCreate() {
+void MainFrame::OnCreate() {
     m_wnd.Attach(m_hWnd);
     m_font = ::CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
@@ -179,7 +179,7 @@ void HostFrame::OnCreate() {
     Refresh(false);
 }
 
-void HostFrame::Layout() {
+void MainFrame::Layout() {
     RECT client;
     ::GetClientRect(m_hWnd, &client);
     ::SendMessageA(m_status, WM_SIZE, 0, 0);
@@ -195,7 +195,7 @@ void HostFrame::Layout() {
     m_panel.Layout(RECT{panelLeft, kMargin, client.right - kMargin, bottom});
 }
 
-void HostFrame::OnCommand(int id, int code) {
+void MainFrame::OnCommand(int id, int code) {
     switch (id) {
     case ID_FILE_OPEN_MAP:
         ChooseMap();
@@ -249,11 +249,11 @@ void HostFrame::OnCommand(int id, int code) {
 }
 
 // ------------------------------------------------------------------ files
-bool HostFrame::OpenMap(const std::string& path) {
+bool MainFrame::OpenMap(const std::string& path) {
     ::SetCursor(::LoadCursor(nullptr, IDC_WAIT));
-    std::unique_ptr<HostMap> map;
+    std::unique_ptr<AppMap> map;
     try {
-        map = LoadHostMap(path);
+        map = LoadAppMap(path);
     } catch (const MapLoadError& e) {
         Warn(Format(
             "地図を開けませんでした。\n\nファイル: %s\n\n%s\n\n開いている地図はそのままです。",
@@ -269,7 +269,7 @@ bool HostFrame::OpenMap(const std::string& path) {
     return true;
 }
 
-bool HostFrame::OpenBox(const std::string& path, BoxLayout layout) {
+bool MainFrame::OpenBox(const std::string& path, BoxLayout layout) {
     std::string error;
     std::unique_ptr<CVPaletteBox> box = ReadBoxFile(path, layout, error);
     if (!box) {
@@ -288,13 +288,13 @@ bool HostFrame::OpenBox(const std::string& path, BoxLayout layout) {
     return true;
 }
 
-void HostFrame::ChooseMap() {
+void MainFrame::ChooseMap() {
     std::string path;
     if (AskPath(m_hWnd, false, "地図を開く", kMapFilter, "xml", m_mapPath, path))
         OpenMap(path);
 }
 
-void HostFrame::ChooseBox(BoxLayout layout) {
+void MainFrame::ChooseBox(BoxLayout layout) {
     if (!KeepChanges())
         return;
     std::string path;
@@ -304,7 +304,7 @@ void HostFrame::ChooseBox(BoxLayout layout) {
         OpenBox(path, layout);
 }
 
-bool HostFrame::SaveBox() {
+bool MainFrame::SaveBox() {
     if (m_boxPath.empty())
         return SaveBoxAs();
     std::string error;
@@ -317,7 +317,7 @@ bool HostFrame::SaveBox() {
     return true;
 }
 
-bool HostFrame::SaveBoxAs() {
+bool MainFrame::SaveBoxAs() {
     std::string path;
     if (!AskPath(m_hWnd, true, "名前を付けてパレットボックスを保存", kBoxFilter, "dat",
                  m_boxPath.empty() ? Folder(m_mapPath) + "\\palettes.dat" : m_boxPath, path))
@@ -330,7 +330,7 @@ bool HostFrame::SaveBoxAs() {
     return false;
 }
 
-bool HostFrame::KeepChanges() {
+bool MainFrame::KeepChanges() {
     if (!m_dirty)
         return true;
     int answer = ::MessageBoxA(m_hWnd, "パレットボックスの変更を保存しますか？", kCaption,
@@ -341,7 +341,7 @@ bool HostFrame::KeepChanges() {
 }
 
 // --------------------------------------------------------------- palettes
-void HostFrame::NewPalette() {
+void MainFrame::NewPalette() {
     if (m_box->GetPltCount() >= VELMORA_MAX_PLT) {
         Warn(Format("パレットボックスにはパレットを %d 個まで入れられます。", VELMORA_MAX_PLT));
         return;
@@ -364,13 +364,13 @@ void HostFrame::NewPalette() {
     Refresh(true);
 }
 
-bool HostFrame::Edited(int result) const {
+bool MainFrame::Edited(int result) const {
     if (result == -1)
         Warn("パレットの編集画面を開けませんでした。");
     return result == IDOK;
 }
 
-void HostFrame::EditPalette() {
+void MainFrame::EditPalette() {
     CVObjPlt* original = m_box->GetPlt(m_panel.CurrentPalette());
     if (!original)
         return;
@@ -383,7 +383,7 @@ void HostFrame::EditPalette() {
     Refresh(true);
 }
 
-void HostFrame::DeletePalette() {
+void MainFrame::DeletePalette() {
     int position = m_panel.CurrentPalette();
     LPCTSTR name = m_box->GetPltName(position);
     if (!name)
@@ -403,7 +403,7 @@ void HostFrame::DeletePalette() {
     Refresh(true);
 }
 
-void HostFrame::RenamePalette() {
+void MainFrame::RenamePalette() {
     int position = m_panel.CurrentPalette();
     LPCTSTR current = m_box->GetPltName(position);
     if (!current)
@@ -415,7 +415,7 @@ void HostFrame::RenamePalette() {
     Refresh(true);
 }
 
-void HostFrame::SelectPalette() {
+void MainFrame::SelectPalette() {
     int position = m_panel.CurrentPalette();
     if (!m_box->GetPlt(position) || position == m_box->GetSelPNo())
         return;
@@ -424,7 +424,7 @@ void HostFrame::SelectPalette() {
 }
 
 // ---------------------------------------------------------------- showing
-void HostFrame::Refresh(bool boxChanged) {
+void MainFrame::Refresh(bool boxChanged) {
     m_dirty = m_dirty || boxChanged;
     m_panel.ShowPalettes(*m_box);
     CVObjPlt* plt = m_box->GetSelPlt();
@@ -442,7 +442,7 @@ void HostFrame::Refresh(bool boxChanged) {
     UpdateTitle();
 }
 
-void HostFrame::ShowHover(int parcel) {
+void MainFrame::ShowHover(int parcel) {
     std::string text;
     if (m_map && parcel >= 0 && parcel < (int)m_map->records.size()) {
         SvyKkData& kk = m_map->records[parcel];
@@ -458,7 +458,7 @@ void HostFrame::ShowHover(int parcel) {
     ::SendMessageA(m_status, SB_SETTEXTA, 0, (LPARAM)text.c_str());
 }
 
-void HostFrame::UpdateCommands() {
+void MainFrame::UpdateCommands() {
     bool current = m_box->GetPlt(m_panel.CurrentPalette()) != nullptr;
     bool room = m_box->GetPltCount() < VELMORA_MAX_PLT;
     HMENU menu = ::GetMenu(m_hWnd);
@@ -476,7 +476,7 @@ void HostFrame::UpdateCommands() {
     }
 }
 
-void HostFrame::UpdateTitle() {
+void MainFrame::UpdateTitle() {
     std::string title = kCaption;
     if (m_map)
         title += " - " + FileName(m_mapPath);
@@ -487,6 +487,6 @@ void HostFrame::UpdateTitle() {
     ::SetWindowTextA(m_hWnd, title.c_str());
 }
 
-void HostFrame::Warn(const std::string& text) const {
+void MainFrame::Warn(const std::string& text) const {
     ::MessageBoxA(m_hWnd, text.c_str(), kCaption, MB_OK | MB_ICONEXCLAMATION);
 }

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-struct HostMap {
+struct AppMap {
     KkMap map;                            // parcels in file order, name, scale
     std::vector<SvyKkData> records;       // one per parcel, in the same order
     std::vector<MapBounds> extents;       // one per parcel
@@ -37,7 +37,7 @@ private:
 // the map's 大字名. A bad CSV row is left out and its message kept in
 // skippedRows. On any other fault MapLoadError is thrown and the host's code
 // names are as they were.
-std::unique_ptr<HostMap> LoadHostMap(const std::string& xmlPath);
+std::unique_ptr<AppMap> LoadAppMap(const std::string& xmlPath);
 
 // Sets a map's extents and bounds from its parcels' rings.
-void MeasureHostMap(HostMap& map);
+void MeasureAppMap(AppMap& map);

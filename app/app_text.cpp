@@ -1,4 +1,4 @@
-#include "app/host_text.h"
+#include "app/app_text.h"
 
 #include <windows.h>
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "app/box_store.h"
-#include "app/host_map.h"
+#include "app/app_map.h"
 #include "app/map_view.h"
 #include "app/palette_panel.h"
 
@@ -16,12 +16,12 @@
 #include <memory>
 #include <string>
 
-class HostFrame {
+class MainFrame {
 public:
-    HostFrame();
-    ~HostFrame();
-    HostFrame(const HostFrame&) = delete;
-    HostFrame& operator=(const HostFrame&) = delete;
+    MainFrame();
+    ~MainFrame();
+    MainFrame(const MainFrame&) = delete;
+    MainFrame& operator=(const MainFrame&) = delete;
 
     HWND Create(int show);
     HWND Hwnd() const { return m_hWnd; }
@@ -32,7 +32,7 @@ public:
     bool OpenBox(const std::string& path, BoxLayout layout);
 
 private:
-    friend LRESULT CALLBACK ObjectWndProc<HostFrame>(HWND, UINT, WPARAM, LPARAM);
+    friend LRESULT CALLBACK ObjectWndProc<MainFrame>(HWND, UINT, WPARAM, LPARAM);
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCreate();
@@ -66,7 +66,7 @@ private:
     HFONT m_font = nullptr;
     CWnd m_wnd; // the main window as the library's dialogs' parent
     ZEL m_drawing;
-    std::unique_ptr<HostMap> m_map;
+    std::unique_ptr<AppMap> m_map;
     std::unique_ptr<CVPaletteBox> m_box;
     std::string m_mapPath;
     std::string m_boxPath;
