@@ -69,7 +69,7 @@ int Run(std::vector<std::string> words) {
     }
     const Command* command = FindCommand(words[0]);
     if (!command)
-        throw UsageError{"unknown command " + Quoted(words[0])};
+        throw UsageError{"unknown command " + QuoteValue(words[0])};
     words.erase(words.begin());
     if (AsksForHelp(words)) {
         std::cout << command->usage;

@@ -48,7 +48,7 @@ std::string CutCp932(const std::string& cp932, size_t limit) {
     return cp932.substr(0, end);
 }
 
-std::string Quoted(const std::string& value) {
+std::string QuoteValue(const std::string& value) {
     std::string out = "'";
     size_t at = 0;
     for (size_t characters = 0; at < value.size() && characters < kQuotedCharacters; ++characters) {

@@ -12,4 +12,4 @@ std::string CutCp932(const std::string& cp932, size_t limit);
 // A value from the input for a message: in single quotes, at most 40
 // characters (then "..."), control characters and bytes that are no UTF-8
 // written as \n, \t, \x00.
-std::string Quoted(const std::string& value);
+std::string QuoteValue(const std::string& value);

@@ -38,7 +38,7 @@ int RunBox(const std::vector<std::string>& words) {
     std::string action = words[0];
     if (action != "show" && action != "export" && action != "import" && action != "check" &&
         action != "classify")
-        throw UsageError{"unknown box command " + Quoted(action) +
+        throw UsageError{"unknown box command " + QuoteValue(action) +
                          "; box takes show, export, import, check or classify"};
     std::vector<std::string> rest(words.begin() + 1, words.end());
     if (action == "classify")

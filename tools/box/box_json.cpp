@@ -47,7 +47,7 @@ public:
             for (const char* key : allowed)
                 known = known || item.key() == key;
             if (!known)
-                Fail(where, "unknown key " + Quoted(item.key()));
+                Fail(where, "unknown key " + QuoteValue(item.key()));
         }
     }
 
@@ -162,7 +162,7 @@ public:
             if (name == known.GetString())
                 return VelmoraZokIdFromIndex(static_cast<unsigned>(index));
         }
-        Fail(where, "unknown attribute " + Quoted(value.get<std::string>()));
+        Fail(where, "unknown attribute " + QuoteValue(value.get<std::string>()));
     }
 
     template <typename T> struct Bounds {

@@ -45,7 +45,7 @@ WORD AttributeOf(const std::string& text) {
         if (text == Cp932ToUtf8(name.GetString()) || text == std::to_string(id))
             return id;
     }
-    throw UsageError{"--attr names no attribute: " + Quoted(text)};
+    throw UsageError{"--attr names no attribute: " + QuoteValue(text)};
 }
 
 // The column of ATTRS.csv that gives the attribute's values.

@@ -17,7 +17,7 @@ ToolArgs::ToolArgs(const std::vector<std::string>& words, const std::set<std::st
         } else if (flags.count(word)) {
             values_[word] = "";
         } else {
-            throw UsageError{"unknown option " + Quoted(word)};
+            throw UsageError{"unknown option " + QuoteValue(word)};
         }
     }
 }

@@ -99,11 +99,12 @@ int RunPaint(const std::vector<std::string>& words) {
     Progress progress;
     CVPaletteBox box;
     ReadCodesAndBox(in, box);
+    CheckPaintingPalette(*box.GetSelPlt(), in.box);
     MapSources sources(in.maps);
     MapSet set = ReadMapSet(sources, args.Has("--bbox") ? &area : nullptr, progress);
     if (args.Has("--bbox") && set.parcels.empty())
         throw std::runtime_error("no parcel of the maps lies in --bbox " +
-                                 Quoted(args.Value("--bbox")));
+                                 QuoteValue(args.Value("--bbox")));
     NameOazaFromMaps(set);
     KkAttrTable attrs = ReadAttributes(in, set, progress);
     ZEL drawing;

@@ -64,7 +64,7 @@ void NameOazaFromMaps(const MapSet& set) {
 }
 
 void CheckPaintingPalette(CVObjPlt& plt, const std::string& boxPath) {
-    std::string name = "palette " + Quoted(Cp932ToUtf8(plt.GetPNm()));
+    std::string name = "palette " + QuoteValue(Cp932ToUtf8(plt.GetPNm()));
     if (plt.CountBrs() == 0)
         throw InputError(boxPath, 0, name + " has no brush");
     if (plt.GetZty() == 0)
@@ -83,7 +83,7 @@ void SelectPalette(const ToolArgs& args, const std::string& boxPath, CVPaletteBo
                 box.SetSelPNo(p);
                 return;
             }
-        throw InputError(boxPath, 0, "no palette named " + Quoted(args.Value("--palette")));
+        throw InputError(boxPath, 0, "no palette named " + QuoteValue(args.Value("--palette")));
     }
     if (args.Has("--palette-no")) {
         // A number no box can have is the command line's fault; one this box lacks, the box's.
