@@ -1,6 +1,7 @@
 // velmora: paints registry maps with palette boxes, and keeps palette boxes.
 // Exit status: 0 done, 1 bad input data, 2 wrong arguments.
 #include "tools/commands.h"
+#include "parcels/text/text_cut.h"
 #include "tools/common/tool_args.h"
 
 #include "afx/afx.h"
@@ -68,7 +69,7 @@ int Run(std::vector<std::string> words) {
     }
     const Command* command = FindCommand(words[0]);
     if (!command)
-        throw UsageError{"unknown command '" + words[0] + "'"};
+        throw UsageError{"unknown command " + QuoteValue(words[0])};
     words.erase(words.begin());
     if (AsksForHelp(words)) {
         std::cout << command->usage;

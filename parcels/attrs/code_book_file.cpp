@@ -1,6 +1,7 @@
 #include "parcels/attrs/code_book_file.h"
 #include "parcels/attrs/csv_rows.h"
 #include "parcels/text/input_error.h"
+#include "parcels/text/text_cut.h"
 #include "parcels/text/text_codec.h"
 
 #include "host/code_book.h"
@@ -52,7 +53,7 @@ void ReadCodeBookFile(const std::string& path) {
                              "expected 3 fields, found " + std::to_string(row.fields.size()));
         WORD tblNo = TableOf(row.fields[0]);
         if (tblNo == 0)
-            throw InputError(path, row.line, "unknown table '" + row.fields[0] + "'");
+            throw InputError(path, row.line, "unknown table " + QuoteValue(row.fields[0]));
         std::string name;
         if (!Utf8ToCp932(row.fields[2], name))
             throw InputError(path, row.line, "the name has characters outside code page 932");
@@ -63,13 +64,14 @@ void ReadCodeBookFile(const std::string& path) {
             if (dash == std::string::npos || !ParseWord(code.substr(0, dash), oaza) ||
                 !ParseWord(code.substr(dash + 1), koaza))
                 throw InputError(path, row.line,
-                                 u8"bad 小字 code '" + code + u8"' (大字-小字, e.g. 15-2)");
+                                 u8"bad 小字 code " + QuoteValue(code) +
+                                     u8" (大字-小字, e.g. 15-2)");
             CCodeBook::SetKoazaName(oaza, koaza, name.c_str());
             continue;
         }
         WORD value;
         if (!ParseWord(code, value))
-            throw InputError(path, row.line, "bad code '" + code + "' (0 to 65535)");
+            throw InputError(path, row.line, "bad code " + QuoteValue(code) + " (0 to 65535)");
         CCodeBook::SetName(tblNo, value, name.c_str());
     }
 }

@@ -1,5 +1,6 @@
 #include "parcels/attrs/kk_record.h"
 #include "parcels/text/input_error.h"
+#include "parcels/text/text_cut.h"
 #include "parcels/text/text_codec.h"
 
 #include <algorithm>
@@ -10,7 +11,8 @@ void FillKkRecord(const KkMap& map, const MapParcel& parcel, DWORD no, const KkA
     std::string name;
     if (!Utf8ToCp932(parcel.chiban, name))
         throw InputError(map.path, parcel.line,
-                         u8"地番 '" + parcel.chiban + "' has characters outside code page 932");
+                         u8"地番 " + QuoteValue(parcel.chiban) +
+                             " has characters outside code page 932");
     kk.SetNo(no);
     kk.SetName(name.c_str());
     // The host's points keep the registry's axes: x the northing, y the easting.

@@ -11,6 +11,7 @@
 #include "parcels/map/map_elements.h"
 #include "parcels/map/map_ids.h"
 #include "parcels/text/input_error.h"
+#include "parcels/text/text_cut.h"
 #include "parcels/map/xml_pull.h"
 
 #include <algorithm>
@@ -215,7 +216,7 @@ private:
         if (end == text || *end != '\0' || errno == ERANGE || !(value >= lowest) ||
             !(value <= highest))
             FailAt(stack_.back().line,
-                   "bad number '" + text_ + "' in " + std::string(pull_.Name()));
+                   "bad number " + QuoteValue(text_) + " in " + std::string(pull_.Name()));
         return value;
     }
 
@@ -223,7 +224,8 @@ private:
     unsigned Code() const {
         if (text_.empty() || text_.size() > 4 ||
             text_.find_first_not_of("0123456789") != std::string::npos)
-            FailAt(stack_.back().line, "bad code '" + text_ + "' in " + std::string(pull_.Name()));
+            FailAt(stack_.back().line,
+                   "bad code " + QuoteValue(text_) + " in " + std::string(pull_.Name()));
         return static_cast<unsigned>(std::stoul(text_));
     }
 

@@ -1,8 +1,10 @@
 #include "tools/box/box_classify.h"
+#include "tools/box/box_json.h"
 #include "tools/box/class_breaks.h"
 #include "tools/box/color_ramps.h"
 #include "model/cond_text.h"
 #include "parcels/text/text_codec.h"
+#include "parcels/text/text_cut.h"
 #include "tools/gis/local_days.h"
 
 #include "model/zok_catalogue.h"
@@ -45,7 +47,7 @@ void AddPaintBrush(CVObjPlt& plt, const VELMORA_Z_TYPE& z, const std::string& na
                    COLORREF color) {
     CVObjBrs brs;
     brs.BFg = 1;
-    brs.BNm = name.c_str();
+    brs.BNm = CutCp932(name, kBoxNameMax).c_str();
     brs.ZVal = z;
     brs.PaintData.Color = color;
     plt.AddBrs(plt.CountBrs(), &brs);

@@ -6,6 +6,7 @@
 #include "tools/commands.h"
 #include "parcels/text/read_file.h"
 #include "parcels/text/text_codec.h"
+#include "parcels/text/text_cut.h"
 #include "tools/common/tool_args.h"
 
 #include <algorithm>
@@ -35,13 +36,16 @@ int RunBox(const std::vector<std::string>& words) {
     if (words.empty())
         throw UsageError{"box needs show, export, import, check or classify"};
     std::string action = words[0];
+    if (action != "show" && action != "export" && action != "import" && action != "check" &&
+        action != "classify")
+        throw UsageError{"unknown box command " + QuoteValue(action) +
+                         "; box takes show, export, import, check or classify"};
     std::vector<std::string> rest(words.begin() + 1, words.end());
     if (action == "classify")
         return RunBoxClassify(rest);
     if (action == "export" && std::count(rest.begin(), rest.end(), "--format") > 0)
         return RunBoxStyle(rest);
-    ToolArgs args(std::vector<std::string>(words.begin() + 1, words.end()), {"--codes", "-o"},
-                  {"--old"});
+    ToolArgs args(rest, {"--codes", "-o"}, {"--old"});
     if (args.Positional().size() != 1)
         throw UsageError{"box " + action + " takes one box file"};
     const std::string& path = args.Positional()[0];
@@ -51,6 +55,7 @@ int RunBox(const std::vector<std::string>& words) {
     if (action == "import") {
         if (!args.Has("-o"))
             throw UsageError{"box import needs -o BOX.dat"};
+        CheckBoxFilePath(args.Value("-o"), false);
         BoxFromJson(path, ReadWholeFile(path), box);
         SaveBox(args.Value("-o"), box);
         return 0;
@@ -67,19 +72,16 @@ int RunBox(const std::vector<std::string>& words) {
             std::cout << BoxToJson(box);
         return 0;
     }
-    if (action == "check") {
-        std::vector<BoxFinding> findings = CheckBox(box);
-        for (const BoxFinding& f : findings) {
-            std::cout << path << ": palette #" << f.plt + 1 << " "
-                      << Cp932ToUtf8(box.GetPltName(f.plt));
-            if (f.brs >= 0)
-                std::cout << ", brush #" << f.brs + 1 << " "
-                          << Cp932ToUtf8(box.GetPlt(f.plt)->GetBNm(static_cast<BYTE>(f.brs)));
-            std::cout << ": " << f.reason << "\n";
-        }
-        if (findings.empty())
-            std::cout << path << ": no brush is shadowed\n";
-        return findings.empty() ? 0 : 1;
+    std::vector<BoxFinding> findings = CheckBox(box);
+    for (const BoxFinding& f : findings) {
+        std::cout << path << ": palette #" << f.plt + 1 << " "
+                  << Cp932ToUtf8(box.GetPltName(f.plt));
+        if (f.brs >= 0)
+            std::cout << ", brush #" << f.brs + 1 << " "
+                      << Cp932ToUtf8(box.GetPlt(f.plt)->GetBNm(static_cast<BYTE>(f.brs)));
+        std::cout << ": " << f.reason << "\n";
     }
-    throw UsageError{"unknown box action '" + action + "'"};
+    if (findings.empty())
+        std::cout << path << ": no brush is shadowed\n";
+    return findings.empty() ? 0 : 1;
 }

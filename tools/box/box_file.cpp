@@ -2,6 +2,7 @@
 #include "tools/box/box_json.h"
 #include "parcels/text/input_error.h"
 #include "parcels/text/read_file.h"
+#include "tools/common/tool_args.h"
 
 #include "host/jkn_folder.h"
 
@@ -32,13 +33,18 @@ std::string Hex(int code) {
 }
 } // namespace
 
+void CheckBoxFilePath(const std::string& path, bool json) {
+    if (!EndsWith(path, ".dat") && !(json && EndsWith(path, ".json")))
+        throw UsageError{path + (json ? ": a palette box is a .dat or a .json file"
+                                      : ": a palette box file must end in .dat")};
+}
+
 void LoadBox(const std::string& path, bool old, CVPaletteBox& box) {
+    CheckBoxFilePath(path, true);
     if (EndsWith(path, ".json")) {
         BoxFromJson(path, ReadWholeFile(path), box);
         return;
     }
-    if (!EndsWith(path, ".dat"))
-        throw InputError(path, 0, "a palette box is a .dat or a .json file");
     struct stat info;
     if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
         throw InputError(path, 0, "no such palette box file");
@@ -53,8 +59,7 @@ void LoadBox(const std::string& path, bool old, CVPaletteBox& box) {
 }
 
 void SaveBox(const std::string& path, CVPaletteBox& box) {
-    if (!EndsWith(path, ".dat"))
-        throw std::runtime_error(path + ": a palette box file must end in .dat");
+    CheckBoxFilePath(path, false);
     NameFolderOf(path);
     int result = box.WritePltsBox(path.c_str(), kToolFolderKind);
     if (result != 0)

@@ -6,6 +6,10 @@
 
 #include <string>
 
+// A box path on the command line names a ".dat" file, or with `json` also a
+// ".json" one; UsageError otherwise.
+void CheckBoxFilePath(const std::string& path, bool json);
+
 // Loads `path` into the box: a ".json" file through the JSON reader, any
 // other through CVPaletteBox::ReadPltsBox (ReadPltsBoxOld with `old`).
 // A missing file is an error here, not a new file.

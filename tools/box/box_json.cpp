@@ -4,6 +4,7 @@
 #include "parcels/text/input_error.h"
 #include "parcels/text/kk_date.h"
 #include "parcels/text/text_codec.h"
+#include "parcels/text/text_cut.h"
 
 #include "host/code_tables.h"
 #include "model/zok_catalogue.h"
@@ -46,7 +47,7 @@ public:
             for (const char* key : allowed)
                 known = known || item.key() == key;
             if (!known)
-                Fail(where, "unknown key '" + item.key() + "'");
+                Fail(where, "unknown key " + QuoteValue(item.key()));
         }
     }
 
@@ -123,12 +124,10 @@ public:
     }
 
     COLORREF ColorValue(const ordered_json& value, const std::string& where) const {
-        if (value.is_number_integer())
-            return static_cast<COLORREF>(Integer(value, where, 0, 0xFFFFFFFF));
         std::string text = value.is_string() ? value.get<std::string>() : std::string();
         if (text.size() != 7 || text[0] != '#' ||
             text.find_first_not_of("0123456789abcdefABCDEF", 1) != std::string::npos)
-            Fail(where, "expected a colour #rrggbb");
+            Fail(where, "expected a colour \"#rrggbb\" (red, green, blue in hex)");
         unsigned long rgb = std::strtoul(text.c_str() + 1, nullptr, 16);
         return static_cast<COLORREF>(((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16));
     }
@@ -150,8 +149,12 @@ public:
     }
 
     WORD Attribute(const ordered_json& value, const std::string& where) const {
-        if (value.is_number_integer())
-            return static_cast<WORD>(Integer(value, where, 0, 0xFFFF));
+        if (value.is_number_integer()) {
+            WORD id = static_cast<WORD>(Integer(value, where, 0, 0xFFFF));
+            if (id != 0 && VelmoraZokIndexFromId(id) == VELMORA_NO_ZOK)
+                Fail(where, "no attribute has the ID " + std::to_string(id));
+            return id;
+        }
         std::string name = Text(value, where, 64);
         for (int index = 0; index < Velmora_GetZokCnt(); ++index) {
             CString known;
@@ -159,7 +162,7 @@ public:
             if (name == known.GetString())
                 return VelmoraZokIdFromIndex(static_cast<unsigned>(index));
         }
-        Fail(where, "unknown attribute '" + value.get<std::string>() + "'");
+        Fail(where, "unknown attribute " + QuoteValue(value.get<std::string>()));
     }
 
     template <typename T> struct Bounds {
@@ -280,6 +283,28 @@ public:
         }
     }
 
+    // A density the editor offers: a percentage.
+    double Density(const ordered_json& value, const std::string& where) const {
+        double density = value.is_number() ? value.get<double>() : -1.0;
+        if (!(density >= 0.0 && density <= 100.0))
+            Fail(where, "expected a density from 0 to 100 (%)");
+        return density;
+    }
+
+    // Fill settings outside what the editor makes: a fill flag other than 0
+    // and 1, a colour's fourth byte, a density outside 0 to 100.
+    void CarriedFill(const ordered_json& carried, const std::string& where, CVObjBrs& brs) const {
+        if (carried.contains("fill"))
+            brs.PaintFlg = static_cast<WORD>(Integer(carried["fill"], where + ".fill", 2, 0xFFFF));
+        if (carried.contains("colorbyte"))
+            brs.PaintData.Color =
+                (brs.PaintData.Color & 0xFFFFFFu) |
+                static_cast<COLORREF>(Integer(carried["colorbyte"], where + ".colorbyte", 1, 255))
+                    << 24;
+        if (carried.contains("density"))
+            brs.PaintData.Depth = RealValue(carried["density"], where + ".density");
+    }
+
     void Carried(const ordered_json& carried, const std::string& where,
                  FACEZSKHATCH_DATA& hatch) const {
         auto real = [this](const ordered_json& v, const std::string& w) { return RealValue(v, w); };
@@ -322,9 +347,9 @@ public:
         brs.ZVal =
             Condition(zty, in.value("condition", ordered_json::object()), where + ".condition");
         if (in.contains("name"))
-            brs.BNm = Text(in["name"], where + ".name", 255).c_str();
+            brs.BNm = Text(in["name"], where + ".name", kBoxNameMax).c_str();
         else if (needsCondition)
-            brs.BNm = VelmoraCondText(zty, brs.ZVal).c_str();
+            brs.BNm = CutCp932(VelmoraCondText(zty, brs.ZVal), kBoxNameMax).c_str();
         else
             Fail(where, "a brush of a free palette needs a \"name\"");
         if (in.contains("paint")) {
@@ -333,7 +358,7 @@ public:
             if (paint.contains("color"))
                 brs.PaintData.Color = ColorValue(paint["color"], where + ".paint.color");
             if (paint.contains("density"))
-                brs.PaintData.Depth = RealValue(paint["density"], where + ".paint.density");
+                brs.PaintData.Depth = Density(paint["density"], where + ".paint.density");
         }
         if (in.contains("hatch")) {
             const ordered_json& hatch = in["hatch"];
@@ -359,12 +384,9 @@ public:
         const ordered_json fill =
             in.value("fill", ordered_json(in.contains("hatch") && !in.contains("paint") ? "hatch"
                                                                                         : "paint"));
-        if (fill == "paint")
-            brs.PaintFlg = 0;
-        else if (fill == "hatch")
-            brs.PaintFlg = 1;
-        else
-            brs.PaintFlg = static_cast<WORD>(Integer(fill, where + ".fill", 0, 0xFFFF));
+        if (fill != "paint" && fill != "hatch")
+            Fail(where + ".fill", "expected \"paint\" or \"hatch\"");
+        brs.PaintFlg = fill == "paint" ? 0 : 1;
         if (in.contains("layer"))
             brs.LayerNo = static_cast<DWORD>(Integer(in["layer"], where + ".layer", 0, 0xFFFFFFFF));
         if (in.contains("col"))
@@ -375,8 +397,10 @@ public:
             const ordered_json& carried = in["carried"];
             const std::string at = where + ".carried";
             Keys(carried, at,
-                 {"flag", "zty", "range", "to", "aux", "points", "aux2", "aux3", "aux4"});
+                 {"flag", "zty", "range", "to", "fill", "colorbyte", "density", "aux", "points",
+                  "aux2", "aux3", "aux4"});
             CarriedCondition(zty, carried, at, brs.ZVal);
+            CarriedFill(carried, at, brs);
             Carried(carried, at, brs.HatchData);
             if (carried.contains("flag"))
                 flag =
@@ -388,11 +412,18 @@ public:
     }
 
     void Palette(const ordered_json& in, const std::string& where, CVObjPlt& plt) const {
-        Keys(in, where, {"name", "attribute", "brushes"});
+        Keys(in, where, {"name", "attribute", "brushes", "carried"});
         if (!in.contains("name") || !in.contains("attribute"))
             Fail(where, "a palette needs \"name\" and \"attribute\"");
-        plt.SetPNm(Text(in["name"], where + ".name", 255).c_str());
+        plt.SetPNm(Text(in["name"], where + ".name", kBoxNameMax).c_str());
         plt.SetZty(Attribute(in["attribute"], where + ".attribute"));
+        // An attribute ID outside the catalogue, which a box keeps but no parcel matches.
+        if (in.contains("carried")) {
+            Keys(in["carried"], where + ".carried", {"attribute"});
+            if (in["carried"].contains("attribute"))
+                plt.SetZty(static_cast<WORD>(
+                    Integer(in["carried"]["attribute"], where + ".carried.attribute", 0, 0xFFFF)));
+        }
         const ordered_json brushes = in.value("brushes", ordered_json::array());
         if (!brushes.is_array())
             Fail(where + ".brushes", "expected a list");
@@ -411,6 +442,31 @@ public:
 private:
     std::string path_;
 };
+
+// Where a parse failed, and what was wrong, without the parser's own codes
+// or the text it last read (which may be long).
+std::string ParseFault(const std::string& text, const ordered_json::parse_error& error) {
+    int line = 1;
+    size_t lineStart = 0;
+    for (size_t i = 0; i + 1 < error.byte && i < text.size(); ++i)
+        if (text[i] == '\n') {
+            ++line;
+            lineStart = i + 1;
+        }
+    std::string what = error.what();
+    size_t from = what.find("while parsing ");
+    std::string detail;
+    if (from != std::string::npos) {
+        detail = what.substr(
+            what.find(" - ", from) == std::string::npos ? from : what.find(" - ", from) + 3);
+        detail = detail.substr(0, detail.find("; last read"));
+        size_t expected = what.rfind("; expected ");
+        if (expected != std::string::npos && expected > what.find("; last read"))
+            detail += what.substr(expected);
+    }
+    return "malformed JSON at line " + std::to_string(line) + ", column " +
+           std::to_string(error.byte - lineStart) + (detail.empty() ? "" : ": " + detail);
+}
 } // namespace
 
 void BoxFromJson(const std::string& path, const std::string& text, CVPaletteBox& box) {
@@ -418,13 +474,10 @@ void BoxFromJson(const std::string& path, const std::string& text, CVPaletteBox&
     try {
         in = ordered_json::parse(text);
     } catch (const ordered_json::parse_error& error) {
-        int line = 1;
-        for (size_t i = 0; i < error.byte && i < text.size(); ++i)
-            line += text[i] == '\n';
-        throw InputError(path, line, std::string("malformed JSON: ") + error.what());
+        throw InputError(path, 0, ParseFault(text, error));
     }
     BoxJsonReader reader(path);
-    reader.Keys(in, "box", {"selected", "word", "palettes"});
+    reader.Keys(in, "box", {"selected", "palettes", "carried"});
     const ordered_json palettes = in.value("palettes", ordered_json::array());
     if (!palettes.is_array())
         reader.Fail("palettes", "expected a list");
@@ -436,12 +489,25 @@ void BoxFromJson(const std::string& path, const std::string& text, CVPaletteBox&
         read.push_back(std::make_unique<CVObjPlt>());
         reader.Palette(palettes[p], "palettes[" + std::to_string(p) + "]", *read.back());
     }
+    const long long count = box.GetPltCount() + static_cast<long long>(read.size());
     int selected = box.GetSelPNo();
-    if (in.contains("selected"))
-        selected = static_cast<int>(reader.Integer(in["selected"], "selected", -1, 99));
+    if (in.contains("selected")) {
+        selected = static_cast<int>(reader.Integer(in["selected"], "selected", -1, INT32_MAX));
+        if (selected >= count)
+            reader.Fail("selected",
+                        "expected -1 (none) or a palette's number from 0; the box has " +
+                            std::to_string(count) + " palettes");
+    }
     int word = box.BoxWord;
-    if (in.contains("word"))
-        word = static_cast<int>(reader.Integer(in["word"], "word", INT32_MIN, INT32_MAX));
+    // What a box keeps without meaning: its word, and a selected number that no palette has.
+    const ordered_json carried = in.value("carried", ordered_json::object());
+    reader.Keys(carried, "carried", {"word", "selected"});
+    if (carried.contains("word"))
+        word =
+            static_cast<int>(reader.Integer(carried["word"], "carried.word", INT32_MIN, INT32_MAX));
+    if (carried.contains("selected"))
+        selected = static_cast<int>(
+            reader.Integer(carried["selected"], "carried.selected", -1, VELMORA_MAX_PLT - 1));
     for (std::unique_ptr<CVObjPlt>& plt : read)
         if (box.AddPlt(plt.get()))
             plt.release();

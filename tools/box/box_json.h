@@ -4,7 +4,13 @@
 
 #include "model/palette_box.h"
 
+#include <cstddef>
 #include <string>
+
+// The longest palette or brush name the JSON form takes, in code page 932
+// bytes; names the tool makes up are cut to it, so that every box exported
+// imports again.
+constexpr size_t kBoxNameMax = 255;
 
 // The box as JSON text: selected number, palettes, and every brush with its
 // condition and fill settings. Values the host carries without meaning are

@@ -25,12 +25,6 @@ std::string AttributeName(WORD zty) {
     return Cp932ToUtf8(name.GetString());
 }
 
-ordered_json Color(COLORREF color) {
-    if (color > 0xFFFFFF)
-        return color;
-    return SvgColor(color);
-}
-
 std::uint64_t BitsOf(double value) {
     std::uint64_t bits = 0;
     std::memcpy(&bits, &value, sizeof bits);
@@ -183,12 +177,22 @@ void CarriedCondition(WORD zty, const VELMORA_Z_TYPE& cond, ordered_json& out) {
         out["to"] = to;
 }
 
+bool IsPercentage(double density) {
+    return density >= 0.0 && density <= 100.0;
+}
+
 ordered_json Carried(WORD zty, const CVObjBrs& brs) {
     const FACEZSKHATCH_DATA& hatch = brs.HatchData;
     ordered_json out = ordered_json::object();
     if (brs.BFg != 1)
         out["flag"] = brs.BFg;
     CarriedCondition(zty, brs.ZVal, out);
+    if (brs.PaintFlg > 1)
+        out["fill"] = static_cast<WORD>(brs.PaintFlg);
+    if (brs.PaintData.Color > 0xFFFFFF)
+        out["colorbyte"] = static_cast<COLORREF>(brs.PaintData.Color) >> 24;
+    if (!IsPercentage(brs.PaintData.Depth))
+        out["density"] = Real(brs.PaintData.Depth);
     if (hatch.Aux != 0)
         out["aux"] = static_cast<DWORD>(hatch.Aux);
     bool pointsSet = false;
@@ -225,11 +229,10 @@ ordered_json Brush(WORD zty, const CVObjBrs& brs) {
     out["name"] = Text(brs.BNm.GetString());
     if (VelmoraZokKindOf(zty) != ZOK_KIND_NONE)
         out["condition"] = Condition(zty, brs.ZVal);
-    if (brs.PaintFlg <= 1)
-        out["fill"] = brs.PaintFlg == 0 ? "paint" : "hatch";
-    else
-        out["fill"] = static_cast<WORD>(brs.PaintFlg);
-    out["paint"] = {{"color", Color(brs.PaintData.Color)}, {"density", Real(brs.PaintData.Depth)}};
+    out["fill"] = brs.PaintFlg == 0 ? "paint" : "hatch";
+    out["paint"] = {{"color", SvgColor(brs.PaintData.Color & 0xFFFFFF)}};
+    if (IsPercentage(brs.PaintData.Depth))
+        out["paint"]["density"] = brs.PaintData.Depth;
     auto number = [](BYTE value) { return ordered_json(value); };
     out["hatch"] = {
         {"type", static_cast<WORD>(brs.HatchData.Type)},
@@ -247,19 +250,26 @@ ordered_json Brush(WORD zty, const CVObjBrs& brs) {
 
 std::string BoxToJson(const CVPaletteBox& box) {
     ordered_json out = ordered_json::object();
-    out["selected"] = box.GetSelPNo();
+    const int selected = box.GetSelPNo();
+    const bool selectsPalette = selected >= -1 && selected < box.GetPltCount();
+    out["selected"] = selectsPalette ? selected : -1;
+    ordered_json carried = ordered_json::object();
     if (box.BoxWord != 0)
-        out["word"] = static_cast<int>(box.BoxWord);
+        carried["word"] = static_cast<int>(box.BoxWord);
+    if (!selectsPalette)
+        carried["selected"] = selected;
     ordered_json palettes = ordered_json::array();
     for (int p = 0; p < box.GetPltCount(); ++p) {
         CVObjPlt* plt = box.GetPlt(p);
         ordered_json palette = ordered_json::object();
         palette["name"] = Text(plt->GetPNm());
         std::string attribute = AttributeName(plt->GetZty());
-        if (attribute.empty())
-            palette["attribute"] = plt->GetZty();
-        else
+        if (!attribute.empty())
             palette["attribute"] = attribute;
+        else
+            palette["attribute"] = 0;
+        if (attribute.empty() && plt->GetZty() != 0)
+            palette["carried"] = {{"attribute", plt->GetZty()}};
         ordered_json brushes = ordered_json::array();
         for (int b = 0; b < plt->CountBrs(); ++b)
             brushes.push_back(Brush(plt->GetZty(), *plt->GetObjBrs(static_cast<BYTE>(b))));
@@ -267,5 +277,7 @@ std::string BoxToJson(const CVPaletteBox& box) {
         palettes.push_back(palette);
     }
     out["palettes"] = palettes;
+    if (!carried.empty())
+        out["carried"] = carried;
     return out.dump(2) + "\n";
 }

@@ -10,6 +10,7 @@
 #include "parcels/text/input_error.h"
 #include "parcels/text/read_file.h"
 #include "parcels/text/text_codec.h"
+#include "parcels/text/text_cut.h"
 #include "tools/common/tool_args.h"
 #include "tools/gis/attr_columns.h"
 
@@ -44,7 +45,7 @@ WORD AttributeOf(const std::string& text) {
         if (text == Cp932ToUtf8(name.GetString()) || text == std::to_string(id))
             return id;
     }
-    throw UsageError{"--attr names no attribute: '" + text + "'"};
+    throw UsageError{"--attr names no attribute: " + QuoteValue(text)};
 }
 
 // The column of ATTRS.csv that gives the attribute's values.
@@ -137,6 +138,7 @@ int RunBoxClassify(const std::vector<std::string>& words) {
     if (!args.Has("--attrs") || !args.Has("--attr") || !args.Has("--method"))
         throw UsageError{"box classify needs --attrs, --attr and --method"};
     const std::string& path = args.Positional()[0];
+    CheckBoxFilePath(path, true);
     WORD zty = AttributeOf(args.Value("--attr"));
     ClassifyRequest request = Request(args, zty);
     const std::string attrsPath = args.Value("--attrs");
@@ -160,6 +162,7 @@ int RunBoxClassify(const std::vector<std::string>& words) {
     int brushes = plt->CountBrs();
     std::string name = Cp932ToUtf8(plt->GetPNm());
     box.AddPlt(plt.release());
+    box.SetSelPNo(box.GetPltCount() - 1); // painting takes the new palette without --palette
     if (path.size() > 5 && path.compare(path.size() - 5, 5, ".json") == 0)
         WriteWholeFile(path, BoxToJson(box));
     else

@@ -1,5 +1,7 @@
 #include "tools/common/tool_args.h"
 
+#include "parcels/text/text_cut.h"
+
 #include <cstdlib>
 
 ToolArgs::ToolArgs(const std::vector<std::string>& words, const std::set<std::string>& valued,
@@ -15,7 +17,7 @@ ToolArgs::ToolArgs(const std::vector<std::string>& words, const std::set<std::st
         } else if (flags.count(word)) {
             values_[word] = "";
         } else {
-            throw UsageError{"unknown option " + word};
+            throw UsageError{"unknown option " + QuoteValue(word)};
         }
     }
 }

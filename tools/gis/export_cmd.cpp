@@ -1,6 +1,7 @@
 // velmora export: the maps, the attributes and the box in, a GeoPackage of
 // the painted parcels with the palette's style out.
 #include "parcels/text/input_error.h"
+#include "parcels/text/text_cut.h"
 #include "parcels/text/text_codec.h"
 #include "tools/common/tool_args.h"
 #include "tools/gis/attr_columns.h"
@@ -47,7 +48,7 @@ void CheckAttributeSource(const PaintArgs& in, CVObjPlt& plt) {
     std::string column = CsvColumnOf(plt.GetZty());
     if (column.empty())
         return;
-    std::string palette = "palette '" + Cp932ToUtf8(plt.GetPNm()) + "'";
+    std::string palette = "palette " + QuoteValue(Cp932ToUtf8(plt.GetPNm()));
     if (!in.attrs)
         throw InputError(in.box, 0,
                          palette + " colours by " + column +
@@ -67,8 +68,8 @@ int MapsEpsg(const MapSet& set) {
         epsg = PlaneCrsEpsg(map.crs);
         if (epsg < 0)
             throw InputError(map.path, 0,
-                             u8"unknown 座標系 '" + map.crs +
-                                 u8"' (公共座標1系 to 公共座標19系, or 任意座標系)");
+                             u8"unknown 座標系 " + QuoteValue(map.crs) +
+                                 u8" (公共座標1系 to 公共座標19系, or 任意座標系)");
     }
     return epsg;
 }

@@ -2,6 +2,7 @@
 #include "parcels/attrs/kk_attr.h"
 #include "tools/commands.h"
 #include "parcels/text/input_error.h"
+#include "parcels/text/text_cut.h"
 #include "tools/common/progress.h"
 #include "tools/common/tool_args.h"
 #include "tools/map_input/map_set.h"
@@ -98,10 +99,12 @@ int RunPaint(const std::vector<std::string>& words) {
     Progress progress;
     CVPaletteBox box;
     ReadCodesAndBox(in, box);
+    CheckPaintingPalette(*box.GetSelPlt(), in.box);
     MapSources sources(in.maps);
     MapSet set = ReadMapSet(sources, args.Has("--bbox") ? &area : nullptr, progress);
     if (args.Has("--bbox") && set.parcels.empty())
-        throw std::runtime_error("no parcel of the maps lies in --bbox " + args.Value("--bbox"));
+        throw std::runtime_error("no parcel of the maps lies in --bbox " +
+                                 QuoteValue(args.Value("--bbox")));
     NameOazaFromMaps(set);
     KkAttrTable attrs = ReadAttributes(in, set, progress);
     ZEL drawing;

@@ -2,6 +2,7 @@
 #include "parcels/attrs/code_book_file.h"
 #include "parcels/text/input_error.h"
 #include "parcels/text/text_codec.h"
+#include "parcels/text/text_cut.h"
 #include "tools/box/box_file.h"
 
 #include "host/code_book.h"
@@ -63,7 +64,7 @@ void NameOazaFromMaps(const MapSet& set) {
 }
 
 void CheckPaintingPalette(CVObjPlt& plt, const std::string& boxPath) {
-    std::string name = "palette '" + Cp932ToUtf8(plt.GetPNm()) + "'";
+    std::string name = "palette " + QuoteValue(Cp932ToUtf8(plt.GetPNm()));
     if (plt.CountBrs() == 0)
         throw InputError(boxPath, 0, name + " has no brush");
     if (plt.GetZty() == 0)
@@ -82,11 +83,16 @@ void SelectPalette(const ToolArgs& args, const std::string& boxPath, CVPaletteBo
                 box.SetSelPNo(p);
                 return;
             }
-        throw InputError(boxPath, 0, "no palette named '" + args.Value("--palette") + "'");
+        throw InputError(boxPath, 0, "no palette named " + QuoteValue(args.Value("--palette")));
     }
     if (args.Has("--palette-no")) {
-        box.SetSelPNo(static_cast<int>(
-            WholeValue(args, "--palette-no", 1, box.GetPltCount(), "a palette number") - 1));
+        // A number no box can have is the command line's fault; one this box lacks, the box's.
+        long number = WholeValue(args, "--palette-no", 1, VELMORA_MAX_PLT, "a palette number");
+        if (number > box.GetPltCount())
+            throw InputError(boxPath, 0,
+                             "no palette #" + std::to_string(number) + "; the box has " +
+                                 std::to_string(box.GetPltCount()));
+        box.SetSelPNo(static_cast<int>(number - 1));
         return;
     }
     if (box.GetSelPNo() < 0 || box.GetSelPNo() >= box.GetPltCount())

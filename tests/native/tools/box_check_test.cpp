@@ -90,7 +90,7 @@ TEST(BoxCheck, DatesCountByLocalDay) {
 }
 
 TEST(BoxCheck, PalettesNoBrushOfWhichCanApply) {
-    EXPECT_EQ(Check("999", "{\"name\": \"x\"}"),
+    EXPECT_EQ(Check("0, \"carried\": {\"attribute\": 999}", "{\"name\": \"x\"}"),
               std::vector<std::string>{
                   "#0 attribute ID 999 is not in the catalogue: no brush can ever apply"});
     EXPECT_TRUE(Check("0", "{\"name\": \"x\"},{\"name\": \"x\"}").empty());

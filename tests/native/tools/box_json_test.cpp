@@ -2,6 +2,7 @@
 #include "tools/box/box_file.h"
 #include "tools/box/box_json.h"
 #include "parcels/text/read_file.h"
+#include "parcels/text/text_cut.h"
 
 #include "tests/native/storage/storage_samples.h"
 
@@ -13,14 +14,12 @@
 
 #include <cmath>
 #include <cstring>
-#include <limits>
 
 namespace {
 // Every kind of condition, and settings the editor never makes: four
-// different spacings and colours, a fill flag of 2, a colour with its top
-// byte set, carried values.
+// different spacings and colours, carried values of box, palette and brush.
 const char* const kEveryKind = u8R"({
-  "selected": 1, "word": 7,
+  "selected": 1, "carried": {"word": 7},
   "palettes": [
     {"name": "地目", "attribute": "現況地目", "brushes": [
       {"name": "宅地", "condition": {"code": 3}, "paint": {"color": "#ff8000", "density": 37.5},
@@ -30,42 +29,20 @@ const char* const kEveryKind = u8R"({
        "carried": {"aux": 5, "points": [[1, 2, 3], [4, 5, 6], [7, 8, 9], [0, 0, 0.5]],
                    "aux2": [0, 0, 0, 1.5], "aux3": 2, "aux4": [0, 0, 1, 0]}}]},
     {"name": "小字", "attribute": "小字", "brushes": [
-      {"name": "平内中島", "condition": {"oaza": 15, "koaza": 2}, "fill": 2,
-       "paint": {"color": 16777217}}]},
+      {"name": "平内中島", "condition": {"oaza": 15, "koaza": 2}, "paint": {"color": "#010000"},
+       "carried": {"fill": 2, "colorbyte": 1, "density": 250}}]},
     {"name": "番号", "attribute": "画地No", "brushes": [
       {"condition": {"from": 1, "to": 4000000000}}, {"condition": {"value": -5}}]},
     {"name": "名称", "attribute": "画地名称", "brushes": [{"condition": {"text": "26-101 見本"}}]},
     {"name": "登記", "attribute": "登記日付", "brushes": [
-      {"condition": {"from": "2001-04-01", "to": "2002-03-31T12:30:00"}},
-      {"condition": {"value": -100}}]},
+      {"condition": {"from": "2001-04-01", "to": "2002-03-31T12:30:00"}}]},
     {"name": "面積", "attribute": "公簿面積", "brushes": [
-      {"condition": {"from": 0.1, "to": "inf"}}, {"condition": {"value": "nan"}}]},
+      {"condition": {"from": 0.1, "to": "inf"}}, {"condition": {"value": "nan"}},
+      {"condition": {"from": 2e245, "to": 2e245}}]},
     {"name": "凡例", "attribute": 0, "brushes": [{"name": "名前だけ"}]},
-    {"name": "壊れ", "attribute": 999, "brushes": [{"name": "x"}]}
+    {"name": "壊れ", "attribute": 0, "carried": {"attribute": 999}, "brushes": [{"name": "x"}]}
   ]
 })";
-
-std::string ExportedJsonOf(const std::string& path) {
-    CVPaletteBox box;
-    LoadBox(path, false, box);
-    return BoxToJson(box);
-}
-
-TEST(BoxJson, RoundTripThroughJsonEqualsTheFileRoundTrip) {
-    TempDir dir;
-    CVPaletteBox first;
-    BoxFromJson("every.json", kEveryKind, first);
-    ASSERT_EQ(first.GetPltCount(), 9);
-    SaveBox(dir.File("first.dat"), first);
-
-    std::string json = ExportedJsonOf(dir.File("first.dat"));
-    CVPaletteBox second;
-    BoxFromJson("exported.json", json, second);
-    SaveBox(dir.File("second.dat"), second);
-
-    EXPECT_EQ(ReadWholeFile(dir.File("first.dat")), ReadWholeFile(dir.File("second.dat")));
-    EXPECT_EQ(ExportedJsonOf(dir.File("second.dat")), json);
-}
 
 // .dat -> export -> import gives back the file's bytes.
 std::string JsonRoundTrip(const TempDir& dir, const std::string& dat, bool old) {
@@ -77,10 +54,22 @@ std::string JsonRoundTrip(const TempDir& dir, const std::string& dat, bool old) 
     return ReadWholeFile(dir.File("imported.dat"));
 }
 
+TEST(BoxJson, RoundTripThroughJsonEqualsTheFileRoundTrip) {
+    TempDir dir;
+    CVPaletteBox first;
+    BoxFromJson("every.json", kEveryKind, first);
+    SaveBox(dir.File("first.dat"), first);
+    EXPECT_EQ(JsonRoundTrip(dir, dir.File("first.dat"), false),
+              ReadWholeFile(dir.File("first.dat")));
+}
+
 // Values the editor leaves behind or a host carries, which a box must keep.
 void AddOddBrushes(CVObjPlt& plt, WORD zty, int n) {
     CVObjBrs brs = SampleBrs(zty, n);
     brs.BNm = "\x87\x9A\x81\xE6"; // one character by both of its codes
+    brs.PaintFlg = 7;
+    brs.PaintData.Color = 0xFF123456u;
+    brs.PaintData.Depth = n % 2 ? -50.0 : std::nan("");
     switch (VelmoraZokKindOf(zty)) {
     case ZOK_KIND_LONG:
         brs.ZVal.ZLong.RangeFlg = 2;
@@ -119,24 +108,18 @@ TEST(BoxJson, ExportAndImportGiveBackTheFilesBytes) {
         AddOddBrushes(*plt, ids[p], static_cast<int>(p) + 50);
         every.AddPlt(plt);
     }
-    every.SetSelPNo(3);
     every.BoxWord = -12;
-    SaveBox(dir.File("every.dat"), every);
-    EXPECT_EQ(JsonRoundTrip(dir, dir.File("every.dat"), false),
-              ReadWholeFile(dir.File("every.dat")));
-
-    CVPaletteBox sample;
-    LoadBox(VELMORA_SAMPLE_BOX, false, sample);
-    SaveBox(dir.File("sample.dat"), sample);
-    EXPECT_EQ(JsonRoundTrip(dir, dir.File("sample.dat"), false),
-              ReadWholeFile(dir.File("sample.dat")));
-
+    for (int selected : {3, 40}) { // 40: a number no palette has
+        every.SetSelPNo(selected);
+        SaveBox(dir.File("every.dat"), every);
+        EXPECT_EQ(JsonRoundTrip(dir, dir.File("every.dat"), false),
+                  ReadWholeFile(dir.File("every.dat")));
+    }
     // A box in the older layout comes back in the current one.
     {
         CFile file;
         ASSERT_TRUE(file.Open(dir.File("old.dat").c_str(), CFile::modeCreate | CFile::modeWrite));
         ASSERT_EQ(WriteBoxOld(every, &file), 0);
-        file.Close();
     }
     CVPaletteBox old;
     LoadBox(dir.File("old.dat"), true, old);
@@ -151,99 +134,108 @@ TEST(BoxJson, ValuesLandInTheirFields) {
     EXPECT_EQ(box.GetSelPNo(), 1);
     EXPECT_EQ(int{box.BoxWord}, 7);
     const CVObjBrs& takuchi = *box.GetPlt(0)->GetObjBrs(0);
-    EXPECT_EQ(DWORD{takuchi.PaintData.Color}, 0x0080FFu); // red in the lowest byte
-    EXPECT_EQ(double{takuchi.PaintData.Depth}, 37.5);
-    EXPECT_EQ(WORD{takuchi.PaintFlg}, 0);
-    EXPECT_EQ(DWORD{takuchi.LayerNo}, 4u);
-    EXPECT_EQ(takuchi.Col, 9);
-    EXPECT_EQ(DWORD{takuchi.Hat}, 77u);
-    const CVObjBrs& flag = *box.GetPlt(1)->GetObjBrs(0);
-    EXPECT_EQ(WORD{flag.PaintFlg}, 1); // only hatch settings given: a hatch brush
-    EXPECT_EQ(double{flag.HatchData.Space[3]}, 4.0);
-    EXPECT_EQ(double{flag.HatchData.Pt[3].z}, 0.5);
-    EXPECT_EQ(flag.BNm, "有り");
-    EXPECT_EQ(DWORD{box.GetPlt(2)->GetObjBrs(0)->ZVal.ZCode.Code}, R113CODEMIX(15, 2));
-    const CVObjBrs& range = *box.GetPlt(3)->GetObjBrs(0);
-    EXPECT_EQ(static_cast<std::uint32_t>(range.ZVal.ZLong.To), 4000000000u);
-    EXPECT_EQ(range.BNm, "1～-294967296"); // the editor's "%d" of the stored bits
-    EXPECT_EQ(DWORD{range.Hat}, 1u);
-    EXPECT_EQ(box.GetPlt(4)->GetObjBrs(0)->BNm, "26-101 見本");
-    EXPECT_EQ(box.GetPlt(5)->GetObjBrs(0)->BNm, "2001/4/1～2002/3/31");
-    EXPECT_TRUE(std::isinf(box.GetPlt(6)->GetObjBrs(0)->ZVal.ZReal.To));
-    EXPECT_TRUE(std::isnan(box.GetPlt(6)->GetObjBrs(1)->ZVal.ZReal.From));
+    EXPECT_EQ(DWORD{takuchi.PaintData.Color}, 0x0080FFu);      // red in the lowest byte
+    EXPECT_EQ(WORD{box.GetPlt(1)->GetObjBrs(0)->PaintFlg}, 1); // only hatch settings: hatch
+    const CVObjBrs& koaza = *box.GetPlt(2)->GetObjBrs(0);
+    EXPECT_EQ(DWORD{koaza.PaintData.Color}, 0x01000001u);
+    EXPECT_EQ(WORD{koaza.PaintFlg}, 2);
+    EXPECT_EQ(double{koaza.PaintData.Depth}, 250.0);
+    EXPECT_EQ(box.GetPlt(3)->GetObjBrs(0)->BNm, "1～-294967296"); // "%d" of the stored bits
+    // A made-up name, 254 bytes of From and "～", is cut before the "～" that would cross 255.
+    EXPECT_EQ(std::string(box.GetPlt(6)->GetObjBrs(2)->BNm).size(), 254u);
     EXPECT_EQ(box.GetPlt(8)->GetZty(), 999);
 }
 
-TEST(BoxJson, MistakesNameTheElementAndChangeNothing) {
+// "" when the JSON is accepted, else the message.
+std::string Import(const std::string& json) {
+    CVPaletteBox box;
+    std::string message = InputErrorOf([&] { BoxFromJson("bad.json", json, box); });
+    if (!message.empty()) {
+        EXPECT_EQ(box.GetPltCount(), 0) << message; // a mistake changes nothing
+    }
+    return message;
+}
+
+std::string Palette(const std::string& attribute, const std::string& brush) {
+    return "{\"palettes\": [{\"name\": \"a\", \"attribute\": " + attribute + ", \"brushes\": [" +
+           brush + "]}]}";
+}
+
+std::string Paint(const std::string& paint) {
+    return Palette("102", "{\"condition\": {\"code\": 1}, " + paint + "}");
+}
+
+std::string Repeated(const std::string& item, int count) {
+    std::string list;
+    for (int i = 0; i < count; ++i)
+        list += (i ? "," : "") + item;
+    return list;
+}
+
+// What the JSON form documents is taken at its edges and refused past them;
+// messages echo a short, printable part of the input, not the parser's codes.
+TEST(BoxJson, DocumentedValuesAtTheirEdgesAndPast) {
+    const std::string free = "{\"name\": \"p\", \"attribute\": 0}";
+    auto text = [](size_t bytes) {
+        return Palette("301", "{\"condition\": {\"text\": \"" + std::string(bytes, 'x') + "\"}}");
+    };
+    auto name = [](size_t bytes) {
+        return Palette("0", "{\"name\": \"" + std::string(bytes, 'n') + "\"}");
+    };
     struct Case {
         std::string json;
-        std::string message;
+        std::string message; // "" for accepted
     } cases[] = {
-        {"{\"palettes\": [\n{\"name\": 1,\n", "bad.json:3: malformed JSON"},
-        {u8R"({"palettes": [{"name": "a", "attribute": "地目"}]})",
-         u8"palettes[0].attribute: unknown attribute '地目'"},
-        {u8R"({"palettes": [{"name": "a", "attribute": 201, "brushes": [{"condition": {"value": 1, "to": 2}}]}]})",
-         "palettes[0].brushes[0].condition: expected either"},
-        {u8R"({"palettes": [{"name": "a", "attribute": 201, "brushes": [{"condition": {"from": 1.5, "to": 2}}]}]})",
-         "palettes[0].brushes[0].condition.from: expected a whole number"},
-        {u8R"({"palettes": [{"name": "a", "attribute": 102, "brushes": [{"condition": {"code": 3}, "colour": 1}]}]})",
-         "palettes[0].brushes[0]: unknown key 'colour'"},
-        {u8R"({"palettes": [{"name": "a", "attribute": 102, "brushes": [{"condition": {"code": 4294967296}}]}]})",
-         "palettes[0].brushes[0].condition.code: expected a whole number from 0 to 4294967295"},
-        {u8R"({"palettes": [{"name": "a", "attribute": 401, "brushes": [{"condition": {"value": "2001-02-29"}}]}]})",
-         "palettes[0].brushes[0].condition.value: expected a date"},
-        {u8R"({"palettes": [{"name": "a", "attribute": 102, "brushes": [{"condition": {"code": 1}, "paint": {"color": "#12345"}}]}]})",
-         "palettes[0].brushes[0].paint.color: expected a colour"},
-        {u8R"({"palettes": [{"name": "a", "attribute": 0, "brushes": [{}]}]})",
-         "palettes[0].brushes[0]: a brush of a free palette needs a \"name\""},
-        {u8R"({"palettes": [{"name": "a", "attribute": 300, "brushes": [{"condition": {"text": "😀"}}]}]})",
-         "palettes[0].brushes[0].condition.text: the text has characters outside code page 932"},
-        {u8R"({"selected": 100, "palettes": []})",
-         "selected: expected a whole number from -1 to 99"},
+        {Paint(R"("paint": {"color": "#0000ff", "density": 0})"), ""},
+        {Paint(R"("paint": {"density": 100})"), ""},
+        {Paint(R"("paint": {"density": -50})"), "paint.density: expected a density from 0 to"},
+        {Paint(R"("paint": {"density": 100.5})"), "expected a density from 0 to 100"},
+        {Paint(R"("paint": {"color": 16711680})"), "paint.color: expected a colour \"#rrggbb\""},
+        {Paint(R"("fill": "hatch", "hatch": {"type": 65535, "color": 255})"), ""},
+        {Paint(R"("fill": 2)"), "brushes[0].fill: expected \"paint\" or \"hatch\""},
+        {Paint(R"("hatch": {"color": 256})"), "hatch.color: expected a whole number from 0 to"},
+        {Paint(R"("carried": {"colorbyte": 0})"), "colorbyte: expected a whole number from 1"},
+        {Paint(R"("carried": {"fill": 1})"), "carried.fill: expected a whole number from 2"},
+        {Palette("502", ""), ""},
+        {Palette("999", ""), "palettes[0].attribute: no attribute has the ID 999"},
+        {Palette(u8"\"地目\"", ""), u8"palettes[0].attribute: unknown attribute '地目'"},
+        {"{\"selected\": -1, \"palettes\": [" + free + "]}", ""},
+        {"{\"selected\": 5, \"palettes\": [" + free + "]}", "selected: expected -1 (none) or a"},
+        {"{\"carried\": {\"selected\": 99}}", ""},
+        {"{\"carried\": {\"selected\": 100}}", "carried.selected: expected a whole number"},
+        {"{\"word\": 7}", "box: unknown key 'word'"},
+        {name(255), ""},
+        {name(256), "name: the text is longer than 255 bytes"},
+        {text(254), ""},
+        {text(255), "text: the text is longer than 254 bytes"},
+        {Palette("102", "{\"condition\": {\"code\": 4294967295}}"), ""},
+        {Palette("102", "{\"condition\": {\"code\": 4294967296}}"), "from 0 to 4294967295"},
+        {Palette("0", Repeated("{\"name\": \"b\"}", 255)), ""},
+        {Palette("0", Repeated("{\"name\": \"b\"}", 256)), "at most 255 brushes"},
+        {"{\"palettes\": [" + Repeated(free, 100) + "]}", ""},
+        {"{\"palettes\": [" + Repeated(free, 101) + "]}", "at most 100 palettes"},
+        {"{\"" + std::string(10000, 'k') + "\": 1}", "key '" + std::string(40, 'k') + "'..."},
+        {"{\"a\\nb\\u0000c\": 1}", "unknown key 'a\\nb\\x00c'"},
+        {"{\"palettes\": [\n{\"name\": 1,\n",
+         "bad.json: malformed JSON at line 3, column 1: unexp"},
+        {"{\"palettes\": x" + std::string(10000, 'x') + "}", "line 1, column 14: invalid literal"},
     };
     for (const Case& c : cases) {
-        CVPaletteBox box;
-        std::string message = InputErrorOf([&] { BoxFromJson("bad.json", c.json, box); });
-        EXPECT_NE(message.find(c.message), std::string::npos) << message;
-        EXPECT_EQ(box.GetPltCount(), 0) << c.json;
+        std::string message = Import(c.json);
+        if (c.message.empty())
+            EXPECT_EQ(message, "") << c.json.substr(0, 200);
+        else
+            EXPECT_NE(message.find(c.message), std::string::npos) << message;
+        EXPECT_LT(message.size(), 200u) << message;
+        EXPECT_EQ(message.find("json.exception"), std::string::npos) << message;
     }
 }
 
-TEST(BoxJson, LimitsOfTextsBrushesAndPalettes) {
-    auto text = [](size_t bytes) {
-        return u8R"({"palettes": [{"name": "a", "attribute": 301, "brushes": [{"condition": {"text": ")" +
-               std::string(bytes, 'x') + "\"}}]}]}";
-    };
-    CVPaletteBox fits;
-    BoxFromJson("t.json", text(254), fits);
-    EXPECT_EQ(std::string(fits.GetPlt(0)->GetObjBrs(0)->ZVal.ZText.Text), std::string(254, 'x'));
-    CVPaletteBox refused;
-    EXPECT_NE(InputErrorOf([&] {
-                  BoxFromJson("t.json", text(255), refused);
-              }).find("longer than 254 bytes"),
-              std::string::npos);
-
-    std::string brushes;
-    for (int i = 0; i < 256; ++i)
-        brushes +=
-            std::string(i ? "," : "") + "{\"condition\": {\"value\": " + std::to_string(i) + "}}";
-    CVPaletteBox many;
-    EXPECT_NE(InputErrorOf([&] {
-                  BoxFromJson(
-                      "b.json",
-                      "{\"palettes\": [{\"name\": \"a\", \"attribute\": 201, \"brushes\": [" +
-                          brushes + "]}]}",
-                      many);
-              }).find("at most 255 brushes"),
-              std::string::npos);
-
-    std::string palettes;
-    for (int i = 0; i < 101; ++i)
-        palettes += std::string(i ? "," : "") + "{\"name\": \"p\", \"attribute\": 0}";
-    CVPaletteBox full;
-    EXPECT_NE(InputErrorOf([&] {
-                  BoxFromJson("p.json", "{\"palettes\": [" + palettes + "]}", full);
-              }).find("at most 100 palettes"),
-              std::string::npos);
+TEST(TextCut, CutsAndQuotesBetweenCharacters) {
+    EXPECT_EQ(CutCp932("ab\x81\x60", 3), "ab");
+    EXPECT_EQ(CutCp932("ab\x81\x60", 4), "ab\x81\x60");
+    EXPECT_EQ(CutCp932("\xB1\xB2", 1), "\xB1"); // half-width kana take one byte
+    EXPECT_EQ(QuoteValue(std::string(39, 'a') + u8"字字"), "'" + std::string(39, 'a') + u8"字'...");
+    EXPECT_EQ(QuoteValue("\t\xFF\x7F"), "'\\t\\xff\\x7f'");
 }
 } // namespace
