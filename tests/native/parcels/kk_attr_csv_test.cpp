@@ -120,15 +120,27 @@ TEST(KkAttrCsv, BadRowsNameFileLineColumnAndValue) {
         std::string message = InputErrorOf([&] { Read(path, keys, report); });
         EXPECT_NE(message.find(c.message), std::string::npos) << message;
     }
+    for (const auto& [bad, message] : std::vector<std::pair<std::string, std::string>>{
+             {u8"地番,現況地目,備考,現況地目\n", u8"attrs.csv:1: column '現況地目' appears twice"},
+             {u8"現況地目\n3\n", u8"attrs.csv:1: the header has no 地番 column"}}) {
+        KkAttrReport report;
+        std::string path = dir.Write("attrs.csv", bad);
+        EXPECT_NE(InputErrorOf([&] { Read(path, keys, report); }).find(message), std::string::npos);
+    }
+}
+
+// Registry exports carry columns of their own; they are left out and named
+// once, and the columns around them keep their values.
+TEST(KkAttrCsv, UnknownColumnsAreLeftOutAndNamed) {
+    TempDir dir;
+    std::string path = dir.Write("attrs.csv", u8"備考,地番,現況地日,共有人数,備考\n"
+                                              u8"x,1,99999,4,y\n"
+                                              u8"\"a,b\",2,,5,\n");
     KkAttrReport report;
-    std::string misspelt = dir.Write("attrs.csv", u8"地番,現況地日\n1,3\n");
-    EXPECT_NE(InputErrorOf([&] {
-                  Read(misspelt, keys, report);
-              }).find(u8"attrs.csv:1: unknown column '現況地日'"),
-              std::string::npos);
-    std::string keyless = dir.Write("attrs.csv", u8"現況地目\n3\n");
-    EXPECT_NE(InputErrorOf([&] { Read(keyless, keys, report); }).find(u8"no 地番 column"),
-              std::string::npos);
+    KkAttrTable table = Read(path, KeysOf({{0, "1"}, {0, "2"}}), report);
+    EXPECT_EQ(At(table, 0, "1").kyoyuNinzu, 4);
+    EXPECT_EQ(At(table, 0, "2").kyoyuNinzu, 5);
+    EXPECT_EQ(report.ignoredColumns, (std::vector<std::string>{u8"備考", u8"現況地日"}));
 }
 
 // A 大字コード column tells apart parcels of one 地番 in several 大字.
