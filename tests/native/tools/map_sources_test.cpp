@@ -107,11 +107,7 @@ TEST(MapSources, BadInputsNameWhatIsWrong) {
     const std::string zeros(600 << 10, ' '); // deflates about a thousandfold
     std::string twoDeep =
         Zip(dir, "2.zip", {{"in.zip", ReadWholeFile(Zip(dir, "1.zip", {{"x", "x"}}))}});
-    ZipLimits mb;
-    mb.entryBytes = mb.innerBytes = mb.totalBytes = 1 << 20;
-    ZipLimits two = mb;
-    two.entries = 2;
-    two.depth = 2;
+    const ZipLimits mb{1 << 20, 1 << 20, 1 << 20, 100000, 3}, two{1 << 20, 1 << 20, 1 << 20, 2, 2};
     std::filesystem::create_directories(dir.File("none"));
     struct Case {
         std::vector<std::string> inputs;
