@@ -58,6 +58,8 @@ struct KkAttrReport {
     const char* encoding = "UTF-8";   // or "CP932": how the file was written
     int rows = 0;                     // rows read into the table
     std::vector<std::string> skipped; // the message of each row left out
+    // The header's columns that name no attribute, left out, in file order.
+    std::vector<std::string> ignoredColumns;
     // Per date column (UTF-8 name): dates before 1970, all of which the
     // library matches as one day.
     std::map<std::string, int> earlyDates;

@@ -1,6 +1,7 @@
 // The attribute CSV. Columns are found by their header names, so their order
-// is free and any but 地番 may be left out; an unknown column is refused so
-// that a misspelt header does not silently drop a whole attribute.
+// is free and any but 地番 may be left out. Registry exports carry columns of
+// their own (備考 and more): an unknown column is left out and named in the
+// report, so that a misspelt header does not drop an attribute unnoticed.
 #include "parcels/attrs/csv_rows.h"
 #include "parcels/attrs/kk_attr.h"
 #include "parcels/text/input_error.h"
@@ -8,6 +9,7 @@
 
 #include "host/code_book.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -27,7 +29,8 @@ enum Column {
     COL_TOKI_DATE,
     COL_KOBO_AREA,
     COL_FUDOSAN_NO,
-    COL_COUNT
+    COL_COUNT,
+    COL_IGNORED = COL_COUNT
 };
 
 const char* const kHeaders[COL_COUNT] = {u8"地番",      u8"大字コード", u8"土地種別", u8"現況地目",
@@ -151,19 +154,23 @@ private:
     const CsvRow& row_;
 };
 
-std::vector<int> HeaderColumns(const std::string& path, const CsvRow& header) {
+std::vector<int> HeaderColumns(const std::string& path, const CsvRow& header,
+                               std::vector<std::string>& ignored) {
     std::vector<int> columns;
     std::set<int> seen;
     for (const std::string& name : header.fields) {
-        int column = COL_COUNT;
+        int column = COL_IGNORED;
         for (int c = 0; c < COL_COUNT; ++c)
             if (name == kHeaders[c])
                 column = c;
-        if (column == COL_COUNT)
-            throw InputError(path, header.line, "unknown column '" + name + "'");
+        columns.push_back(column);
+        if (column == COL_IGNORED) {
+            if (std::find(ignored.begin(), ignored.end(), name) == ignored.end())
+                ignored.push_back(name);
+            continue;
+        }
         if (!seen.insert(column).second)
             throw InputError(path, header.line, "column '" + name + "' appears twice");
-        columns.push_back(column);
     }
     if (!seen.count(COL_CHIBAN))
         throw InputError(path, header.line, u8"the header has no 地番 column");
@@ -187,6 +194,8 @@ void ReadRow(const std::string& path, const CsvRow& row, const std::vector<int>&
                     std::to_string(row.fields.size()));
     bool hasOaza = false;
     for (size_t f = 0; f < columns.size(); ++f) {
+        if (columns[f] == COL_IGNORED)
+            continue;
         const std::string& text = row.fields[f];
         const char* name = kHeaders[columns[f]];
         switch (columns[f]) {
@@ -264,7 +273,7 @@ KkAttrTable ReadKkAttrCsv(const std::string& path, const KkParcelKeys& keys,
     CsvRow row;
     if (!csv.Next(row))
         throw InputError(path, 0, "the file has no header row");
-    std::vector<int> columns = HeaderColumns(path, row);
+    std::vector<int> columns = HeaderColumns(path, row, report.ignoredColumns);
     CodeBookChecks checks;
     KkAttrTable table;
     while (csv.Next(row)) {

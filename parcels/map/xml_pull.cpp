@@ -1,7 +1,10 @@
 #include "parcels/map/xml_pull.h"
+#include "parcels/text/cp932_stream.h"
 #include "parcels/text/input_error.h"
 
 #include <algorithm>
+#include <cctype>
+#include <iterator>
 #include <cstring>
 
 namespace {
@@ -82,13 +85,43 @@ bool Reference(std::string_view name, std::string& out) {
 } // namespace
 
 XmlPull::XmlPull(std::istream& in, const std::string& path)
-    : in_(in), path_(path), buffer_(kFirstBuffer) {
+    : in_(&in), path_(path), buffer_(kFirstBuffer) {
     Fill(3);
     if (end_ >= 3 && std::memcmp(buffer_.data(), "\xEF\xBB\xBF", 3) == 0)
         pos_ = lineMark_ = 3;
     if (end_ >= 2 && ((buffer_[0] == '\xFF' && buffer_[1] == '\xFE') ||
                       (buffer_[0] == '\xFE' && buffer_[1] == '\xFF')))
         Malformed("the file is UTF-16; save it as UTF-8");
+    ReadDeclaration();
+}
+
+// The declaration's encoding: UTF-8, or Shift_JIS as some exports write
+// maps, whose bytes are then read again through a decoder.
+void XmlPull::ReadDeclaration() {
+    std::string_view head(buffer_.data() + pos_, end_ - pos_);
+    std::string_view declaration = head.substr(0, head.find("?>"));
+    if (declaration.substr(0, 5) != "<?xml")
+        return;
+    size_t at = declaration.find("encoding");
+    at = declaration.find_first_of("\"'", at);
+    if (at == std::string_view::npos)
+        return;
+    std::string name(
+        declaration.substr(at + 1, declaration.find(declaration[at], at + 1) - at - 1));
+    std::string lower = name;
+    for (char& c : lower)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (lower == "utf-8" || lower == "utf8" || lower == "us-ascii")
+        return;
+    static const char* const kCp932Names[] = {"shift_jis", "shift-jis", "sjis",       "x-sjis",
+                                              "cp932",     "ms_kanji",  "windows-31j"};
+    if (std::find(std::begin(kCp932Names), std::end(kCp932Names), lower) == std::end(kCp932Names))
+        Fail("the file declares the encoding '" + name.substr(0, 32) +
+             "'; maps are read in UTF-8 or Shift_JIS");
+    decoded_ = Cp932AsUtf8(*in_, std::string(head), path_);
+    in_ = decoded_.get();
+    end_ = pos_;
+    eof_ = false;
 }
 
 // Makes `need` bytes from `pos_` available; false when the file ends first.
@@ -114,9 +147,9 @@ bool XmlPull::Refill(size_t need) {
                 buffer_.resize(buffer_.size() * 2);
             }
         }
-        in_.read(buffer_.data() + end_, static_cast<std::streamsize>(buffer_.size() - end_));
-        size_t got = static_cast<size_t>(in_.gcount());
-        if (in_.bad())
+        in_->read(buffer_.data() + end_, static_cast<std::streamsize>(buffer_.size() - end_));
+        size_t got = static_cast<size_t>(in_->gcount());
+        if (in_->bad())
             throw InputError(path_, 0, "cannot read the file");
         end_ += got;
         eof_ = got == 0;

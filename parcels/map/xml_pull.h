@@ -2,10 +2,12 @@
 // tag, end tag or run of text at a time and keeps only the current token in
 // memory. It checks that tags nest, decodes character and the five
 // predefined entity references, and skips the declaration, processing
-// instructions, comments and a document type declaration.
+// instructions, comments and a document type declaration. Files are UTF-8,
+// or Shift_JIS (code page 932) when their declaration says so.
 #pragma once
 
 #include <istream>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -57,7 +59,10 @@ private:
     std::string_view Decode(std::string_view raw, std::string& scratch);
     [[noreturn]] void Malformed(const std::string& what);
 
-    std::istream& in_;
+    void ReadDeclaration();
+
+    std::istream* in_;
+    std::unique_ptr<std::istream> decoded_; // a Shift_JIS file read as UTF-8
     std::string path_;
     std::vector<char> buffer_;
     size_t pos_ = 0; // start of the unread bytes

@@ -3,6 +3,7 @@
 #include "parcels/map/map_xml.h"
 
 #include <algorithm>
+#include <iostream>
 
 namespace {
 // Whether the extent of the parcel's outer ring meets the area.
@@ -25,10 +26,12 @@ MapSet ReadMapSet(MapSources& sources, const MapBounds* keep, Progress& progress
     std::string name;
     std::unique_ptr<std::istream> in;
     size_t read = 0;
+    std::vector<std::string> empty; // maps without parcels
     while (sources.Next(name, in)) {
         MapXmlReader reader(*in, name);
         std::uint32_t index = static_cast<std::uint32_t>(set.maps.size());
         MapParcel parcel;
+        size_t before = read;
         while (reader.Next(parcel)) {
             ++read;
             if (progress.Due())
@@ -40,6 +43,11 @@ MapSet ReadMapSet(MapSources& sources, const MapBounds* keep, Progress& progress
             set.parcels.push_back(std::move(parcel));
             set.mapOf.push_back(index);
         }
+        // A map without parcels gives neither scale nor coordinate system.
+        if (read == before) {
+            empty.push_back(name);
+            continue;
+        }
         const KkMap& header = reader.Header();
         for (const KkMap& earlier : set.maps)
             if (!earlier.crs.empty() && !header.crs.empty() && earlier.crs != header.crs)
@@ -49,5 +57,15 @@ MapSet ReadMapSet(MapSources& sources, const MapBounds* keep, Progress& progress
                                      "; paint the maps of one coordinate system together");
         set.maps.push_back(header);
     }
+    if (set.maps.empty() && !empty.empty())
+        throw InputError(empty.front(), 0,
+                         empty.size() == 1 ? u8"the map has no parcels (筆)"
+                                           : u8"none of the " + std::to_string(empty.size()) +
+                                                 u8" maps has parcels (筆)");
+    progress.Clear();
+    for (const std::string& note : sources.Notes())
+        std::cerr << "velmora: " << note << "\n";
+    for (const std::string& map : empty)
+        std::cerr << "velmora: " << map << u8": the map has no parcels (筆); left out\n";
     return set;
 }

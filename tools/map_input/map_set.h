@@ -18,6 +18,8 @@ struct MapSet {
 };
 
 // Reads every map of the sources, keeping the parcels that reach into `keep`
-// when it is given. Throws InputError for a bad map and for maps of another
-// coordinate system than the first.
+// when it is given. Maps without parcels are left out, and they and files
+// given twice are named on standard error. Throws InputError for a bad map,
+// for maps of another coordinate system than the first, and when no map has
+// parcels.
 MapSet ReadMapSet(MapSources& sources, const MapBounds* keep, Progress& progress);

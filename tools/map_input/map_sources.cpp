@@ -7,10 +7,6 @@
 #include <fstream>
 
 namespace {
-// An archive inside an archive is unpacked into memory; larger ones are refused.
-constexpr std::uint64_t kLargestInnerArchive = 1ull << 30;
-constexpr size_t kDeepestArchive = 3;
-
 bool EndsWith(const std::string& name, const char* end) {
     size_t length = std::char_traits<char>::length(end);
     if (name.size() < length)
@@ -30,8 +26,9 @@ bool IsMap(const std::string& name) {
 }
 } // namespace
 
-MapSources::MapSources(const std::vector<std::string>& inputs) {
+MapSources::MapSources(const std::vector<std::string>& inputs, const ZipLimits& limits) {
     namespace fs = std::filesystem;
+    budget_.limits = limits;
     for (const std::string& input : inputs) {
         std::error_code error;
         if (fs::is_directory(input, error)) {
@@ -46,9 +43,10 @@ MapSources::MapSources(const std::vector<std::string>& inputs) {
             if (found.empty())
                 throw InputError(input, 0, "the folder holds no map files (.xml or .zip)");
             std::sort(found.begin(), found.end());
-            files_.insert(files_.end(), found.begin(), found.end());
+            for (const std::string& file : found)
+                AddFile(file);
         } else if (fs::exists(input, error)) {
-            files_.push_back(input);
+            AddFile(input);
         } else {
             throw InputError(input, 0, "no such map file or folder");
         }
@@ -56,6 +54,19 @@ MapSources::MapSources(const std::vector<std::string>& inputs) {
 }
 
 MapSources::~MapSources() = default;
+
+void MapSources::AddFile(const std::string& file) {
+    std::error_code error;
+    std::string canonical = std::filesystem::canonical(file, error).string();
+    if (error)
+        canonical = file;
+    auto placed = seen_.emplace(canonical, file);
+    if (!placed.second) {
+        notes_.push_back(file + ": the same file as " + placed.first->second + "; read once");
+        return;
+    }
+    files_.push_back(file);
+}
 
 void MapSources::Push(std::unique_ptr<ZipArchive> archive) {
     Open open{std::move(archive), {}, 0, false};
@@ -76,7 +87,7 @@ bool MapSources::Next(std::string& name, std::unique_ptr<std::istream>& in) {
                 return false;
             const std::string& file = files_[nextFile_++];
             if (IsArchive(file)) {
-                Push(ZipArchive::OpenFile(file));
+                Push(ZipArchive::OpenFile(file, budget_));
                 continue;
             }
             auto stream = std::make_unique<std::ifstream>(file, std::ios::binary);
@@ -103,10 +114,10 @@ bool MapSources::Next(std::string& name, std::unique_ptr<std::istream>& in) {
             return true;
         }
         std::string inner = open.archive->Name() + "/" + entry.name;
-        if (archives_.size() >= kDeepestArchive)
-            throw InputError(inner, 0, "archives nest too deep");
-        if (entry.size > kLargestInnerArchive)
-            throw InputError(inner, 0, "an archive inside an archive larger than 1 GB");
-        Push(ZipArchive::OpenBytes(inner, open.archive->Read(entry)));
+        if (archives_.size() >= budget_.limits.depth)
+            throw InputError(inner, 0,
+                             "archives nest more than " + std::to_string(budget_.limits.depth) +
+                                 " deep; refused");
+        Push(ZipArchive::OpenBytes(inner, open.archive->ReadInner(entry), budget_));
     }
 }

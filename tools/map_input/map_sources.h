@@ -6,16 +6,21 @@
 #include "tools/map_input/zip_archive.h"
 
 #include <istream>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 class MapSources {
 public:
-    // Folders are searched through, in name order. Throws InputError for an
-    // input that does not exist.
-    explicit MapSources(const std::vector<std::string>& inputs);
+    // Folders are searched through, in name order; a file given again, by
+    // the same path or another, is read once. Throws InputError for an input
+    // that does not exist.
+    explicit MapSources(const std::vector<std::string>& inputs, const ZipLimits& limits = {});
     ~MapSources();
+
+    // What the user should hear of: each file given again, and left out.
+    const std::vector<std::string>& Notes() const { return notes_; }
 
     // Opens the next map, named for messages as its path, inside an archive
     // as "archive.zip/entry.xml"; false after the last. The stream lives
@@ -33,7 +38,12 @@ private:
 
     void Push(std::unique_ptr<ZipArchive> archive);
 
+    void AddFile(const std::string& file);
+
+    ZipBudget budget_;
     std::vector<std::string> files_;
+    std::map<std::string, std::string> seen_; // each file's path as given, by its real path
+    std::vector<std::string> notes_;
     size_t nextFile_ = 0;
     std::vector<Open> archives_; // the archive being read, and any inside it
 };

@@ -2,134 +2,62 @@
 #include "parcels/text/input_error.h"
 #include "parcels/text/text_codec.h"
 
-#include <zlib.h>
-
-#include <algorithm>
-#include <cstring>
-#include <fstream>
-#include <sstream>
+#include <zip.h>
 
 namespace {
-constexpr std::uint32_t kEndSignature = 0x06054b50;
-constexpr std::uint32_t kEntrySignature = 0x02014b50;
-constexpr std::uint32_t kLocalSignature = 0x04034b50;
-constexpr size_t kEndSize = 22;
-constexpr size_t kLongestComment = 0xFFFF;
-constexpr std::uint16_t kStored = 0;
-constexpr std::uint16_t kDeflated = 8;
-constexpr std::uint16_t kUtf8Names = 0x0800;
-
-std::uint32_t Le(const unsigned char* p, int bytes) {
-    std::uint32_t value = 0;
-    for (int i = bytes - 1; i >= 0; --i)
-        value = (value << 8) | p[i];
-    return value;
-}
-
 // Entry names are UTF-8 when flagged, and often code page 932 when not.
-std::string EntryName(const std::string& raw, std::uint16_t flags) {
-    if ((flags & kUtf8Names) || IsUtf8(raw))
-        return raw;
-    return Cp932ToUtf8(raw);
+std::string EntryName(const char* raw) {
+    std::string name(raw);
+    return IsUtf8(name) ? name : Cp932ToUtf8(name);
 }
 
-// Reads an entry's packed bytes from the archive and hands them out
-// unpacked, checking size and CRC at the end.
+std::string Bytes(std::uint64_t bytes) {
+    return bytes % (1ull << 30) == 0   ? std::to_string(bytes >> 30) + " GB"
+           : bytes % (1ull << 20) == 0 ? std::to_string(bytes >> 20) + " MB"
+                                       : std::to_string(bytes) + " bytes";
+}
+
+// Hands out an entry's bytes as libzip unpacks them, counting them against
+// the entry's limit and the budget's total.
 class EntryBuf : public std::streambuf {
 public:
-    EntryBuf(std::istream& source, const std::string& name, const ZipArchive::Entry& entry,
-             std::uint64_t dataOffset)
-        : source_(source), name_(name), entry_(entry), offset_(dataOffset),
-          left_(entry.packedSize) {
-        if (entry_.method == kDeflated && inflateInit2(&zs_, -MAX_WBITS) != Z_OK)
-            Fail("cannot unpack");
-        inflating_ = entry_.method == kDeflated;
-    }
-    ~EntryBuf() override {
-        if (inflating_)
-            inflateEnd(&zs_);
-    }
+    EntryBuf(zip_file_t* file, const std::string& name, std::uint64_t most, ZipBudget& budget)
+        : file_(file), name_(name), most_(most), budget_(budget) {}
+    ~EntryBuf() override { zip_fclose(file_); }
 
 protected:
     int_type underflow() override {
-        while (gptr() == egptr()) {
-            size_t made = entry_.method == kStored ? Copy() : Inflate();
-            if (made == 0) {
-                Finish();
-                return traits_type::eof();
-            }
-            crc_ = crc32(crc_, reinterpret_cast<const Bytef*>(out_), static_cast<uInt>(made));
-            produced_ += made;
-            setg(out_, out_, out_ + made);
-        }
+        zip_int64_t got = zip_fread(file_, buffer_, sizeof buffer_);
+        if (got < 0)
+            throw InputError(name_, 0,
+                             std::string(zip_file_strerror(file_)) + " (the archive is damaged)");
+        if (got == 0)
+            return traits_type::eof();
+        read_ += static_cast<std::uint64_t>(got);
+        budget_.unpacked += static_cast<std::uint64_t>(got);
+        if (read_ > most_)
+            throw InputError(name_, 0, "unpacks to more than " + Bytes(most_) + "; refused");
+        if (budget_.unpacked > budget_.limits.totalBytes)
+            throw InputError(name_, 0,
+                             "the archives unpack to more than " +
+                                 Bytes(budget_.limits.totalBytes) + "; refused");
+        setg(buffer_, buffer_, buffer_ + got);
         return traits_type::to_int_type(*gptr());
     }
 
 private:
-    [[noreturn]] void Fail(const std::string& what) const {
-        throw InputError(name_, 0, what + " (the archive is damaged)");
-    }
-
-    size_t ReadPacked(char* into, size_t most) {
-        size_t take = static_cast<size_t>(std::min<std::uint64_t>(most, left_));
-        if (take == 0)
-            return 0;
-        source_.clear();
-        source_.seekg(static_cast<std::streamoff>(offset_));
-        source_.read(into, static_cast<std::streamsize>(take));
-        if (static_cast<size_t>(source_.gcount()) != take)
-            Fail("the entry is cut short");
-        offset_ += take;
-        left_ -= take;
-        return take;
-    }
-
-    size_t Copy() { return ReadPacked(out_, sizeof out_); }
-
-    size_t Inflate() {
-        zs_.next_out = reinterpret_cast<Bytef*>(out_);
-        zs_.avail_out = sizeof out_;
-        while (zs_.avail_out == sizeof out_ && !ended_) {
-            if (zs_.avail_in == 0) {
-                size_t got = ReadPacked(in_, sizeof in_);
-                if (got == 0)
-                    Fail("the entry is cut short");
-                zs_.next_in = reinterpret_cast<Bytef*>(in_);
-                zs_.avail_in = static_cast<uInt>(got);
-            }
-            int result = inflate(&zs_, Z_NO_FLUSH);
-            if (result == Z_STREAM_END)
-                ended_ = true;
-            else if (result != Z_OK)
-                Fail("the entry cannot be unpacked");
-        }
-        return sizeof out_ - zs_.avail_out;
-    }
-
-    void Finish() {
-        if (produced_ != entry_.size || crc_ != entry_.crc)
-            Fail("the entry does not match its checksum");
-    }
-
-    std::istream& source_;
+    zip_file_t* file_;
     std::string name_;
-    ZipArchive::Entry entry_;
-    std::uint64_t offset_;
-    std::uint64_t left_;
-    z_stream zs_{};
-    bool inflating_ = false;
-    bool ended_ = false;
-    uLong crc_ = crc32(0L, Z_NULL, 0);
-    std::uint64_t produced_ = 0;
-    char in_[64 * 1024];
-    char out_[64 * 1024];
+    std::uint64_t most_;
+    ZipBudget& budget_;
+    std::uint64_t read_ = 0;
+    char buffer_[64 * 1024];
 };
 
 class EntryStream : public std::istream {
 public:
-    EntryStream(std::istream& source, const std::string& name, const ZipArchive::Entry& entry,
-                std::uint64_t dataOffset)
-        : std::istream(nullptr), buf_(source, name, entry, dataOffset) {
+    EntryStream(zip_file_t* file, const std::string& name, std::uint64_t most, ZipBudget& budget)
+        : std::istream(nullptr), buf_(file, name, most, budget) {
         rdbuf(&buf_);
         exceptions(std::ios::badbit);
     }
@@ -139,95 +67,76 @@ private:
 };
 } // namespace
 
-ZipArchive::ZipArchive(const std::string& name, std::unique_ptr<std::istream> source)
-    : name_(name), source_(std::move(source)) {}
+ZipArchive::ZipArchive(const std::string& name, ZipBudget& budget) : name_(name), budget_(budget) {}
 
-std::unique_ptr<ZipArchive> ZipArchive::OpenFile(const std::string& path) {
-    auto in = std::make_unique<std::ifstream>(path, std::ios::binary);
-    if (!*in)
-        throw InputError(path, 0, "cannot read the file");
-    std::unique_ptr<ZipArchive> archive(new ZipArchive(path, std::move(in)));
-    archive->ReadDirectory();
+ZipArchive::~ZipArchive() {
+    if (zip_)
+        zip_discard(zip_);
+}
+
+std::unique_ptr<ZipArchive> ZipArchive::OpenFile(const std::string& path, ZipBudget& budget) {
+    std::unique_ptr<ZipArchive> archive(new ZipArchive(path, budget));
+    int code = 0;
+    zip_t* zip = zip_open(path.c_str(), ZIP_RDONLY, &code);
+    if (!zip) {
+        if (code == ZIP_ER_OPEN || code == ZIP_ER_READ)
+            throw InputError(path, 0, "cannot read the file");
+        throw InputError(path, 0, "not a zip archive");
+    }
+    archive->Start(zip);
     return archive;
 }
 
-std::unique_ptr<ZipArchive> ZipArchive::OpenBytes(const std::string& name, std::string bytes) {
-    std::unique_ptr<ZipArchive> archive(
-        new ZipArchive(name, std::make_unique<std::istringstream>(std::move(bytes))));
-    archive->ReadDirectory();
+std::unique_ptr<ZipArchive> ZipArchive::OpenBytes(const std::string& name, std::string bytes,
+                                                  ZipBudget& budget) {
+    std::unique_ptr<ZipArchive> archive(new ZipArchive(name, budget));
+    archive->bytes_ = std::move(bytes);
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* source =
+        zip_source_buffer_create(archive->bytes_.data(), archive->bytes_.size(), 0, &error);
+    zip_t* zip = source ? zip_open_from_source(source, ZIP_RDONLY, &error) : nullptr;
+    zip_error_fini(&error);
+    if (!zip) {
+        zip_source_free(source);
+        throw InputError(name, 0, "not a zip archive");
+    }
+    archive->Start(zip);
     return archive;
 }
 
-// The central directory at the end lists the entries; zip64 archives, for
-// more than 65535 entries or 4 GB, are not read.
-void ZipArchive::ReadDirectory() {
-    std::istream& in = *source_;
-    in.seekg(0, std::ios::end);
-    std::uint64_t size = static_cast<std::uint64_t>(in.tellg());
-    size_t tail = static_cast<size_t>(std::min<std::uint64_t>(size, kEndSize + kLongestComment));
-    std::vector<unsigned char> end(tail);
-    in.seekg(static_cast<std::streamoff>(size - tail));
-    in.read(reinterpret_cast<char*>(end.data()), static_cast<std::streamsize>(tail));
-    if (size < kEndSize || static_cast<size_t>(in.gcount()) != tail)
-        throw InputError(name_, 0, "not a zip archive");
-    size_t at = tail - kEndSize + 1;
-    do {
-        --at;
-    } while (at > 0 && Le(&end[at], 4) != kEndSignature);
-    if (Le(&end[at], 4) != kEndSignature)
-        throw InputError(name_, 0, "not a zip archive");
-    std::uint32_t count = Le(&end[at + 10], 2);
-    std::uint32_t directorySize = Le(&end[at + 12], 4);
-    std::uint32_t directoryOffset = Le(&end[at + 16], 4);
-    if (count == 0xFFFF || directoryOffset == 0xFFFFFFFF)
-        throw InputError(name_, 0, "zip64 archives are not read; unpack it or pack it anew");
-    if (static_cast<std::uint64_t>(directoryOffset) + directorySize > size)
-        throw InputError(name_, 0, "the zip directory lies outside the file (damaged archive)");
-    std::vector<unsigned char> directory(directorySize);
-    in.clear();
-    in.seekg(directoryOffset);
-    in.read(reinterpret_cast<char*>(directory.data()), directorySize);
-    size_t p = 0;
-    for (std::uint32_t i = 0; i < count; ++i) {
-        if (p + 46 > directory.size() || Le(&directory[p], 4) != kEntrySignature)
+void ZipArchive::Start(zip* archive) {
+    zip_ = archive;
+    zip_int64_t count = zip_get_num_entries(zip_, 0);
+    if (static_cast<std::uint64_t>(count) > budget_.limits.entries)
+        throw InputError(name_, 0,
+                         "holds " + std::to_string(count) + " entries, more than the " +
+                             std::to_string(budget_.limits.entries) + " read; refused");
+    for (zip_int64_t i = 0; i < count; ++i) {
+        zip_stat_t stat;
+        zip_stat_init(&stat);
+        if (zip_stat_index(zip_, static_cast<zip_uint64_t>(i), ZIP_FL_ENC_RAW, &stat) != 0)
             throw InputError(name_, 0, "the zip directory is damaged");
-        const unsigned char* e = &directory[p];
-        size_t nameLength = Le(e + 28, 2), extraLength = Le(e + 30, 2),
-               commentLength = Le(e + 32, 2);
-        if (p + 46 + nameLength + extraLength + commentLength > directory.size())
-            throw InputError(name_, 0, "the zip directory is damaged");
-        Entry entry;
-        entry.method = static_cast<std::uint16_t>(Le(e + 10, 2));
-        entry.crc = Le(e + 16, 4);
-        entry.packedSize = Le(e + 20, 4);
-        entry.size = Le(e + 24, 4);
-        entry.headerOffset = Le(e + 42, 4);
-        entry.name = EntryName(std::string(reinterpret_cast<const char*>(e + 46), nameLength),
-                               static_cast<std::uint16_t>(Le(e + 8, 2)));
-        entries_.push_back(entry);
-        p += 46 + nameLength + extraLength + commentLength;
+        entries_.push_back(Entry{EntryName(stat.name), stat.size, static_cast<std::uint64_t>(i)});
     }
 }
 
 std::unique_ptr<std::istream> ZipArchive::Open(const Entry& entry) {
-    std::string name = name_ + "/" + entry.name;
-    if (entry.method != kStored && entry.method != kDeflated)
-        throw InputError(name, 0,
-                         "packed by method " + std::to_string(entry.method) +
-                             ", which is not read (only stored and deflated entries are)");
-    unsigned char local[30];
-    source_->clear();
-    source_->seekg(static_cast<std::streamoff>(entry.headerOffset));
-    source_->read(reinterpret_cast<char*>(local), sizeof local);
-    if (source_->gcount() != sizeof local || Le(local, 4) != kLocalSignature)
-        throw InputError(name, 0, "the entry's header is damaged");
-    std::uint64_t dataOffset =
-        entry.headerOffset + sizeof local + Le(local + 26, 2) + Le(local + 28, 2);
-    return std::make_unique<EntryStream>(*source_, name, entry, dataOffset);
+    return Open(entry, budget_.limits.entryBytes);
 }
 
-std::string ZipArchive::Read(const Entry& entry) {
-    std::unique_ptr<std::istream> in = Open(entry);
+std::unique_ptr<std::istream> ZipArchive::Open(const Entry& entry, std::uint64_t most) {
+    std::string name = name_ + "/" + entry.name;
+    if (entry.size > most)
+        throw InputError(name, 0, "unpacks to more than " + Bytes(most) + "; refused");
+    zip_file_t* file = zip_fopen_index(zip_, entry.index, 0);
+    if (!file)
+        throw InputError(name, 0, std::string(zip_strerror(zip_)) + "; the entry cannot be read");
+    return std::make_unique<EntryStream>(file, name, most, budget_);
+}
+
+std::string ZipArchive::ReadInner(const Entry& entry) {
+    std::unique_ptr<std::istream> in = Open(entry, budget_.limits.innerBytes);
     std::string bytes;
     char chunk[64 * 1024];
     while (in->read(chunk, sizeof chunk) || in->gcount() > 0)

@@ -119,6 +119,13 @@ KkAttrTable ReadAttributes(const PaintArgs& in, const MapSet& set, Progress& pro
         std::cerr << "velmora: " << path << ": skipped " << report.skipped.size() << " bad rows of "
                   << report.skipped.size() + report.rows
                   << (report.skipped.size() > kSkippedShown ? " (the first 10 shown)" : "") << "\n";
+    if (!report.ignoredColumns.empty()) {
+        std::string columns;
+        for (const std::string& column : report.ignoredColumns)
+            columns += (columns.empty() ? "" : ", ") + column;
+        std::cerr << "velmora: " << path
+                  << ": columns left out, as they name no attribute: " << columns << "\n";
+    }
     if (!report.earlyDates.empty()) {
         int total = 0;
         std::string columns;
