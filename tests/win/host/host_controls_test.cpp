@@ -170,11 +170,11 @@ protected:
 TEST_F(HostControlsTest, LayerListShowsLabelsAndKeepsAnUnlistedNumber) {
     dlg.m_wLayer = 300;
     int result = Run([](UiDialog& ui) {
-        ASSERT_EQ(ui.ComboCount(IDC_HC_LAYER), 9);
-        EXPECT_EQ(ui.ComboText(IDC_HC_LAYER, 0), "0:基本");
-        EXPECT_EQ(ui.ComboText(IDC_HC_LAYER, 7), "7:作業用");
-        EXPECT_EQ(ui.ComboText(IDC_HC_LAYER, 8), "300:(未登録)");
-        EXPECT_EQ(ui.ComboSel(IDC_HC_LAYER), 8);
+        ASSERT_EQ(ui.Count(IDC_HC_LAYER), 9);
+        EXPECT_EQ(ui.ItemText(IDC_HC_LAYER, 0), "0:基本");
+        EXPECT_EQ(ui.ItemText(IDC_HC_LAYER, 7), "7:作業用");
+        EXPECT_EQ(ui.ItemText(IDC_HC_LAYER, 8), "300:(未登録)");
+        EXPECT_EQ(ui.Sel(IDC_HC_LAYER), 8);
         ui.Click(IDOK);
     });
     EXPECT_EQ(result, IDOK);
@@ -186,9 +186,9 @@ TEST_F(HostControlsTest, LayerNumbersAbove255LiveOnALargeDrawing) {
         attr.AddLayer((std::to_string(layer) + ":追加").c_str());
     dlg.m_wLayer = 299;
     Run([](UiDialog& ui) {
-        EXPECT_EQ(ui.ComboCount(IDC_HC_LAYER), 300);
-        EXPECT_EQ(ui.ComboSel(IDC_HC_LAYER), 299);
-        EXPECT_EQ(ui.ComboText(IDC_HC_LAYER, 299), "299:追加");
+        EXPECT_EQ(ui.Count(IDC_HC_LAYER), 300);
+        EXPECT_EQ(ui.Sel(IDC_HC_LAYER), 299);
+        EXPECT_EQ(ui.ItemText(IDC_HC_LAYER, 299), "299:追加");
         ui.ChooseCombo(IDC_HC_LAYER, 256);
         ui.Click(IDOK);
     });

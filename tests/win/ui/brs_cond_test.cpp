@@ -8,7 +8,6 @@
 #include "ui/resource.h"
 #include "ui_driver.h"
 
-#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -29,26 +28,6 @@ int RunDialog(UiHost& host, Dlg& dlg, int templateId,
             return (int)dlg.DoModal();
         },
         script);
-}
-
-bool IsShown(const UiDialog& dlg, int id) {
-    return ::IsWindowVisible(dlg.Item(id)) != FALSE;
-}
-
-// The user picks a date and time: the picker takes it and tells the dialog.
-void PickDate(const UiDialog& dlg, int id, const char* when) {
-    SYSTEMTIME time = {};
-    std::sscanf(when, "%hu/%hu/%hu %hu:%hu:%hu", &time.wYear, &time.wMonth, &time.wDay, &time.wHour,
-                &time.wMinute, &time.wSecond);
-    HWND picker = dlg.Item(id);
-    ::SendMessageA(picker, DTM_SETSYSTEMTIME, GDT_VALID, (LPARAM)&time);
-    NMDATETIMECHANGE change = {};
-    change.nmhdr.hwndFrom = picker;
-    change.nmhdr.idFrom = (UINT_PTR)id;
-    change.nmhdr.code = DTN_DATETIMECHANGE;
-    change.dwFlags = GDT_VALID;
-    change.st = time;
-    ::SendMessageA(dlg.Hwnd(), WM_NOTIFY, (WPARAM)id, (LPARAM)&change);
 }
 
 // "Y/M/D h:mm:ss" of a stored date in the local calendar.
@@ -90,8 +69,8 @@ TEST_F(BrsOnlyTest, TextNeedsOneCharacterAndTakesAtMost64) {
     const std::string full(64, 'x');
     int result = Run(dlg, [&](UiDialog& ui) {
         EXPECT_EQ(ui.Text(IDC_ONLY_LABEL), "画地名称(&N):");
-        EXPECT_TRUE(IsShown(ui, IDC_ONLY_TEXT));
-        EXPECT_FALSE(IsShown(ui, IDC_ONLY_COMBO));
+        EXPECT_TRUE(ui.IsShown(IDC_ONLY_TEXT));
+        EXPECT_FALSE(ui.IsShown(IDC_ONLY_COMBO));
         EXPECT_FALSE(ui.IsEnabled(IDOK));
         ui.PressEnter();
         EXPECT_TRUE(ui.IsOpen());
@@ -137,17 +116,17 @@ TEST_F(BrsOnlyTest, ListsTheAttributesValuesAndGivesTheChosenCodeAndText) {
         dlg.m_strText = "前";
         int result = Run(dlg, [&](UiDialog& ui) {
             EXPECT_EQ(ui.Text(IDC_ONLY_LABEL), c.label);
-            EXPECT_TRUE(IsShown(ui, IDC_ONLY_COMBO));
-            EXPECT_FALSE(IsShown(ui, IDC_ONLY_TEXT));
-            ASSERT_EQ(ui.ComboCount(IDC_ONLY_COMBO), (int)c.texts.size());
+            EXPECT_TRUE(ui.IsShown(IDC_ONLY_COMBO));
+            EXPECT_FALSE(ui.IsShown(IDC_ONLY_TEXT));
+            ASSERT_EQ(ui.Count(IDC_ONLY_COMBO), (int)c.texts.size());
             for (int i = 0; i < (int)c.texts.size(); ++i)
-                EXPECT_EQ(ui.ComboText(IDC_ONLY_COMBO, i), c.texts[i]);
+                EXPECT_EQ(ui.ItemText(IDC_ONLY_COMBO, i), c.texts[i]);
             if (c.texts.empty()) {
                 EXPECT_FALSE(ui.IsEnabled(IDOK));
                 ui.PressEnter();
                 EXPECT_TRUE(ui.IsOpen());
             } else {
-                EXPECT_EQ(ui.ComboSel(IDC_ONLY_COMBO), 0);
+                EXPECT_EQ(ui.Sel(IDC_ONLY_COMBO), 0);
                 ui.ChooseCombo(IDC_ONLY_COMBO, c.choose);
             }
             ui.Click(c.button);
@@ -211,8 +190,8 @@ TEST_F(BrsFrtoTest, OkNeedsTheShownFieldsAndADisabledToIsStillCopied) {
     EXPECT_EQ(dlg.m_nFrom | dlg.m_nTo | dlg.m_bRange, 0);
     EXPECT_EQ(dlg.m_dFrom + dlg.m_dTo, 0.0);
     int result = Run(dlg, [](UiDialog& ui) {
-        EXPECT_TRUE(IsShown(ui, IDC_FRTO_FROM));
-        EXPECT_FALSE(IsShown(ui, IDC_FRTO_FROM_DATE));
+        EXPECT_TRUE(ui.IsShown(IDC_FRTO_FROM));
+        EXPECT_FALSE(ui.IsShown(IDC_FRTO_FROM_DATE));
         ui.Type(IDC_FRTO_FROM, "");
         ui.WaitEnabled(IDOK, false);
         ui.PressEnter();
@@ -260,16 +239,16 @@ TEST_F(BrsFrtoTest, DatesComeBackAsThePickedLocalTimes) {
         dlg.m_tTo = 456;
         int result = Run(dlg, [&](UiDialog& ui) {
             EXPECT_EQ(ui.Text(IDC_FRTO_GROUP), c.group);
-            EXPECT_TRUE(IsShown(ui, IDC_FRTO_TO_DATE));
-            EXPECT_FALSE(IsShown(ui, IDC_FRTO_TO));
+            EXPECT_TRUE(ui.IsShown(IDC_FRTO_TO_DATE));
+            EXPECT_FALSE(ui.IsShown(IDC_FRTO_TO));
             EXPECT_FALSE(ui.IsEnabled(IDC_FRTO_TO_DATE));
             EXPECT_TRUE(ui.IsEnabled(IDOK));
             if (c.range) {
                 ui.Click(IDC_FRTO_RANGE);
                 ui.WaitEnabled(IDC_FRTO_TO_DATE, true);
             }
-            PickDate(ui, IDC_FRTO_FROM_DATE, c.from);
-            PickDate(ui, IDC_FRTO_TO_DATE, c.to);
+            ui.Type(IDC_FRTO_FROM_DATE, c.from);
+            ui.Type(IDC_FRTO_TO_DATE, c.to);
             ui.Click(c.button);
         });
         EXPECT_EQ(result, c.button);
@@ -285,37 +264,23 @@ TEST_F(BrsFrtoTest, DatesComeBackAsThePickedLocalTimes) {
 }
 
 // ------------------------------------------------------------------- help
-TEST(BrsCondHelp, ToolTipsAndTheHelpButtonsEntries) {
+TEST(BrsCondHelp, TheHelpButtonShowsEachDialogsEntry) {
     UiHost host;
     CBrsFrtoDlg frto(host.Wnd(), 500, 0);
-    RunDialog(host, frto, IDD_BRS_FRTO, [](UiDialog& ui) {
-        // The tool tip hands out at most 80 bytes of a text through its ANSI
-        // message.
-        const std::string toHelp = "属性に適した塗潰しの対象を設定してください"
-                                   "（範囲指定型の場合は範囲の上限を入力してください）。";
-        const std::string tip = ui.ToolTip(IDC_FRTO_TO_DATE);
-        EXPECT_GE(tip.size(), 70u);
-        EXPECT_EQ(toHelp.compare(0, tip.size(), tip), 0) << tip;
-        EXPECT_EQ(ui.ToolTip(IDC_FRTO_RANGE), "塗潰しの対象を範囲で指定することができます。");
-        EXPECT_EQ(ui.ToolTip(IDC_KESH_HELP), "このダイアログのヘルプを表示します。");
-        ui.Click(IDC_KESH_HELP);
-        UiDialog box = ui.WaitForPopup();
-        EXPECT_NE(box.AllTexts().find("ペイント設定ライブラリ-ブラシの作成画面"), std::string::npos)
-            << box.AllTexts();
-        box.Click(IDOK);
-        ui.Click(IDCANCEL);
-    });
-
     CBrsOnlyDlg only(host.Wnd(), 0, 0);
-    RunDialog(host, only, IDD_BRS_ONLY, [](UiDialog& ui) {
+    auto help = [](const char* title) {
+        return [title](UiDialog& ui) {
+            ui.Click(IDC_KESH_HELP);
+            UiDialog box = ui.WaitForPopup();
+            EXPECT_NE(box.AllTexts().find(title), std::string::npos) << box.AllTexts();
+            box.Click(IDOK);
+            ui.Click(IDCANCEL);
+        };
+    };
+    RunDialog(host, frto, IDD_BRS_FRTO, help("ペイント設定ライブラリ-ブラシの作成画面"));
+    RunDialog(host, only, IDD_BRS_ONLY, [&](UiDialog& ui) {
         EXPECT_EQ(ui.Text(IDC_ONLY_LABEL), "ブラシ名称(&N):");
-        EXPECT_EQ(ui.ToolTip(IDC_ONLY_COMBO), "属性に適した塗潰しの対象を選択してください。");
-        ui.Click(IDC_KESH_HELP);
-        UiDialog box = ui.WaitForPopup();
-        EXPECT_NE(box.AllTexts().find("ペイント設定ライブラリ-ブラシの設定画面"), std::string::npos)
-            << box.AllTexts();
-        box.Click(IDOK);
-        ui.Click(IDCANCEL);
+        help("ペイント設定ライブラリ-ブラシの設定画面")(ui);
     });
 }
 

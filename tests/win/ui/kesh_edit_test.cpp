@@ -75,20 +75,6 @@ protected:
     CEditTestDlg dlg{host.Wnd()};
 };
 
-TEST_F(KeshEditTest, StartValuesAreSettledIntoRangeAndShown) {
-    dlg.m_nDensity = 500;
-    dlg.m_dSpace = 0.0;
-    dlg.m_strName = "あいうえお";
-    Run([](UiDialog& ui) {
-        EXPECT_EQ(ui.Text(IDC_TEST_INT), "100");
-        EXPECT_EQ(ui.Text(IDC_TEST_DBL), "0.10");
-        EXPECT_EQ(ui.Text(IDC_TEST_STR), "あいうえお");
-        ui.Click(IDCANCEL);
-    });
-    EXPECT_EQ(dlg.m_nDensity, 100);
-    EXPECT_EQ(dlg.m_dSpace, 0.1);
-}
-
 // Typing in range is taken at once; anything else keeps the last value until
 // the field is left, which then shows the value settled into range.
 TEST_F(KeshEditTest, TypingIsTakenInRangeAndSettledWhenTheFieldIsLeft) {
@@ -130,18 +116,28 @@ TEST_F(KeshEditTest, TypingIsTakenInRangeAndSettledWhenTheFieldIsLeft) {
     EXPECT_EQ(dlg.m_nDensityAtOk, 75);
 }
 
-TEST_F(KeshEditTest, DataExchangeReadsChecksOnOkAndCancelReadsNothing) {
+// Start values are settled into range and shown; the data exchange reads
+// the check box on OK, and Cancel reads nothing.
+TEST_F(KeshEditTest, StartValuesAreSettledAndOnlyOkReadsTheCheckBox) {
     for (int button : {IDOK, IDCANCEL}) {
         dlg.m_bCheck = 1;
+        dlg.m_nDensity = 500;
+        dlg.m_dSpace = 0.0;
+        dlg.m_strName = "あいうえお";
         int result = Run([&](UiDialog& ui) {
+            EXPECT_EQ(ui.Text(IDC_TEST_INT) + " " + ui.Text(IDC_TEST_DBL) + " " +
+                          ui.Text(IDC_TEST_STR),
+                      "100 0.10 あいうえお");
             EXPECT_EQ(SendMessageA(ui.Item(IDC_TEST_CHECK), BM_GETCHECK, 0, 0), BST_CHECKED);
-            EXPECT_EQ(ui.ComboCount(IDC_TEST_COMBO), 2);
+            EXPECT_EQ(ui.Count(IDC_TEST_COMBO), 2);
             ui.Click(IDC_TEST_CHECK);
             ui.ChooseCombo(IDC_TEST_COMBO, 1);
             ui.Click(button);
         });
         EXPECT_EQ(result, button);
         EXPECT_EQ(dlg.m_bCheck, button == IDOK ? 0 : 1);
+        EXPECT_EQ(dlg.m_nDensity, 100);
+        EXPECT_EQ(dlg.m_dSpace, 0.1);
     }
     EXPECT_EQ(dlg.m_nComboAtOk, 1);
 }

@@ -199,50 +199,20 @@ TEST(SvyListDrawing, OutOfTableNumbersTakeEntryZero) {
     EXPECT_EQ(window.Text(1, 1), "注記");
 }
 
-TEST(SvyListDrawing, PatternCellKeepsTheContextsBrushForOtherTypes) {
-    DibPicture picture(20, 20);
-    picture.Fill(RGB(1, 2, 3));
-    CDC dc;
-    dc.Attach(picture.Dc());
-    CBrush green(RGB(0, 200, 0));
-    CBrush* old = dc.SelectObject(&green);
-    const RECT cell = {0, 0, 20, 20};
-    CSvyListCrl::DrawPatternCell(&dc, cell, 9);
-    EXPECT_TRUE(CellShows(picture, cell, Solid(RGB(0, 200, 0))));
-    EXPECT_EQ(picture.At(0, 0), RGB(1, 2, 3));
-    EXPECT_EQ(GetCurrentObject(dc.m_hDC, OBJ_BRUSH), green.m_hObject);
-    dc.SelectObject(old);
-    dc.Detach();
-}
-
-TEST_F(SvyListTest, UpdateRowRefreshesOneRowFromItsBrush) {
+// Out of range rows change nothing; a row in range takes its brush's texts
+// and repaints whole even when no text changes.
+TEST_F(SvyListTest, UpdateRowRefreshesAndRepaintsOneRowFromItsBrush) {
     ListWindow window(m_drawing, m_plt);
     CSvyListCrl& list = window.List();
     m_plt.SetDepth(4, 100);
     m_plt.SetLayerNo(4, 5);
     m_plt.SetBNm(4, "新しい名前");
-    EXPECT_EQ(list.UpdateRow(-1), 0);
-    EXPECT_EQ(list.UpdateRow(12), 0);
-    EXPECT_EQ(window.Text(4, 4), "33");
-
-    ValidateRect(list, nullptr);
-    EXPECT_EQ(list.UpdateRow(4), 1);
-    EXPECT_EQ(window.Text(4, 0), "青33.9");
-    EXPECT_EQ(window.Text(4, 1), "5:凡例");
-    EXPECT_EQ(window.Text(4, 4), "100");
-    DibPicture picture(460, 520);
-    window.Capture(picture);
-    EXPECT_TRUE(CellShows(picture, window.Cell(4, 2), Solid(kBlue)));
-}
-
-TEST_F(SvyListTest, UpdateRowRepaintsTheWholeRowEvenWhenNoTextChanges) {
-    ListWindow window(m_drawing, m_plt);
-    CSvyListCrl& list = window.List();
     FACEZSKPAINT_DATA paint = {RGB(0, 200, 0), -10}; // a new colour only
     m_plt.SetPaintData(3, paint);
+    EXPECT_EQ(list.UpdateRow(-1) + list.UpdateRow(12), 0);
+    EXPECT_EQ(window.Text(4, 4), "33");
     ValidateRect(list, nullptr);
     EXPECT_EQ(list.UpdateRow(3), 1);
-
     HRGN dirty = CreateRectRgn(0, 0, 0, 0);
     GetUpdateRgn(list, dirty, FALSE);
     RECT box, row;
@@ -250,14 +220,15 @@ TEST_F(SvyListTest, UpdateRowRepaintsTheWholeRowEvenWhenNoTextChanges) {
     list.GetItemRect(3, &row, LVIR_BOUNDS);
     EXPECT_TRUE(EqualRect(&box, &row));
     DeleteObject(dirty);
-}
-
-TEST_F(SvyListTest, EmptyPaletteLeavesTheListEmpty) {
-    ListWindow window(m_drawing, m_plt);
+    EXPECT_EQ(list.UpdateRow(4), 1);
+    EXPECT_EQ(window.Text(4, 0) + window.Text(4, 1) + window.Text(4, 4), "青33.95:凡例100");
+    DibPicture picture(460, 520);
+    window.Capture(picture);
+    EXPECT_TRUE(CellShows(picture, window.Cell(4, 2), Solid(kBlue)));
     m_plt.DelAllBrs();
-    window.List().FillList();
-    EXPECT_EQ(window.List().GetItemCount(), 0);
-    EXPECT_EQ(window.List().UpdateRow(0), 0);
+    list.FillList();
+    EXPECT_EQ(list.GetItemCount(), 0);
+    EXPECT_EQ(list.UpdateRow(0), 0);
 }
 
 } // namespace

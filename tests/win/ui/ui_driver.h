@@ -1,6 +1,6 @@
 // Drives a running modal dialog the way a user does. The test's thread plays
 // the host: it owns a main window and makes the call that runs the dialog.
-// A driver thread finds the dialog by its template, clicks, types and
+// A driver thread finds the dialog over that window, clicks, types and
 // chooses through posted messages (as input arrives), and reads what the
 // dialog shows. Every wait has a time limit; when one runs out the test fails
 // with the reason and the dialog is closed, so the program never hangs.
@@ -10,9 +10,9 @@
 
 #include <atomic>
 #include <functional>
-#include <set>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 // A wait that ran out, or an action the user could not do.
 class UiError : public std::runtime_error {
@@ -31,27 +31,27 @@ public:
     HWND Item(int id) const;
 
     // Actions, posted like input; each returns once the dialog has taken it.
+    // A click waits for its control to be enabled, as the idle pass does it.
     void Click(int id);
+    // Types into an edit field, or picks "Y/M/D h:mm:ss" in a date picker.
     void Type(int id, const std::string& text);
-    void ChooseCombo(int id, int index);
-    void ChooseList(int id, int index);
+    void ChooseCombo(int id, int index) { Choose(id, index, CB_SETCURSEL, CBN_SELCHANGE); }
+    void ChooseList(int id, int index) { Choose(id, index, LB_SETCURSEL, LBN_SELCHANGE); }
     void DoubleClickList(int id, int index);
-    void PressEnter();
-    void PressEsc();
-    void PressTab();
+    void PressEnter() { PressKey(VK_RETURN); }
+    void PressEsc() { PressKey(VK_ESCAPE); }
+    void PressTab() { PressKey(VK_TAB); }
     void CloseBox();
 
-    // What the dialog shows (texts as the process's code page 932 bytes).
+    // What the dialog shows (texts as the process's code page 932 bytes); the
+    // item queries answer for a combo box or a list box.
     std::string Text(int id) const;
-    std::string ComboText(int id, int index) const;
-    std::string ListText(int id, int index) const;
-    int ComboCount(int id) const;
-    int ComboSel(int id) const;
-    int ListCount(int id) const;
-    int ListSel(int id) const;
-    bool IsEnabled(int id) const;
-    bool IsOpen() const;
-    std::string ToolTip(int id) const;
+    std::string ItemText(int id, int index) const;
+    int Count(int id) const;
+    int Sel(int id) const;
+    bool IsEnabled(int id) const { return ::IsWindowEnabled(Item(id)) != FALSE; }
+    bool IsShown(int id) const { return ::IsWindowVisible(Item(id)) != FALSE; }
+    bool IsOpen() const { return ::IsWindow(m_hWnd) && ::IsWindowVisible(m_hWnd); }
     // Every text that the window and its children show, one per line.
     std::string AllTexts() const;
 
@@ -60,7 +60,9 @@ public:
     UiDialog WaitForPopup();
 
 private:
-    void PostKey(UINT key);
+    void Choose(int id, int index, UINT set, WORD notice);
+    void PressKey(UINT key);
+    bool IsList(int id) const;
 
     UiHost& m_host;
     HWND m_hWnd;
@@ -69,16 +71,17 @@ private:
 class UiHost {
 public:
     UiHost();
-    ~UiHost();
+    ~UiHost() { ::DestroyWindow(m_wnd.Detach()); }
     UiHost(const UiHost&) = delete;
     UiHost& operator=(const UiHost&) = delete;
 
     // The host's main window, to pass as a dialog's parent.
     CWnd* Wnd() { return &m_wnd; }
 
-    // Runs open() here, which shows a modal dialog of velmora.dll's template
-    // templateId, while script acts on it from the driver thread. Returns
-    // open()'s result; a failure of the script is reported to the test.
+    // Runs open() here, which shows the modal dialog of template templateId
+    // (named in failures) over Wnd(), while script acts on it from the driver
+    // thread. Returns open()'s result; a failure of the script is reported to
+    // the test.
     int Run(int templateId, const std::function<int()>& open,
             const std::function<void(UiDialog&)>& script);
     // The same outside a test: returns the failure, empty when none.
@@ -92,12 +95,12 @@ public:
     // Returns once the dialog's thread has taken every message posted so far.
     void Sync();
     DWORD UiThreadId() const { return m_uiThreadId; }
-    std::set<HWND> VisibleDialogs() const;
+    // The visible dialog windows of the host's thread.
+    std::vector<HWND> VisibleDialogs() const;
 
 private:
     static LRESULT CALLBACK HostProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
-    HWND FindDialog(int templateId) const;
-    void CloseEverything();
+    HWND FindDialog() const;
 
     CWnd m_wnd;
     DWORD m_uiThreadId;

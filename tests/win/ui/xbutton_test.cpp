@@ -36,14 +36,6 @@ COLORREF Sys(int index) {
     return GetSysColor(index);
 }
 
-TEST(XButton, SystemColoursOfTheEdgeDifferFromEachOther) {
-    const int indexes[] = {COLOR_BTNFACE, COLOR_BTNHIGHLIGHT, COLOR_3DLIGHT, COLOR_3DDKSHADOW,
-                           COLOR_BTNSHADOW};
-    for (int a : indexes)
-        for (int b : indexes)
-            EXPECT_TRUE(a == b || Sys(a) != Sys(b)) << a << " " << b;
-}
-
 // Normal: a raised edge and an outlined swatch. Pressed: a shadow frame
 // instead of the edge. Focused: a black border, a white ring, and the rest
 // two pixels in. Disabled looks the same in each state.

