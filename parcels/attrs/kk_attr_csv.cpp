@@ -5,6 +5,7 @@
 #include "parcels/attrs/csv_rows.h"
 #include "parcels/attrs/kk_attr.h"
 #include "parcels/text/input_error.h"
+#include "parcels/text/text_cut.h"
 #include "parcels/text/kk_date.h"
 
 #include "host/code_book.h"
@@ -76,7 +77,8 @@ public:
         unsigned long value = std::strtoul(text.c_str(), &end, 10);
         if (text.find_first_not_of("0123456789") != std::string::npos || *end != '\0' ||
             errno == ERANGE || value > 0xFFFF)
-            Fail("bad number '" + text + "' in " + column + " (a whole number from 0 to 65535)");
+            Fail("bad number " + QuoteValue(text) + " in " + column +
+                 " (a whole number from 0 to 65535)");
         return static_cast<WORD>(value);
     }
 
@@ -113,13 +115,13 @@ public:
             return 0;
         if (text == "1" || text == u8"有り")
             return 1;
-        Fail("bad value '" + text + "' in " + column + u8" (0, 1, 無し or 有り)");
+        Fail("bad value " + QuoteValue(text) + " in " + column + u8" (0, 1, 無し or 有り)");
     }
 
     std::int32_t Date(const std::string& text, const char* column) const {
         std::int32_t time = 0;
         if (!text.empty() && (text.size() != 10 || !ParseLocalTime(text, time)))
-            Fail("bad date '" + text + "' in " + column +
+            Fail("bad date " + QuoteValue(text) + " in " + column +
                  " (YYYY-MM-DD, 1901-12-14 to 2038-01-19)");
         return time;
     }
@@ -132,20 +134,20 @@ public:
         double value = std::strtod(text.c_str(), &end);
         if (text.find_first_not_of("0123456789.") != std::string::npos || *end != '\0' ||
             errno == ERANGE || !std::isfinite(value))
-            Fail("bad area '" + text + "' in " + column + u8" (m², e.g. 123.45)");
+            Fail("bad area " + QuoteValue(text) + " in " + column + u8" (m², e.g. 123.45)");
         return value;
     }
 
     std::string FudosanNo(const std::string& text, const char* column) const {
         if (text.size() > 13 || text.find_first_not_of("0123456789") != std::string::npos)
-            Fail("bad number '" + text + "' in " + column + " (up to 13 digits)");
+            Fail("bad number " + QuoteValue(text) + " in " + column + " (up to 13 digits)");
         return text;
     }
 
     unsigned Oaza(const std::string& text, const char* column) const {
         if (text.empty() || text.size() > 4 ||
             text.find_first_not_of("0123456789") != std::string::npos)
-            Fail("bad code '" + text + "' in " + column + " (up to 4 digits)");
+            Fail("bad code " + QuoteValue(text) + " in " + column + " (up to 4 digits)");
         return static_cast<unsigned>(std::stoul(text));
     }
 
@@ -170,7 +172,7 @@ std::vector<int> HeaderColumns(const std::string& path, const CsvRow& header,
             continue;
         }
         if (!seen.insert(column).second)
-            throw InputError(path, header.line, "column '" + name + "' appears twice");
+            throw InputError(path, header.line, "column " + QuoteValue(name) + " appears twice");
     }
     if (!seen.count(COL_CHIBAN))
         throw InputError(path, header.line, u8"the header has no 地番 column");
@@ -243,16 +245,16 @@ void ReadRow(const std::string& path, const CsvRow& row, const std::vector<int>&
     }
     if (hasOaza) {
         if (!keys.Has(key))
-            reader.Fail(u8"大字コード " + std::to_string(key.oaza) + u8", 地番 '" + key.chiban +
-                        "' is not a parcel of the maps");
+            reader.Fail(u8"大字コード " + std::to_string(key.oaza) + u8", 地番 " +
+                        QuoteValue(key.chiban) + " is not a parcel of the maps");
         return;
     }
     std::vector<unsigned> oazas = keys.OazaOf(key.chiban);
     if (oazas.empty())
-        reader.Fail(u8"地番 '" + key.chiban + "' is not a parcel of the maps");
+        reader.Fail(u8"地番 " + QuoteValue(key.chiban) + " is not a parcel of the maps");
     if (oazas.size() > 1)
-        reader.Fail(u8"地番 '" + key.chiban + u8"' lies in several 大字 (" + CodeList(oazas) +
-                    u8"); add a 大字コード column");
+        reader.Fail(u8"地番 " + QuoteValue(key.chiban) + u8" lies in several 大字 (" +
+                    CodeList(oazas) + u8"); add a 大字コード column");
     key.oaza = oazas[0];
 }
 } // namespace
@@ -283,7 +285,8 @@ KkAttrTable ReadKkAttrCsv(const std::string& path, const KkParcelKeys& keys,
             ReadRow(path, row, columns, checks, keys, key, attr);
             auto placed = table.emplace(key, attr);
             if (!placed.second)
-                throw InputError(path, row.line, u8"地番 '" + key.chiban + "' appears twice");
+                throw InputError(path, row.line,
+                                 u8"地番 " + QuoteValue(key.chiban) + " appears twice");
             if (attr.tachiaiDate < 0)
                 ++report.earlyDates[kHeaders[COL_TACHIAI_DATE]];
             if (attr.tokiDate < 0)

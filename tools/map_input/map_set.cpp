@@ -1,5 +1,6 @@
 #include "tools/map_input/map_set.h"
 #include "parcels/text/input_error.h"
+#include "parcels/text/text_cut.h"
 #include "parcels/map/map_xml.h"
 
 #include <algorithm>
@@ -52,8 +53,8 @@ MapSet ReadMapSet(MapSources& sources, const MapBounds* keep, Progress& progress
         for (const KkMap& earlier : set.maps)
             if (!earlier.crs.empty() && !header.crs.empty() && earlier.crs != header.crs)
                 throw InputError(name, 0,
-                                 u8"its 座標系 '" + header.crs + "' differs from '" + earlier.crs +
-                                     "' of " + earlier.path +
+                                 u8"its 座標系 " + QuoteValue(header.crs) + " differs from " +
+                                     QuoteValue(earlier.crs) + " of " + earlier.path +
                                      "; paint the maps of one coordinate system together");
         set.maps.push_back(header);
     }

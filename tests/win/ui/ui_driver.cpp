@@ -1,5 +1,7 @@
 #include "ui_driver.h"
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -97,6 +99,23 @@ void UiDialog::CloseBox() {
 
 std::string UiDialog::Text(int id) const {
     return TextOf(Item(id));
+}
+
+std::string UiDialog::ToolTip(int id) const {
+    TOOLINFOA tool = {};
+    char text[1024] = {}; // the tool tip copies up to 1024 bytes
+    tool.cbSize = sizeof(tool);
+    tool.hwnd = m_hWnd;
+    tool.uId = (UINT_PTR)Item(id);
+    tool.lpszText = text;
+    for (HWND tip = ::FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr); tip;
+         tip = ::FindWindowExA(nullptr, tip, TOOLTIPS_CLASSA, nullptr))
+        if (::GetWindow(tip, GW_OWNER) == m_hWnd &&
+            ::SendMessageA(tip, TTM_GETTOOLINFOA, 0, (LPARAM)&tool)) {
+            ::SendMessageA(tip, TTM_GETTEXTA, sizeof(text), (LPARAM)&tool);
+            return text;
+        }
+    throw UiError("control " + std::to_string(id) + " has no tool tip");
 }
 
 bool UiDialog::IsList(int id) const {

@@ -46,6 +46,8 @@ public:
     // What the dialog shows (texts as the process's code page 932 bytes); the
     // item queries answer for a combo box or a list box.
     std::string Text(int id) const;
+    // The one-line help that the dialog's tool tip shows for a control.
+    std::string ToolTip(int id) const;
     std::string ItemText(int id, int index) const;
     int Count(int id) const;
     int Sel(int id) const;

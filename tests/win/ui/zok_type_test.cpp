@@ -85,6 +85,12 @@ TEST_F(ZokTypeTest, ComboOffersThePromptWhichCannotConfirm) {
         dlg.WaitEnabled(IDOK, true);
         dlg.ChooseCombo(IDC_ZOK_COMBO, 0);
         dlg.WaitEnabled(IDOK, false);
+        EXPECT_EQ(dlg.ToolTip(IDC_ZOK_COMBO) + dlg.ToolTip(IDOK) + dlg.ToolTip(IDCANCEL) +
+                      dlg.ToolTip(IDC_KESH_HELP),
+                  "塗潰ブラシが塗潰の対象とする属性を選択します。"
+                  "上記の設定でペイントブラシを新規作成し、ペイント設定ダイアログに戻ります。"
+                  "設定を破棄しペイント設定ダイアログに戻ります。"
+                  "このダイアログのヘルプが表示されます。");
         dlg.Click(IDC_KESH_HELP);
         UiDialog box = dlg.WaitForPopup();
         EXPECT_NE(box.AllTexts().find("ペイント設定ライブラリ-属性選択画面"), std::string::npos)
@@ -103,6 +109,7 @@ TEST_F(ZokTypeTest, ListOffersTheAttributesWithTheFirstChosen) {
         EXPECT_EQ(dlg.ItemText(IDC_ZOK_LIST, 0) + dlg.ItemText(IDC_ZOK_LIST, 10), "画地No所有権");
         EXPECT_EQ(GetDlgItem(dlg.Hwnd(), IDC_KESH_HELP), nullptr);
         EXPECT_TRUE(dlg.IsEnabled(IDOK));
+        EXPECT_EQ(dlg.ToolTip(IDC_ZOK_LIST), "塗潰ブラシが塗潰の対象とする属性を選択します。");
         dlg.Click(IDCANCEL);
     });
 }
