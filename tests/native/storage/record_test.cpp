@@ -135,14 +135,8 @@ TEST(Records, EachCutGivesTheCodeOfItsItemAndDamageReadsAlike) {
             // The whole box: every field back, the older layout's tails cleared.
             CVPaletteBox read;
             ASSERT_EQ(0, ReadBox(read, bytes, older));
-            for (int pos = 0; older && pos < VELMORA_MAX_BRS; ++pos) {
-                CVObjBrs& brs = plt->Brs[pos];
-                const CVObjBrs cleared;
-                brs.LayerNo = cleared.LayerNo;
-                brs.PaintFlg = cleared.PaintFlg;
-                brs.PaintData = cleared.PaintData;
-                brs.HatchData = cleared.HatchData;
-            }
+            if (older)
+                ClearTails(*plt);
             EXPECT_EQ(Stored(box), Stored(read));
         }
 }
