@@ -18,21 +18,21 @@ CVObjBrs SampleBrs(WORD zty, int n) {
     brs.BNm = name;
     VELMORA_Z_TYPE& zval = brs.ZVal;
     zval.Zty = zty;
-    switch (VelmoraZokKindOf(zty)) {
-    case ZOK_KIND_CODE:
+    switch (zty / 100) { // the value kind, as the Windows build exports none
+    case 1:
         zval.ZCode.Code = 7u * n + 1;
         break;
-    case ZOK_KIND_LONG:
+    case 2:
         zval.ZLong = {zty, static_cast<DWORD>(n % 2), -3 * n, 5 * n + 2};
         break;
-    case ZOK_KIND_TEXT:
+    case 3:
         std::snprintf(zval.ZText.Text, sizeof zval.ZText.Text, "所有者%03d", n);
         break;
-    case ZOK_KIND_DATE:
+    case 4:
         zval.ZDate = {zty, static_cast<DWORD>((n + 1) % 2), 86400 * (n % 20000) - 32400,
                       86400 * (n % 20000 + 30)};
         break;
-    case ZOK_KIND_REAL:
+    case 5:
         zval.ZReal = {zty, 1, n * 1.25, n * 2.5 + 0.125};
         break;
     default:

@@ -82,10 +82,8 @@ struct Item {
     int write;
 };
 
-// The items of a box file holding the one palette; BrsItems of them per brush.
-inline int BrsItems(bool older) {
-    return older ? 5 : 7;
-}
+// The items of a box file holding the one palette: 7 per brush, 5 in the
+// older layout.
 inline std::vector<Item> BoxItems(const CVObjPlt& plt, bool older) {
     std::vector<Item> items;
     size_t end = 0;
