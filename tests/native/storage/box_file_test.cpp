@@ -42,6 +42,7 @@ TEST_F(BoxFileTest, GoldenFullAndOlderBoxesSaveAndLoadBack) {
     if (std::getenv("VELMORA_WRITE_GOLDEN")) {
         Halvex_SetJknFolderPath(kKind, goldenPath.parent_path().string().c_str());
         ASSERT_EQ(0, golden.WritePltsBox("golden_box", kKind));
+        Halvex_SetJknFolderPath(kKind, m_folder.string().c_str());
     }
     FillFullBox(full);
     full.SelPNo = 42;

@@ -18,7 +18,7 @@ CVObjBrs SampleBrs(WORD zty, int n) {
     brs.BNm = name;
     VELMORA_Z_TYPE& zval = brs.ZVal;
     zval.Zty = zty;
-    switch (zty / 100) { // the value kind, as the Windows build exports none
+    switch (zty / 100) { // the value kind; the DLL does not export the catalogue's
     case 1:
         zval.ZCode.Code = 7u * n + 1;
         break;
