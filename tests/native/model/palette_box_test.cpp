@@ -3,15 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 namespace {
 CVObjPlt* NewPlt(const char* name, int brushes = 0) {
     CVObjPlt* plt = new CVObjPlt;
     plt->SetPNm(name);
     plt->SetZkCode(5);
-    CVObjBrs brs;
-    for (int pos = 0; pos < brushes; ++pos)
-        plt->AddBrs(static_cast<BYTE>(pos), &brs);
+    for (CVObjBrs brs; brushes > 0; --brushes)
+        plt->AddBrs(0, &brs);
     return plt;
 }
 
@@ -34,44 +34,26 @@ template <class Call> bool RaisesInvalidArg(Call call) {
 }
 } // namespace
 
-TEST(PaletteBox, NewBoxHasNothingSelected) {
-    CVPaletteBox box;
-    CVObjBrs brs;
-    EXPECT_EQ(0, box.GetPltCount());
-    EXPECT_EQ(-1, box.GetSelPNo());
-    EXPECT_EQ(0, +box.BoxWord);
-    EXPECT_EQ(nullptr, box.GetSelPlt());
-    EXPECT_EQ(0, box.GetCountSelBrs());
-    EXPECT_EQ(nullptr, box.GetSelBrs(0));
-    EXPECT_EQ(nullptr, box.GetSelBrsNm(0));
-    EXPECT_EQ(0, box.GetSelBrsCol(0) + box.GetSelBrsHat(0));
-    EXPECT_EQ(-2, box.CreateBrs(0, &brs));
-    EXPECT_EQ(-2, box.DeleteBrs(0));
-    EXPECT_EQ(0, box.ChgSelBrsNm(0, "x"));
-}
-
 // Up to 100 palettes, at any position up to the count; positions outside
 // give neutral answers.
 TEST(PaletteBox, PositionsAndLimits) {
     CVPaletteBox box;
+    CVObjPlt extra;
+    EXPECT_EQ(std::make_tuple(0, 0, -1),
+              std::make_tuple(+box.BoxWord, box.GetPltCount(), box.GetSelPNo()));
     ASSERT_EQ(1, box.AddPlt(NewPlt("Q")));
     ASSERT_EQ(1, box.AddPlt(NewPlt("R")));
     EXPECT_EQ(1, box.AddPlt(0, NewPlt("N")));
     EXPECT_EQ(1, box.AddPlt(3, NewPlt("S")));
-    CVObjPlt extra;
-    EXPECT_EQ(0, box.AddPlt(5, &extra));
-    EXPECT_EQ(0, box.AddPlt(-1, &extra));
+    EXPECT_EQ(0, box.AddPlt(5, &extra) + box.AddPlt(-1, &extra));
     EXPECT_EQ("NQRS", Names(box));
-    for (int pos : {-1, 4, 100}) {
-        EXPECT_EQ(nullptr, box.GetPlt(pos)) << pos;
-        EXPECT_EQ(nullptr, box.GetPltName(pos)) << pos;
-        EXPECT_EQ(255, box.GetPltZkC(pos)) << pos;
-        EXPECT_EQ(255, box.GetPltZkL(pos)) << pos;
-        EXPECT_EQ(0, box.ChgPltNm(pos, "x")) << pos;
-        EXPECT_EQ(0, box._RemovePlt(pos)) << pos;
-    }
-    EXPECT_EQ(102, box.GetPltZkC(3));
-    EXPECT_EQ(5, box.GetPltZkL(3));
+    for (int pos : {-1, 4, 100})
+        EXPECT_EQ(std::make_tuple(true, true, 255, 255, 0, 0),
+                  std::make_tuple(box.GetPlt(pos) == nullptr, box.GetPltName(pos) == nullptr,
+                                  +box.GetPltZkC(pos), +box.GetPltZkL(pos), box.ChgPltNm(pos, "x"),
+                                  box._RemovePlt(pos)))
+            << pos;
+    EXPECT_EQ(102 * 256 + 5, box.GetPltZkC(3) * 256 + box.GetPltZkL(3));
     EXPECT_EQ(1, box.ChgPltNm(3, "T"));
     box.SetSelPNo(3);
     EXPECT_EQ(1, box._RemovePlt(0));
@@ -81,11 +63,12 @@ TEST(PaletteBox, PositionsAndLimits) {
         ASSERT_EQ(1, box.AddPlt(NewPlt("p")));
     EXPECT_EQ(1, box.AddPlt(99, NewPlt("L")));
     EXPECT_STREQ("L", box.GetPltName(99));
-    EXPECT_EQ(0, box.AddPlt(&extra));
-    EXPECT_EQ(0, box.AddPlt(0, &extra));
-    EXPECT_EQ(100, box.GetPltCount());
+    EXPECT_EQ(0, box.AddPlt(&extra) + box.AddPlt(0, &extra));
 }
 
+// The selection runs from -1 to 99; a palette added to the selection goes
+// in at it; removing the selected palette selects the one before, the first
+// staying selected while any is left.
 TEST(PaletteBox, SelectionRangeAddAndRemove) {
     CVPaletteBox box;
     for (int pos : {-2, -1, 99, 100})
@@ -100,19 +83,13 @@ TEST(PaletteBox, SelectionRangeAddAndRemove) {
     box.AddSelPlt(NewPlt("N"));
     EXPECT_EQ("QNRS", Names(box));
     EXPECT_STREQ("N", box.GetSelPltName());
-    box.SetSelPNo(3);
-    box._RemoveSelPlt();
-    EXPECT_EQ(2, box.GetSelPNo());
-    box.SetSelPNo(0);
-    box._RemoveSelPlt();
-    EXPECT_EQ(0, box.GetSelPNo());
-    EXPECT_EQ("NR", Names(box));
-    box._RemoveSelPlt();
-    box._RemoveSelPlt();
-    EXPECT_EQ(-1, box.GetSelPNo());
-    EXPECT_EQ(0, box.GetPltCount());
-    box._RemoveSelPlt();
-    EXPECT_EQ(-1, box.GetSelPNo());
+    for (const auto& [sel, after, names] :
+         {std::make_tuple(3, 2, "QNR"), {0, 0, "NR"}, {0, 0, "R"}, {0, -1, ""}, {-1, -1, ""}}) {
+        box.SetSelPNo(sel);
+        box._RemoveSelPlt();
+        EXPECT_EQ(std::make_tuple(after, std::string(names)),
+                  std::make_tuple(box.GetSelPNo(), Names(box)));
+    }
 }
 
 TEST(PaletteBox, FindPltMatchesBytesExactlyAndTakesTheFirst) {
@@ -120,17 +97,23 @@ TEST(PaletteBox, FindPltMatchesBytesExactlyAndTakesTheFirst) {
     for (const char* name : {"地目", "Area", "Area"})
         box.AddPlt(NewPlt(name));
     EXPECT_EQ(box.GetPlt(1), box.FindPlt("Area"));
+    EXPECT_EQ(box.GetPlt(0), box.FindPlt("地目"));
     EXPECT_EQ(nullptr, box.FindPlt("area"));
     EXPECT_EQ(nullptr, box.FindPlt("Area "));
-    EXPECT_EQ(box.GetPlt(0), box.FindPlt("地目"));
 }
 
-TEST(PaletteBox, SelectedBrushOperationsReachTheSelectedPalette) {
+// With nothing selected they give neutral answers; with a palette selected
+// they reach it; with a selection at the count they raise.
+TEST(PaletteBox, SelectedBrushOperations) {
     CVPaletteBox box;
+    CVObjBrs brs;
+    EXPECT_EQ(std::make_tuple(0, 0, 0u, true, true, -2, -2, 0),
+              std::make_tuple(+box.GetCountSelBrs(), +box.GetSelBrsCol(0), +box.GetSelBrsHat(0),
+                              box.GetSelBrs(0) == nullptr, box.GetSelBrsNm(0) == nullptr,
+                              box.CreateBrs(0, &brs), box.DeleteBrs(0), box.ChgSelBrsNm(0, "x")));
     box.AddPlt(NewPlt("Q"));
     box.AddPlt(NewPlt("R", 3));
     box.SetSelPNo(1);
-    CVObjBrs brs;
     brs.BNm = "new";
     EXPECT_EQ(3, box.GetCountSelBrs());
     EXPECT_EQ(-1, box.CreateBrs(5, &brs));
@@ -141,32 +124,21 @@ TEST(PaletteBox, SelectedBrushOperationsReachTheSelectedPalette) {
     EXPECT_STREQ("new", box.GetSelBrsNm(3));
     EXPECT_EQ(box.GetPlt(1)->GetObjBrs(3), box.GetSelBrs(3));
     EXPECT_EQ(0, box.GetPlt(0)->CountBrs());
-    CVObjPlt* plt = box.GetSelPlt();
-    plt->SetCol(1, 4);
-    plt->SetHat(1, 8);
-    plt->SetLayerNo(1, 12);
+    box.GetSelPlt()->SetHat(1, 8);
+    box.GetSelPlt()->SetLayerNo(1, 12);
     EXPECT_EQ(1, box.ChgSelBrsCol(1, 9));
-    EXPECT_EQ(9, box.GetSelBrsCol(1));
-    EXPECT_EQ(8u, box.GetSelBrsHat(1));
+    EXPECT_EQ(9 * 1000 + 8, box.GetSelBrsCol(1) * 1000 + box.GetSelBrsHat(1));
     EXPECT_EQ(1, box.ChgSelBrsHat(1, 99));
-    EXPECT_EQ(99u, box.GetSelBrsHat(1));
     EXPECT_EQ(1, box.ChgSelBrsNm(1, "renamed"));
-    EXPECT_STREQ("renamed", box.GetSelBrsNm(1));
-    EXPECT_EQ(9, box.GetSelBrsCol(1));
-    EXPECT_EQ(12u, plt->GetLayerNo(1));
     EXPECT_EQ(0, box.ChgSelBrsNm(5, "beyond"));
-}
-
-TEST(PaletteBox, SelectionBeyondTheCountRaisesForBrushOperationsOnly) {
-    CVPaletteBox box;
-    for (const char* name : {"Q", "R", "S"})
-        box.AddPlt(NewPlt(name, 1));
-    box.SetSelPNo(3);
-    EXPECT_EQ(nullptr, box.GetSelPlt());
-    EXPECT_EQ(255, box.GetSelPltZkC());
-    EXPECT_EQ(255, box.GetSelPltZkL());
+    EXPECT_EQ(9 * 1000 + 99, box.GetSelBrsCol(1) * 1000 + box.GetSelBrsHat(1));
+    EXPECT_STREQ("renamed", box.GetSelBrsNm(1));
+    EXPECT_EQ(12u, box.GetPlt(1)->GetLayerNo(1));
+    box.SetSelPNo(2);
     box.ChgSelPltNm("ignored");
-    CVObjBrs brs;
+    EXPECT_EQ(std::make_tuple(true, 255, 255, std::string("QR")),
+              std::make_tuple(box.GetSelPlt() == nullptr, +box.GetSelPltZkC(), +box.GetSelPltZkL(),
+                              Names(box)));
     EXPECT_TRUE(RaisesInvalidArg([&] { box.GetCountSelBrs(); }));
     EXPECT_TRUE(RaisesInvalidArg([&] { box.GetSelBrs(0); }));
     EXPECT_TRUE(RaisesInvalidArg([&] { box.GetSelBrsNm(0); }));
@@ -174,5 +146,4 @@ TEST(PaletteBox, SelectionBeyondTheCountRaisesForBrushOperationsOnly) {
     EXPECT_TRUE(RaisesInvalidArg([&] { box.CreateBrs(0, &brs); }));
     EXPECT_TRUE(RaisesInvalidArg([&] { box.DeleteBrs(0); }));
     EXPECT_TRUE(RaisesInvalidArg([&] { box.ChgSelBrsHat(0, 1); }));
-    EXPECT_EQ("QRS", Names(box));
 }

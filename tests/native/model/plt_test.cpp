@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 namespace {
 // The palette's brushes in list order, one letter each.
@@ -13,9 +14,9 @@ std::string Names(const CVObjPlt& plt) {
     return names;
 }
 
+// Appends a brush per letter, its code the letter.
 void Add(CVObjPlt& plt, const char* names) {
-    for (; *names; ++names) {
-        CVObjBrs brs;
+    for (CVObjBrs brs; *names; ++names) {
         brs.BNm = CString(names, 1);
         brs.ZVal.ZCode.Code = static_cast<DWORD>(*names);
         const BYTE count = plt.CountBrs();
@@ -24,57 +25,48 @@ void Add(CVObjPlt& plt, const char* names) {
 }
 } // namespace
 
-TEST(Plt, AddInsertsUpToTheCountAndSetsInUse) {
-    CVObjPlt plt;
+// Inserts at any position up to the count, never beyond it or into a full
+// palette; the new slot is in use and may come from a slot the shift moves.
+TEST(Plt, AddInsertsUpToTheCount) {
+    CVObjPlt plt, full;
     CVObjBrs n;
     n.BNm = "N";
     EXPECT_EQ(-1, plt.AddBrs(1, &n));
     Add(plt, "QRS");
     EXPECT_EQ(-1, plt.AddBrs(4, &n));
+    EXPECT_EQ(3, plt.AddBrs(3, &n));
     EXPECT_EQ(0, plt.AddBrs(0, &n));
-    EXPECT_EQ("NQRS", Names(plt));
-    EXPECT_EQ(static_cast<DWORD>('Q'), +plt.GetObjBrs(1)->ZVal.ZCode.Code);
-    // From its own slot, which the shift overwrites.
     EXPECT_EQ(0, plt.AddBrs(0, plt.GetObjBrs(3)));
-    EXPECT_EQ("SNQRS", Names(plt));
+    EXPECT_EQ("SNQRSN", Names(plt));
+    EXPECT_EQ(static_cast<DWORD>('Q'), +plt.GetObjBrs(2)->ZVal.ZCode.Code);
     // A brush beyond the first free slot is not counted and not moved.
     plt.SetBNm(10, "far");
-    EXPECT_EQ(5, plt.AddBrs(5, &n));
+    EXPECT_EQ(6, plt.AddBrs(6, &n));
     EXPECT_STREQ("far", plt.GetBNm(10));
     plt.SetObjBrs(0, &n);
     EXPECT_EQ(0, plt.CountBrs());
-}
-
-TEST(Plt, FullPaletteRefusesEveryAdd) {
-    CVObjPlt plt;
-    CVObjBrs brs;
-    brs.BNm = "X";
     for (int pos = 0; pos < VELMORA_MAX_BRS; ++pos)
-        ASSERT_EQ(pos, plt.AddBrs(static_cast<BYTE>(pos), &brs));
-    EXPECT_EQ(255, plt.CountBrs());
+        ASSERT_EQ(pos, full.AddBrs(static_cast<BYTE>(pos), &n));
+    EXPECT_EQ(255, full.CountBrs());
     for (int pos : {0, 254, 255})
-        EXPECT_EQ(-1, plt.AddBrs(static_cast<BYTE>(pos), &brs)) << pos;
-    EXPECT_EQ(1, plt.DelBrs(254));
-    EXPECT_EQ(254, plt.CountBrs());
+        EXPECT_EQ(-1, full.AddBrs(static_cast<BYTE>(pos), &n)) << pos;
+    EXPECT_EQ(1, full.DelBrs(254));
+    EXPECT_EQ(254, full.CountBrs());
 }
 
 TEST(Plt, DeleteMovesLaterBrushesDownAndClearsTheFreedSlot) {
     CVObjPlt plt;
     Add(plt, "QRS");
     plt.SetCol(2, 77);
-    EXPECT_EQ(0, plt.DelBrs(3));
+    EXPECT_EQ(0, plt.DelBrs(3) + CVObjPlt().DelBrs(0));
     EXPECT_EQ(1, plt.DelBrs(1));
     EXPECT_EQ("QS", Names(plt));
-    EXPECT_EQ(77, plt.GetCol(1));
-    EXPECT_EQ(0, plt.GetCol(2));
-    EXPECT_STREQ("", plt.GetBNm(2));
-    EXPECT_EQ(0, +plt.GetObjBrs(2)->ZVal.ZCode.Code);
-    CVObjPlt empty;
-    EXPECT_EQ(0, empty.DelBrs(0));
+    EXPECT_EQ(std::make_tuple(77, 0, 0u),
+              std::make_tuple(+plt.GetCol(1), +plt.GetCol(2), +plt.GetObjBrs(2)->ZVal.ZCode.Code));
 }
 
-// Each mask bit on its own replaces its field and nothing else; the
-// condition is never replaced.
+// Each mask bit on its own replaces its field and nothing else, the
+// condition never; a brush may change from its own slot.
 TEST(Plt, ChgBrsReplacesExactlyTheMaskedFields) {
     CVObjBrs change;
     change.BNm = "new";
@@ -89,57 +81,46 @@ TEST(Plt, ChgBrsReplacesExactlyTheMaskedFields) {
         CVObjPlt plt;
         Add(plt, "QR");
         EXPECT_EQ(1, plt.ChgBrs(1, &change, mask));
-        EXPECT_EQ(0, plt.ChgBrs(2, &change, mask));
+        EXPECT_EQ(0, plt.ChgBrs(2, &change, mask) + plt.GetBFg(2));
         const CVObjBrs& got = *plt.GetObjBrs(1);
-        EXPECT_EQ((mask & CHG_BRS_NAME) != 0, got.BNm == "new") << +mask;
-        EXPECT_EQ((mask & CHG_BRS_COL) != 0, got.Col == 5) << +mask;
-        EXPECT_EQ((mask & CHG_BRS_HAT) != 0, got.Hat == 6) << +mask;
-        EXPECT_EQ((mask & CHG_BRS_LAYER) != 0, got.LayerNo == 7) << +mask;
-        EXPECT_EQ((mask & CHG_BRS_PAINTFLG) != 0, got.PaintFlg == 1) << +mask;
-        EXPECT_EQ((mask & CHG_BRS_PAINT) != 0, got.PaintData.Color == 0xFF) << +mask;
-        EXPECT_EQ((mask & CHG_BRS_HATCH) != 0, got.HatchData.Type == 4) << +mask;
+        EXPECT_EQ(mask & 0x7F, (got.BNm == "new") * CHG_BRS_NAME + (got.Col == 5) * CHG_BRS_COL +
+                                   (got.Hat == 6) * CHG_BRS_HAT +
+                                   (got.LayerNo == 7) * CHG_BRS_LAYER +
+                                   (got.PaintFlg == 1) * CHG_BRS_PAINTFLG +
+                                   (got.PaintData.Color == 0xFF) * CHG_BRS_PAINT +
+                                   (got.HatchData.Type == 4) * CHG_BRS_HATCH);
         EXPECT_EQ(static_cast<DWORD>('R'), +got.ZVal.ZCode.Code) << +mask;
-        EXPECT_EQ(0, plt.GetBFg(2));
+        plt.GetObjBrs(0)->BNm = "in place";
+        EXPECT_EQ(1, plt.ChgBrs(0, plt.GetObjBrs(0), mask));
+        EXPECT_STREQ("in place", plt.GetBNm(0));
     }
 }
 
-TEST(Plt, FieldsByPosition) {
+// The spacing is set on all four lines and read from the first.
+TEST(Plt, SpaceOfAllLines) {
     CVObjPlt plt;
-    Add(plt, "QR");
-    CVObjBrs* own = plt.GetObjBrs(1);
-    own->BNm = "edited in place";
-    own->LayerNo = 3;
-    EXPECT_EQ(1, plt.ChgBrs(1, own, CHG_BRS_ALL));
-    EXPECT_STREQ("edited in place", plt.GetBNm(1));
-    EXPECT_EQ(3u, plt.GetLayerNo(1));
     plt.SetSpace(0, 2.5);
     FACEZSKHATCH_DATA hatch;
     EXPECT_EQ(1, plt.GetHatchData(0, hatch));
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(2.5, +hatch.Space[i]);
+    EXPECT_EQ(std::make_tuple(2.5, 2.5, 2.5, 2.5),
+              std::make_tuple(+hatch.Space[0], +hatch.Space[1], +hatch.Space[2], +hatch.Space[3]));
     plt.GetObjBrs(0)->HatchData.Space[0] = 1.0;
     EXPECT_EQ(1.0, plt.GetSpace(0));
 }
 
-TEST(Plt, CopyReplacesEverythingAndCopiesAreIndependent) {
+// Copies replace everything and stand on their own.
+TEST(Plt, CopiesAreWholeAndIndependent) {
     CVObjPlt source;
     source.SetPNm("source");
     source.SetZty(102);
     Add(source, "QRS");
-    CVObjPlt target;
-    Add(target, "12345");
-    EXPECT_EQ(1, target.Copy(&source));
-    EXPECT_EQ("QRS", Names(target));
-    EXPECT_STREQ("source", target.GetPNm());
-    EXPECT_EQ(102, target.GetZty());
-    CVObjPlt constructed(source);
-    EXPECT_EQ(1, constructed.DelBrs(0));
-    EXPECT_EQ("QRS", Names(source));
     CVObjPlt assigned;
+    Add(assigned, "12345");
     assigned = source;
+    CVObjPlt constructed(source);
     source.Clear();
-    EXPECT_EQ("QRS", Names(assigned));
-    EXPECT_EQ("", Names(source));
-    EXPECT_EQ(0, source.GetZty());
-    EXPECT_STREQ("", source.GetPNm());
+    for (const CVObjPlt* plt : {&assigned, &constructed, &source})
+        EXPECT_EQ(plt == &source ? std::make_tuple(std::string(), std::string(), 0)
+                                 : std::make_tuple(std::string("QRS"), std::string("source"), 102),
+                  std::make_tuple(Names(*plt), std::string(plt->GetPNm()), +plt->GetZty()));
 }

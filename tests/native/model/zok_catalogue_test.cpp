@@ -4,10 +4,21 @@
 
 #include <gtest/gtest.h>
 
-TEST(ZokCatalogue, IndexIdAndNameAgreeForEveryAttribute) {
+#include <utility>
+
+TEST(ZokCatalogue, IndexIdNameAndCodeTableAgreeForEveryAttribute) {
     ASSERT_EQ(17, Velmora_GetZokCnt());
     const WORD ids[] = {200, 300, 100, 101, 107, 102, 103, 104, 105,
                         201, 106, 400, 401, 500, 501, 502, 301};
+    const WORD tables[] = {0,
+                           0,
+                           CODE_TBL_TOCHI_SHUBETSU,
+                           CODE_TBL_OAZA,
+                           CODE_TBL_KOAZA,
+                           CODE_TBL_CHIMOKU,
+                           CODE_TBL_CHIMOKU,
+                           CODE_TBL_PERSON,
+                           CODE_TBL_PERSON};
     CVObjPlt plt;
     for (int index = 0; index < Velmora_GetZokCnt(); ++index) {
         CString byIndex, byId;
@@ -16,6 +27,7 @@ TEST(ZokCatalogue, IndexIdAndNameAgreeForEveryAttribute) {
         ASSERT_EQ(1, Velmora_GetZokNameFromID(plt.GetZty(), byId));
         EXPECT_TRUE(byIndex == byId) << index;
         EXPECT_EQ(index, plt.GetZkLabel());
+        EXPECT_EQ(index < 9 ? tables[index] : 0, VelmoraZokCodeTbl(ids[index])) << index;
     }
     CString name;
     Velmora_GetZokNameFromID(301, name);
@@ -25,11 +37,10 @@ TEST(ZokCatalogue, IndexIdAndNameAgreeForEveryAttribute) {
 }
 
 // An unknown index leaves the name, an unknown ID empties it; both map to no
-// attribute.
+// attribute and no code table.
 TEST(ZokCatalogue, UnknownIndexOrIdIsNoAttribute) {
     CString name("keep");
-    EXPECT_EQ(0, Velmora_GetZokName(17, name));
-    EXPECT_EQ(0, Velmora_GetZokName(-1, name));
+    EXPECT_EQ(0, Velmora_GetZokName(17, name) + Velmora_GetZokName(-1, name));
     EXPECT_STREQ("keep", name);
     CVObjPlt plt;
     EXPECT_EQ(0, plt.SetZkCode(17));
@@ -39,37 +50,15 @@ TEST(ZokCatalogue, UnknownIndexOrIdIsNoAttribute) {
         EXPECT_TRUE(name.IsEmpty()) << id;
         plt.SetZty(static_cast<WORD>(id));
         EXPECT_EQ(id == 65536 + 200 ? 0 : 255, plt.GetZkLabel()) << id;
+        EXPECT_EQ(0, VelmoraZokCodeTbl(plt.GetZty())) << id;
     }
 }
 
 TEST(ZokCatalogue, KindFollowsTheHundredsOfTheId) {
-    const struct {
-        WORD id;
-        VelmoraZokKind kind;
-    } cases[] = {{0, ZOK_KIND_NONE},   {99, ZOK_KIND_NONE},  {100, ZOK_KIND_CODE},
-                 {199, ZOK_KIND_CODE}, {201, ZOK_KIND_LONG}, {399, ZOK_KIND_TEXT},
-                 {401, ZOK_KIND_DATE}, {599, ZOK_KIND_REAL}, {600, ZOK_KIND_NONE}};
-    for (const auto& each : cases)
-        EXPECT_EQ(each.kind, VelmoraZokKindOf(each.id)) << each.id;
-}
-
-TEST(ZokCatalogue, CodeAttributesTakeTheirHostCodeTables) {
-    const struct {
-        WORD id;
-        WORD tblNo;
-    } kCases[] = {
-        {ZOK_TOCHI_SHUBETSU, CODE_TBL_TOCHI_SHUBETSU},
-        {ZOK_OAZA, CODE_TBL_OAZA},
-        {ZOK_GENKYO_CHIMOKU, CODE_TBL_CHIMOKU},
-        {ZOK_KOBO_CHIMOKU, CODE_TBL_CHIMOKU},
-        {ZOK_SHOYUSHA, CODE_TBL_PERSON},
-        {ZOK_NOZEISHA, CODE_TBL_PERSON},
-        {ZOK_KOAZA, CODE_TBL_KOAZA},
-        {ZOK_SHOYUKEN, 0},
-        {ZOK_KK_NO, 0},
-        {ZOK_FREE, 0},
-        {108, 0},
-    };
-    for (const auto& c : kCases)
-        EXPECT_EQ(VelmoraZokCodeTbl(c.id), c.tblNo) << c.id;
+    const std::pair<WORD, VelmoraZokKind> cases[] = {
+        {0, ZOK_KIND_NONE},   {99, ZOK_KIND_NONE},  {100, ZOK_KIND_CODE},
+        {199, ZOK_KIND_CODE}, {201, ZOK_KIND_LONG}, {399, ZOK_KIND_TEXT},
+        {401, ZOK_KIND_DATE}, {599, ZOK_KIND_REAL}, {600, ZOK_KIND_NONE}};
+    for (const auto& [id, kind] : cases)
+        EXPECT_EQ(kind, VelmoraZokKindOf(id)) << id;
 }

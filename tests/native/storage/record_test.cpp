@@ -62,21 +62,20 @@ int ReadBoxThroughFile(CVPaletteBox& box, Bytes bytes, bool older) {
     return result;
 }
 
-// Every byte of every slot, the whole condition union included.
+// Every byte of every slot, the whole condition union included; the brush's
+// items lie in declaration order, its name among them.
 bool SameSlots(const CVObjPlt& a, const CVObjPlt& b) {
-    if (a.PNm != b.PNm || a.Zty != b.Zty)
-        return false;
-    for (int pos = 0; pos < VELMORA_MAX_BRS; ++pos) {
+    auto same = [](const void* x, const void* y, const void* xEnd) {
+        return std::memcmp(x, y, static_cast<const char*>(xEnd) - static_cast<const char*>(x)) == 0;
+    };
+    bool alike = a.PNm == b.PNm && a.Zty == b.Zty;
+    for (int pos = 0; alike && pos < VELMORA_MAX_BRS; ++pos) {
         const CVObjBrs& x = a.Brs[pos];
         const CVObjBrs& y = b.Brs[pos];
-        if (x.BFg != y.BFg || x.Col != y.Col || x.Hat != y.Hat || x.BNm != y.BNm ||
-            std::memcmp(&x.ZVal, &y.ZVal, sizeof x.ZVal) != 0 || x.LayerNo != y.LayerNo ||
-            x.PaintFlg != y.PaintFlg ||
-            std::memcmp(&x.PaintData, &y.PaintData, sizeof x.PaintData) != 0 ||
-            std::memcmp(&x.HatchData, &y.HatchData, sizeof x.HatchData) != 0)
-            return false;
+        alike = same(&x.BFg, &y.BFg, &x.BNm) && x.BNm == y.BNm &&
+                same(&x.ZVal, &y.ZVal, &x.HatchData + 1);
     }
-    return true;
+    return alike;
 }
 
 // The loader's result, and its box in `read`; the record functions must agree.
@@ -114,7 +113,7 @@ TEST(Records, EachCutGivesTheCodeOfItsItemAndDamageReadsAlike) {
             const Bytes bytes = WriteBox(box, older);
             const std::vector<Item> items = BoxItems(*plt, older);
             ASSERT_EQ(items.back().end, bytes.size());
-            const size_t slotsEnd = items[3 + 2 * BrsItems(older)].end;
+            const size_t slotsEnd = items[3 + 2 * (older ? 5 : 7)].end;
             for (size_t at = 0; at <= bytes.size(); ++at) {
                 if (at >= slotsEnd && at + 32 < bytes.size())
                     continue;
@@ -135,14 +134,8 @@ TEST(Records, EachCutGivesTheCodeOfItsItemAndDamageReadsAlike) {
             // The whole box: every field back, the older layout's tails cleared.
             CVPaletteBox read;
             ASSERT_EQ(0, ReadBox(read, bytes, older));
-            for (int pos = 0; older && pos < VELMORA_MAX_BRS; ++pos) {
-                CVObjBrs& brs = plt->Brs[pos];
-                const CVObjBrs cleared;
-                brs.LayerNo = cleared.LayerNo;
-                brs.PaintFlg = cleared.PaintFlg;
-                brs.PaintData = cleared.PaintData;
-                brs.HatchData = cleared.HatchData;
-            }
+            if (older)
+                ClearTails(*plt);
             EXPECT_EQ(Stored(box), Stored(read));
         }
 }
@@ -153,7 +146,7 @@ TEST(Records, EachWriteOutOfRoomGivesTheCodeOfItsItem) {
     FillSamplePlt(*plt, 301, 2, 2);
     box.AddPlt(plt);
     const std::vector<Item> items = BoxItems(*plt, false);
-    for (size_t room = 0; room < items[3 + 2 * BrsItems(false)].end; ++room) {
+    for (size_t room = 0; room < items[3 + 2 * 7].end; ++room) {
         CFullFile file(room);
         ASSERT_EQ(ItemAt(items, room)->write, WriteBoxRecords(box, &file)) << room;
     }
@@ -204,7 +197,7 @@ TEST(Records, CutPaletteKeepsWhatWasRead) {
 
     // In the second brush's tail: the palette stops, later slots keep what
     // they held.
-    part = Cut(bytes, items[brs0 + BrsItems(false) + 6].end - kBoxHeaderBytes - 1);
+    part = Cut(bytes, items[brs0 + 7 + 6].end - kBoxHeaderBytes - 1);
     CMemFile inTail(part.data(), static_cast<UINT>(part.size()));
     FillSamplePlt(read, 201, 3, 7);
     EXPECT_EQ(REC_ITEM, read.ReadPlt(&inTail));

@@ -8,40 +8,6 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace {
-VELMORA_Z_TYPE SampleCondition(WORD zty, int n) {
-    VELMORA_Z_TYPE zval;
-    std::memset(&zval, 0, sizeof zval);
-    zval.Zty = zty;
-    switch (zty / 100) { // the value kind
-    case 1:
-        zval.ZCode.Code = 7u * n + 1;
-        break;
-    case 2:
-        zval.ZLong.RangeFlg = n % 2;
-        zval.ZLong.From = -3 * n;
-        zval.ZLong.To = 5 * n + 2;
-        break;
-    case 3:
-        std::snprintf(zval.ZText.Text, sizeof zval.ZText.Text, "所有者%03d", n);
-        break;
-    case 4:
-        zval.ZDate.RangeFlg = (n + 1) % 2;
-        zval.ZDate.From = 86400 * (n % 20000) - 32400;
-        zval.ZDate.To = 86400 * (n % 20000 + 30);
-        break;
-    case 5:
-        zval.ZReal.RangeFlg = 1;
-        zval.ZReal.From = n * 1.25;
-        zval.ZReal.To = n * 2.5 + 0.125;
-        break;
-    default:
-        break;
-    }
-    return zval;
-}
-} // namespace
-
 CVObjBrs SampleBrs(WORD zty, int n) {
     CVObjBrs brs;
     brs.BFg = 1;
@@ -50,11 +16,31 @@ CVObjBrs SampleBrs(WORD zty, int n) {
     char name[32];
     std::snprintf(name, sizeof name, "ブラシ%03d", n);
     brs.BNm = name;
-    brs.ZVal = SampleCondition(zty, n);
+    VELMORA_Z_TYPE& zval = brs.ZVal;
+    zval.Zty = zty;
+    switch (zty / 100) { // the value kind; the DLL does not export the catalogue's
+    case 1:
+        zval.ZCode.Code = 7u * n + 1;
+        break;
+    case 2:
+        zval.ZLong = {zty, static_cast<DWORD>(n % 2), -3 * n, 5 * n + 2};
+        break;
+    case 3:
+        std::snprintf(zval.ZText.Text, sizeof zval.ZText.Text, "所有者%03d", n);
+        break;
+    case 4:
+        zval.ZDate = {zty, static_cast<DWORD>((n + 1) % 2), 86400 * (n % 20000) - 32400,
+                      86400 * (n % 20000 + 30)};
+        break;
+    case 5:
+        zval.ZReal = {zty, 1, n * 1.25, n * 2.5 + 0.125};
+        break;
+    default:
+        break;
+    }
     brs.LayerNo = 10u + n;
     brs.PaintFlg = static_cast<WORD>(n % 2);
-    brs.PaintData.Color = 0x00102030u + n;
-    brs.PaintData.Depth = 40.0 + n % 60;
+    brs.PaintData = {0x00102030u + n, 40.0 + n % 60};
     brs.HatchData.Type = static_cast<WORD>(n % 7);
     brs.HatchData.Aux = 0xA0000000u + n;
     for (int i = 0; i < 4; ++i) {

@@ -1,6 +1,6 @@
 // Brushes, palettes and boxes with every field set to a value of its own, for
-// the storage tests of both builds, the golden file, the fuzz seeds and the
-// benchmark; and a writer of the older record layout, which the library only
+// the storage tests of both builds with their golden file, the fuzz seeds
+// and the benchmark; and a writer of the older record layout, which the library only
 // reads.
 #pragma once
 

@@ -60,6 +60,19 @@ inline Bytes Stored(const CVPaletteBox& box) {
     return bytes;
 }
 
+// What the older layout keeps of a palette: each brush's tail as a fresh
+// brush has it.
+inline void ClearTails(CVObjPlt& plt) {
+    const CVObjBrs cleared;
+    for (int pos = 0; pos < VELMORA_MAX_BRS; ++pos) {
+        CVObjBrs& brs = plt.Brs[pos];
+        brs.LayerNo = cleared.LayerNo;
+        brs.PaintFlg = cleared.PaintFlg;
+        brs.PaintData = cleared.PaintData;
+        brs.HatchData = cleared.HatchData;
+    }
+}
+
 // One item of a written box: where it ends, and the code of a read of either
 // layout or of a write that stops inside it.
 struct Item {
@@ -69,10 +82,8 @@ struct Item {
     int write;
 };
 
-// The items of a box file holding the one palette; BrsItems of them per brush.
-inline int BrsItems(bool older) {
-    return older ? 5 : 7;
-}
+// The items of a box file holding the one palette: 7 per brush, 5 in the
+// older layout.
 inline std::vector<Item> BoxItems(const CVObjPlt& plt, bool older) {
     std::vector<Item> items;
     size_t end = 0;
