@@ -83,6 +83,10 @@ BOOL IsIdleMessage(const MSG& msg, POINT& lastCursor) {
 }
 } // namespace
 
+// The loop takes messages as Unicode, as the system's own dialog loop does: a
+// typed Japanese character then reaches an ANSI edit field as the pair of
+// code page bytes it expects. Taken as ANSI here, Wine hands the field each
+// byte of the pair on its own and the field shows two broken characters.
 int CDialog::RunModalLoop() {
     BOOL idle = TRUE;
     LONG idleCount = 0;
@@ -91,7 +95,7 @@ int CDialog::RunModalLoop() {
     POINT lastCursor = {-1, -1};
     MSG msg;
     for (;;) {
-        while (idle && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+        while (idle && !::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
             if (showIdle) {
                 ShowWindow(SW_SHOWNORMAL);
                 UpdateWindow();
@@ -103,13 +107,13 @@ int CDialog::RunModalLoop() {
                 idle = FALSE;
         }
         do {
-            if (!::GetMessageA(&msg, nullptr, 0, 0)) {
+            if (!::GetMessageW(&msg, nullptr, 0, 0)) {
                 ::PostQuitMessage((int)msg.wParam);
                 return -1;
             }
             if (!PreTranslateMessage(&msg)) {
                 ::TranslateMessage(&msg);
-                ::DispatchMessageA(&msg);
+                ::DispatchMessageW(&msg);
             }
             if (!m_bContinueModal)
                 return m_nModalResult;
@@ -117,14 +121,14 @@ int CDialog::RunModalLoop() {
                 idle = TRUE;
                 idleCount = 0;
             }
-        } while (::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE));
+        } while (::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE));
     }
 }
 
 BOOL CDialog::PreTranslateMessage(MSG* pMsg) {
     BOOL input = (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST) ||
                  (pMsg->message >= WM_MOUSEFIRST && pMsg->message <= WM_MOUSELAST);
-    return input && ::IsDialogMessageA(m_hWnd, pMsg);
+    return input && ::IsDialogMessageW(m_hWnd, pMsg);
 }
 
 void CDialog::EndDialog(int nResult) {

@@ -269,3 +269,32 @@ std::string UiHost::Drive(int templateId, const std::function<int()>& open,
     }
     return failure;
 }
+
+// ---------------------------------------------------------------- GuiObjects
+std::string GuiObjects::Text() const {
+    return "GDI " + std::to_string(gdi) + ", USER " + std::to_string(user);
+}
+
+namespace {
+BOOL CALLBACK CountWindow(HWND hWnd, LPARAM count) {
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(hWnd, &pid);
+    if (pid == ::GetCurrentProcessId()) {
+        ++*reinterpret_cast<DWORD*>(count);
+        ::EnumChildWindows(hWnd, &CountWindow, count);
+    }
+    return TRUE;
+}
+} // namespace
+
+GuiObjects CountGuiObjects() {
+    GuiObjects counts;
+    counts.gdi = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
+    counts.user = ::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS);
+    if (counts.gdi == 0) // a handle without its generation names whatever holds its slot
+        for (ULONG_PTR slot = 0x10; slot < 0x10000; ++slot)
+            counts.gdi += ::GetObjectType((HGDIOBJ)slot) != 0;
+    if (counts.user == 0)
+        ::EnumWindows(&CountWindow, (LPARAM)&counts.user);
+    return counts;
+}

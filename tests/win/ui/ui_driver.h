@@ -111,3 +111,14 @@ private:
     std::atomic<long> m_posted{0};
     std::atomic<long> m_taken{0};
 };
+
+// The process's GDI and USER objects, to tell a leak. Wine answers
+// GetGuiResources with nothing; there the GDI handle table is counted, and
+// the process's windows.
+struct GuiObjects {
+    DWORD gdi = 0;
+    DWORD user = 0;
+    bool operator>(const GuiObjects& other) const { return gdi > other.gdi || user > other.user; }
+    std::string Text() const;
+};
+GuiObjects CountGuiObjects();

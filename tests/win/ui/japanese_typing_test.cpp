@@ -1,0 +1,98 @@
+// Japanese typed key by key into an edit field: as SendInput's Unicode keys
+// and as the WM_IME_CHAR that an input method sends. The plain dialog, run by
+// the system with no code of ours, is the yardstick: what it receives, the
+// editor's name field (a bound field in the library's modal loop) receives.
+#include "ui/palette_set.h"
+#include "ui/resource.h"
+#include "ui_driver.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+const int kPlainDialog = 100;
+const int kPlainEdit = 101;
+const wchar_t kTyped[] = L"地番ｶﾅa";
+
+INT_PTR CALLBACK PlainProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM) {
+    if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL)
+        ::EndDialog(hWnd, IDCANCEL);
+    return message == WM_INITDIALOG;
+}
+
+std::wstring TextW(HWND hWnd) {
+    wchar_t text[256] = {};
+    ::GetWindowTextW(hWnd, text, 256);
+    return text;
+}
+
+void Key(wchar_t c, DWORD up) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wScan = c;
+    input.ki.dwFlags = KEYEVENTF_UNICODE | up;
+    ::SendInput(1, &input, sizeof(input));
+}
+
+enum class Way { Keys, ImeChars };
+
+// Empties the field, gives it the focus and types kTyped the given way, then
+// waits for the closing 'a' to arrive; returns what the field holds.
+std::wstring TypeInto(UiHost& host, UiDialog& dlg, int id, Way way) {
+    HWND field = dlg.Item(id);
+    ::SendMessageW(field, WM_SETTEXT, 0, (LPARAM)L"");
+    ::SetForegroundWindow(dlg.Hwnd());
+    ::PostMessageA(dlg.Hwnd(), WM_NEXTDLGCTL, (WPARAM)field, TRUE);
+    host.Sync();
+    for (const wchar_t* c = kTyped; *c; ++c) {
+        if (way == Way::Keys) {
+            Key(*c, 0);
+            Key(*c, KEYEVENTF_KEYUP);
+        } else {
+            ::PostMessageW(field, WM_IME_CHAR, *c, 1);
+        }
+    }
+    host.WaitUntil([&] { return !TextW(field).empty() && TextW(field).back() == L'a'; },
+                   "the typing to arrive");
+    return TextW(field);
+}
+
+class JapaneseTypingTest : public ::testing::TestWithParam<Way> {
+protected:
+    UiHost host;
+};
+
+TEST_P(JapaneseTypingTest, PlainSystemDialog) {
+    host.Run(
+        kPlainDialog,
+        [&] {
+            return (int)::DialogBoxParamA(::GetModuleHandleA(nullptr),
+                                          MAKEINTRESOURCEA(kPlainDialog), host.Wnd()->m_hWnd,
+                                          &PlainProc, 0);
+        },
+        [&](UiDialog& dlg) {
+            EXPECT_EQ(TypeInto(host, dlg, kPlainEdit, GetParam()), kTyped);
+            dlg.Click(IDCANCEL);
+        });
+}
+
+TEST_P(JapaneseTypingTest, EditorNameField) {
+    ZEL drawing;
+    CVObjPlt plt;
+    int sel = 0;
+    host.Run(
+        IDD_MAKE_PALETE, [&] { return Velmora_PaletteSet(host.Wnd(), &drawing, &plt, &sel, 1); },
+        [&](UiDialog& dlg) {
+            EXPECT_EQ(TypeInto(host, dlg, IDC_PLT_NAME, GetParam()), kTyped);
+            dlg.Click(IDCANCEL);
+        });
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, JapaneseTypingTest, ::testing::Values(Way::Keys, Way::ImeChars),
+                         [](const auto& info) {
+                             return info.param == Way::Keys ? "SendInput" : "ImeChar";
+                         });
+
+} // namespace
