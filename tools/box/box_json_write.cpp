@@ -232,7 +232,7 @@ ordered_json Brush(WORD zty, const CVObjBrs& brs) {
     out["fill"] = brs.PaintFlg == 0 ? "paint" : "hatch";
     out["paint"] = {{"color", SvgColor(brs.PaintData.Color & 0xFFFFFF)}};
     if (IsPercentage(brs.PaintData.Depth))
-        out["paint"]["density"] = brs.PaintData.Depth;
+        out["paint"]["density"] = static_cast<double>(brs.PaintData.Depth);
     auto number = [](BYTE value) { return ordered_json(value); };
     out["hatch"] = {
         {"type", static_cast<WORD>(brs.HatchData.Type)},
