@@ -1,43 +1,75 @@
 #include "parcels/fill/brush_fill.h"
+#include "parcels/fill/brush_map_fill.h"
+
+#include "host/sample_drawing.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace {
 constexpr COLORREF Rgb(int r, int g, int b) {
     return static_cast<COLORREF>(r | (g << 8) | (b << 16));
 }
 
-TEST(BrushFill, DensityLightensTowardsWhiteAndCutsTowardsZero) {
-    EXPECT_EQ(DensityColor(Rgb(255, 0, 0), 100.0), Rgb(255, 0, 0));
-    EXPECT_EQ(DensityColor(Rgb(255, 0, 0), 50.0), Rgb(255, 128, 128));
-    EXPECT_EQ(DensityColor(Rgb(12, 34, 56), 0.0), Rgb(255, 255, 255));
-    // 255 - (255 - 100) × 0.339 = 255 - 52.545 → 255 - 52 = 203 for each channel of grey 100.
-    EXPECT_EQ(DensityColor(Rgb(100, 100, 100), 33.9), Rgb(203, 203, 203));
-    // Each channel on its own: blue 0 at 10 % gives 255 - 25 = 230, green 200 gives 255 - 5.
-    EXPECT_EQ(DensityColor(Rgb(255, 200, 0), 10.0), Rgb(255, 250, 230));
+// Each channel moves towards white by itself, cut towards zero; a density
+// outside 0 to 100 (both ends drawn) leaves the colour, less its top byte.
+TEST(BrushFill, DensityLightensEachChannelWithinZeroToHundred) {
+    struct Case {
+        COLORREF color;
+        double depth;
+        COLORREF shown;
+    } cases[] = {
+        {Rgb(255, 0, 0), 100.0, Rgb(255, 0, 0)},
+        {Rgb(255, 0, 0), 50.0, Rgb(255, 128, 128)},
+        {Rgb(12, 34, 56), 0.0, Rgb(255, 255, 255)},
+        {Rgb(100, 100, 100), 33.9, Rgb(203, 203, 203)},
+        {Rgb(255, 200, 0), 10.0, Rgb(255, 250, 230)},
+        {Rgb(0, 255, 255), 10.0, Rgb(230, 255, 255)},
+        {Rgb(1, 2, 3), 150.0, Rgb(1, 2, 3)},
+        {Rgb(1, 2, 3), -10.0, Rgb(1, 2, 3)},
+        {Rgb(1, 2, 3), 100.0000001, Rgb(1, 2, 3)},
+        {Rgb(1, 2, 3), NAN, Rgb(1, 2, 3)},
+        {0xFF000000u | Rgb(1, 2, 3), 100.0, Rgb(1, 2, 3)},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(DensityColor(c.color, c.depth), c.shown) << std::hex << c.color << " " << c.depth;
 }
 
-TEST(BrushFill, DensityOutsideZeroToHundredLeavesTheColour) {
-    EXPECT_EQ(DensityColor(Rgb(1, 2, 3), 150.0), Rgb(1, 2, 3));
-    EXPECT_EQ(DensityColor(Rgb(1, 2, 3), -10.0), Rgb(1, 2, 3));
-    EXPECT_EQ(DensityColor(Rgb(1, 2, 3), 100.0000001), Rgb(1, 2, 3));
-    EXPECT_EQ(DensityColor(Rgb(1, 2, 3), std::numeric_limits<double>::quiet_NaN()), Rgb(1, 2, 3));
-    EXPECT_EQ(DensityColor(0xFF000000u | Rgb(1, 2, 3), 100.0), Rgb(1, 2, 3));
-}
-
-TEST(BrushFill, HatchTypesFollowTheSixGdiStyles) {
-    EXPECT_EQ(HatchAngles(0), std::vector<int>{0});
-    EXPECT_EQ(HatchAngles(1), std::vector<int>{90});
-    EXPECT_EQ(HatchAngles(2), std::vector<int>{45});  // top left to bottom right
-    EXPECT_EQ(HatchAngles(3), std::vector<int>{135}); // top right to bottom left
-    EXPECT_EQ(HatchAngles(4), (std::vector<int>{0, 90}));
-    EXPECT_EQ(HatchAngles(5), (std::vector<int>{45, 135}));
-    EXPECT_TRUE(HatchAngles(6).empty());
+TEST(BrushFill, HatchTypesAndSpacing) {
+    const std::vector<int> angles[] = {{0}, {90}, {45}, {135}, {0, 90}, {45, 135}, {}};
+    for (int type = 0; type <= 6; ++type)
+        EXPECT_EQ(HatchAngles(type), angles[type]) << type;
     EXPECT_TRUE(HatchAngles(255).empty());
-}
-
-TEST(BrushFill, SpacingOnPaperBecomesGroundAtTheMapScale) {
     EXPECT_DOUBLE_EQ(HatchSpacingOnGround(5.0, 500), 2.5);
     EXPECT_DOUBLE_EQ(HatchSpacingOnGround(2.0, 1000), 2.0);
+}
+
+// A hatch takes its colour from the drawing's table, the last number included,
+// and its type from the low byte alone.
+TEST(BrushFill, MapFillOfABrush) {
+    ZEL drawing;
+    FillSampleDrawing(drawing.Attr());
+    CVObjBrs brs;
+    brs.PaintFlg = 0;
+    brs.PaintData.Color = Rgb(255, 0, 0);
+    brs.PaintData.Depth = 50.0;
+    MapFill paint = BrushMapFill(brs, drawing.Attr());
+    EXPECT_EQ(paint.kind, MapFill::PAINT);
+    EXPECT_EQ(paint.color, Rgb(255, 128, 128));
+    brs.PaintFlg = 1;
+    brs.HatchData.Space[0] = 2.5;
+    for (auto [stored, type] : {std::pair<WORD, int>{0x0105, 5}, {0x0080, 128}, {0x00FF, 255}}) {
+        brs.HatchData.Type = stored;
+        EXPECT_EQ(BrushMapFill(brs, drawing.Attr()).hatchType, type) << stored;
+    }
+    const int count = drawing.Attr().GetColorCnt();
+    for (int number : {1, count - 1, count, 255}) {
+        brs.HatchData.Color[0] = static_cast<BYTE>(number);
+        MapFill hatch = BrushMapFill(brs, drawing.Attr());
+        EXPECT_EQ(hatch.kind, MapFill::HATCH);
+        EXPECT_EQ(hatch.color, drawing.Attr().GetColor(number < count ? number : 0)) << number;
+        EXPECT_EQ(hatch.spacingMm, 2.5);
+    }
 }
 } // namespace
