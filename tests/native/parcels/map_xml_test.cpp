@@ -35,6 +35,12 @@ void Areas(const KkMap& map, const MapParcel& parcel, double& zm, double& s3t) {
     ASSERT_TRUE(men.S3T_Men_Nt(&s3t));
 }
 
+// The sliver 194-1 has four corners; worked by hand from the file's
+// coordinates, relative to its first corner (northing, easting):
+// (0, 0), (-1.027, 1.946), (-1.967, 1.037), (-3.371, -0.335).
+// Shoelace: |1.946 × -1.967 − 1.037 × -1.027 + 1.037 × -3.371 − (-0.335) × -1.967| / 2
+// = |-2.762783 − 4.154672| / 2 = 3.4587275 m²; the quadrilateral is convex,
+// so its two triangles give the same sum.
 TEST(MapXml, ReadsEveryRegistrySample) {
     if (!std::filesystem::exists(kMoj))
         GTEST_SKIP() << "registry map samples not found at " << kMoj;
@@ -42,40 +48,23 @@ TEST(MapXml, ReadsEveryRegistrySample) {
         const char* file;
         size_t parcels;
         int scale;
-    };
-    for (Sample sample : {Sample{"12103-0400-76.xml", 1, 500}, Sample{"46505-3411-1.xml", 8, 1000},
-                          Sample{"46505-3411-102.xml", 169, 1000}}) {
+        size_t parcel;
+        const char* chiban;
+        unsigned oaza;
+    } samples[] = {{"12103-0400-76.xml", 1, 500, 0, u8"194-1", 15},
+                   {"46505-3411-1.xml", 8, 1000, 3, u8"地区外-43774", 0},
+                   {"46505-3411-102.xml", 169, 1000, 0, u8"26-101", 15}};
+    for (const Sample& sample : samples) {
         KkMap map = ReadMapXml(kMoj + "/" + sample.file);
-        EXPECT_EQ(map.parcels.size(), sample.parcels) << sample.file;
+        ASSERT_EQ(map.parcels.size(), sample.parcels) << sample.file;
         EXPECT_EQ(map.scale, sample.scale) << sample.file;
+        EXPECT_EQ(map.parcels[sample.parcel].chiban, sample.chiban);
+        EXPECT_EQ(map.parcels[sample.parcel].oaza, sample.oaza);
         ExpectClosedRings(map);
     }
-}
-
-TEST(MapXml, RegistryParcelCarriesItsCodesAndName) {
-    if (!std::filesystem::exists(kMoj))
-        GTEST_SKIP() << "registry map samples not found at " << kMoj;
     KkMap map = ReadMapXml(kMoj + "/46505-3411-102.xml");
-    EXPECT_EQ(map.parcels[0].chiban, u8"26-101");
-    EXPECT_EQ(map.parcels[0].oaza, 15u);
     EXPECT_EQ(map.parcels[0].oazaName, u8"平内");
-    KkMap outside = ReadMapXml(kMoj + "/46505-3411-1.xml");
-    EXPECT_EQ(outside.parcels[3].chiban, u8"地区外-43774");
-    EXPECT_EQ(outside.parcels[3].oaza, 0u);
-}
-
-// The sliver 194-1 has four corners; worked by hand from the file's
-// coordinates, relative to its first corner (northing, easting):
-// (0, 0), (-1.027, 1.946), (-1.967, 1.037), (-3.371, -0.335).
-// Shoelace: |1.946 × -1.967 − 1.037 × -1.027 + 1.037 × -3.371 − (-0.335) × -1.967| / 2
-// = |-2.762783 − 4.154672| / 2 = 3.4587275 m²; the quadrilateral is convex,
-// so its two triangles give the same sum.
-TEST(MapXml, SliverAreasMatchTheHandComputation) {
-    if (!std::filesystem::exists(kMoj))
-        GTEST_SKIP() << "registry map samples not found at " << kMoj;
-    KkMap map = ReadMapXml(kMoj + "/12103-0400-76.xml");
-    ASSERT_EQ(map.parcels.size(), 1u);
-    EXPECT_EQ(map.parcels[0].chiban, u8"194-1");
+    map = ReadMapXml(kMoj + "/12103-0400-76.xml");
     ASSERT_EQ(map.parcels[0].rings[0].size(), 5u);
     double zm = 0.0, s3t = 0.0;
     Areas(map, map.parcels[0], zm, s3t);
@@ -170,6 +159,56 @@ TEST(MapXml, ReadsMapsInAnyLegalForm) {
     EXPECT_EQ(map.parcels[0].rings[0][1].y, 10.0);
 }
 
+std::string Triangle() {
+    return Point("A", "0", "0") + Point("B", "0", "10") + Point("C", "10", "0") +
+           Curve("C1", "A", "B") + Curve("C2", "B", "C") + Curve("C3", "C", "A") +
+           Surface({"C1", "C2", "C3"});
+}
+
+// Each limit holds at its edge and refuses what lies past it.
+TEST(MapXml, LimitsHoldAtTheirEdges) {
+    TempDir dir;
+    auto scale = [](const char* s) {
+        std::string text = MapWith(Triangle(), kParcel);
+        return text.insert(text.find(u8"</地図>"),
+                           std::string(u8"<図郭><縮尺分母>") + s + u8"</縮尺分母></図郭>");
+    };
+    auto at = [](const char* x) {
+        std::string triangle = Triangle();
+        triangle.replace(triangle.find("<zmn:X>0<"), 8, std::string("<zmn:X>") + x);
+        return MapWith(triangle, kParcel);
+    };
+    auto oaza = [](const char* code) {
+        return MapWith(Triangle(), std::string(u8"<筆 id=\"H1\"><大字コード>") + code +
+                                       u8"</大字コード><地番>5</地番><形状 idref=\"F1\"/></筆>");
+    };
+    struct Case {
+        std::string text;
+        std::string error; // "" when the map is read
+    } cases[] = {
+        {scale("1"), ""},
+        {scale("10000000"), ""},
+        {scale("0"), "bad number '0'"},
+        {scale("10000001"), "bad number '10000001'"},
+        {at("10000000"), ""},
+        {at("-10000000"), ""},
+        {at("10000000.1"), "bad number"},
+        {at("-10000000.1"), "bad number"},
+        {oaza("9999"), ""},
+        {oaza("00015"), "bad code '00015'"},
+        {oaza(""), "bad code ''"},
+        {oaza("1a"), "bad code '1a'"},
+    };
+    for (const Case& c : cases) {
+        std::string path = dir.Write("edge.xml", c.text);
+        std::string message = InputErrorOf([&] { ReadMapXml(path); });
+        if (c.error.empty())
+            EXPECT_EQ(message, "") << c.text;
+        else
+            EXPECT_NE(message.find(c.error), std::string::npos) << message << "\n--\n" << c.text;
+    }
+}
+
 TEST(MapXml, BadMapsNameFileAndLine) {
     TempDir dir;
     std::string triangle = Point("A", "0", "0") + Point("B", "0", "10") + Point("C", "10", "0");
@@ -198,6 +237,14 @@ TEST(MapXml, BadMapsNameFileAndLine) {
         {MapWith(triangle) + "<x/>", "bad.xml:10: malformed XML: a second root element"},
         {MapWith(triangle) + "text", "bad.xml:10: malformed XML: text outside the root"},
         {MapWith(triangle).substr(0, 150), "malformed XML: the file ends inside"},
+        {MapWith(triangle + "<zmn:GM_Point>\n</zmn:GM_Point>\n"),
+         "bad.xml:7: zmn:GM_Point has no id"},
+        {MapWith(triangle + Curve("C1", "A", "B") + Surface({"C9"}), kParcel), "unknown curve C9"},
+        {MapWith(Point("A", "0", "0") + Point("B", "0", "10") + Curve("C1", "A", "B") +
+                     Curve("C2", "B", "A") + Surface({"C1", "C2"}),
+                 kParcel),
+         "bad.xml:8: the ring has fewer than three corners"},
+        {MapWith(triangle, u8"<筆 id=\"H1\"><地番>5</地番></筆>"), u8"bad.xml:8: 筆 5 has no 形状"},
         {MapWith("<zmn:GM_Point id=\"A\" x=\"1></zmn:GM_Point>\n"), "malformed XML: the file ends"},
     };
     for (const Case& c : cases) {

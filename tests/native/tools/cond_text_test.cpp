@@ -46,6 +46,10 @@ TEST(CondText, NumbersAndDatesTakeTheEditorsFormats) {
     z.ZDate.RangeFlg = 1;
     z.ZDate.To = -5;
     EXPECT_EQ(VelmoraCondText(400, z), "2013/4/5～0/0/0");
+    // Times before 1970 have no day; the first second of 1970 has one.
+    EXPECT_EQ(VelmoraDayText(0), "1970/1/1");
+    EXPECT_EQ(VelmoraDayText(-1), "0/0/0");
+    EXPECT_EQ(VelmoraDayText(Local("1999-12-31T23:59:59")), "1999/12/31");
 }
 
 TEST(CondText, CodesTakeTheirCodeBookTexts) {

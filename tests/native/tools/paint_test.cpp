@@ -28,132 +28,111 @@ extern "C" const char* __lsan_default_suppressions() {
 namespace {
 const std::string kData = VELMORA_TOOL_TEST_DATA;
 
-MapSet ReadSmallMap() {
-    MapSources sources({kData + "/small_map.xml"});
-    Progress progress;
-    return ReadMapSet(sources, nullptr, progress);
-}
+// The small map, painted with a palette of small_box.json; the picture
+// points into the map set.
+struct SmallMap {
+    MapSet set;
+    KkAttrTable attrs;
 
-KkAttrTable ReadSmallAttrs(const MapSet& set) {
-    KkParcelKeys keys;
-    for (const MapParcel& parcel : set.parcels)
-        keys.Add(parcel.oaza, parcel.chiban);
-    KkAttrReport report;
-    return ReadKkAttrCsv(kData + "/small_map.csv", keys, KkAttrOptions(), report);
-}
+    SmallMap() {
+        MapSources sources({kData + "/small_map.xml"});
+        Progress progress;
+        set = ReadMapSet(sources, nullptr, progress);
+        KkParcelKeys keys;
+        for (const MapParcel& parcel : set.parcels)
+            keys.Add(parcel.oaza, parcel.chiban);
+        KkAttrReport report;
+        attrs = ReadKkAttrCsv(kData + "/small_map.csv", keys, KkAttrOptions(), report);
+    }
 
-MapPicture Paint(const MapSet& set, const KkAttrTable& attrs, CVPaletteBox& box) {
-    ZEL drawing;
-    FillSampleDrawing(drawing.Attr());
-    Progress progress;
-    return PaintMap(set, attrs, box, drawing.Attr(), progress);
-}
-
-std::string PaintSmallMap(int palette) {
-    MapSet set = ReadSmallMap();
-    CVPaletteBox box;
-    BoxFromJson("small_box.json", ReadWholeFile(kData + "/small_box.json"), box);
-    box.SetSelPNo(palette);
-    return WriteMapSvg(Paint(set, ReadSmallAttrs(set), box));
-}
+    MapPicture Paint(int palette) {
+        CVPaletteBox box;
+        BoxFromJson("small_box.json", ReadWholeFile(kData + "/small_box.json"), box);
+        box.SetSelPNo(palette);
+        ZEL drawing;
+        FillSampleDrawing(drawing.Attr());
+        Progress progress;
+        return PaintMap(set, attrs, box, drawing.Attr(), progress);
+    }
+};
 
 // The small map's picture is fixed byte for byte. After a deliberate change of
 // the picture, rewrite the golden file with VELMORA_UPDATE_GOLDEN=1 and review it.
 TEST(Paint, SmallMapMatchesItsGoldenPicture) {
-    std::string svg = PaintSmallMap(0);
-    EXPECT_EQ(svg, PaintSmallMap(0));
+    SmallMap map;
+    std::string svg = WriteMapSvg(map.Paint(0));
+    EXPECT_EQ(svg, WriteMapSvg(map.Paint(0)));
     std::string golden = kData + "/small_map.svg";
     if (std::getenv("VELMORA_UPDATE_GOLDEN"))
         WriteWholeFile(golden, svg);
     EXPECT_EQ(svg, ReadWholeFile(golden));
 }
 
+// Areas of 400 m² fall in both ranges of 面積; the first wins.
 TEST(Paint, LegendCountsAndAreasFollowTheFirstBrushThatHolds) {
-    MapSet set = ReadSmallMap();
-    KkAttrTable attrs = ReadSmallAttrs(set);
-    CVPaletteBox box;
-    BoxFromJson("small_box.json", ReadWholeFile(kData + "/small_box.json"), box);
-    ZEL drawing;
-    FillSampleDrawing(drawing.Attr());
-
-    box.SetSelPNo(0);
-    MapPicture byCategory = Paint(set, attrs, box);
+    SmallMap map;
+    MapPicture byCategory = map.Paint(0);
     ASSERT_EQ(byCategory.legend.size(), 4u);
     EXPECT_EQ(byCategory.fillOfParcel, (std::vector<int>{0, 1, 2, -1}));
     EXPECT_EQ(byCategory.legend[3].count, 1); // 2-2 has no row in the CSV
     EXPECT_DOUBLE_EQ(byCategory.legend[3].area, 400.0);
     EXPECT_EQ(byCategory.legend[0].fill.color, 0x8080FFu); // #ff0000 at 50 %
     EXPECT_EQ(byCategory.legend[1].fill.kind, MapFill::HATCH);
-    EXPECT_EQ(byCategory.legend[1].fill.color, drawing.Attr().GetColor(3));
-
-    // Areas of 400 m² fall in both ranges; the first wins.
-    box.SetSelPNo(1);
-    MapPicture byArea = Paint(set, attrs, box);
+    EXPECT_EQ(byCategory.legend[1].fill.color, 0xBA832Bu); // colour number 3
+    MapPicture byArea = map.Paint(1);
     EXPECT_EQ(byArea.legend[0].count, 0);
     EXPECT_EQ(byArea.legend[1].count, 4);
     EXPECT_DOUBLE_EQ(byArea.legend[1].area, 1600.0);
 }
 
-TEST(Paint, BadInputWritesNothing) {
+std::uint32_t BigEndian(const std::string& bytes, size_t at) {
+    std::uint32_t value = 0;
+    for (size_t i = at; i < at + 4; ++i)
+        value = value << 8 | static_cast<unsigned char>(bytes[i]);
+    return value;
+}
+
+// Bad input writes nothing. The PNG has the SVG's size at 96 dpi and twice
+// it at 192; a PDF on A3 turns to the picture's longer side; --bbox frames
+// the picture on the area and keeps the parcels that reach into it.
+TEST(Paint, CommandWritesEachFormatOrNothing) {
     TempDir dir;
-    std::string out = dir.File("map.svg");
-    std::string attrs = dir.Write("attrs.csv", u8"地番,現況地目\n1-1,3\n9-9,3\n");
-    std::string box = dir.File("box.dat");
     CVPaletteBox saved;
     BoxFromJson("small_box.json", ReadWholeFile(kData + "/small_box.json"), saved);
+    std::string box = dir.File("box.dat"), map = kData + "/small_map.xml",
+                attrs = dir.Write("attrs.csv", u8"地番,現況地目\n1-1,3\n9-9,3\n");
     SaveBox(box, saved);
-
+    struct Case {
+        std::vector<std::string> args;
+        std::string message;
+    } cases[] = {
+        {{"--attrs", attrs}, u8"attrs.csv:3: 地番 '9-9' is not a parcel of the maps"},
+        {{"--palette", "nothing"}, "no palette named 'nothing'"},
+        {{"--bbox", "0,0,1,1"}, "no parcel of the maps lies in --bbox"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = {map, "--box", box, "-o", dir.File("bad.svg")};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        std::string message = InputErrorOf([&] { RunPaint(args); });
+        EXPECT_NE(message.find(c.message), std::string::npos) << message;
+    }
     std::string message = InputErrorOf([&] {
-        RunPaint({kData + "/small_map.xml", "--box", box, "--attrs", attrs, "-o", out});
-    });
-    EXPECT_NE(message.find(u8"attrs.csv:3: 地番 '9-9' is not a parcel of the maps"),
-              std::string::npos)
-        << message;
-    EXPECT_FALSE(std::filesystem::exists(out));
-
-    message = InputErrorOf([&] {
-        RunPaint({kData + "/small_map.xml", "--box", dir.File("none.dat"), "-o", out});
+        RunPaint({map, "--box", dir.File("none.dat"), "-o", dir.File("bad.svg")});
     });
     EXPECT_NE(message.find("none.dat: no such palette box file"), std::string::npos) << message;
     EXPECT_FALSE(std::filesystem::exists(dir.File("none.dat"))); // not created by the load
+    EXPECT_FALSE(std::filesystem::exists(dir.File("bad.svg")));
 
-    message = InputErrorOf([&] {
-        RunPaint({kData + "/small_map.xml", "--box", box, "--palette", "nothing", "-o", out});
-    });
-    EXPECT_NE(message.find("no palette named 'nothing'"), std::string::npos) << message;
-    EXPECT_FALSE(std::filesystem::exists(out));
-
-    EXPECT_EQ(RunPaint({kData + "/small_map.xml", "--box", box, "--palette", u8"面積", "-o", out}),
-              0);
-    EXPECT_TRUE(std::filesystem::exists(out));
-}
-
-std::string SmallBox(const TempDir& dir) {
-    CVPaletteBox saved;
-    BoxFromJson("small_box.json", ReadWholeFile(kData + "/small_box.json"), saved);
-    SaveBox(dir.File("box.dat"), saved);
-    return dir.File("box.dat");
-}
-
-std::uint32_t BigEndian(const std::string& bytes, size_t at) {
-    return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at]) << 24 |
-                                      static_cast<unsigned char>(bytes[at + 1]) << 16 |
-                                      static_cast<unsigned char>(bytes[at + 2]) << 8 |
-                                      static_cast<unsigned char>(bytes[at + 3]));
-}
-
-// The PNG has the SVG's size at 96 dpi and twice it at 192; a PDF on A3
-// turns to the picture's longer side.
-TEST(Paint, PngAndPdfFollowDpiAndPaper) {
-    TempDir dir;
-    std::string box = SmallBox(dir);
     std::string svg = dir.File("map.svg"), png = dir.File("map.png"), png2 = dir.File("map2.png"),
-                pdf = dir.File("map.pdf");
-    std::string map = kData + "/small_map.xml";
+                pdf = dir.File("map.pdf"), part = dir.File("part.svg");
+    ASSERT_EQ(RunPaint({map, "--box", box, "--palette", u8"面積", "-o", svg}), 0);
     ASSERT_EQ(RunPaint({map, "--box", box, "-o", svg}), 0);
     ASSERT_EQ(RunPaint({map, "--box", box, "-o", png}), 0);
     ASSERT_EQ(RunPaint({map, "--box", box, "-o", png2, "--dpi", "192"}), 0);
-    ASSERT_EQ(RunPaint({map, "--box", box, "-o", pdf, "--paper", "a3"}), 0);
+    ASSERT_EQ(RunPaint({map, "--box", box, "-o", pdf, "--paper", "a3", "--palette-no", "1"}), 0);
+    ASSERT_EQ(
+        RunPaint({map, "--box", box, "-o", part, "--bbox", "-999,2001,-990,2010", "--size", "100"}),
+        0);
     std::string text = ReadWholeFile(svg);
     double width = std::atof(text.c_str() + text.find("width=\"") + 7);
     double height = std::atof(text.c_str() + text.find("height=\"") + 8);
@@ -167,25 +146,12 @@ TEST(Paint, PngAndPdfFollowDpiAndPaper) {
     EXPECT_EQ(document.compare(0, 5, "%PDF-"), 0);
     EXPECT_NE(document.find("/MediaBox [ 0 0 1190.551181 841.889764 ]"), std::string::npos);
     for (const auto& entry : std::filesystem::directory_iterator(dir.File("")))
-        EXPECT_EQ(entry.path().extension() == ".part", false) << entry.path();
-}
-
-// --bbox frames the picture on the area and keeps the parcels that reach into it.
-TEST(Paint, BboxFramesPartOfTheMap) {
-    TempDir dir;
-    std::string box = SmallBox(dir), out = dir.File("part.svg");
-    ASSERT_EQ(RunPaint({kData + "/small_map.xml", "--box", box, "-o", out, "--bbox",
-                        "-999,2001,-990,2010", "--size", "100"}),
-              0);
-    std::string svg = ReadWholeFile(out);
-    EXPECT_NE(svg.find(u8"筆数 1 "), std::string::npos);
-    EXPECT_NE(svg.find("<clipPath id=\"frame\"><rect x=\"24.00\" y=\"96.00\" width=\"100.00\" "
-                       "height=\"100.00\"/>"),
+        EXPECT_NE(entry.path().extension(), ".part") << entry.path();
+    std::string framed = ReadWholeFile(part);
+    EXPECT_NE(framed.find(u8"筆数 1 "), std::string::npos);
+    EXPECT_NE(framed.find("<clipPath id=\"frame\"><rect x=\"24.00\" y=\"96.00\" width=\"100.00\" "
+                          "height=\"100.00\"/>"),
               std::string::npos);
-    std::string message = InputErrorOf([&] {
-        RunPaint({kData + "/small_map.xml", "--box", box, "-o", out, "--bbox", "0,0,1,1"});
-    });
-    EXPECT_NE(message.find("no parcel of the maps lies in --bbox"), std::string::npos) << message;
 }
 
 TEST(Paint, CodeBookFileFillsTheHostsCodeBook) {

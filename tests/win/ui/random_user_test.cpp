@@ -201,7 +201,7 @@ private:
             Log("  type '" + text + "' into " + std::to_string(id));
             popup.Type(id, text);
         } else if (kind == "ComboBox") {
-            int index = Pick(popup.ComboCount(id) + 1) - 1;
+            int index = Pick(popup.Count(id) + 1) - 1;
             Log("  choose " + std::to_string(index) + " in " + std::to_string(id));
             popup.ChooseCombo(id, index);
         } else if (kind == DATETIMEPICK_CLASSA) {

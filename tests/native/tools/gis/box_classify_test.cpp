@@ -111,20 +111,23 @@ TEST(BoxClassify, UniqueCodesMostFrequentFirstNamedByTheCodeBook) {
     CCodeBook::Clear();
 }
 
+// A palette holds 255 brushes; owner 1 is on most parcels.
 TEST(BoxClassify, UniqueValuesPastTheLastBrushAreCounted) {
-    // 300 owners, owner 1 on most parcels.
-    KkAttrTable attrs = Table(400, [](size_t i, KkAttr& attr) {
-        attr.owners = {static_cast<WORD>(i < 100 ? 1 : i - 99)};
-    });
-    CVObjPlt plt;
-    ClassifyReport report;
-    ASSERT_TRUE(ClassifyPalette(attrs, Request(104, ClassMethod::UNIQUE, 5, "Set3"), plt, report));
-    EXPECT_EQ(plt.CountBrs(), 255);
-    DWORD first = plt.GetObjBrs(0)->ZVal.ZCode.Code;
-    EXPECT_EQ(first, 1u);
-    EXPECT_EQ(report.valuesLeft, 300 - 255);
-    EXPECT_EQ(report.parcelsLeft, 300 - 255);
-    EXPECT_TRUE(Check(plt).empty());
+    for (size_t owners : {255, 256, 300}) {
+        KkAttrTable attrs = Table(owners + 100, [](size_t i, KkAttr& attr) {
+            attr.owners = {static_cast<WORD>(i < 100 ? 1 : i - 99)};
+        });
+        CVObjPlt plt;
+        ClassifyReport report;
+        ASSERT_TRUE(
+            ClassifyPalette(attrs, Request(104, ClassMethod::UNIQUE, 5, "Set3"), plt, report));
+        EXPECT_EQ(plt.CountBrs(), 255);
+        DWORD first = plt.GetObjBrs(0)->ZVal.ZCode.Code;
+        EXPECT_EQ(first, 1u);
+        EXPECT_EQ(report.valuesLeft, static_cast<int>(owners) - 255) << owners;
+        EXPECT_EQ(report.parcelsLeft, static_cast<int>(owners) - 255) << owners;
+        EXPECT_TRUE(Check(plt).empty());
+    }
 }
 
 TEST(BoxClassify, WholeNumberRangesFollowOnAndAreasShareTheirEnds) {

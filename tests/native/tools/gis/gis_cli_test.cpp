@@ -42,6 +42,7 @@ TEST(BoxStyle, QmlAndSldReadTheAttributeColumn) {
         {"--format qml", 2, "box export --format needs -o FILE"},
         {"--format qml --palette-no 3 -o x", 1, "no palette #3; the box has 2"},
         {u8"--format qml --palette 畑 -o x", 1, u8"no palette named '畑'"},
+        {"--format qml --palette-no 0 -o x", 2, "--palette-no takes a palette number, 1 to 2"},
     };
     for (const Case& c : cases) {
         run = RunVelmora(dir, "box export " + kBox + " " + c.args);
@@ -60,8 +61,8 @@ TEST(BoxClassify, SampleTownPalettesHaveNoDeadBrush) {
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, dir.File("box.json") + u8": palette #1 現況地目（値別）: 14 brushes\n");
     for (const char* args :
-         {u8" --attr 公簿面積 --method jenks --classes 6 --ramp Blues",
-          u8" --attr 登記日付 --method quantile", u8" --attr 共有人数 --method equal --classes 3",
+         {u8" --attr 公簿面積 --method jenks --classes 9 --ramp Blues",
+          u8" --attr 登記日付 --method quantile", u8" --attr 共有人数 --method equal --classes 2",
           u8" --attr 所有者 --method unique --ramp Paired"}) {
         run = RunVelmora(dir, "box classify " + box + attrs + args);
         ASSERT_EQ(run.status, 0) << args << run.err;
@@ -70,7 +71,7 @@ TEST(BoxClassify, SampleTownPalettesHaveNoDeadBrush) {
     // 宅地 is the most frequent land category of the sample town.
     EXPECT_NE(run.out.find(u8"宅地"), std::string::npos);
     EXPECT_LT(run.out.find(u8"宅地"), run.out.find(u8"畑"));
-    EXPECT_NE(run.out.find(u8"公簿面積（自然分類 6）"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find(u8"公簿面積（自然分類 9）"), std::string::npos) << run.out;
     run = RunVelmora(dir, "box check " + box);
     EXPECT_EQ(run.status, 0) << run.out;
 

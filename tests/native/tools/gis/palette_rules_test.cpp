@@ -1,10 +1,14 @@
 // Style rules against the library: for random palettes and parcels, exactly
 // the rule of the brush the library chooses holds, since a renderer tries
-// every rule; and the rules' texts as QGIS and SLD read them.
+// every rule; the rules' texts as QGIS and SLD read them; and fills as every
+// output draws them.
+#include "parcels/fill/brush_fill.h"
 #include "tools/gis/local_days.h"
 #include "tools/gis/palette_rules.h"
 #include "tools/gis/qml_style.h"
 #include "tools/gis/sld_style.h"
+#include "tools/pictures/map_legend.h"
+#include "tools/pictures/svg_text.h"
 
 #include "host/sample_drawing.h"
 #include "host/svy_kk_data.h"
@@ -13,31 +17,37 @@
 
 #include <cmath>
 #include <cstring>
+#include <functional>
 #include <map>
+#include <numeric>
 #include <random>
 
 namespace {
-// A column's value as a layer holds it; `null` for an empty field.
+// A column's value as a layer holds it: a number, a text (a date as
+// YYYY-MM-DD), or null for an empty field.
 struct Cell {
     bool null = false;
     double number = 0.0;
-    std::string text; // a text, or a date as YYYY-MM-DD
+    std::string text;
 };
+Cell Number(double value) {
+    return Cell{false, value, ""};
+}
+Cell Text(const std::string& text) {
+    return Cell{false, 0.0, text};
+}
+const Cell kNull{true, 0.0, ""};
 
 using Row = std::map<std::string, Cell>;
 
 bool TermHolds(const FieldTerm& term, const Row& row) {
     const Cell& cell = row.at(term.field);
-    if (term.op == FieldTerm::IS_NULL)
-        return cell.null;
-    if (cell.null)
-        return false;
-    int order = 0;
+    if (term.op == FieldTerm::IS_NULL || cell.null)
+        return term.op == FieldTerm::IS_NULL && cell.null;
+    int order = cell.text.compare(term.value);
     if (term.kind == FieldTerm::NUMBER) {
         double value = std::stod(term.value);
         order = cell.number < value ? -1 : cell.number > value ? 1 : 0;
-    } else {
-        order = cell.text.compare(term.value);
     }
     switch (term.op) {
     case FieldTerm::EQUAL:
@@ -53,40 +63,21 @@ bool TermHolds(const FieldTerm& term, const Row& row) {
     }
 }
 
-bool FilterHolds(const StyleFilter& filter, const Row& row) {
-    for (const std::vector<FieldTerm>& clause : filter.clauses) {
-        bool all = true;
-        for (const FieldTerm& term : clause)
-            all = all && TermHolds(term, row);
-        if (all)
-            return true;
-    }
-    return false;
-}
-
 // The brushes whose rules hold, from 1.
 std::vector<int> HeldRules(const PaletteStyle& style, const Row& row) {
     std::vector<int> held;
-    for (const StyleRule& rule : style.rules)
-        if (rule.brush >= 0 && FilterHolds(rule.filter, row))
+    for (const StyleRule& rule : style.rules) {
+        bool holds = false;
+        for (const std::vector<FieldTerm>& clause : rule.filter.clauses) {
+            bool all = true;
+            for (const FieldTerm& term : clause)
+                all = all && TermHolds(term, row);
+            holds = holds || all;
+        }
+        if (rule.brush >= 0 && holds)
             held.push_back(rule.brush + 1);
+    }
     return held;
-}
-
-// The library's choice, from 1; each brush's colour number is its position.
-std::vector<int> LibraryChoice(CVObjPlt& plt, SvyKkData& kk) {
-    BYTE col = 0;
-    DWORD hat = 0, layer = 0;
-    if (!plt.GetBrsToKk(&kk, &col, &hat, &layer))
-        return {};
-    return {col + 1};
-}
-
-void AddBrush(CVObjPlt& plt, const VELMORA_Z_TYPE& z) {
-    CVObjBrs brs;
-    brs.ZVal = z;
-    brs.Col = plt.CountBrs();
-    plt.AddBrs(plt.CountBrs(), &brs);
 }
 
 VELMORA_Z_TYPE Condition(WORD zty) {
@@ -96,68 +87,65 @@ VELMORA_Z_TYPE Condition(WORD zty) {
     return z;
 }
 
+// Each brush's colour number is its position.
+CVObjPlt Palette(WORD zty, const std::vector<VELMORA_Z_TYPE>& conditions) {
+    CVObjPlt plt;
+    plt.SetZty(zty);
+    for (const VELMORA_Z_TYPE& z : conditions) {
+        CVObjBrs brs;
+        brs.ZVal = z;
+        brs.Col = plt.CountBrs();
+        plt.AddBrs(plt.CountBrs(), &brs);
+    }
+    return plt;
+}
+
 // A parcel whose attribute record holds `zoku`, with the layer's row for it.
 struct Parcel {
     SVY_KKDB_ZOKUSEI zoku;
     Row row;
 };
 
-// Checks many random palettes of `zty` against the parcels; `brush` makes a
-// random condition.
-template <typename MakeBrush>
-void ExpectRulesAgree(WORD zty, const std::string& field, std::vector<Parcel> parcels,
-                      MakeBrush brush) {
+Parcel Make(
+    const std::string& field, Cell cell,
+    const std::function<void(SVY_KKDB_ZOKUSEI&)>& set = [](SVY_KKDB_ZOKUSEI&) {}) {
+    Parcel parcel{SVY_KKDB_ZOKUSEI(), {{field, cell}}};
+    std::memset(&parcel.zoku, 0, sizeof parcel.zoku);
+    set(parcel.zoku);
+    return parcel;
+}
+
+// Checks 300 random palettes of `zty`; `brush` makes a random condition.
+void ExpectRulesAgree(WORD zty, const std::string& field, const std::vector<Parcel>& parcels,
+                      const std::function<VELMORA_Z_TYPE(std::mt19937&)>& brush) {
     std::mt19937 random(zty);
     ZEL drawing;
     FillSampleDrawing(drawing.Attr());
     for (int trial = 0; trial < 300; ++trial) {
-        CVObjPlt plt;
-        plt.SetZty(zty);
-        int count = 1 + static_cast<int>(random() % 6);
-        for (int b = 0; b < count; ++b)
-            AddBrush(plt, brush(random));
+        std::vector<VELMORA_Z_TYPE> conditions(1 + random() % 6);
+        for (VELMORA_Z_TYPE& z : conditions)
+            z = brush(random);
+        CVObjPlt plt = Palette(zty, conditions);
         PaletteStyle style = AttributeStyle(plt, drawing.Attr(), field);
-        ASSERT_EQ(style.rules.size(), static_cast<size_t>(count + 1));
-        for (Parcel& parcel : parcels) {
+        ASSERT_EQ(style.rules.size(), conditions.size() + 1);
+        for (const Parcel& parcel : parcels) {
             SvyKkData kk;
             kk.SetZoku(parcel.zoku);
-            ASSERT_EQ(HeldRules(style, parcel.row), LibraryChoice(plt, kk))
+            BYTE col = 0;
+            DWORD hat = 0, layer = 0;
+            std::vector<int> chosen;
+            if (plt.GetBrsToKk(&kk, &col, &hat, &layer))
+                chosen.push_back(col + 1);
+            ASSERT_EQ(HeldRules(style, parcel.row), chosen)
                 << "trial " << trial << ", " << QgisExpression(style.rules[0].filter);
         }
     }
 }
 
-SVY_KKDB_ZOKUSEI Zoku() {
-    SVY_KKDB_ZOKUSEI zoku;
-    std::memset(&zoku, 0, sizeof zoku);
-    return zoku;
-}
-
-Cell Number(double value) {
-    Cell cell;
-    cell.number = value;
-    return cell;
-}
-
-Cell Text(const std::string& text) {
-    Cell cell;
-    cell.text = text;
-    return cell;
-}
-
-Cell Null() {
-    Cell cell;
-    cell.null = true;
-    return cell;
-}
-
 TEST(PaletteRules, WholeNumberRangesTakeWhatEarlierBrushesLeave) {
     std::vector<Parcel> parcels;
-    for (int value = 0; value <= 12; ++value) {
-        Parcel parcel{Zoku(), {{u8"共有人数", Number(value)}}};
-        parcel.zoku.KyoyuNinzu = static_cast<WORD>(value);
-        parcels.push_back(parcel);
-    }
+    for (WORD v = 0; v <= 12; ++v)
+        parcels.push_back(Make(u8"共有人数", Number(v), [v](auto& z) { z.KyoyuNinzu = v; }));
     ExpectRulesAgree(201, u8"共有人数", parcels, [](std::mt19937& random) {
         VELMORA_Z_TYPE z = Condition(201);
         z.ZLong.RangeFlg = random() % 3 != 0;
@@ -167,16 +155,11 @@ TEST(PaletteRules, WholeNumberRangesTakeWhatEarlierBrushesLeave) {
     });
 }
 
+// An empty field holds what the library reads for it: 0.
 TEST(PaletteRules, AreaRangesKeepTheirSharedEndsWithTheEarlierBrush) {
-    std::vector<Parcel> parcels;
-    for (double value : {0.0, 0.5, 1.0, 1.25, 1.5, 2.0, 2.5, 3.0, 99.0}) {
-        Parcel parcel{Zoku(), {{u8"公簿面積", Number(value)}}};
-        parcel.zoku.KoboMen = value;
-        parcels.push_back(parcel);
-    }
-    // An empty field holds what the library reads for it: 0.
-    Parcel empty{Zoku(), {{u8"公簿面積", Null()}}};
-    parcels.push_back(empty);
+    std::vector<Parcel> parcels{Make(u8"公簿面積", kNull)};
+    for (double v : {0.0, 0.5, 1.0, 1.25, 1.5, 2.0, 2.5, 3.0, 99.0})
+        parcels.push_back(Make(u8"公簿面積", Number(v), [v](auto& z) { z.KoboMen = v; }));
     ExpectRulesAgree(500, u8"公簿面積", parcels, [](std::mt19937& random) {
         const double ends[] = {0.0, 0.5, 1.0, 1.5, 2.0, 2.5, 3.0, NAN};
         VELMORA_Z_TYPE z = Condition(500);
@@ -187,23 +170,19 @@ TEST(PaletteRules, AreaRangesKeepTheirSharedEndsWithTheEarlierBrush) {
     });
 }
 
+// Days around 1970, whose midnights in Tokyo are negative up to 1970-01-01,
+// and some in 2000; a date is read at its local midnight, bounds at any hour.
 TEST(PaletteRules, DateRangesHoldByLocalDayAsTheLibraryMatchesThem) {
-    // Days around 1970, whose midnights in Tokyo are negative up to 1970-01-01,
-    // and some in 2000; a date is read at its local midnight.
     std::vector<std::int64_t> days;
-    for (std::int64_t day = DayNumber(1969, 12, 28); day <= DayNumber(1970, 1, 4); ++day)
-        days.push_back(day);
-    for (std::int64_t day = DayNumber(2000, 1, 1); day <= DayNumber(2000, 1, 6); ++day)
-        days.push_back(day);
-    std::vector<Parcel> parcels;
-    for (std::int64_t day : days) {
-        Parcel parcel{Zoku(), {{u8"登記日付", Text(DayText(day))}}};
-        parcel.zoku.Toki = static_cast<std::int32_t>(LocalMidnight(day));
-        parcels.push_back(parcel);
-    }
-    parcels.push_back(Parcel{Zoku(), {{u8"登記日付", Null()}}});
+    std::vector<Parcel> parcels{Make(u8"登記日付", kNull)};
+    for (std::int64_t first : {DayNumber(1969, 12, 28), DayNumber(2000, 1, 1)})
+        for (std::int64_t day = first; day < first + 7; ++day) {
+            days.push_back(day);
+            auto midnight = static_cast<std::int32_t>(LocalMidnight(day));
+            parcels.push_back(
+                Make(u8"登記日付", Text(DayText(day)), [=](auto& z) { z.Toki = midnight; }));
+        }
     ExpectRulesAgree(401, u8"登記日付", parcels, [&days](std::mt19937& random) {
-        // Bounds at any hour of a day, as the date picker stores them.
         auto bound = [&]() {
             return static_cast<std::int32_t>(LocalMidnight(days[random() % days.size()]) +
                                              3600 * static_cast<int>(random() % 24));
@@ -216,41 +195,41 @@ TEST(PaletteRules, DateRangesHoldByLocalDayAsTheLibraryMatchesThem) {
     });
 }
 
-TEST(PaletteRules, CodesAndOwnershipTakeEachValueOnce) {
-    std::vector<Parcel> parcels;
-    for (WORD code = 0; code <= 4; ++code) {
-        Parcel parcel{Zoku(), {{u8"現況地目", Number(code)}}};
-        parcel.zoku.GenkyoChimoku = code;
-        parcels.push_back(parcel);
-    }
-    parcels.push_back(Parcel{Zoku(), {{u8"現況地目", Null()}}});
-    ExpectRulesAgree(102, u8"現況地目", parcels, [](std::mt19937& random) {
-        VELMORA_Z_TYPE z = Condition(102);
-        z.ZCode.Code = random() % 5;
-        return z;
-    });
-
+TEST(PaletteRules, CodesTextsAndKoazaTakeEachValueOnce) {
+    auto code = [](WORD zty, unsigned count, unsigned first) {
+        return [=](std::mt19937& random) {
+            VELMORA_Z_TYPE z = Condition(zty);
+            z.ZCode.Code = random() % count == 0 ? 0 : first + random() % count;
+            return z;
+        };
+    };
+    std::vector<Parcel> parcels{Make(u8"現況地目", kNull)};
+    for (WORD v = 0; v <= 4; ++v)
+        parcels.push_back(Make(u8"現況地目", Number(v), [v](auto& z) { z.GenkyoChimoku = v; }));
+    ExpectRulesAgree(102, u8"現況地目", parcels, code(102, 5, 0));
     parcels.clear();
-    for (WORD flag : {0, 1, 7}) {
-        Parcel parcel{Zoku(), {{u8"所有権", Number(flag)}}};
-        parcel.zoku.ShoyukenFlg = flag;
-        parcels.push_back(parcel);
-    }
-    ExpectRulesAgree(106, u8"所有権", parcels, [](std::mt19937& random) {
-        VELMORA_Z_TYPE z = Condition(106);
-        z.ZCode.Code = random() % 3 == 0 ? 0 : 1 + random() % 3;
+    for (WORD v : {0, 1, 7})
+        parcels.push_back(Make(u8"所有権", Number(v), [v](auto& z) { z.ShoyukenFlg = v; }));
+    ExpectRulesAgree(106, u8"所有権", parcels, code(106, 3, 1));
+
+    const char* const texts[] = {"", "1", "12", "120"};
+    parcels = {Make(u8"不動産番号", kNull)};
+    for (const char* t : texts)
+        parcels.push_back(
+            Make(u8"不動産番号", Text(t), [t](auto& z) { std::strcpy(z.FudosanNo, t); }));
+    ExpectRulesAgree(301, u8"不動産番号", parcels, [&texts](std::mt19937& random) {
+        VELMORA_Z_TYPE z = Condition(301);
+        std::strcpy(z.ZText.Text, texts[random() % 4]);
         return z;
     });
-}
 
-TEST(PaletteRules, KoazaIsReadWithItsOaza) {
-    std::vector<Parcel> parcels;
+    // 小字 is read with its 大字: codes are (大字 << 16) | 小字.
+    parcels.clear();
     for (WORD oaza = 1; oaza <= 2; ++oaza)
-        for (WORD koaza = 1; koaza <= 2; ++koaza) {
-            Parcel parcel{Zoku(), {{u8"大字コード", Number(oaza)}, {u8"小字", Number(koaza)}}};
-            parcel.zoku.Oaza = oaza;
-            parcel.zoku.Koaza = koaza;
-            parcels.push_back(parcel);
+        for (WORD k = 1; k <= 2; ++k) {
+            parcels.push_back(
+                Make(u8"小字", Number(k), [=](auto& z) { z.Oaza = oaza, z.Koaza = k; }));
+            parcels.back().row[u8"大字コード"] = Number(oaza);
         }
     ExpectRulesAgree(107, u8"小字", parcels, [](std::mt19937& random) {
         VELMORA_Z_TYPE z = Condition(107);
@@ -259,38 +238,13 @@ TEST(PaletteRules, KoazaIsReadWithItsOaza) {
     });
 }
 
-TEST(PaletteRules, TextsHoldExactlyAndAnEmptyFieldIsTheEmptyText) {
-    std::vector<Parcel> parcels;
-    for (const char* text : {"", "1", "12", "120"}) {
-        Parcel parcel{Zoku(), {{u8"不動産番号", Text(text)}}};
-        std::strcpy(parcel.zoku.FudosanNo, text);
-        parcels.push_back(parcel);
-    }
-    parcels.push_back(Parcel{Zoku(), {{u8"不動産番号", Null()}}});
-    ExpectRulesAgree(301, u8"不動産番号", parcels, [](std::mt19937& random) {
-        const char* const texts[] = {"", "1", "12", "120"};
-        VELMORA_Z_TYPE z = Condition(301);
-        std::strcpy(z.ZText.Text, texts[random() % 4]);
-        return z;
-    });
-}
-
-CVObjPlt TwoBrushPalette(WORD zty, const VELMORA_Z_TYPE& first, const VELMORA_Z_TYPE& second) {
-    CVObjPlt plt;
-    plt.SetZty(zty);
-    AddBrush(plt, first);
-    AddBrush(plt, second);
-    return plt;
-}
-
 TEST(PaletteRules, ExpressionsAndFiltersReadAsQgisAndSeDo) {
     ZEL drawing;
     FillSampleDrawing(drawing.Attr());
-    VELMORA_Z_TYPE wide = Condition(500);
+    VELMORA_Z_TYPE wide = Condition(500), narrow = Condition(500);
     wide.ZReal = VELMORA_ZREAL{500, 1, 0.0, 10.0};
-    VELMORA_Z_TYPE narrow = Condition(500);
     narrow.ZReal = VELMORA_ZREAL{500, 1, 5.0, 20.5};
-    CVObjPlt plt = TwoBrushPalette(500, wide, narrow);
+    CVObjPlt plt = Palette(500, {wide, narrow});
     PaletteStyle style = AttributeStyle(plt, drawing.Attr(), u8"面積 \"m2\"");
     EXPECT_EQ(QgisExpression(style.rules[0].filter),
               u8"(\"面積 \"\"m2\"\"\" >= 0 AND \"面積 \"\"m2\"\"\" <= 10) OR \"面積 "
@@ -306,7 +260,7 @@ TEST(PaletteRules, ExpressionsAndFiltersReadAsQgisAndSeDo) {
     // A brush that an earlier one covers keeps its rule, which never holds.
     VELMORA_Z_TYPE text = Condition(300);
     std::strcpy(text.ZText.Text, "O'Neil");
-    plt = TwoBrushPalette(300, text, text);
+    plt = Palette(300, {text, text});
     style = AttributeStyle(plt, drawing.Attr(), u8"地番");
     EXPECT_EQ(QgisExpression(style.rules[0].filter), u8"\"地番\" = 'O''Neil'");
     EXPECT_EQ(QgisExpression(style.rules[1].filter), "FALSE");
@@ -319,25 +273,79 @@ TEST(PaletteRules, ExpressionsAndFiltersReadAsQgisAndSeDo) {
     day.ZDate = VELMORA_ZDATE{
         401, 1, static_cast<std::int32_t>(LocalMidnight(DayNumber(2001, 2, 3)) + 5000),
         static_cast<std::int32_t>(LocalMidnight(DayNumber(2001, 3, 4)))};
-    plt = TwoBrushPalette(401, day, day);
+    plt = Palette(401, {day, day});
     style = AttributeStyle(plt, drawing.Attr(), u8"登記日付");
     EXPECT_EQ(QgisExpression(style.rules[0].filter),
               u8"\"登記日付\" >= to_date('2001-02-03') AND \"登記日付\" <= to_date('2001-03-04')");
 }
 
-TEST(PaletteRules, BrushNumbersKeyTheStoredStyle) {
-    ZEL drawing;
-    FillSampleDrawing(drawing.Attr());
-    VELMORA_Z_TYPE code = Condition(102);
-    CVObjPlt plt = TwoBrushPalette(102, code, code);
-    plt.SetBNm(1, "田");
-    PaletteStyle style = BrushNumberStyle(plt, drawing.Attr(), u8"ブラシ番号");
-    ASSERT_EQ(style.rules.size(), 3u);
-    EXPECT_EQ(QgisExpression(style.rules[1].filter), u8"\"ブラシ番号\" = 2");
-    EXPECT_EQ(style.rules[1].name, u8"田");
-    EXPECT_EQ(style.rules[2].brush, -1);
-    std::string qml = WriteQml(style);
-    EXPECT_NE(qml.find(u8"label=\"田\" filter=\"&quot;ブラシ番号&quot; = 2\""), std::string::npos);
-    EXPECT_NE(qml.find("filter=\"ELSE\""), std::string::npos);
+std::string Between(const std::string& text, const std::string& before, const std::string& after) {
+    size_t from = text.find(before);
+    if (from == std::string::npos)
+        return "(none)";
+    from += before.size();
+    return text.substr(from, text.find(after, from) - from);
+}
+
+size_t Count(const std::string& text, const std::string& part) {
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+// Every hatch type and spacing, at the ends of what each output draws, and
+// colours channel by channel: the SVG picture and legend, QML and SLD.
+TEST(PaletteRules, FillsKeepTheirRangesInEveryOutput) {
+    const char* const marks[] = {"shape://horline", "shape://vertline", "shape://backslash",
+                                 "shape://slash",   "shape://plus",     "shape://times"};
+    const char* const qmlAngles[] = {"0", "270", "315", "225", "0", "315"};
+    for (int type : {0, 1, 2, 3, 4, 5, 6, 255}) {
+        MapFill fill{MapFill::HATCH, 0x123456, type, 5.0};
+        PaletteStyle style{"p", {StyleRule{"b", 0, fill, StyleFilter()}}};
+        size_t lines = HatchAngles(type).size();
+        std::string qml = WriteQml(style), sld = WriteSld(style, "l");
+        EXPECT_EQ(Count(qml, "class=\"LinePatternFill\""), lines) << type;
+        // QGIS turns lines counter-clockwise.
+        EXPECT_EQ(Between(qml, "name=\"angle\" value=\"", "\""),
+                  type <= 5 ? qmlAngles[type] : "(none)");
+        EXPECT_EQ(Between(sld, "<se:WellKnownName>", "<"), type <= 5 ? marks[type] : "(none)");
+        EXPECT_EQ(SvgFillValue(fill, "h"), lines ? "url(#h)" : "none") << type;
+        EXPECT_EQ(Count(SvgHatchPattern(fill, "h", 8.0), "<line"), lines) << type;
+        if (lines) {
+            EXPECT_EQ(Between(qml, "name=\"line_color\" value=\"", "\""), "86,52,18,255");
+            EXPECT_EQ(Between(sld, "name=\"stroke\">", "<"), "#563412");
+        }
+    }
+    MapFill paint{MapFill::PAINT, 0x123456, 0, 0.0};
+    PaletteStyle painted{"p", {StyleRule{"b", 0, paint, StyleFilter()}}};
+    EXPECT_EQ(Between(WriteQml(painted), "name=\"color\" value=\"", "\""), "86,52,18,255");
+    EXPECT_EQ(Between(WriteSld(painted, "l"), "name=\"fill\">", "<"), "#563412");
+
+    struct Spacing {
+        double mm;
+        const char* qml;
+        const char* sld;
+    } spacings[] = {{0.1, "0.26", "0.93"},          {0.26, "0.26", "0.93"},
+                    {5.0, "5.00", "17.86"},         {1000.0, "1000.00", "3571.43"},
+                    {2000.0, "1000.00", "3571.43"}, {NAN, "0.26", "0.93"}};
+    for (const Spacing& s : spacings) {
+        MapFill fill{MapFill::HATCH, 0, 0, s.mm};
+        PaletteStyle style{"p", {StyleRule{"b", 0, fill, StyleFilter()}}};
+        EXPECT_EQ(Between(WriteQml(style), "name=\"distance\" value=\"", "\""), s.qml) << s.mm;
+        EXPECT_EQ(Between(WriteSld(style, "l"), "<se:Size>", "<"), s.sld) << s.mm;
+    }
+    // Map pixels of the picture; the legend's swatches from millimetres.
+    const std::pair<double, std::string> pixels[] = {{0.5, "1.00"},      {1.0, "1.00"},
+                                                     {7.5, "7.50"},      {1e5, "100000.00"},
+                                                     {2e5, "100000.00"}, {NAN, "1.00"}};
+    for (const auto& [px, width] : pixels)
+        EXPECT_EQ(Between(SvgHatchPattern({MapFill::HATCH, 0, 0, 0.0}, "h", px), "width=\"", "\""),
+                  width)
+            << px;
+    const std::pair<double, double> swatches[] = {{1.0, 3.0},  {2.5, 3.0},  {5.0, 6.0},
+                                                  {8.5, 10.0}, {9.0, 10.0}, {NAN, 3.0}};
+    for (const auto& [mm, px] : swatches)
+        EXPECT_DOUBLE_EQ(LegendSpacing(mm), px) << mm;
 }
 } // namespace
