@@ -125,18 +125,20 @@ private:
                 throw UiError("row " + std::to_string(i) + " does not show brush " +
                               std::to_string(i) + ": " + text[0] + " | " + text[1]);
         }
-        bool selected = Selected(dlg) > 0;
-        bool named = ::GetWindowTextLengthA(dlg.Item(IDC_PLT_NAME)) > 0;
+        // The selection and the name are read on each try: the editor may
+        // still be taking the last input.
+        bool selected = false, named = false;
         m_host.WaitUntil(
             [&] {
+                selected = Selected(dlg) > 0;
+                named = ::GetWindowTextLengthA(dlg.Item(IDC_PLT_NAME)) > 0;
                 return dlg.IsEnabled(IDC_BRS_LIST) == (count > 0) &&
                        dlg.IsEnabled(IDC_BRS_ADD) == (count < 255) &&
                        dlg.IsEnabled(IDC_BRS_DELETE) == (count > 0 && selected) &&
                        dlg.IsEnabled(IDC_BRS_CHANGE) == (count > 0 && selected) &&
                        dlg.IsEnabled(IDOK) == named;
             },
-            "the editor's controls to follow " + std::to_string(count) + " brushes, " +
-                (selected ? "" : "no ") + "selection and " + (named ? "a" : "no") + " name");
+            "the editor's controls to follow " + std::to_string(count) + " brushes");
     }
 
     // The counts once the editor has taken its input and painted itself.

@@ -42,7 +42,7 @@ TEST(BoxStyle, QmlAndSldReadTheAttributeColumn) {
         {"--format qml", 2, "box export --format needs -o FILE"},
         {"--format qml --palette-no 3 -o x", 1, "no palette #3; the box has 2"},
         {u8"--format qml --palette 畑 -o x", 1, u8"no palette named '畑'"},
-        {"--format qml --palette-no 0 -o x", 2, "--palette-no takes a palette number, 1 to 2"},
+        {"--format qml --palette-no 0 -o x", 2, "--palette-no takes a palette number, 1 to 100"},
     };
     for (const Case& c : cases) {
         run = RunVelmora(dir, "box export " + kBox + " " + c.args);
