@@ -126,19 +126,30 @@ private:
                               std::to_string(i) + ": " + text[0] + " | " + text[1]);
         }
         // The selection and the name are read on each try: the editor may
-        // still be taking the last input.
-        bool selected = false, named = false;
-        m_host.WaitUntil(
-            [&] {
-                selected = Selected(dlg) > 0;
-                named = ::GetWindowTextLengthA(dlg.Item(IDC_PLT_NAME)) > 0;
-                return dlg.IsEnabled(IDC_BRS_LIST) == (count > 0) &&
-                       dlg.IsEnabled(IDC_BRS_ADD) == (count < 255) &&
-                       dlg.IsEnabled(IDC_BRS_DELETE) == (count > 0 && selected) &&
-                       dlg.IsEnabled(IDC_BRS_CHANGE) == (count > 0 && selected) &&
-                       dlg.IsEnabled(IDOK) == named;
-            },
-            "the editor's controls to follow " + std::to_string(count) + " brushes");
+        // still be taking the last input. A timeout names the controls that
+        // disagree.
+        std::string wrong;
+        try {
+            m_host.WaitUntil(
+                [&] {
+                    bool selected = Selected(dlg) > 0;
+                    bool named = ::GetWindowTextLengthA(dlg.Item(IDC_PLT_NAME)) > 0;
+                    const std::pair<int, bool> kRules[] = {{IDC_BRS_LIST, count > 0},
+                                                           {IDC_BRS_ADD, count < 255},
+                                                           {IDC_BRS_DELETE, count > 0 && selected},
+                                                           {IDC_BRS_CHANGE, count > 0 && selected},
+                                                           {IDOK, named}};
+                    wrong.clear();
+                    for (const auto& [id, enabled] : kRules)
+                        if (dlg.IsEnabled(id) != enabled)
+                            wrong +=
+                                " " + std::to_string(id) + (enabled ? " disabled" : " enabled");
+                    return wrong.empty();
+                },
+                "the editor's controls to follow " + std::to_string(count) + " brushes");
+        } catch (const UiError& e) {
+            throw UiError(e.what() + (";" + wrong));
+        }
     }
 
     // The counts once the editor has taken its input and painted itself.
