@@ -153,10 +153,16 @@ private:
     }
 
     // The counts once the editor has taken its input and painted itself.
+    // Painting it from this thread can take the paint its message loop was
+    // about to wait for, so that the loop sleeps without its idle pass; a
+    // message after it wakes the pass, as a user's next mouse move would.
     GuiObjects Counts(UiDialog& dlg) {
         m_host.Sync();
         ::RedrawWindow(dlg.Hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-        return CountGuiObjects();
+        GuiObjects counts = CountGuiObjects();
+        ::PostMessageA(dlg.Hwnd(), WM_NULL, 0, 0);
+        m_host.Sync();
+        return counts;
     }
 
     // Acts on the controls of the dialog opened over the editor at random,

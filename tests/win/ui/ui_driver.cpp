@@ -251,8 +251,11 @@ std::string UiHost::Drive(int templateId, const std::function<int()>& open,
             WaitUntil([&] { return m_callReturned.load(); }, name + " to close");
         } catch (const std::exception& e) {
             failure = e.what();
-            for (HWND hWnd : VisibleDialogs())
+            // A menu's own loop holds the thread until the menu ends.
+            for (HWND hWnd : VisibleDialogs()) {
+                ::PostMessageA(hWnd, WM_CANCELMODE, 0, 0);
                 ::PostMessageA(hWnd, WM_CLOSE, 0, 0);
+            }
             try {
                 WaitUntil([&] { return m_callReturned.load(); }, "the dialog to close");
             } catch (const UiError&) {
