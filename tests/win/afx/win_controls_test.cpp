@@ -27,19 +27,25 @@ private:
     HWND m_control;
 };
 
-TEST(CListCtrl, RowsCarryTextsDataAndSelection) {
+CBitmap* ScreenBitmap(CBitmap& bitmap, int side) {
+    HDC screen = GetDC(nullptr);
+    bitmap.Attach(CreateCompatibleBitmap(screen, side, side));
+    ReleaseDC(nullptr, screen);
+    return &bitmap;
+}
+
+TEST(CListCtrl, RowsCarryTextsDataSelectionAndPictures) {
     ControlFixture fixture(WC_LISTVIEWA, LVS_REPORT);
     CListCtrl list;
     ASSERT_TRUE(list.SubclassWindow(fixture.Control()));
     list.SetExtendedStyle(LVS_EX_GRIDLINES);
     list.SetExtendedStyle(list.GetExtendedStyle() | LVS_EX_FULLROWSELECT);
     EXPECT_EQ(list.GetExtendedStyle(), DWORD(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT));
-
-    EXPECT_EQ(list.InsertColumn(0, "名称", LVCFMT_LEFT, 80), 0);
-    EXPECT_EQ(list.InsertColumn(1, "レイヤ", LVCFMT_LEFT, 60), 1);
+    list.InsertColumn(0, "名称", LVCFMT_LEFT, 80);
+    list.InsertColumn(1, "レイヤ", LVCFMT_LEFT, 60);
     for (int row = 0; row < 3; ++row) {
         EXPECT_EQ(list.InsertItem(row, "ブラシ", -1), row);
-        EXPECT_TRUE(list.SetItemData(row, 100 + row));
+        list.SetItemData(row, 100 + row);
     }
     EXPECT_TRUE(list.SetItemText(2, 1, "道路"));
     EXPECT_STREQ(list.GetItemText(2, 1), "道路");
@@ -57,31 +63,38 @@ TEST(CListCtrl, RowsCarryTextsDataAndSelection) {
     EXPECT_EQ(second.left, 80);
     EXPECT_EQ(second.top, first.top);
 
-    EXPECT_TRUE(list.DeleteItem(0));
+    list.DeleteItem(0);
     EXPECT_EQ(list.GetItemData(0), DWORD_PTR(101));
-    EXPECT_TRUE(list.DeleteAllItems());
+    list.DeleteAllItems();
     EXPECT_EQ(list.GetItemCount(), 0);
+
+    CImageList images;
+    ASSERT_TRUE(images.Create(16, 16, ILC_COLOR24 | ILC_MASK, 1, 1));
+    CBitmap bitmap;
+    EXPECT_EQ(images.Add(ScreenBitmap(bitmap, 16), RGB(255, 0, 255)), 0);
+    EXPECT_EQ(images.GetImageCount(), 1);
+    EXPECT_EQ(list.SetImageList(&images, LVSIL_SMALL), nullptr);
+    EXPECT_EQ(list.SetImageList(&images, LVSIL_SMALL), images.m_hImageList);
 }
 
-TEST(CButtonComboBoxListBox, CarryTheirCheckItemsAndTexts) {
+TEST(CButtonComboBoxListBox, CarryTheirCheckItemsAndTextsToTheLastItem) {
     ControlFixture buttonFixture("BUTTON", BS_AUTOCHECKBOX);
     CButton check;
     check.SubclassWindow(buttonFixture.Control());
-    EXPECT_EQ(check.GetCheck(), BST_UNCHECKED);
     check.SetCheck(BST_CHECKED);
     EXPECT_EQ(check.GetCheck(), BST_CHECKED);
 
     ControlFixture comboFixture("COMBOBOX", CBS_DROPDOWNLIST);
     CComboBox combo;
     combo.SubclassWindow(comboFixture.Control());
-    EXPECT_EQ(combo.AddString("属性を選択して下さい"), 0);
-    EXPECT_EQ(combo.AddString("画地No"), 1);
+    combo.AddString("属性を選択して下さい");
+    combo.AddString("画地No");
     combo.SetItemData(1, 200);
     EXPECT_EQ(combo.GetItemData(1), DWORD_PTR(200));
-    CString text;
-    combo.GetLBText(0, text);
-    EXPECT_STREQ(text, "属性を選択して下さい");
-    combo.GetLBText(5, text);
+    CString text = "前";
+    combo.GetLBText(1, text);
+    EXPECT_STREQ(text, "画地No");
+    combo.GetLBText(2, text);
     EXPECT_TRUE(text.IsEmpty());
     combo.ResetContent();
     EXPECT_EQ(combo.GetCount(), 0);
@@ -91,8 +104,7 @@ TEST(CButtonComboBoxListBox, CarryTheirCheckItemsAndTexts) {
     list.SubclassWindow(listFixture.Control());
     list.AddString("所有者");
     list.AddString("所有権");
-    EXPECT_EQ(list.GetCount(), 2);
-    EXPECT_EQ(list.SetCurSel(1), 1);
+    list.SetCurSel(1);
     EXPECT_EQ(list.GetCurSel(), 1);
     list.GetText(1, text);
     EXPECT_STREQ(text, "所有権");
@@ -100,44 +112,26 @@ TEST(CButtonComboBoxListBox, CarryTheirCheckItemsAndTexts) {
     EXPECT_TRUE(text.IsEmpty());
 }
 
-TEST(CImageList, HoldsAddedPicturesAndHandsOverToTheList) {
-    ControlFixture fixture(WC_LISTVIEWA, LVS_REPORT);
-    CListCtrl list;
-    list.SubclassWindow(fixture.Control());
-    CImageList images;
-    ASSERT_TRUE(images.Create(16, 16, ILC_COLOR24 | ILC_MASK, 1, 1));
-    CBitmap bitmap;
-    HDC screen = GetDC(nullptr);
-    bitmap.Attach(CreateCompatibleBitmap(screen, 16, 16));
-    ReleaseDC(nullptr, screen);
-    EXPECT_EQ(images.Add(&bitmap, RGB(255, 0, 255)), 0);
-    EXPECT_EQ(images.GetImageCount(), 1);
-    EXPECT_EQ(list.SetImageList(&images, LVSIL_SMALL), nullptr);
-    EXPECT_EQ(list.SetImageList(&images, LVSIL_SMALL), images.m_hImageList);
-}
-
-TEST(CSpinButtonCtrl, KeepsItsPositionInsideItsRange) {
-    ControlFixture fixture(UPDOWN_CLASSA, 0);
+TEST(CSpinButtonCtrlDateTimeCtrlMenu, KeepTheirRangePositionDayAndItems) {
+    ControlFixture spinFixture(UPDOWN_CLASSA, 0);
     CSpinButtonCtrl spin;
-    spin.SubclassWindow(fixture.Control());
+    spin.SubclassWindow(spinFixture.Control());
     spin.SetRange32(1, 100);
-    spin.SetPos32(40);
-    EXPECT_EQ(spin.GetPos32(), 40);
+    for (int pos : {1, 40, 100}) {
+        spin.SetPos32(pos);
+        EXPECT_EQ(spin.GetPos32(), pos);
+    }
     spin.SetPos32(150);
     EXPECT_EQ(spin.GetPos32(), 100);
-}
 
-TEST(CDateTimeCtrl, GivesBackTheDayItWasSet) {
-    ControlFixture fixture(DATETIMEPICK_CLASSA, DTS_SHORTDATEFORMAT);
+    ControlFixture pickerFixture(DATETIMEPICK_CLASSA, DTS_SHORTDATEFORMAT);
     CDateTimeCtrl picker;
-    picker.SubclassWindow(fixture.Control());
+    picker.SubclassWindow(pickerFixture.Control());
     SYSTEMTIME day = {2024, 2, 0, 29, 0, 0, 0, 0}, back = {};
     ASSERT_TRUE(picker.SetTime(&day));
     EXPECT_EQ(picker.GetTime(&back), DWORD(GDT_VALID));
     EXPECT_EQ(back.wYear * 10000 + back.wMonth * 100 + back.wDay, 20240229);
-}
 
-TEST(CMenu, BuildsAPopupOfItems) {
     CMenu menu;
     ASSERT_TRUE(menu.CreatePopupMenu());
     menu.AppendMenu(MF_STRING, 100, "変更");
@@ -149,34 +143,40 @@ TEST(CMenu, BuildsAPopupOfItems) {
     EXPECT_EQ(menu.m_hMenu, nullptr);
 }
 
+TEST(CColorDialog, AsksForTheGivenColourUnlessItIsBlack) {
+    // Black is where the system's dialog starts anyway.
+    const struct {
+        COLORREF init;
+        DWORD flags;
+        DWORD expected;
+    } cases[] = {{RGB(0, 0, 0), CC_FULLOPEN, CC_FULLOPEN},
+                 {RGB(0, 0, 1), 0, CC_RGBINIT},
+                 {RGB(10, 20, 30), CC_FULLOPEN, CC_FULLOPEN | CC_RGBINIT}};
+    for (const auto& c : cases) {
+        CColorDialog dialog(c.init, c.flags);
+        EXPECT_EQ(dialog.m_cc.Flags, c.expected) << std::hex << c.init;
+        EXPECT_EQ(dialog.GetColor(), c.init);
+    }
+}
+
 // Plays the user of the colour dialog: types red 200 into its edit box,
-// leaves green and blue as the dialog opened with them, and answers.
-struct ColorUser {
-    static UINT_PTR CALLBACK Hook(HWND hDlg, UINT message, WPARAM, LPARAM lParam) {
-        if (message != WM_INITDIALOG)
-            return 0;
-        ColorUser* user = reinterpret_cast<ColorUser*>(((CHOOSECOLORA*)lParam)->lCustData);
-        SetDlgItemInt(hDlg, 706, 200, FALSE);
-        int button = user->confirm ? IDOK : IDCANCEL;
-        PostMessageA(hDlg, WM_COMMAND, button, (LPARAM)GetDlgItem(hDlg, button));
-        return 1;
-    }
+// leaves green and blue as the dialog opened with them, and answers OK when
+// lCustData says so.
+UINT_PTR CALLBACK ColorUser(HWND hDlg, UINT message, WPARAM, LPARAM lParam) {
+    if (message != WM_INITDIALOG)
+        return 0;
+    SetDlgItemInt(hDlg, 706, 200, FALSE);
+    int button = ((CHOOSECOLORA*)lParam)->lCustData ? IDOK : IDCANCEL;
+    PostMessageA(hDlg, WM_COMMAND, button, (LPARAM)GetDlgItem(hDlg, button));
+    return 1;
+}
 
-    void Attach(CColorDialog& dialog) {
-        dialog.m_cc.Flags |= CC_ENABLEHOOK;
-        dialog.m_cc.lpfnHook = &Hook;
-        dialog.m_cc.lCustData = (LPARAM)this;
-    }
-
-    bool confirm = true;
-};
-
-TEST(CColorDialog, OpensOnTheGivenColourAndGivesTheChosenOneOnlyOnOk) {
+TEST(CColorDialog, GivesTheChosenColourOnlyOnOk) {
     for (bool confirm : {true, false}) {
         CColorDialog dialog(RGB(10, 20, 30), CC_FULLOPEN);
-        ColorUser user;
-        user.confirm = confirm;
-        user.Attach(dialog);
+        dialog.m_cc.Flags |= CC_ENABLEHOOK;
+        dialog.m_cc.lpfnHook = &ColorUser;
+        dialog.m_cc.lCustData = confirm;
         EXPECT_EQ(dialog.DoModal(), confirm ? IDOK : IDCANCEL);
         EXPECT_EQ(dialog.GetColor(), confirm ? RGB(200, 20, 30) : RGB(10, 20, 30));
     }
@@ -186,10 +186,7 @@ TEST(CKeshMemDC, DrawsOffScreenAndCopiesToTheTargetWhenDone) {
     CDC target;
     ASSERT_TRUE(target.CreateCompatibleDC(nullptr));
     CBitmap picture;
-    HDC screen = GetDC(nullptr);
-    picture.Attach(CreateCompatibleBitmap(screen, 20, 20));
-    ReleaseDC(nullptr, screen);
-    CBitmap* old = target.SelectObject(&picture);
+    CBitmap* old = target.SelectObject(ScreenBitmap(picture, 20));
     RECT all = {0, 0, 20, 20};
     target.FillSolidRect(&all, RGB(255, 255, 255));
     IntersectClipRect(target.m_hDC, 5, 5, 15, 15);
@@ -200,10 +197,12 @@ TEST(CKeshMemDC, DrawsOffScreenAndCopiesToTheTargetWhenDone) {
         buffer.FillRect(&cell, &red);
         EXPECT_EQ(GetPixel(target.m_hDC, 10, 10), RGB(255, 255, 255));
     }
-    EXPECT_EQ(GetPixel(target.m_hDC, 10, 10), RGB(255, 0, 0));
-    EXPECT_EQ(GetPixel(target.m_hDC, 5, 5), RGB(255, 0, 0));
+    // The clip box's corners are copied, nothing beyond them.
     SelectClipRgn(target.m_hDC, nullptr);
-    EXPECT_EQ(GetPixel(target.m_hDC, 2, 2), RGB(255, 255, 255));
+    for (int at : {5, 10, 14})
+        EXPECT_EQ(GetPixel(target.m_hDC, at, at), RGB(255, 0, 0)) << at;
+    for (int at : {4, 15})
+        EXPECT_EQ(GetPixel(target.m_hDC, at, at), RGB(255, 255, 255)) << at;
     target.SelectObject(old);
 }
 

@@ -75,16 +75,31 @@ TEST(BoxStoreTest, FailedSaveLeavesTheSavedFileAsItWas) {
     ::RemoveDirectoryA((folder + "\\town~saving.dat").c_str());
 }
 
-TEST(BoxStoreTest, ResultCodesAreNamedForReadingAndWriting) {
+TEST(BoxStoreTest, EachResultCodeIsNamedForReadingAndWriting) {
+    // A reading code is the writing code of the same item without 0x100.
     const struct {
         int code;
         bool writing;
         const char* words;
     } cases[] = {{0x10001, false, "5004"},
-                 {0x20, false, "パレット名"},
-                 {0x120, true, "書き込めません"},
-                 {0x10, false, "読めません"}};
+                 {0x10101, true, "フォルダ"},
+                 {0x01, false, "パレットの所有者マークが読めません"},
+                 {0x101, true, "パレットの所有者マークが書き込めません"},
+                 {0x02, false, "値が正しくありません"},
+                 {0x102, true, "使用フラグ・条件・塗り設定を書き込めません"},
+                 {0x04, false, "描画色が読めません"},
+                 {0x104, true, "描画色が書き込めません"},
+                 {0x08, false, "ハッチコードが読めません"},
+                 {0x108, true, "ハッチコードが書き込めません"},
+                 {0x10, false, "ブラシ名が読めません"},
+                 {0x110, true, "ブラシ名が書き込めません"},
+                 {0x20, false, "パレット名または対象属性が読めません"},
+                 {0x120, true, "パレット名または対象属性が書き込めません"},
+                 {0x140, true, "見出し"},
+                 {0x200, false, "パレットボックスが読めません"},
+                 {0x200, true, "パレットボックスが書き込めません"}};
     for (const auto& c : cases)
-        EXPECT_NE(BoxResultText(c.code, c.writing).find(c.words), std::string::npos) << c.code;
+        EXPECT_NE(BoxResultText(c.code, c.writing).find(c.words), std::string::npos)
+            << std::hex << c.code << " " << c.writing;
 }
 } // namespace

@@ -1,5 +1,5 @@
 // The brushes of hatch fills: line patterns of each type at a spacing in
-// pixels, and no pattern for types without one.
+// pixels within what a screen shows, and no pattern for types without one.
 #include "app/fill_brush.h"
 #include "tests/win/ui/dib_picture.h"
 
@@ -59,19 +59,22 @@ TEST(FillBrushTest, TypesWithoutPatternAndUnmatchedParcelsGetNoBrush) {
     EXPECT_EQ(CreateFillBrush(MapFill(), 10.0), nullptr);
 }
 
-TEST(FillBrushTest, SpacingsOutsideWhatAScreenShowsStillGiveABrush) {
-    for (double spacing : {0.0, -3.0, 0.4, std::nan(""), 1e12}) {
-        HBRUSH brush = CreateFillBrush(Hatch(5), spacing);
-        EXPECT_NE(brush, nullptr) << spacing;
+TEST(FillBrushTest, LinesLieFromTwoTo4096PixelsApartWhateverTheSpacing) {
+    const struct {
+        double spacing;
+        int period;
+    } cases[] = {{-3.0, 2}, {0.0, 2}, {0.4, 2},    {std::nan(""), 2},
+                 {2.0, 2},  {3.4, 3}, {1e12, 4096}};
+    DibPicture picture(1, 4100);
+    for (const auto& c : cases) {
+        HBRUSH brush = CreateFillBrush(Hatch(0), c.spacing);
+        ASSERT_NE(brush, nullptr) << c.spacing;
+        FillWith(picture, brush);
         ::DeleteObject(brush);
+        // Lines at 0 and the period, none between (a period of two has no
+        // row between but its middle).
+        for (int y : {0, 1, c.period / 2, c.period - 1, c.period})
+            EXPECT_EQ(picture.At(0, y) == kRed, y % c.period == 0) << c.spacing << " row " << y;
     }
-    // The closest lines are two pixels apart.
-    DibPicture picture(8, 8);
-    HBRUSH brush = CreateFillBrush(Hatch(0), 0.5);
-    FillWith(picture, brush);
-    ::DeleteObject(brush);
-    EXPECT_EQ(picture.At(0, 0), kRed);
-    EXPECT_EQ(picture.At(0, 1), RGB(255, 255, 255));
-    EXPECT_EQ(picture.At(0, 2), kRed);
 }
 } // namespace

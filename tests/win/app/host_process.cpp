@@ -147,21 +147,6 @@ void HostProcess::Wheel(HWND window, int x, int y, int notches) {
     Send(window, WM_MOUSEWHEEL, MAKEWPARAM(0, notches * WHEEL_DELTA), MAKELPARAM(at.x, at.y));
 }
 
-void HostProcess::Drag(HWND window, POINT from, POINT to) {
-    MoveMouse(window, from.x, from.y);
-    Send(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
-    constexpr int kSteps = 4;
-    for (int i = 1; i <= kSteps; ++i) {
-        int x = from.x + (to.x - from.x) * i / kSteps;
-        int y = from.y + (to.y - from.y) * i / kSteps;
-        POINT at{x, y};
-        ::ClientToScreen(window, &at);
-        ::SetCursorPos(at.x, at.y);
-        Send(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, y));
-    }
-    Send(window, WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
-}
-
 void HostProcess::Key(HWND window, UINT key) {
     // Keys are posted, as they arrive: the program's message loop turns
     // them into commands.

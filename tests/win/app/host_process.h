@@ -41,8 +41,6 @@ public:
     // Turns the wheel by whole notches (positive: away from the user) with
     // the mouse over a point of the window.
     void Wheel(HWND window, int x, int y, int notches);
-    // Drags with the left button from one point of the window to another.
-    void Drag(HWND window, POINT from, POINT to);
     // Presses and releases a key, as typed into the window.
     void Key(HWND window, UINT key);
 

@@ -118,10 +118,26 @@ TEST_F(MapPaintTest, LegendCountsTheParcelsOfEachBrush) {
     EXPECT_EQ(legend.unmatched, 4);
 }
 
-TEST_F(MapPaintTest, ParcelsOutsideTheWindowAreNotAskedFor) {
-    m_view.west = 1000.0;
-    Draw();
-    for (SvyKkData& kk : m_map.records)
-        EXPECT_EQ(kk.Calls().Zoku, 0);
+TEST_F(MapPaintTest, ParcelsTouchingTheWindowsEdgesAreAskedForAndNoneBeyond) {
+    // At 10 pixels a metre the parcels lie from 0 to 70 m east and 0 to 10 m
+    // north; the window is 800 × 200 pixels.
+    const struct {
+        double west, north;
+        int asked;
+        const char* edge;
+    } cases[] = {{70.0, 15.0, 1, "left"},   {70.5, 15.0, 0, "left"},  {-80.0, 15.0, 1, "right"},
+                 {-80.5, 15.0, 0, "right"}, {-5.0, 0.0, 4, "top"},    {-5.0, -0.5, 0, "top"},
+                 {-5.0, 30.0, 4, "bottom"}, {-5.0, 30.5, 0, "bottom"}};
+    for (const auto& c : cases) {
+        for (SvyKkData& kk : m_map.records)
+            kk.ResetCalls();
+        m_view.west = c.west;
+        m_view.north = c.north;
+        Draw();
+        int asked = 0;
+        for (SvyKkData& kk : m_map.records)
+            asked += kk.Calls().Zoku > 0;
+        EXPECT_EQ(asked, c.asked) << c.edge << " " << c.west << " " << c.north;
+    }
 }
 } // namespace

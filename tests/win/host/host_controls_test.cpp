@@ -160,6 +160,16 @@ protected:
         Press(popup, POINT{(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2});
     }
 
+    // Opens a picker's popup, types the keys into it and returns the
+    // button's value once the popup has closed.
+    int Pick(UiDialog& ui, int id, std::initializer_list<UINT> keys) {
+        HWND popup = OpenPopup(ui, id);
+        for (UINT key : keys)
+            Key(popup, key);
+        host.WaitUntil(PopupClosed, "the popup to close");
+        return id == IDC_HC_COLOR ? dlg.m_color.GetValue() : dlg.m_pattern.GetValue();
+    }
+
     static bool PopupClosed() { return ::FindWindowA(LUM_POPUP_CLASS, nullptr) == nullptr; }
 
     ZelAttr attr;
@@ -167,54 +177,99 @@ protected:
     CHostControlsDlg dlg{host.Wnd(), &attr};
 };
 
-TEST_F(HostControlsTest, LayerListShowsLabelsAndKeepsAnUnlistedNumber) {
-    dlg.m_wLayer = 300;
-    int result = Run([](UiDialog& ui) {
-        ASSERT_EQ(ui.Count(IDC_HC_LAYER), 9);
-        EXPECT_EQ(ui.ItemText(IDC_HC_LAYER, 0), "0:基本");
-        EXPECT_EQ(ui.ItemText(IDC_HC_LAYER, 7), "7:作業用");
-        EXPECT_EQ(ui.ItemText(IDC_HC_LAYER, 8), "300:(未登録)");
-        EXPECT_EQ(ui.Sel(IDC_HC_LAYER), 8);
-        ui.Click(IDOK);
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(dlg.m_wLayer, 300);
-}
-
-TEST_F(HostControlsTest, LayerNumbersAbove255LiveOnALargeDrawing) {
+TEST_F(HostControlsTest, LayerListShowsLabelsAndKeepsAnUnlistedNumberAbove255) {
     for (int layer = attr.GetLayerCnt(); layer < 300; ++layer)
         attr.AddLayer((std::to_string(layer) + ":追加").c_str());
-    dlg.m_wLayer = 299;
-    Run([](UiDialog& ui) {
-        EXPECT_EQ(ui.Count(IDC_HC_LAYER), 300);
-        EXPECT_EQ(ui.Sel(IDC_HC_LAYER), 299);
+    dlg.m_wLayer = 300;
+    int result = Run([](UiDialog& ui) {
+        ASSERT_EQ(ui.Count(IDC_HC_LAYER), 301);
+        EXPECT_EQ(ui.ItemText(IDC_HC_LAYER, 0), "0:基本");
+        EXPECT_EQ(ui.ItemText(IDC_HC_LAYER, 7), "7:作業用");
         EXPECT_EQ(ui.ItemText(IDC_HC_LAYER, 299), "299:追加");
+        EXPECT_EQ(ui.ItemText(IDC_HC_LAYER, 300), "300:(未登録)");
+        EXPECT_EQ(ui.Sel(IDC_HC_LAYER), 300);
         ui.ChooseCombo(IDC_HC_LAYER, 256);
         ui.Click(IDOK);
     });
+    EXPECT_EQ(result, IDOK);
     EXPECT_EQ(dlg.m_wLayer, 256);
 }
 
-TEST_F(HostControlsTest, ColourPopupBelowTheButtonIsChosenByKeysAndMouse) {
+TEST_F(HostControlsTest, PopupKeysMoveWithinTheGridAndStopAtItsEdges) {
+    // Values outside the tables: no cell is lit, the value is kept and the
+    // buttons show entry 0's colour and no pattern.
+    dlg.m_nColor = 40;
+    dlg.m_wPattern = 9;
+    Run([this](UiDialog& ui) {
+        EXPECT_EQ(dlg.m_color.GetValue(), 40);
+        EXPECT_EQ(WindowPicture(ui.Item(IDC_HC_COLOR)).Middle(), RGB(0, 0, 0));
+        WindowPicture pattern(ui.Item(IDC_HC_PATTERN));
+        RECT swatch = Swatch(pattern);
+        for (int y = swatch.top; y < swatch.bottom; ++y)
+            for (int x = swatch.left; x < swatch.right; ++x)
+                ASSERT_EQ(pattern.At(x, y), RGB(255, 255, 255)) << x << "," << y;
+
+        // The pattern grid has 6 cells in 3 columns, the colour grid 16 in 8.
+        const struct {
+            int id;
+            std::initializer_list<UINT> keys;
+            int value;
+            const char* what;
+        } cases[] = {
+            {IDC_HC_PATTERN, {VK_LEFT, VK_ESCAPE}, 9, "Esc keeps the value"},
+            {IDC_HC_PATTERN, {VK_UP, VK_RETURN}, 0, "a key lights the first cell"},
+            {IDC_HC_PATTERN,
+             {VK_END, VK_LEFT, VK_RIGHT, VK_RIGHT, VK_RETURN},
+             5,
+             "right to the last"},
+            {IDC_HC_PATTERN, {VK_END, VK_HOME, VK_LEFT, VK_SPACE}, 0, "left stops at the first"},
+            {IDC_HC_PATTERN, {VK_HOME, VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_RETURN}, 3, "right wraps"},
+            {IDC_HC_PATTERN, {VK_HOME, VK_RIGHT, VK_RIGHT, VK_DOWN, VK_DOWN, VK_RETURN}, 5, "down"},
+            {IDC_HC_PATTERN,
+             {VK_END, VK_LEFT, VK_LEFT, VK_DOWN, VK_RETURN},
+             3,
+             "down at the bottom"},
+            {IDC_HC_PATTERN,
+             {VK_END, VK_LEFT, VK_LEFT, VK_UP, VK_UP, VK_RETURN},
+             0,
+             "up to the top"},
+            {IDC_HC_PATTERN, {VK_END, VK_UP, VK_UP, VK_RETURN}, 2, "up at the top"},
+            {IDC_HC_COLOR, {VK_DOWN, VK_RETURN}, 0, "a key lights the first colour"},
+            {IDC_HC_COLOR, {VK_HOME, VK_RIGHT, VK_RIGHT, VK_DOWN, VK_RETURN}, 10, "down a row"},
+            {IDC_HC_COLOR, {VK_END, VK_RIGHT, VK_UP, VK_RETURN}, 7, "up from the last"},
+        };
+        for (const auto& c : cases)
+            EXPECT_EQ(Pick(ui, c.id, c.keys), c.value) << c.what;
+        ui.Click(IDOK);
+    });
+    EXPECT_EQ(dlg.m_nColor, 7);
+    EXPECT_EQ(dlg.m_wPattern, 2);
+}
+
+TEST_F(HostControlsTest, ColourPopupDropsBelowTheButtonOrAboveItAtTheScreensFoot) {
     dlg.m_nColor = 2;
     Run([this](UiDialog& ui) {
         HWND button = ui.Item(IDC_HC_COLOR);
-        HWND popup = OpenPopup(ui, IDC_HC_COLOR);
-        RECT below, under;
-        ::GetWindowRect(button, &below);
-        ::GetWindowRect(popup, &under);
-        EXPECT_EQ(under.left, below.left);
-        EXPECT_EQ(under.top, below.bottom);
-        Key(popup, VK_RIGHT);
-        Key(popup, VK_DOWN);
-        ui.PressEnter(); // goes to the focused button, as typed keys do
-        EXPECT_TRUE(PopupClosed());
-        EXPECT_EQ(dlg.m_color.GetValue(), 11);
-
-        Key(OpenPopup(ui, IDC_HC_COLOR), VK_LEFT);
-        ui.PressEsc();
-        EXPECT_TRUE(PopupClosed());
-        EXPECT_EQ(dlg.m_color.GetValue(), 11);
+        MONITORINFO monitor = {};
+        monitor.cbSize = sizeof(monitor);
+        ::GetMonitorInfoA(::MonitorFromWindow(button, MONITOR_DEFAULTTONEAREST), &monitor);
+        const int height = 2 * 3 + 2 * 20; // two rows of cells within the margins
+        // The popup just fits below the button, then lacks a pixel and goes above.
+        for (int lack : {0, 1}) {
+            RECT dialog, below, popup;
+            ::GetWindowRect(ui.Hwnd(), &dialog);
+            ::GetWindowRect(button, &below);
+            int shift = monitor.rcWork.bottom - height + lack - below.bottom;
+            ::SetWindowPos(ui.Hwnd(), nullptr, dialog.left, dialog.top + shift, 0, 0,
+                           SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            ::GetWindowRect(button, &below);
+            ::GetWindowRect(OpenPopup(ui, IDC_HC_COLOR), &popup);
+            EXPECT_EQ(popup.left, below.left);
+            EXPECT_EQ(popup.top, lack ? below.top - height : below.bottom) << lack;
+            ui.PressEsc();
+            EXPECT_TRUE(PopupClosed());
+        }
+        EXPECT_EQ(dlg.m_color.GetValue(), 2);
         // The dialog goes on as before: enabled, with the focus on the button.
         GUITHREADINFO info = {};
         info.cbSize = sizeof(info);
@@ -238,24 +293,7 @@ TEST_F(HostControlsTest, ColourPopupBelowTheButtonIsChosenByKeysAndMouse) {
     EXPECT_EQ(dlg.m_nColor, 4);
 }
 
-TEST_F(HostControlsTest, ValuesOutsideTheTablesAreKeptAndShownPlainly) {
-    EXPECT_EQ(CLumColorButton().GetValue(), 0);
-    dlg.m_nColor = 40;
-    dlg.m_wPattern = 9;
-    Run([](UiDialog& ui) {
-        EXPECT_EQ(WindowPicture(ui.Item(IDC_HC_COLOR)).Middle(), RGB(0, 0, 0)); // entry 0's colour
-        WindowPicture pattern(ui.Item(IDC_HC_PATTERN));
-        RECT swatch = Swatch(pattern);
-        for (int y = swatch.top; y < swatch.bottom; ++y)
-            for (int x = swatch.left; x < swatch.right; ++x)
-                ASSERT_EQ(pattern.At(x, y), RGB(255, 255, 255)) << x << "," << y;
-        ui.Click(IDOK);
-    });
-    EXPECT_EQ(dlg.m_nColor, 40);
-    EXPECT_EQ(dlg.m_wPattern, 9);
-}
-
-TEST_F(HostControlsTest, PatternPopupDrawsEachHatchAndIsChosenByKeysAndMouse) {
+TEST_F(HostControlsTest, PatternPopupDrawsEachHatchAndTakesClicksToTheCellsEdges) {
     dlg.m_wPattern = 1;
     Run([this](UiDialog& ui) {
         HWND popup = OpenPopup(ui, IDC_HC_PATTERN);
@@ -268,17 +306,18 @@ TEST_F(HostControlsTest, PatternPopupDrawsEachHatchAndIsChosenByKeysAndMouse) {
             ::InflateRect(&cell, -5, -5);
             EXPECT_EQ(LinesIn(picture, cell), expected[type]) << "type " << type;
         }
-        Key(popup, VK_RIGHT);
-        Key(popup, VK_DOWN);
-        Key(popup, VK_LEFT);
-        ui.PressEnter();
+        // A click on the margin before the first cell chooses nothing.
+        RECT first = ItemRect(popup, 0);
+        Press(popup, POINT{first.left - 1, first.top - 1});
+        EXPECT_FALSE(PopupClosed());
+        Press(popup, POINT{first.left, first.top});
         EXPECT_TRUE(PopupClosed());
-        EXPECT_EQ(dlg.m_pattern.GetValue(), 4);
-
-        OpenPopup(ui, IDC_HC_PATTERN);
-        ui.PressEsc();
+        EXPECT_EQ(dlg.m_pattern.GetValue(), 0);
+        popup = OpenPopup(ui, IDC_HC_PATTERN);
+        RECT last = ItemRect(popup, 5);
+        Press(popup, POINT{last.right - 1, last.bottom - 1});
         EXPECT_TRUE(PopupClosed());
-        EXPECT_EQ(dlg.m_pattern.GetValue(), 4);
+        EXPECT_EQ(dlg.m_pattern.GetValue(), 5);
 
         ClickCell(OpenPopup(ui, IDC_HC_PATTERN), 3);
         EXPECT_TRUE(PopupClosed());

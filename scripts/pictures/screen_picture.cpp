@@ -34,14 +34,6 @@ COLORREF ScreenPicture::At(int x, int y) const {
     return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
 }
 
-int ScreenPicture::CountAround(int x, int y, int radius, COLORREF color) const {
-    int count = 0;
-    for (int dy = -radius; dy <= radius; ++dy)
-        for (int dx = -radius; dx <= radius; ++dx)
-            count += At(x + dx, y + dy) == color ? 1 : 0;
-    return count;
-}
-
 bool ScreenPicture::SaveBmp(const std::string& path) const {
     size_t stride = ((size_t)m_width * 3 + 3) & ~size_t(3);
     std::vector<BYTE> rows(stride * m_height);

@@ -1,5 +1,5 @@
-// A piece of the screen as the user sees it, read back pixel by pixel or
-// saved as a BMP: how tests check what another process has drawn.
+// A piece of the screen as the user sees it, compared with a later one or
+// saved as a BMP: how the picture programs take what a program has drawn.
 #pragma once
 
 #include <windows.h>
@@ -16,8 +16,6 @@ public:
     int Height() const { return m_height; }
     // The colour at (x, y) from the rectangle's top left, red in the lowest byte.
     COLORREF At(int x, int y) const;
-    // How many pixels of the square of side 2 × radius + 1 around (x, y) have the colour.
-    int CountAround(int x, int y, int radius, COLORREF color) const;
     bool operator==(const ScreenPicture& other) const {
         return m_width == other.m_width && m_height == other.m_height && m_pixels == other.m_pixels;
     }
