@@ -34,7 +34,7 @@ void ReadAll(ZipArchive& archive, ZipBudget& budget, size_t depth) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     ZipBudget budget;
-    budget.limits = ZipLimits{1u << 20, 1u << 20, 4u << 20, 1000, 3};
+    budget.limits = ZipLimits{256u << 10, 256u << 10, 1u << 20, 1000, 3};
     try {
         auto archive = ZipArchive::OpenBytes(
             "fuzz.zip", std::string(reinterpret_cast<const char*>(data), size), budget);
