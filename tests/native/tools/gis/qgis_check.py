@@ -17,6 +17,7 @@ QT_QPA_PLATFORM=offscreen.
 """
 import csv
 import json
+import math
 import os
 import subprocess
 import sys
@@ -49,11 +50,15 @@ def hex_color(text):
 
 
 def paint_fills(svg_path):
-    """Each parcel's fill in the painted picture: a colour, ('hatch', colour)
-    or None for an outline only."""
+    """Each parcel's fill in the painted picture: a colour, ('hatch', colour,
+    the lines' directions in degrees clockwise) or None for an outline only."""
     root = ET.parse(svg_path).getroot()
-    hatches = {p.get('id'): ('hatch', hex_color(p.find(SVG + 'line').get('stroke')))
-               for p in root.iter(SVG + 'pattern')}
+    hatches = {}
+    for p in root.iter(SVG + 'pattern'):
+        turn = int(p.get('patternTransform')[len('rotate('):-1])
+        lines = p.findall(SVG + 'line')
+        hatches[p.get('id')] = ('hatch', hex_color(lines[0].get('stroke')),
+                                [turn + 90 * i for i in range(len(lines))])
     group = next(g for g in root.iter(SVG + 'g') if g.get('fill-rule') == 'evenodd')
     fills = [p.get('fill') for p in group.findall(SVG + 'path')]
     return [None if f == 'none' else hatches[f[5:-1]] if f.startswith('url') else hex_color(f)
@@ -71,6 +76,18 @@ def line_cover(seen, color):
     if not -0.02 <= cover <= 1.02 or any(abs(255 - cover * spans[i] - seen[i]) > 4 for i in range(3)):
         return None
     return cover
+
+
+def along_lines(pixels, color, angles):
+    """Whether the pixels of the hatch's lines run in its directions: nearly
+    every line pixel has another three pixels away along one of them."""
+    drawn = {at for at, seen in pixels.items() if line_cover(seen, color) >= 0.45}
+    steps = [(round(3 * math.cos(math.radians(a))), round(3 * math.sin(math.radians(a))))
+             for a in angles]
+    followed = sum(1 for x, y in drawn
+                   if any((x + sx, y + sy) in drawn or (x - sx, y - sy) in drawn
+                          for sx, sy in steps))
+    return followed >= 0.9 * len(drawn)
 
 
 def render(layer, extent, width, height):
@@ -119,9 +136,10 @@ def check_picture(layer, fills, what, png):
                 pole.x() + half * mupp, pole.y() + half * mupp), 2 * half, 2 * half)
         px = int((pole.x() - shown.xMinimum()) / mupp)
         py = int((shown.yMaximum() - pole.y()) / mupp)
-        seen = {QColor(image.pixel(px + dx, py + dy)).getRgb()[:3]
-                for dx in range(-radius, radius + 1) for dy in range(-radius, radius + 1)
-                if dx * dx + dy * dy <= radius * radius}
+        pixels = {(dx, dy): QColor(image.pixel(px + dx, py + dy)).getRgb()[:3]
+                  for dx in range(-radius, radius + 1) for dy in range(-radius, radius + 1)
+                  if dx * dx + dy * dy <= radius * radius}
+        seen = set(pixels.values())
         if not hatch:
             if seen != {want or WHITE}:
                 fail('%s: expected %s, found %s' % (where, want or WHITE, sorted(seen)[:5]))
@@ -132,6 +150,8 @@ def check_picture(layer, fills, what, png):
         # A line one pixel wide may fall between two rows of pixels.
         if None in covers or max(covers) < 0.45:
             fail('%s: hatch in %s expected, found %s' % (where, want[1], sorted(seen)[:5]))
+        elif not along_lines(pixels, want[1], want[2]):
+            fail('%s: hatch lines are not at %s degrees' % (where, want[2]))
         else:
             matched += 1
     print('%s: %d of %d parcels as painted' % (what, matched, len(fills)))
