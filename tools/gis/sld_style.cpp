@@ -1,5 +1,6 @@
 #include "tools/gis/sld_style.h"
 #include "tools/gis/hatch_style.h"
+#include "parcels/fill/brush_fill.h"
 #include "tools/pictures/svg_text.h"
 
 namespace {
@@ -58,23 +59,31 @@ const char* const kOutline = "<se:Stroke><se:SvgParameter name=\"stroke\">#33333
                              "<se:SvgParameter name=\"stroke-width\">0.6</se:SvgParameter>"
                              "</se:Stroke>";
 
-// The marks that draw hatch types 0 to 5 when repeated edge to edge.
-const char* const kHatchMarks[] = {"shape://horline", "shape://vertline", "shape://backslash",
-                                   "shape://slash",   "shape://plus",     "shape://times"};
+// One set of hatch lines, `angle` degrees clockwise from the horizontal on
+// the page. QGIS reads a graphic fill as lines only from a "horline" mark
+// turned by a rotation other than 0, which it takes counter-clockwise: 180
+// draws the horizontal lines, and the other angles mirror.
+std::string HatchLines(const MapFill& fill, int angle) {
+    return "<se:PolygonSymbolizer><se:Fill><se:GraphicFill><se:Graphic><se:Mark>"
+           "<se:WellKnownName>horline</se:WellKnownName><se:Stroke>" +
+           Parameter("stroke", SvgColor(fill.color)) + Parameter("stroke-width", "1") +
+           "</se:Stroke></se:Mark><se:Size>" +
+           SvgNumber(HatchSpacingMm(fill.spacingMm) / kMmPerPixel) + "</se:Size><se:Rotation>" +
+           std::to_string(180 - angle) +
+           "</se:Rotation></se:Graphic></se:GraphicFill></se:Fill></se:PolygonSymbolizer>";
+}
 
-std::string Symbolizer(const MapFill& fill) {
-    std::string out = "<se:PolygonSymbolizer>";
-    if (fill.kind == MapFill::PAINT) {
-        out += "<se:Fill>" + Parameter("fill", SvgColor(fill.color)) + "</se:Fill>";
-    } else if (fill.kind == MapFill::HATCH && fill.hatchType >= 0 && fill.hatchType <= 5) {
-        out += "<se:Fill><se:GraphicFill><se:Graphic><se:Mark><se:WellKnownName>" +
-               std::string(kHatchMarks[fill.hatchType]) + "</se:WellKnownName><se:Stroke>" +
-               Parameter("stroke", SvgColor(fill.color)) + Parameter("stroke-width", "1") +
-               "</se:Stroke></se:Mark><se:Size>" +
-               SvgNumber(HatchSpacingMm(fill.spacingMm) / kMmPerPixel) +
-               "</se:Size></se:Graphic></se:GraphicFill></se:Fill>";
-    }
-    return out + kOutline + "</se:PolygonSymbolizer>";
+// A paint fill with its outline, or each set of hatch lines and then the
+// outline over them.
+std::string Symbolizers(const MapFill& fill) {
+    if (fill.kind == MapFill::PAINT)
+        return "<se:PolygonSymbolizer><se:Fill>" + Parameter("fill", SvgColor(fill.color)) +
+               "</se:Fill>" + kOutline + "</se:PolygonSymbolizer>";
+    std::string out;
+    if (fill.kind == MapFill::HATCH)
+        for (int angle : HatchAngles(fill.hatchType))
+            out += HatchLines(fill, angle);
+    return out + "<se:PolygonSymbolizer>" + kOutline + "</se:PolygonSymbolizer>";
 }
 } // namespace
 
@@ -96,7 +105,7 @@ std::string WriteSld(const PaletteStyle& style, const std::string& layer) {
                "</se:Title></se:Description>\n";
         out += (rule.brush < 0 ? "<se:ElseFilter/>"
                                : "<ogc:Filter>" + Filter(rule.filter) + "</ogc:Filter>") +
-               std::string("\n") + Symbolizer(rule.fill) + "\n</se:Rule>\n";
+               std::string("\n") + Symbolizers(rule.fill) + "\n</se:Rule>\n";
     }
     return out + "</se:FeatureTypeStyle>\n</UserStyle>\n</NamedLayer>\n</StyledLayerDescriptor>\n";
 }

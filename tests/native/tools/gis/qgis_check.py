@@ -2,20 +2,22 @@
 """Opens what velmora exports in QGIS, as a user would, and checks it against
 the pictures velmora paints.
 
-usage: qgis_check.py VELMORA SAMPLE_DIR WORK_DIR
+usage: qgis_check.py VELMORA SAMPLE_DIR WORK_DIR [REGISTRY_MAP.xml]
 
 For every palette of the sample box, the GeoPackage of the sample town opens
-coloured by its stored default style, and again with the QML of `box export`;
-rendered to WORK_DIR/palette-N-*.png, each parcel's interior shows the fill
-`velmora paint` gives it (a solid colour pixel for pixel, a hatch as smooth
-lines of its colour on white). The SLD's rules, read in order, hold for
-exactly the parcels whose brush the library chose. GDAL reads every parcel's
+coloured by its stored default style, and again with the QML and with the SLD
+of `box export`; rendered to WORK_DIR/palette-N-*.png, each parcel's interior
+shows the fill `velmora paint` gives it (a solid colour pixel for pixel, a
+hatch as smooth lines of its colour on white). The SLD's rules, read in
+order, hold for exactly the parcels whose brush the library chose. A registry
+map, when given and present, is checked the same way with made-up attributes. GDAL reads every parcel's
 attributes back as the attribute CSV gives them, and `box classify` colours
 as QGIS's ColorBrewer ramps. Run with Debian's /usr/bin/python3 and
 QT_QPA_PLATFORM=offscreen.
 """
 import csv
 import json
+import math
 import os
 import subprocess
 import sys
@@ -23,7 +25,7 @@ import xml.etree.ElementTree as ET
 
 from osgeo import ogr
 from qgis.core import (NULL, QgsApplication, QgsColorBrewerPalette, QgsMapRendererSequentialJob,
-                       QgsMapSettings, QgsVectorLayer)
+                       QgsMapSettings, QgsRectangle, QgsVectorLayer)
 from qgis.PyQt.QtCore import QDate, QSize
 from qgis.PyQt.QtGui import QColor, QImage
 
@@ -48,11 +50,15 @@ def hex_color(text):
 
 
 def paint_fills(svg_path):
-    """Each parcel's fill in the painted picture: a colour, ('hatch', colour)
-    or None for an outline only."""
+    """Each parcel's fill in the painted picture: a colour, ('hatch', colour,
+    the lines' directions in degrees clockwise) or None for an outline only."""
     root = ET.parse(svg_path).getroot()
-    hatches = {p.get('id'): ('hatch', hex_color(p.find(SVG + 'line').get('stroke')))
-               for p in root.iter(SVG + 'pattern')}
+    hatches = {}
+    for p in root.iter(SVG + 'pattern'):
+        turn = int(p.get('patternTransform')[len('rotate('):-1])
+        lines = p.findall(SVG + 'line')
+        hatches[p.get('id')] = ('hatch', hex_color(lines[0].get('stroke')),
+                                [turn + 90 * i for i in range(len(lines))])
     group = next(g for g in root.iter(SVG + 'g') if g.get('fill-rule') == 'evenodd')
     fills = [p.get('fill') for p in group.findall(SVG + 'path')]
     return [None if f == 'none' else hatches[f[5:-1]] if f.startswith('url') else hex_color(f)
@@ -72,14 +78,25 @@ def line_cover(seen, color):
     return cover
 
 
-def check_picture(layer, fills, what, png):
+def along_lines(pixels, color, angles):
+    """Whether the pixels of the hatch's lines run in its directions: nearly
+    every line pixel has another three pixels away along one of them."""
+    drawn = {at for at, seen in pixels.items() if line_cover(seen, color) >= 0.45}
+    steps = [(round(3 * math.cos(math.radians(a))), round(3 * math.sin(math.radians(a))))
+             for a in angles]
+    followed = sum(1 for x, y in drawn
+                   if any((x + sx, y + sy) in drawn or (x - sx, y - sy) in drawn
+                          for sx, sy in steps))
+    return followed >= 0.9 * len(drawn)
+
+
+def render(layer, extent, width, height):
+    """The layer as QGIS draws it over `extent`, with the map units per pixel."""
     settings = QgsMapSettings()
     settings.setLayers([layer])
     settings.setDestinationCrs(layer.crs())
-    extent = layer.extent().buffered(4.0)
     settings.setExtent(extent)
-    settings.setOutputSize(QSize(int(extent.width() / METRES_PER_PIXEL),
-                                 int(extent.height() / METRES_PER_PIXEL)))
+    settings.setOutputSize(QSize(width, height))
     settings.setOutputDpi(101.6)  # a millimetre of a style is four pixels
     settings.setBackgroundColor(QColor(*WHITE))
     settings.setFlag(QgsMapSettings.Antialiasing, False)
@@ -87,31 +104,57 @@ def check_picture(layer, fills, what, png):
     job.start()
     job.waitForFinished()
     image = job.renderedImage().convertToFormat(QImage.Format_RGB32)
-    image.save(png)
-    shown, mupp = settings.visibleExtent(), settings.mapUnitsPerPixel()
+    return image, settings.visibleExtent(), settings.mapUnitsPerPixel()
+
+
+def check_picture(layer, fills, what, png):
+    """Renders the layer and counts the parcels that show their fill."""
+    extent = layer.extent().buffered(4.0)
+    whole = render(layer, extent, int(extent.width() / METRES_PER_PIXEL),
+                   int(extent.height() / METRES_PER_PIXEL))
+    whole[0].save(png)
+    matched = 0
     for feature in layer.getFeatures():
         where = '%s, parcel %d (%s)' % (what, feature.id(), feature['地番'])
         want = fills[feature.id() - 1]
-        # The pixels of the largest circle inside the parcel, two pixels clear of its outline.
-        pole, distance = feature.geometry().poleOfInaccessibility(METRES_PER_PIXEL / 4)
+        # The pixels of the largest circle inside the parcel, three pixels clear
+        # of its outline, wide enough to cross a line of any hatch of the box.
+        pole, distance = feature.geometry().poleOfInaccessibility(0.01)
+        pole = pole.asPoint()
         hatch = want is not None and want[0] == 'hatch'
-        radius = min(int(distance / mupp) - 2, 40 if hatch else 12)
-        if radius < 2:
-            fail(where + ': too thin to look at')
+        radius = 40 if hatch else 12
+        if distance <= 0:
+            fail(where + ': no inside to look at')
             continue
-        px = int((pole.asPoint().x() - shown.xMinimum()) / mupp)
-        py = int((shown.yMaximum() - pole.asPoint().y()) / mupp)
-        seen = {QColor(image.pixel(px + dx, py + dy)).getRgb()[:3]
-                for dx in range(-radius, radius + 1) for dy in range(-radius, radius + 1)
-                if dx * dx + dy * dy <= radius * radius}
+        image, shown, mupp = whole
+        if distance / mupp < radius + 3:
+            # Too narrow at the whole map's scale: a close-up of its middle.
+            mupp = distance / (radius + 3)
+            half = radius + 8
+            image, shown, mupp = render(layer, QgsRectangle(
+                pole.x() - half * mupp, pole.y() - half * mupp,
+                pole.x() + half * mupp, pole.y() + half * mupp), 2 * half, 2 * half)
+        px = int((pole.x() - shown.xMinimum()) / mupp)
+        py = int((shown.yMaximum() - pole.y()) / mupp)
+        pixels = {(dx, dy): QColor(image.pixel(px + dx, py + dy)).getRgb()[:3]
+                  for dx in range(-radius, radius + 1) for dy in range(-radius, radius + 1)
+                  if dx * dx + dy * dy <= radius * radius}
+        seen = set(pixels.values())
         if not hatch:
             if seen != {want or WHITE}:
                 fail('%s: expected %s, found %s' % (where, want or WHITE, sorted(seen)[:5]))
+            else:
+                matched += 1
             continue
         covers = [line_cover(pixel, want[1]) for pixel in seen]
         # A line one pixel wide may fall between two rows of pixels.
         if None in covers or max(covers) < 0.45:
             fail('%s: hatch in %s expected, found %s' % (where, want[1], sorted(seen)[:5]))
+        elif not along_lines(pixels, want[1], want[2]):
+            fail('%s: hatch lines are not at %s degrees' % (where, want[2]))
+        else:
+            matched += 1
+    print('%s: %d of %d parcels as painted' % (what, matched, len(fills)))
 
 
 def sld_value(node, feature):
@@ -207,9 +250,7 @@ def check_ramps(velmora, sample, work):
             fail('%s in %s classes: %s, QGIS has %s' % (ramp, count, got, scheme))
 
 
-def check_palette(velmora, inputs, box, number, palette, work):
-    what = 'palette %d %s' % (number, palette['name'])
-    out = os.path.join(work, 'palette-%d' % number)
+def check_palette(velmora, inputs, box, number, palette, out, what):
     choose = ['--palette-no', str(number)]
     run(velmora, 'paint', *inputs, *choose, '--no-labels', '-o', out + '.svg')
     run(velmora, 'export', *inputs, *choose, '-o', out + '.gpkg')
@@ -232,19 +273,38 @@ def check_palette(velmora, inputs, box, number, palette, work):
         return
     check_picture(layer, fills, what + ', QML on the attribute', out + '-qml.png')
     check_sld(out + '.sld', layer, [b['name'] for b in palette['brushes']], what + ', SLD')
-    print('%s: %d parcels checked' % (what, len(fills)))
+    message, loaded = layer.loadSldStyle(out + '.sld')
+    if not loaded:
+        fail(what + ': QGIS refuses the SLD: ' + message)
+        return
+    check_picture(layer, fills, what + ', SLD', out + '-sld.png')
+
+
+def check_map(velmora, sample, map_path, attrs, work, prefix):
+    box = os.path.join(sample, 'palettes.json')
+    inputs = [map_path, '--attrs', attrs, '--codes', os.path.join(sample, 'codes.csv'),
+              '--box', box]
+    for number, palette in enumerate(json.load(open(box, encoding='utf-8'))['palettes'], 1):
+        check_palette(velmora, inputs, box, number, palette,
+                      os.path.join(work, '%spalette-%d' % (prefix, number)),
+                      '%spalette %d %s' % (prefix, number, palette['name']))
 
 
 def main():
     velmora, sample, work = sys.argv[1:4]
     os.makedirs(work, exist_ok=True)
-    box = os.path.join(sample, 'palettes.json')
-    inputs = [os.path.join(sample, 'town.xml'), '--attrs', os.path.join(sample, 'town.csv'),
-              '--codes', os.path.join(sample, 'codes.csv'), '--box', box]
     app = QgsApplication([], False)
     app.initQgis()
-    for number, palette in enumerate(json.load(open(box, encoding='utf-8'))['palettes'], 1):
-        check_palette(velmora, inputs, box, number, palette, work)
+    check_map(velmora, sample, os.path.join(sample, 'town.xml'), os.path.join(sample, 'town.csv'),
+              work, '')
+    registry_map = sys.argv[4] if len(sys.argv) > 4 else None
+    if registry_map and os.path.exists(registry_map):
+        name = os.path.splitext(os.path.basename(registry_map))[0]
+        attrs = os.path.join(work, name + '.csv')
+        run(sys.executable, '-B', os.path.join(sample, 'make_attrs.py'), registry_map, attrs)
+        check_map(velmora, sample, registry_map, attrs, work, name + ' ')
+    elif registry_map:
+        print('skipped: no registry map at ' + registry_map)
     check_attributes(os.path.join(work, 'palette-1.gpkg'), os.path.join(sample, 'town.csv'))
     check_ramps(velmora, sample, work)
     # Layers are gone with check_palette; QGIS must outlive them.
