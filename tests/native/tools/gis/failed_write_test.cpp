@@ -1,0 +1,73 @@
+// Every output of the tool under a file size limit that stops its writes
+// part way, as a full disk does: the command fails with a message, the file
+// it would have replaced is byte for byte what it was, and nothing else stays
+// in the folder.
+#include "tool_run.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+
+namespace {
+const std::string kSample = VELMORA_SAMPLE_DIR;
+
+std::set<std::string> FilesIn(const TempDir& dir) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.File("")))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+// Runs the tool with its writes limited to `blocks` of 1024 bytes; what it
+// prints goes through a pipe, which the limit does not reach.
+ToolRun RunLimited(const TempDir& dir, const std::string& args, int blocks) {
+    std::string command = "bash -c \"(trap '' XFSZ; ulimit -f " + std::to_string(blocks) +
+                          "; exec '" + VELMORA_TOOL + "' " + args + ") 2>&1 | cat >'" +
+                          dir.File("stderr") + "'; exit \\${PIPESTATUS[0]}\"";
+    int status = std::system(command.c_str());
+    return ToolRun{WIFEXITED(status) ? WEXITSTATUS(status) : -1, "",
+                   ReadWholeFile(dir.File("stderr"))};
+}
+
+TEST(FailedWrite, EveryOutputKeepsTheFileItWouldReplace) {
+    TempDir dir;
+    const std::string box = Quoted(dir.File("box.dat"));
+    const std::string inputs = Quoted(kSample + "/town.xml") + " --attrs " +
+                               Quoted(kSample + "/town.csv") + " --box " + box;
+    ASSERT_EQ(
+        RunVelmora(dir, "box import " + Quoted(kSample + "/palettes.json") + " -o " + box).status,
+        0);
+    const struct {
+        std::string out;
+        std::string args;
+    } kOutputs[] = {
+        {"town.svg", "paint " + inputs},
+        {"town.png", "paint " + inputs},
+        {"town.pdf", "paint " + inputs},
+        {"town.gpkg", "export " + inputs},
+        {"box.json", "box export " + box},
+        {"style.qml", "box export " + box + " --format qml"},
+        {"style.sld", "box export " + box + " --format sld"},
+        {"copy.dat", "box import " + Quoted(kSample + "/palettes.json")},
+    };
+    for (const auto& output : kOutputs) {
+        const std::string args = output.args + " -o " + Quoted(dir.File(output.out));
+        ASSERT_EQ(RunVelmora(dir, args).status, 0) << args;
+        const auto whole = std::filesystem::file_size(dir.File(output.out));
+        const std::string before = dir.Write(output.out, "what was there before\n");
+        const std::set<std::string> files = FilesIn(dir);
+        // No room at all, and room for all but the last block of the file.
+        for (int blocks : {0, int((whole - 1) / 1024)}) {
+            ToolRun run = RunLimited(dir, args, blocks);
+            SCOPED_TRACE(output.out + " in " + std::to_string(blocks) + " blocks");
+            EXPECT_EQ(run.status, 1) << run.err;
+            EXPECT_NE(run.err.find(": cannot "), std::string::npos) << run.err;
+            EXPECT_TRUE(ReadWholeFile(before) == "what was there before\n");
+            EXPECT_EQ(FilesIn(dir), files);
+        }
+        std::filesystem::remove(before);
+    }
+}
+
+} // namespace
