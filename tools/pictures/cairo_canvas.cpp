@@ -68,7 +68,7 @@ cairo_pattern_t* FillPattern(const PictureFill& fill, double pixelScale) {
     if (fill.fill.kind == MapFill::PAINT)
         return Solid(fill.fill.color);
     if (fill.fill.kind == MapFill::HATCH && !HatchAngles(fill.fill.hatchType).empty())
-        return HatchPattern(fill.fill, fill.spacingPx, pixelScale);
+        return HatchPattern(fill.fill, DrawnHatchSpacing(fill.spacingPx), pixelScale);
     return nullptr;
 }
 

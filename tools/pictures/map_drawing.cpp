@@ -9,6 +9,10 @@
 
 const char* const kPictureFonts = "IPAGothic, IPAPGothic, sans-serif";
 
+double DrawnHatchSpacing(double spacingPx) {
+    return std::isfinite(spacingPx) ? std::clamp(spacingPx, 1.0, 100000.0) : 1.0;
+}
+
 namespace {
 constexpr double kMargin = 24.0;
 constexpr double kHeaderHeight = 72.0;
@@ -37,21 +41,15 @@ bool Inside(const MapBounds& bounds, const MapPoint& p) {
     return p.x >= bounds.minX && p.x <= bounds.maxX && p.y >= bounds.minY && p.y <= bounds.maxY;
 }
 
-// A hatch spacing too fine to draw, or not a number at all, is drawn at one pixel.
-double DrawnSpacing(double spacingPx) {
-    return std::isfinite(spacingPx) ? std::clamp(spacingPx, 1.0, 100000.0) : 1.0;
-}
-
 // Each brush's fill on the map, then in its legend swatch.
 std::vector<PictureFill> Fills(const MapPicture& picture, const MapFrame& frame) {
     std::vector<PictureFill> fills;
     double spacingPerMm = HatchSpacingOnGround(1.0, picture.scale) * frame.pixelsPerMetre;
     for (size_t i = 0; i < picture.fills.size(); ++i) {
         const MapFill& fill = picture.fills[i];
-        fills.push_back(PictureFill{fill, "h" + std::to_string(i),
-                                    DrawnSpacing(fill.spacingMm * spacingPerMm)});
+        fills.push_back(PictureFill{fill, "h" + std::to_string(i), fill.spacingMm * spacingPerMm});
         fills.push_back(PictureFill{fill, kLegendPatternPrefix + std::to_string(i),
-                                    DrawnSpacing(LegendSpacing(fill.spacingMm))});
+                                    LegendSpacing(fill.spacingMm)});
     }
     return fills;
 }

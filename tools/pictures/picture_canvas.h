@@ -27,8 +27,12 @@ struct MapFrame {
 struct PictureFill {
     MapFill fill;
     std::string id;
-    double spacingPx; // at least one pixel
+    double spacingPx;
 };
+
+// The line spacing a hatch is drawn at: a spacing too fine to draw, or not a
+// number at all, is drawn at one pixel.
+double DrawnHatchSpacing(double spacingPx);
 
 // Presentation attributes, written as SVG writes them ("#333", "0.6", "13");
 // an empty one is taken from the enclosing group, else the default.

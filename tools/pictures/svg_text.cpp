@@ -1,7 +1,7 @@
 #include "tools/pictures/svg_text.h"
 #include "parcels/fill/brush_fill.h"
+#include "tools/pictures/picture_canvas.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -58,8 +58,9 @@ std::string SvgHatchPattern(const MapFill& fill, const std::string& id, double s
     std::vector<int> angles = HatchAngles(fill.hatchType);
     if (fill.kind != MapFill::HATCH || angles.empty())
         return std::string();
-    std::string size = SvgNumber(spacingPx);
-    std::string half = SvgNumber(spacingPx / 2.0);
+    double s = DrawnHatchSpacing(spacingPx);
+    std::string size = SvgNumber(s);
+    std::string half = SvgNumber(s / 2.0);
     std::string stroke = "\" stroke=\"" + SvgColor(fill.color) + "\" stroke-width=\"1\"/>";
     std::string out = "<pattern id=\"" + id + "\" patternUnits=\"userSpaceOnUse\" width=\"" + size +
                       "\" height=\"" + size + "\" patternTransform=\"rotate(" +

@@ -20,7 +20,6 @@ std::string SvgNumber(double value);
 // pattern a hatch fill refers to.
 std::string SvgFillValue(const MapFill& fill, const std::string& patternId);
 
-// The <pattern> element of a hatch fill with line spacing `spacingPx`, one
-// pixel or more; empty
+// The <pattern> element of a hatch fill with line spacing `spacingPx`; empty
 // for fills without a pattern.
 std::string SvgHatchPattern(const MapFill& fill, const std::string& id, double spacingPx);
