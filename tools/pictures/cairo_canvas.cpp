@@ -6,6 +6,9 @@
 #include <cstdlib>
 
 namespace {
+// Parcels drawn together: enough to spare a PDF most of its per-drawing cost,
+// few enough that a PNG's outlines stay a small polygon.
+constexpr size_t kParcelsTogether = 256;
 constexpr double kPi = 3.14159265358979323846;
 
 void SetColor(cairo_t* cr, const std::string& color) {
@@ -148,13 +151,39 @@ void CairoCanvas::Rect(const PictureRect& rect, int fill, const PictureStyle& st
 }
 
 void CairoCanvas::Path(const std::vector<MapRing>& rings, const MapFrame& frame, int fill) {
+    frame_ = frame;
+    parcels_.resize(fills_.size() + 1);
+    parcels_[static_cast<size_t>(fill + 1)].push_back(&rings);
+    if (++pending_ == kParcelsTogether)
+        DrawParcels();
+}
+
+void CairoCanvas::AddRings(const std::vector<MapRing>& rings) {
     for (const MapRing& ring : rings) {
         for (size_t i = 0; i + 1 < ring.size(); ++i)
-            (i == 0 ? cairo_move_to : cairo_line_to)(cr_, frame.PixelX(ring[i]),
-                                                     frame.PixelY(ring[i]));
+            (i == 0 ? cairo_move_to : cairo_line_to)(cr_, frame_.PixelX(ring[i]),
+                                                     frame_.PixelY(ring[i]));
         cairo_close_path(cr_);
     }
-    FillAndStroke(fill, groups_.empty() ? PictureStyle() : groups_.back());
+}
+
+void CairoCanvas::DrawParcels() {
+    if (parcels_.empty())
+        return;
+    PictureStyle style = groups_.empty() ? PictureStyle() : groups_.back();
+    PictureStyle fillOnly = style;
+    fillOnly.stroke.clear();
+    for (size_t fill = 1; fill < parcels_.size(); ++fill) {
+        for (const std::vector<MapRing>* rings : parcels_[fill])
+            AddRings(*rings);
+        FillAndStroke(static_cast<int>(fill) - 1, fillOnly);
+    }
+    for (const auto& byFill : parcels_)
+        for (const std::vector<MapRing>* rings : byFill)
+            AddRings(*rings);
+    FillAndStroke(-1, style);
+    parcels_.clear();
+    pending_ = 0;
 }
 
 void CairoCanvas::BeginGroup(const PictureStyle& style, const PictureRect* clip) {
@@ -167,6 +196,7 @@ void CairoCanvas::BeginGroup(const PictureStyle& style, const PictureRect* clip)
 }
 
 void CairoCanvas::EndGroup() {
+    DrawParcels();
     cairo_restore(cr_);
     groups_.pop_back();
 }
