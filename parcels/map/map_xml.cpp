@@ -6,7 +6,8 @@
 // Geometry is gathered into compact tables while the 空間属性 element is read
 // and joined into rings when it closes; from then on each 筆 is handed out as
 // soon as it has been read. References may point forwards within 空間属性,
-// and 筆 that come before it wait until it has closed.
+// and 筆 that come before it wait until it has closed. Given an area to keep,
+// the reader joins only the surfaces that reach into it.
 #include "parcels/map/map_xml.h"
 #include "parcels/map/map_elements.h"
 #include "parcels/map/map_ids.h"
@@ -16,6 +17,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <deque>
@@ -24,12 +26,9 @@
 using namespace mapxml;
 
 namespace {
-constexpr std::uint32_t kInline = UINT32_MAX; // a curve vertex given by its coordinates
-
-struct Vertex {
-    MapPoint at;
-    std::uint32_t point; // kInline, or the point it refers to
-};
+// A curve vertex is the slot of the point it refers to, or with this bit the
+// index of a position given inline.
+constexpr std::uint32_t kInline = 0x80000000u;
 
 struct CurveEntry {
     std::uint32_t first = 0, count = 0; // in the vertex table
@@ -66,7 +65,13 @@ template <typename T> void Release(std::vector<T>& table) {
 
 class MapXmlReader::Impl {
 public:
-    Impl(std::istream& in, const std::string& path) : pull_(in, path) { header_.path = path; }
+    Impl(std::istream& in, const std::string& path, const MapBounds* keep) : pull_(in, path) {
+        header_.path = path;
+        if (keep) {
+            keep_ = *keep;
+            keeping_ = true;
+        }
+    }
 
     bool Next(MapParcel& parcel) {
         for (;;) {
@@ -325,11 +330,14 @@ private:
     }
 
     void EndColumn(int line) {
-        if (columnDirect_)
-            vertices_.push_back(Vertex{columnAt_, kInline});
-        else if (columnRef_)
-            vertices_.push_back(Vertex{MapPoint{0.0, 0.0}, columnRefPoint_});
-        else
+        if (columnDirect_) {
+            if (inlineXY_.size() >= kInline)
+                FailAt(line, "too many curve points");
+            vertices_.push_back(static_cast<std::uint32_t>(inlineXY_.size()) | kInline);
+            inlineXY_.push_back(columnAt_);
+        } else if (columnRef_) {
+            vertices_.push_back(columnRefPoint_);
+        } else
             FailAt(line, "curve point is neither direct nor a point reference");
     }
 
@@ -376,25 +384,24 @@ private:
         ready_.push_back(std::move(parcel_));
     }
 
-    // Puts the curves' points in place and chains each surface's rings; the
-    // point and curve tables are then no longer needed.
+    // Checks that the curves' points exist and chains the rings of each
+    // surface to keep; the point and curve tables are then no longer needed.
     void Join() {
         for (const CurveEntry& curve : curveTable_) {
             if (!curve.defined)
                 continue;
             for (std::uint32_t v = curve.first; v < curve.first + curve.count; ++v) {
-                Vertex& vertex = vertices_[v];
-                if (vertex.point == kInline)
-                    continue;
-                if (vertex.point >= pointDefined_.size() || !pointDefined_[vertex.point])
-                    FailAt(curve.line,
-                           "unknown point " + std::string(points_.NameOf(vertex.point)));
-                vertex.at = pointXY_[vertex.point];
+                std::uint32_t point = vertices_[v];
+                if ((point & kInline) == 0 &&
+                    (point >= pointDefined_.size() || !pointDefined_[point]))
+                    FailAt(curve.line, "unknown point " + std::string(points_.NameOf(point)));
             }
         }
         shapes_.resize(surfaceTable_.size());
         for (size_t s = 0; s < surfaceTable_.size(); ++s) {
             const SurfaceEntry& surface = surfaceTable_[s];
+            if (!surface.defined || (keeping_ && !Reaches(ringTable_[surface.first])))
+                continue;
             for (std::uint32_t r = surface.first; r < surface.first + surface.count; ++r)
                 shapes_[s].push_back(Ring(ringTable_[r]));
         }
@@ -402,6 +409,7 @@ private:
         curves_.Clear();
         Release(pointXY_);
         Release(pointDefined_);
+        Release(inlineXY_);
         Release(vertices_);
         Release(curveTable_);
         Release(generators_);
@@ -409,28 +417,52 @@ private:
         joined_ = true;
     }
 
+    MapPoint At(std::uint32_t vertex) const {
+        return (vertex & kInline) ? inlineXY_[vertex & ~kInline] : pointXY_[vertex];
+    }
+
+    const CurveEntry& CurveOf(const RingEntry& ring, std::uint32_t generator) const {
+        std::uint32_t slot = generators_[generator];
+        if (slot >= curveTable_.size() || !curveTable_[slot].defined)
+            FailAt(ring.line, "unknown curve " + std::string(curves_.NameOf(slot)));
+        return curveTable_[slot];
+    }
+
+    // Whether the extent of the ring's points meets the area kept.
+    bool Reaches(const RingEntry& ring) const {
+        MapBounds extent{HUGE_VAL, HUGE_VAL, -HUGE_VAL, -HUGE_VAL};
+        for (std::uint32_t g = ring.first; g < ring.first + ring.count; ++g) {
+            const CurveEntry& curve = CurveOf(ring, g);
+            for (std::uint32_t v = curve.first; v < curve.first + curve.count; ++v) {
+                MapPoint p = At(vertices_[v]);
+                extent.minX = std::min(extent.minX, p.x);
+                extent.minY = std::min(extent.minY, p.y);
+                extent.maxX = std::max(extent.maxX, p.x);
+                extent.maxY = std::max(extent.maxY, p.y);
+            }
+        }
+        return extent.minX <= keep_.maxX && extent.maxX >= keep_.minX &&
+               extent.minY <= keep_.maxY && extent.maxY >= keep_.minY;
+    }
+
     // Chains the ring's curves end to start, turning a curve round when it is
     // listed against the ring's direction.
     MapRing Ring(const RingEntry& ring) const {
-        std::vector<std::pair<const Vertex*, const Vertex*>> parts;
+        struct Part {
+            std::uint32_t first, end; // in the vertex table
+        };
+        std::vector<Part> parts;
         for (std::uint32_t g = ring.first; g < ring.first + ring.count; ++g) {
-            std::uint32_t slot = generators_[g];
-            if (slot >= curveTable_.size() || !curveTable_[slot].defined)
-                FailAt(ring.line, "unknown curve " + std::string(curves_.NameOf(slot)));
-            const Vertex* first = &vertices_[curveTable_[slot].first];
-            parts.emplace_back(first, first + curveTable_[slot].count);
+            const CurveEntry& curve = CurveOf(ring, g);
+            parts.push_back(Part{curve.first, curve.first + curve.count});
         }
-        auto front = [](const std::pair<const Vertex*, const Vertex*>& part) {
-            return part.first->at;
-        };
-        auto back = [](const std::pair<const Vertex*, const Vertex*>& part) {
-            return (part.second - 1)->at;
-        };
+        auto front = [this](const Part& part) { return At(vertices_[part.first]); };
+        auto back = [this](const Part& part) { return At(vertices_[part.end - 1]); };
         bool firstReversed = parts.size() > 1 && !Same(back(parts[0]), front(parts[1])) &&
                              !Same(back(parts[0]), back(parts[1]));
         MapRing points;
-        for (const Vertex* v = parts[0].first; v != parts[0].second; ++v)
-            points.push_back(v->at);
+        for (std::uint32_t v = parts[0].first; v != parts[0].end; ++v)
+            points.push_back(At(vertices_[v]));
         if (firstReversed)
             std::reverse(points.begin(), points.end());
         for (size_t i = 1; i < parts.size(); ++i) {
@@ -438,11 +470,11 @@ private:
             if (!forward && !Same(points.back(), back(parts[i])))
                 FailAt(ring.line, "the ring's curves do not join");
             if (forward)
-                for (const Vertex* v = parts[i].first + 1; v != parts[i].second; ++v)
-                    points.push_back(v->at);
+                for (std::uint32_t v = parts[i].first + 1; v != parts[i].end; ++v)
+                    points.push_back(At(vertices_[v]));
             else
-                for (const Vertex* v = parts[i].second - 1; v != parts[i].first; --v)
-                    points.push_back((v - 1)->at);
+                for (std::uint32_t v = parts[i].end - 1; v != parts[i].first; --v)
+                    points.push_back(At(vertices_[v - 1]));
         }
         if (!Same(points.front(), points.back()))
             FailAt(ring.line, "the ring does not close");
@@ -462,6 +494,8 @@ private:
 
     XmlPull pull_;
     KkMap header_;
+    MapBounds keep_{0.0, 0.0, 0.0, 0.0};
+    bool keeping_ = false;
     std::vector<Frame> stack_;
     std::string text_;
     bool seen_[SHAPE + 1] = {};
@@ -471,7 +505,8 @@ private:
     IdTable points_, curves_, surfaces_;
     std::vector<MapPoint> pointXY_;
     std::vector<bool> pointDefined_;
-    std::vector<Vertex> vertices_;
+    std::vector<MapPoint> inlineXY_;
+    std::vector<std::uint32_t> vertices_;
     std::vector<CurveEntry> curveTable_;
     std::vector<std::uint32_t> generators_;
     std::vector<RingEntry> ringTable_;
@@ -497,7 +532,8 @@ private:
     ParcelEntry parcel_;
 };
 
-MapXmlReader::MapXmlReader(std::istream& in, const std::string& path) : impl_(new Impl(in, path)) {}
+MapXmlReader::MapXmlReader(std::istream& in, const std::string& path, const MapBounds* keep)
+    : impl_(new Impl(in, path, keep)) {}
 
 MapXmlReader::~MapXmlReader() = default;
 

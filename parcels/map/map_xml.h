@@ -11,8 +11,9 @@
 class MapXmlReader {
 public:
     // `in` must outlive the reader; `path` names the map in messages and in
-    // the header.
-    MapXmlReader(std::istream& in, const std::string& path);
+    // the header. Given `keep`, parcels whose outer ring's extent misses it
+    // come without rings, and their geometry is never put together.
+    MapXmlReader(std::istream& in, const std::string& path, const MapBounds* keep = nullptr);
     ~MapXmlReader();
     MapXmlReader(const MapXmlReader&) = delete;
     MapXmlReader& operator=(const MapXmlReader&) = delete;

@@ -3,24 +3,7 @@
 #include "parcels/text/text_cut.h"
 #include "parcels/map/map_xml.h"
 
-#include <algorithm>
 #include <iostream>
-
-namespace {
-// Whether the extent of the parcel's outer ring meets the area.
-bool Reaches(const MapParcel& parcel, const MapBounds& keep) {
-    const MapRing& ring = parcel.rings.front();
-    MapBounds extent{ring[0].x, ring[0].y, ring[0].x, ring[0].y};
-    for (const MapPoint& p : ring) {
-        extent.minX = std::min(extent.minX, p.x);
-        extent.minY = std::min(extent.minY, p.y);
-        extent.maxX = std::max(extent.maxX, p.x);
-        extent.maxY = std::max(extent.maxY, p.y);
-    }
-    return extent.minX <= keep.maxX && extent.maxX >= keep.minX && extent.minY <= keep.maxY &&
-           extent.maxY >= keep.minY;
-}
-} // namespace
 
 MapSet ReadMapSet(MapSources& sources, const MapBounds* keep, Progress& progress) {
     MapSet set;
@@ -29,7 +12,7 @@ MapSet ReadMapSet(MapSources& sources, const MapBounds* keep, Progress& progress
     size_t read = 0;
     std::vector<std::string> empty; // maps without parcels
     while (sources.Next(name, in)) {
-        MapXmlReader reader(*in, name);
+        MapXmlReader reader(*in, name, keep);
         std::uint32_t index = static_cast<std::uint32_t>(set.maps.size());
         MapParcel parcel;
         size_t before = read;
@@ -37,7 +20,7 @@ MapSet ReadMapSet(MapSources& sources, const MapBounds* keep, Progress& progress
             ++read;
             if (progress.Due())
                 progress.Show("reading " + name + ": " + std::to_string(read) + " parcels");
-            if (keep && !Reaches(parcel, *keep)) {
+            if (parcel.rings.empty()) {
                 set.left.push_back(KkParcelKey{parcel.oaza, parcel.chiban});
                 continue;
             }

@@ -1,5 +1,4 @@
 #include "tools/pictures/map_legend.h"
-#include "tools/pictures/svg_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -27,10 +26,12 @@ std::string Area(double area) {
     return text;
 }
 
-std::string Text(double x, double y, const std::string& anchor, const std::string& utf8,
-                 const char* weight = "normal") {
-    return "<text x=\"" + SvgNumber(x) + "\" y=\"" + SvgNumber(y) + "\" text-anchor=\"" + anchor +
-           "\" font-weight=\"" + weight + "\">" + SvgEscape(utf8) + "</text>\n";
+void Text(PictureCanvas& canvas, double x, double y, const std::string& anchor,
+          const std::string& utf8, const char* weight = "normal") {
+    PictureStyle style;
+    style.textAnchor = anchor;
+    style.fontWeight = weight;
+    canvas.Text(x, y, utf8, style);
 }
 } // namespace
 
@@ -38,27 +39,31 @@ double LegendHeight(const MapPicture& picture) {
     return kHeadHeight + kRowHeight * static_cast<double>(picture.legend.size());
 }
 
-std::string DrawLegend(const MapPicture& picture, double x, double y) {
-    std::string out = "<g font-size=\"13\">\n";
+void DrawLegend(const MapPicture& picture, double x, double y, PictureCanvas& canvas) {
+    PictureStyle group;
+    group.fontSize = "13";
+    canvas.BeginGroup(group, nullptr);
     double countRight = x + 400.0;
     double areaRight = x + kLegendWidth;
-    out += Text(x, y + 16.0, "start", u8"ブラシ", "bold");
-    out += Text(countRight, y + 16.0, "end", u8"筆数", "bold");
-    out += Text(areaRight, y + 16.0, "end", u8"座標面積(㎡)", "bold");
-    out += "<line x1=\"" + SvgNumber(x) + "\" y1=\"" + SvgNumber(y + 22.0) + "\" x2=\"" +
-           SvgNumber(areaRight) + "\" y2=\"" + SvgNumber(y + 22.0) +
-           "\" stroke=\"#444\" stroke-width=\"1\"/>\n";
+    Text(canvas, x, y + 16.0, "start", u8"ブラシ", "bold");
+    Text(canvas, countRight, y + 16.0, "end", u8"筆数", "bold");
+    Text(canvas, areaRight, y + 16.0, "end", u8"座標面積(㎡)", "bold");
+    PictureStyle rule;
+    rule.stroke = "#444";
+    rule.strokeWidth = "1";
+    canvas.Lines({{x, y + 22.0, areaRight, y + 22.0}}, rule);
+    PictureStyle swatch;
+    swatch.stroke = "#333";
+    swatch.strokeWidth = "0.8";
     double top = y + kHeadHeight;
     for (size_t i = 0; i < picture.legend.size(); ++i) {
         const MapLegendRow& row = picture.legend[i];
         double rowTop = top + kRowHeight * static_cast<double>(i);
-        out += "<rect x=\"" + SvgNumber(x) + "\" y=\"" + SvgNumber(rowTop + 3.0) +
-               "\" width=\"40\" height=\"16\" fill=\"" +
-               SvgFillValue(row.fill, kLegendPatternPrefix + std::to_string(i)) +
-               "\" stroke=\"#333\" stroke-width=\"0.8\"/>\n";
-        out += Text(x + 50.0, rowTop + 16.0, "start", row.name);
-        out += Text(countRight, rowTop + 16.0, "end", std::to_string(row.count));
-        out += Text(areaRight, rowTop + 16.0, "end", Area(row.area));
+        int fill = i < picture.fills.size() ? static_cast<int>(2 * i + 1) : -1;
+        canvas.Rect({x, rowTop + 3.0, 40.0, 16.0}, fill, swatch);
+        Text(canvas, x + 50.0, rowTop + 16.0, "start", row.name);
+        Text(canvas, countRight, rowTop + 16.0, "end", std::to_string(row.count));
+        Text(canvas, areaRight, rowTop + 16.0, "end", Area(row.area));
     }
-    return out + "</g>\n";
+    canvas.EndGroup();
 }

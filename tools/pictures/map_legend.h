@@ -3,6 +3,7 @@
 #pragma once
 
 #include "tools/pictures/map_picture.h"
+#include "tools/pictures/picture_canvas.h"
 
 #include <string>
 
@@ -18,5 +19,6 @@ double LegendSpacing(double spaceMm);
 // Height in pixels of the legend of the picture.
 double LegendHeight(const MapPicture& picture);
 
-// SVG elements of the legend with its top left corner at (x, y).
-std::string DrawLegend(const MapPicture& picture, double x, double y);
+// Draws the legend with its top left corner at (x, y). A brush's swatch takes
+// the fill after the brush's map fill in the canvas's fills.
+void DrawLegend(const MapPicture& picture, double x, double y, PictureCanvas& canvas);

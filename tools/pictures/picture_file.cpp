@@ -1,10 +1,11 @@
 #include "tools/pictures/picture_file.h"
 #include "parcels/text/read_file.h"
-#include "tools/pictures/svg_map.h"
+#include "tools/pictures/cairo_canvas.h"
+#include "tools/pictures/map_drawing.h"
+#include "tools/pictures/svg_canvas.h"
 
 #include <cairo-pdf.h>
 #include <cairo.h>
-#include <librsvg/rsvg.h>
 
 #include <algorithm>
 #include <cctype>
@@ -34,53 +35,40 @@ cairo_status_t Append(void* closure, const unsigned char* data, unsigned int len
     return CAIRO_STATUS_SUCCESS;
 }
 
-// The SVG loaded for rendering, with its size in pixels.
-class SvgPicture {
-public:
-    explicit SvgPicture(const std::string& svg) {
-        GError* error = nullptr;
-        handle_ = rsvg_handle_new_from_data(reinterpret_cast<const guint8*>(svg.data()), svg.size(),
-                                            &error);
-        if (!handle_)
-            Fail("cannot load the drawing", error);
-        if (!rsvg_handle_get_intrinsic_size_in_pixels(handle_, &width_, &height_))
-            throw std::runtime_error("the drawing has no size");
-    }
-    ~SvgPicture() { g_object_unref(handle_); }
-    SvgPicture(const SvgPicture&) = delete;
-    SvgPicture& operator=(const SvgPicture&) = delete;
-
-    double Width() const { return width_; }
-    double Height() const { return height_; }
-
-    void Render(cairo_t* cr, double x, double y, double width, double height) const {
-        RsvgRectangle viewport{x, y, width, height};
-        GError* error = nullptr;
-        if (!rsvg_handle_render_document(handle_, cr, &viewport, &error))
-            Fail("cannot render the drawing", error);
-    }
-
-private:
-    [[noreturn]] static void Fail(const std::string& what, GError* error) {
-        std::string message = what + (error ? std::string(": ") + error->message : "");
-        if (error)
-            g_error_free(error);
-        throw std::runtime_error(message);
-    }
-
-    RsvgHandle* handle_ = nullptr;
-    double width_ = 0.0, height_ = 0.0;
-};
-
 void Check(cairo_status_t status, const std::string& path) {
     if (status != CAIRO_STATUS_SUCCESS)
         throw std::runtime_error(path + ": cannot make the picture (" +
                                  cairo_status_to_string(status) + ")");
 }
 
-std::string Png(const std::string& path, const SvgPicture& svg, double dpi) {
+// Draws the picture on the surface, `scale` surface units to the pixel from
+// (x, y), and finishes the surface.
+void Draw(const std::string& path, const MapPicture& picture, const MapLayout& layout,
+          cairo_surface_t* surface, double x, double y, double scale) {
+    cairo_t* cr = cairo_create(surface);
+    try {
+        Check(cairo_surface_status(surface), path);
+        cairo_translate(cr, x, y);
+        cairo_scale(cr, scale, scale);
+        {
+            CairoCanvas canvas(cr);
+            DrawMap(picture, layout, canvas);
+        }
+        Check(cairo_status(cr), path);
+        cairo_show_page(cr);
+        cairo_surface_flush(surface);
+        Check(cairo_surface_status(surface), path);
+    } catch (...) {
+        cairo_destroy(cr);
+        throw;
+    }
+    cairo_destroy(cr);
+}
+
+std::string Png(const std::string& path, const MapPicture& picture, const MapLayout& layout,
+                double dpi) {
     double scale = dpi / kSvgPixelsPerInch;
-    double width = std::ceil(svg.Width() * scale), height = std::ceil(svg.Height() * scale);
+    double width = std::ceil(layout.width * scale), height = std::ceil(layout.height * scale);
     if (width > kLargestSide || height > kLargestSide)
         throw std::runtime_error(path + ": the picture would be " +
                                  std::to_string(static_cast<long>(width)) + " x " +
@@ -88,54 +76,48 @@ std::string Png(const std::string& path, const SvgPicture& svg, double dpi) {
                                  " pixels, more than 32767 a side; lower --dpi or --size");
     cairo_surface_t* surface = cairo_image_surface_create(
         CAIRO_FORMAT_ARGB32, static_cast<int>(width), static_cast<int>(height));
-    cairo_t* cr = cairo_create(surface);
     std::string bytes;
     try {
-        Check(cairo_surface_status(surface), path);
-        svg.Render(cr, 0.0, 0.0, svg.Width() * scale, svg.Height() * scale);
+        Draw(path, picture, layout, surface, 0.0, 0.0, scale);
         Check(cairo_surface_write_to_png_stream(surface, Append, &bytes), path);
     } catch (...) {
-        cairo_destroy(cr);
         cairo_surface_destroy(surface);
         throw;
     }
-    cairo_destroy(cr);
     cairo_surface_destroy(surface);
     return bytes;
 }
 
-std::string Pdf(const std::string& path, const SvgPicture& svg, const std::string& paper) {
+std::string Pdf(const std::string& path, const MapPicture& picture, const MapLayout& layout,
+                const std::string& paper) {
     // Without paper the page is the picture: 96 pixels to 72 points.
-    double pageWidth = svg.Width() * 72.0 / kSvgPixelsPerInch;
-    double pageHeight = svg.Height() * 72.0 / kSvgPixelsPerInch;
+    double pageWidth = layout.width * 72.0 / kSvgPixelsPerInch;
+    double pageHeight = layout.height * 72.0 / kSvgPixelsPerInch;
     double margin = 0.0;
     if (!paper.empty()) {
         double shortMm = 0.0, longMm = 0.0;
         PaperSize(paper, shortMm, longMm);
-        bool landscape = svg.Width() > svg.Height();
+        bool landscape = layout.width > layout.height;
         pageWidth = (landscape ? longMm : shortMm) * kPointsPerMm;
         pageHeight = (landscape ? shortMm : longMm) * kPointsPerMm;
         margin = kMarginMm * kPointsPerMm;
     }
-    double scale =
-        std::min((pageWidth - 2 * margin) / svg.Width(), (pageHeight - 2 * margin) / svg.Height());
-    double width = svg.Width() * scale, height = svg.Height() * scale;
+    double scale = std::min((pageWidth - 2 * margin) / layout.width,
+                            (pageHeight - 2 * margin) / layout.height);
     std::string bytes;
     cairo_surface_t* surface =
         cairo_pdf_surface_create_for_stream(Append, &bytes, pageWidth, pageHeight);
-    cairo_t* cr = cairo_create(surface);
+    // No creation date, so that the same map gives the same bytes.
+    cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_CREATE_DATE, "");
     try {
-        Check(cairo_surface_status(surface), path);
-        svg.Render(cr, (pageWidth - width) / 2, (pageHeight - height) / 2, width, height);
-        cairo_show_page(cr);
+        Draw(path, picture, layout, surface, (pageWidth - layout.width * scale) / 2,
+             (pageHeight - layout.height * scale) / 2, scale);
         cairo_surface_finish(surface);
         Check(cairo_surface_status(surface), path);
     } catch (...) {
-        cairo_destroy(cr);
         cairo_surface_destroy(surface);
         throw;
     }
-    cairo_destroy(cr);
     cairo_surface_destroy(surface);
     return bytes;
 }
@@ -168,12 +150,13 @@ bool PaperSize(const std::string& name, double& widthMm, double& heightMm) {
 void WritePicture(const std::string& path, const MapPicture& picture,
                   const PictureOptions& options) {
     std::string format = PictureFormat(path);
-    std::string svg = WriteMapSvg(picture);
+    MapLayout layout = LayOutMap(picture);
     if (format == "svg") {
-        WriteWholeFile(path, svg);
+        SvgCanvas canvas;
+        DrawMap(picture, layout, canvas);
+        WriteWholeFile(path, canvas.Svg());
         return;
     }
-    SvgPicture loaded(svg);
-    WriteWholeFile(path, format == "png" ? Png(path, loaded, options.dpi)
-                                         : Pdf(path, loaded, options.paper));
+    WriteWholeFile(path, format == "png" ? Png(path, picture, layout, options.dpi)
+                                         : Pdf(path, picture, layout, options.paper));
 }

@@ -1,6 +1,5 @@
-// Picture files by the extension of their path: SVG as the tool draws it,
-// and PNG and PDF rendered from that SVG (librsvg on cairo), so all three
-// look alike.
+// Picture files by the extension of their path: SVG, and PNG and PDF drawn
+// on cairo from the same layout, so all three look alike.
 #pragma once
 
 #include "tools/pictures/map_picture.h"

@@ -1,7 +1,7 @@
 #include "tools/pictures/svg_text.h"
 #include "parcels/fill/brush_fill.h"
+#include "tools/pictures/picture_canvas.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -58,8 +58,7 @@ std::string SvgHatchPattern(const MapFill& fill, const std::string& id, double s
     std::vector<int> angles = HatchAngles(fill.hatchType);
     if (fill.kind != MapFill::HATCH || angles.empty())
         return std::string();
-    // A spacing too fine to draw, or not a number at all, is drawn at one pixel.
-    double s = std::isfinite(spacingPx) ? std::clamp(spacingPx, 1.0, 100000.0) : 1.0;
+    double s = DrawnHatchSpacing(spacingPx);
     std::string size = SvgNumber(s);
     std::string half = SvgNumber(s / 2.0);
     std::string stroke = "\" stroke=\"" + SvgColor(fill.color) + "\" stroke-width=\"1\"/>";
