@@ -19,7 +19,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-// Fontconfig, under librsvg, keeps its caches for the life of the process on
+// Fontconfig, under cairo, keeps its caches for the life of the process on
 // purpose; the leak checker of the sanitized build is told so.
 extern "C" const char* __lsan_default_suppressions() {
     return "leak:libfontconfig.so\n";
