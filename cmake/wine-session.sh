@@ -88,8 +88,9 @@ velmora_start_wineserver() {
 
 # Stops the wineserver of a build tree's prefix and its processes, if they run.
 velmora_stop_wineserver() {
-    [ -d "$1/wineprefix" ] && WINEPREFIX="$(cd "$1/wineprefix" && pwd)" wineserver -k 2>/dev/null
-    return 0
+    if [ -d "$1/wineprefix" ]; then
+        WINEPREFIX="$(cd "$1/wineprefix" && pwd)" wineserver -k 2>/dev/null || true
+    fi
 }
 
 velmora_stop_xvfb() {
