@@ -161,14 +161,12 @@ TEST_F(MakePaleteTest, EachAttributeKindAddsABrushNamedInTheEditorsForm) {
             EXPECT_EQ(RowState(dlg, 0), kSelected);
             EXPECT_TRUE(dlg.IsEnabled(IDC_BRS_LIST));
             // Name and layer share what the four swatch and number columns leave.
-            int widths[6];
-            for (int col = 0; col < 6; ++col)
-                widths[col] = ListView_GetColumnWidth(List(dlg), col);
+            HWND list = List(dlg);
             RECT rect;
-            ::GetWindowRect(List(dlg), &rect);
-            EXPECT_EQ(widths[0], (rect.right - rect.left - 4 * widths[2] - 20) / 2);
-            EXPECT_EQ(std::count(widths, widths + 6, widths[0]), 2);
-            EXPECT_EQ(std::count(widths, widths + 6, widths[2]), 4);
+            ::GetWindowRect(list, &rect);
+            int w = ListView_GetColumnWidth(list, 2), n = (rect.right - rect.left - 4 * w - 20) / 2;
+            for (int col = 0; col < 6; ++col)
+                EXPECT_EQ(ListView_GetColumnWidth(list, col), col < 2 ? n : w) << col;
             dlg.Click(IDOK);
         });
         ASSERT_EQ(plt.CountBrs(), c.field ? 1 : 0) << c.zty;
@@ -257,10 +255,14 @@ TEST_F(MakePaleteTest, DeletingSelectsTheRowThatTookTheFirstDeletedPlace) {
     EXPECT_EQ(sel, -1);
 }
 
+// A double-click on a row selects it and changes it; the menu, shown
+// without a selection, greys change and delete and its add works.
 TEST_F(MakePaleteTest, ChangingOneBrushEditsACopyAndRefreshesItsRow) {
     AddBrushes(3);
     Run(0, [&](UiDialog& dlg) {
-        Select(dlg, {1});
+        Select(dlg, {});
+        dlg.WaitEnabled(IDC_BRS_DELETE, false);
+        dlg.WaitEnabled(IDC_BRS_CHANGE, false);
         ClickRow(dlg, 1, false, true);
         UiDialog fill = dlg.WaitForPopup();
         fill.Click(IDC_FILL_HATCH);
@@ -272,6 +274,13 @@ TEST_F(MakePaleteTest, ChangingOneBrushEditsACopyAndRefreshesItsRow) {
         again.Type(IDC_FILL_SPACE, "2.5");
         again.Click(IDOK);
         EXPECT_EQ(RowText(dlg, 1, 4) + " " + RowText(dlg, 1, 5), "---- 2.50");
+        Select(dlg, {});
+        ClickRow(dlg, 0, true, false, 300);
+        EXPECT_EQ(Menu({VK_DOWN, VK_RETURN}), "3:011");
+        UiDialog cond = dlg.WaitForPopup();
+        cond.Type(IDC_FRTO_FROM, "3");
+        cond.Click(IDOK);
+        EXPECT_EQ(Rows(dlg), 4);
         dlg.Click(IDOK);
     });
     const CVObjBrs& brs = *plt.GetObjBrs(1);
@@ -338,26 +347,6 @@ TEST_F(MakePaleteTest, ChangingSeveralAppliesEachCheckedSettingAlone) {
         EXPECT_EQ(+b.PaintFlg, cases[row / 3].hatch) << "row " << row;
         EXPECT_EQ(+b.Col, kept ? 7 : 0) << "row " << row;
     }
-}
-
-TEST_F(MakePaleteTest, MenuWithoutSelectionGreysChangeAndDeleteAndItsAddWorks) {
-    AddBrushes(2);
-    Run(0, [&](UiDialog& dlg) {
-        Select(dlg, {});
-        dlg.WaitEnabled(IDC_BRS_DELETE, false);
-        dlg.WaitEnabled(IDC_BRS_CHANGE, false);
-        ClickRow(dlg, 1, false, true); // a double-click on a row selects it first
-        dlg.WaitForPopup().Click(IDCANCEL);
-        Select(dlg, {});
-        ClickRow(dlg, 0, true, false, 300);
-        EXPECT_EQ(Menu({VK_DOWN, VK_RETURN}), "3:011");
-        UiDialog cond = dlg.WaitForPopup();
-        cond.Type(IDC_FRTO_FROM, "3");
-        cond.Click(IDOK);
-        EXPECT_EQ(Rows(dlg), 3);
-        dlg.Click(IDCANCEL);
-    });
-    EXPECT_EQ(plt.CountBrs(), 3);
 }
 
 } // namespace
