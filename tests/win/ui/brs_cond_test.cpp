@@ -71,10 +71,16 @@ using BrsOnlyTest = BrsFrtoTest;
 
 // ---------------------------------------------------------------- one value
 TEST_F(BrsOnlyTest, TextNeedsOneCharacterAndTakesAtMost64) {
-    CBrsOnlyDlg dlg(host.Wnd(), 0, 0);
+    CBrsOnlyDlg free(host.Wnd(), 0, 0);
+    Run(free, [&](UiDialog& ui) {
+        EXPECT_EQ(ui.Text(IDC_ONLY_LABEL), "ブラシ名称(&N):");
+        ExpectHelp(ui, "ペイント設定ライブラリ-ブラシの設定画面");
+        ui.Click(IDCANCEL);
+    });
+    CBrsOnlyDlg dlg(host.Wnd(), 300, 0);
     const std::string full(64, 'x');
     int result = Run(dlg, [&](UiDialog& ui) {
-        EXPECT_EQ(ui.Text(IDC_ONLY_LABEL), "ブラシ名称(&N):");
+        EXPECT_EQ(ui.Text(IDC_ONLY_LABEL), "画地名称(&N):");
         EXPECT_TRUE(ui.IsShown(IDC_ONLY_TEXT));
         EXPECT_FALSE(ui.IsShown(IDC_ONLY_COMBO));
         EXPECT_FALSE(ui.IsEnabled(IDOK));
@@ -88,7 +94,6 @@ TEST_F(BrsOnlyTest, TextNeedsOneCharacterAndTakesAtMost64) {
         ::PostMessageA(ui.Item(IDC_ONLY_TEXT), WM_CHAR, 'y', 1); // one key more
         host.Sync();
         EXPECT_EQ(ui.Text(IDC_ONLY_TEXT), full);
-        ExpectHelp(ui, "ペイント設定ライブラリ-ブラシの設定画面");
         ui.Click(IDOK);
     });
     EXPECT_EQ(result, IDOK);
@@ -111,7 +116,6 @@ TEST_F(BrsOnlyTest, ListsTheAttributesValuesAndGivesTheChosenCodeAndText) {
         // 小字 entries name their 大字 first and stand for the combined code.
         {107, "小字(&A):", {"本町北", "本町東", "新町西"}, 2, IDOK, R113CODEMIX(2, 5), "新町西"},
         {103, "公簿地目(&K):", {"田", "畑"}, 1, IDOK, 20, "畑"},
-        {106, "所有権(&S):", {"無し", "有り"}, 0, IDOK, 0, "無し"},
         {106, "所有権(&S):", {"無し", "有り"}, 1, IDOK, 1, "有り"},
         {106, "所有権(&S):", {"無し", "有り"}, 1, IDCANCEL, 77, "前"},
         {104, "所有者(&P):", {}, -1, IDCANCEL, 77, "前"},

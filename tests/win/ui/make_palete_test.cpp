@@ -141,6 +141,7 @@ TEST_F(MakePaleteTest, EachAttributeKindAddsABrushNamedInTheEditorsForm) {
             EXPECT_EQ(dlg.Text(IDC_PLT_NAME), c.bNew ? "新規パレット" : "既存パレット");
             EXPECT_EQ(dlg.Text(IDC_PLT_ZOK), c.zok);
             EXPECT_FALSE(dlg.IsEnabled(IDC_BRS_LIST));
+            dlg.WaitEnabled(IDC_BRS_DELETE, false);
             dlg.Click(IDC_BRS_ADD);
             UiDialog cond = dlg.WaitForPopup();
             if (!c.field) {
@@ -160,6 +161,7 @@ TEST_F(MakePaleteTest, EachAttributeKindAddsABrushNamedInTheEditorsForm) {
             EXPECT_EQ(RowText(dlg, 0, 0), c.row) << c.zty;
             EXPECT_EQ(RowState(dlg, 0), kSelected);
             EXPECT_TRUE(dlg.IsEnabled(IDC_BRS_LIST));
+            dlg.WaitEnabled(IDC_BRS_DELETE, true);
             // Name and layer share what the four swatch and number columns leave.
             HWND list = List(dlg);
             RECT rect;
@@ -177,6 +179,9 @@ TEST_F(MakePaleteTest, EachAttributeKindAddsABrushNamedInTheEditorsForm) {
         EXPECT_EQ(+brs.BFg, 1);
         EXPECT_EQ(+brs.Hat, 1u); // cleared: black paint at 100 on layer 0
         EXPECT_EQ(+brs.PaintData.Depth, 100.0);
+        if (c.zty == 0) { // a free brush carries only its name
+            EXPECT_STREQ(brs.ZVal.ZText.Text, "");
+        }
     }
 }
 

@@ -94,8 +94,11 @@ TEST_F(ZokTypeTest, ComboOffersThePromptWhichCannotConfirm) {
         dlg.WaitEnabled(IDOK, true);
         dlg.ChooseCombo(IDC_ZOK_COMBO, 0);
         dlg.WaitEnabled(IDOK, false);
-        EXPECT_EQ(dlg.ToolTip(IDC_ZOK_COMBO) + dlg.ToolTip(IDC_KESH_HELP),
+        EXPECT_EQ(dlg.ToolTip(IDC_ZOK_COMBO) + dlg.ToolTip(IDOK) + dlg.ToolTip(IDCANCEL) +
+                      dlg.ToolTip(IDC_KESH_HELP),
                   "塗潰ブラシが塗潰の対象とする属性を選択します。"
+                  "上記の設定でペイントブラシを新規作成し、ペイント設定ダイアログに戻ります。"
+                  "設定を破棄しペイント設定ダイアログに戻ります。"
                   "このダイアログのヘルプが表示されます。");
         dlg.Click(IDC_KESH_HELP);
         UiDialog box = dlg.WaitForPopup();
