@@ -14,21 +14,10 @@
 #include <cstdio>
 #include <ctime>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace {
-
-template <class Dlg>
-int RunDialog(UiHost& host, Dlg& dlg, int templateId,
-              const std::function<void(UiDialog&)>& script) {
-    return host.Run(
-        templateId,
-        [&] {
-            CVelmoraDlgScope scope;
-            return (int)dlg.DoModal();
-        },
-        script);
-}
 
 // "Y/M/D h:mm:ss" of a stored date in the local calendar.
 std::string Local(std::int32_t date) {
@@ -42,8 +31,8 @@ std::string Local(std::int32_t date) {
     return text;
 }
 
-// ---------------------------------------------------------------- one value
-class BrsOnlyTest : public ::testing::Test {
+// Both dialogs, and the code book that the list of values comes from.
+class BrsFrtoTest : public ::testing::Test {
 protected:
     void SetUp() override {
         CCodeBook::Clear();
@@ -57,14 +46,37 @@ protected:
     }
     void TearDown() override { CCodeBook::Clear(); }
 
-    int Run(CBrsOnlyDlg& dlg, const std::function<void(UiDialog&)>& script) {
-        return RunDialog(host, dlg, IDD_BRS_ONLY, script);
+    template <class Dlg> int Run(Dlg& dlg, const std::function<void(UiDialog&)>& script) {
+        const bool only = std::is_same<Dlg, CBrsOnlyDlg>::value;
+        return host.Run(
+            only ? IDD_BRS_ONLY : IDD_BRS_FRTO,
+            [&] {
+                CVelmoraDlgScope scope;
+                return (int)dlg.DoModal();
+            },
+            script);
+    }
+
+    // The help button shows the dialog's entry of the help table.
+    static void ExpectHelp(UiDialog& ui, const char* title) {
+        ui.Click(IDC_KESH_HELP);
+        UiDialog box = ui.WaitForPopup();
+        EXPECT_NE(box.AllTexts().find(title), std::string::npos) << box.AllTexts();
+        box.Click(IDOK);
     }
 
     UiHost host;
 };
+using BrsOnlyTest = BrsFrtoTest;
 
+// ---------------------------------------------------------------- one value
 TEST_F(BrsOnlyTest, TextNeedsOneCharacterAndTakesAtMost64) {
+    CBrsOnlyDlg free(host.Wnd(), 0, 0);
+    Run(free, [&](UiDialog& ui) {
+        EXPECT_EQ(ui.Text(IDC_ONLY_LABEL), "ブラシ名称(&N):");
+        ExpectHelp(ui, "ペイント設定ライブラリ-ブラシの設定画面");
+        ui.Click(IDCANCEL);
+    });
     CBrsOnlyDlg dlg(host.Wnd(), 300, 0);
     const std::string full(64, 'x');
     int result = Run(dlg, [&](UiDialog& ui) {
@@ -82,7 +94,6 @@ TEST_F(BrsOnlyTest, TextNeedsOneCharacterAndTakesAtMost64) {
         ::PostMessageA(ui.Item(IDC_ONLY_TEXT), WM_CHAR, 'y', 1); // one key more
         host.Sync();
         EXPECT_EQ(ui.Text(IDC_ONLY_TEXT), full);
-        ui.WaitEnabled(IDOK, true);
         ui.Click(IDOK);
     });
     EXPECT_EQ(result, IDOK);
@@ -105,7 +116,6 @@ TEST_F(BrsOnlyTest, ListsTheAttributesValuesAndGivesTheChosenCodeAndText) {
         // 小字 entries name their 大字 first and stand for the combined code.
         {107, "小字(&A):", {"本町北", "本町東", "新町西"}, 2, IDOK, R113CODEMIX(2, 5), "新町西"},
         {103, "公簿地目(&K):", {"田", "畑"}, 1, IDOK, 20, "畑"},
-        {106, "所有権(&S):", {"無し", "有り"}, 0, IDOK, 0, "無し"},
         {106, "所有権(&S):", {"無し", "有り"}, 1, IDOK, 1, "有り"},
         {106, "所有権(&S):", {"無し", "有り"}, 1, IDCANCEL, 77, "前"},
         {104, "所有者(&P):", {}, -1, IDCANCEL, 77, "前"},
@@ -138,16 +148,8 @@ TEST_F(BrsOnlyTest, ListsTheAttributesValuesAndGivesTheChosenCodeAndText) {
 }
 
 // ------------------------------------------------------- a value or a range
-class BrsFrtoTest : public ::testing::Test {
-protected:
-    int Run(CBrsFrtoDlg& dlg, const std::function<void(UiDialog&)>& script) {
-        return RunDialog(host, dlg, IDD_BRS_FRTO, script);
-    }
-
-    UiHost host;
-};
-
-// Typed numbers are kept in the fields' ranges, then a range is put in order.
+// Each field takes both ends of its range, typed over another value; past
+// them it is kept in range. Then a range is put in order.
 TEST_F(BrsFrtoTest, NumberRangeComesBackInRangeAndInOrder) {
     struct Case {
         WORD zty;
@@ -161,9 +163,11 @@ TEST_F(BrsFrtoTest, NumberRangeComesBackInRangeAndInOrder) {
         {201, "共有人数:", "10", "3", 3, 10},
         {201, "共有人数:", "5", "5", 5, 5},
         {200, "画地No:", "0", "65535", 0, 65535},
+        {200, "画地No:", "65535", "0", 0, 65535},
         {200, "画地No:", "70000", "-3", 0, 65535},
         {500, "公簿面積:", "12.5", "0.0000001", 0.0000001, 12.5},
         {501, "座標面積:", "0", "9999999.9999999", 0, 9999999.9999999},
+        {501, "座標面積:", "9999999.9999999", "0", 0, 9999999.9999999},
         {502, "三斜面積:", "12345678", "-0.5", 0, 9999999.9999999},
     };
     for (const Case& c : cases) {
@@ -173,7 +177,9 @@ TEST_F(BrsFrtoTest, NumberRangeComesBackInRangeAndInOrder) {
             EXPECT_FALSE(ui.IsEnabled(IDC_FRTO_TO));
             ui.Click(IDC_FRTO_RANGE);
             ui.WaitEnabled(IDC_FRTO_TO, true);
+            ui.Type(IDC_FRTO_FROM, "2");
             ui.Type(IDC_FRTO_FROM, c.from);
+            ui.Type(IDC_FRTO_TO, "1");
             ui.Type(IDC_FRTO_TO, c.to);
             ui.Click(IDOK);
         });
@@ -205,6 +211,7 @@ TEST_F(BrsFrtoTest, OkNeedsTheShownFieldsAndADisabledToIsStillCopied) {
         ui.WaitEnabled(IDOK, true);
         ui.Click(IDC_FRTO_RANGE);
         ui.WaitEnabled(IDC_FRTO_TO, false);
+        ExpectHelp(ui, "ペイント設定ライブラリ-ブラシの作成画面");
         ui.Click(IDOK);
     });
     EXPECT_EQ(result, IDOK);
@@ -235,8 +242,6 @@ TEST_F(BrsFrtoTest, DatesComeBackAsThePickedLocalTimes) {
     };
     for (const Case& c : cases) {
         CBrsFrtoDlg dlg(host.Wnd(), c.zty, 1);
-        dlg.m_tFrom = 123;
-        dlg.m_tTo = 456;
         int result = Run(dlg, [&](UiDialog& ui) {
             EXPECT_EQ(ui.Text(IDC_FRTO_GROUP), c.group);
             EXPECT_TRUE(ui.IsShown(IDC_FRTO_TO_DATE));
@@ -253,35 +258,13 @@ TEST_F(BrsFrtoTest, DatesComeBackAsThePickedLocalTimes) {
         });
         EXPECT_EQ(result, c.button);
         if (c.button == IDCANCEL) {
-            EXPECT_EQ(dlg.m_tFrom, 123);
-            EXPECT_EQ(dlg.m_tTo, 456);
+            EXPECT_EQ(dlg.m_tFrom | dlg.m_tTo, 0);
             continue;
         }
         EXPECT_EQ(dlg.m_bRange, c.range ? 1 : 0);
         EXPECT_EQ(Local(dlg.m_tFrom), c.wantFrom) << c.from;
         EXPECT_EQ(Local(dlg.m_tTo), c.wantTo) << c.to;
     }
-}
-
-// ------------------------------------------------------------------- help
-TEST(BrsCondHelp, TheHelpButtonShowsEachDialogsEntry) {
-    UiHost host;
-    CBrsFrtoDlg frto(host.Wnd(), 500, 0);
-    CBrsOnlyDlg only(host.Wnd(), 0, 0);
-    auto help = [](const char* title) {
-        return [title](UiDialog& ui) {
-            ui.Click(IDC_KESH_HELP);
-            UiDialog box = ui.WaitForPopup();
-            EXPECT_NE(box.AllTexts().find(title), std::string::npos) << box.AllTexts();
-            box.Click(IDOK);
-            ui.Click(IDCANCEL);
-        };
-    };
-    RunDialog(host, frto, IDD_BRS_FRTO, help("ペイント設定ライブラリ-ブラシの作成画面"));
-    RunDialog(host, only, IDD_BRS_ONLY, [&](UiDialog& ui) {
-        EXPECT_EQ(ui.Text(IDC_ONLY_LABEL), "ブラシ名称(&N):");
-        help("ペイント設定ライブラリ-ブラシの設定画面")(ui);
-    });
 }
 
 } // namespace

@@ -114,17 +114,19 @@ protected:
 };
 
 // OK writes the shown fill: density rounded, the first hatch colour and
-// spacing into all four, any kind but paint as hatch.
+// spacing into all four, any kind but paint as hatch. Cancel writes nothing.
 TEST_F(FillSetTest, TheFillKindEnablesItsControlsAndOkWritesTheShownFill) {
     const struct {
         BYTE flg;
         int click; // 0: none
         const char* enabled;
+        int button;
         BYTE written;
-    } cases[] = {{0, 0, "111000", 0},
-                 {2, 0, "001111", 1},
-                 {0, IDC_FILL_HATCH, "001111", 1},
-                 {1, IDC_FILL_PAINT, "111000", 0}};
+    } cases[] = {{0, 0, "111000", IDOK, 0},
+                 {2, 0, "001111", IDOK, 1},
+                 {0, IDC_FILL_HATCH, "001111", IDOK, 1},
+                 {1, IDC_FILL_PAINT, "111000", IDOK, 0},
+                 {1, IDC_FILL_PAINT, "111000", IDCANCEL, 1}};
     for (const auto& c : cases) {
         brs = PaintBrush();
         brs.PaintFlg = c.flg;
@@ -134,15 +136,17 @@ TEST_F(FillSetTest, TheFillKindEnablesItsControlsAndOkWritesTheShownFill) {
             if (c.click)
                 dlg.Click(c.click);
             EXPECT_EQ(Enabled(dlg), c.enabled) << +c.flg << " " << c.click;
-            int checked = c.written == 0 ? IDC_FILL_PAINT : IDC_FILL_HATCH;
+            int checked = c.enabled[0] == '1' ? IDC_FILL_PAINT : IDC_FILL_HATCH;
             EXPECT_EQ(::IsDlgButtonChecked(dlg.Hwnd(), checked), BST_CHECKED);
-            dlg.PressEnter();
+            c.button == IDOK ? dlg.PressEnter() : dlg.Click(IDCANCEL);
         });
-        EXPECT_EQ(result, IDOK);
+        EXPECT_EQ(result, c.button);
         CVObjBrs expected = PaintBrush();
         expected.PaintFlg = c.written;
-        expected.PaintData.Depth = 56.0;
-        SetHatch(expected, 4, {6, 6, 6, 6}, {2.5, 2.5, 2.5, 2.5});
+        if (c.button == IDOK) {
+            expected.PaintData.Depth = 56.0;
+            SetHatch(expected, 4, {6, 6, 6, 6}, {2.5, 2.5, 2.5, 2.5});
+        }
         ExpectSameFill(brs, expected);
     }
 }
@@ -219,30 +223,6 @@ TEST_F(FillSetTest, LayerAbove255SurvivesBothDialogs) {
     }
 }
 
-TEST_F(FillSetTest, CancelAndEscWriteNothing) {
-    for (bool multi : {false, true}) { // Cancel in the one, Esc in the other
-        auto box = [&](UiDialog& dlg, int id) {
-            if (multi)
-                dlg.Click(id);
-        };
-        int result = Run(multi, [&](UiDialog& dlg) {
-            box(dlg, IDC_MULTI_LAYER_ON);
-            dlg.ChooseCombo(IDC_FILL_LAYER, 1);
-            box(dlg, IDC_MULTI_PAINT_COLOR_ON);
-            PickPaintColor(dlg, 0, true);
-            box(dlg, IDC_MULTI_DEPTH_ON);
-            dlg.Type(IDC_FILL_DEPTH, "20");
-            dlg.Click(IDC_FILL_HATCH);
-            box(dlg, IDC_MULTI_SPACE_ON);
-            dlg.Type(IDC_FILL_SPACE, "9");
-            multi ? dlg.PressEsc() : dlg.Click(IDCANCEL);
-        });
-        EXPECT_EQ(result, IDCANCEL);
-        ExpectSameFill(brs, PaintBrush());
-        EXPECT_EQ(mask, kUntouchedMask);
-    }
-}
-
 // Several brushes: every box starts off; the choice of kind enables its
 // boxes, keeps the other kind's checks and is always written.
 TEST_F(FillSetTest, MultiOpensWithEveryBoxOffAndTheKindEnablesItsBoxes) {
@@ -267,38 +247,51 @@ TEST_F(FillSetTest, MultiOpensWithEveryBoxOffAndTheKindEnablesItsBoxes) {
     EXPECT_EQ(+brs.PaintData.Depth, 100.0);
 }
 
-// Each box alone: it enables its controls, and OK writes its bit alone; the
-// spacing box writes the template's spacing into all four.
+// Each box alone, then two at once: a box enables its controls, and OK
+// writes the bits of the checked boxes; the spacing box writes the
+// template's spacing into all four.
 TEST_F(FillSetTest, MultiEachBoxEnablesItsControlsAndSetsOnlyItsOwnBit) {
     const struct {
-        int box;
+        std::vector<int> boxes;
         bool hatch;
         const char* enabled;
-        WORD bit;
-    } cases[] = {{IDC_MULTI_LAYER_ON, false, "000000", FILL_MULTI_LAYER},
-                 {IDC_MULTI_PAINT_COLOR_ON, false, "100000", FILL_MULTI_PAINT_COLOR},
-                 {IDC_MULTI_DEPTH_ON, false, "011000", FILL_MULTI_DEPTH},
-                 {IDC_MULTI_HATCH_COLOR_ON, true, "000100", FILL_MULTI_HATCH_COLOR},
-                 {IDC_MULTI_HATCH_TYPE_ON, true, "000010", FILL_MULTI_HATCH_TYPE},
-                 {IDC_MULTI_SPACE_ON, true, "000001", FILL_MULTI_SPACE}};
+        int bits;
+    } cases[] = {
+        {{IDC_MULTI_LAYER_ON}, false, "000000", FILL_MULTI_LAYER},
+        {{IDC_MULTI_PAINT_COLOR_ON}, false, "100000", FILL_MULTI_PAINT_COLOR},
+        {{IDC_MULTI_DEPTH_ON}, false, "011000", FILL_MULTI_DEPTH},
+        {{IDC_MULTI_HATCH_COLOR_ON}, true, "000100", FILL_MULTI_HATCH_COLOR},
+        {{IDC_MULTI_HATCH_TYPE_ON}, true, "000010", FILL_MULTI_HATCH_TYPE},
+        {{IDC_MULTI_SPACE_ON}, true, "000001", FILL_MULTI_SPACE},
+        {{IDC_MULTI_PAINT_COLOR_ON, IDC_MULTI_LAYER_ON},
+         false,
+         "100000",
+         FILL_MULTI_PAINT_COLOR | FILL_MULTI_LAYER},
+        {{IDC_MULTI_HATCH_COLOR_ON, IDC_MULTI_SPACE_ON},
+         true,
+         "000101",
+         FILL_MULTI_HATCH_COLOR | FILL_MULTI_SPACE},
+    };
     for (const auto& c : cases) {
         mask = kUntouchedMask;
         brs = PaintBrush();
         brs.PaintFlg = c.hatch ? 2 : 0; // any kind but paint opens as hatch
         int result = Run(true, [&](UiDialog& dlg) {
-            dlg.Click(c.box);
-            EXPECT_EQ(Enabled(dlg), c.enabled) << c.box;
-            EXPECT_EQ(dlg.IsEnabled(IDC_FILL_LAYER), c.box == IDC_MULTI_LAYER_ON) << c.box;
-            dlg.Click(c.box);
-            EXPECT_EQ(Enabled(dlg), "000000") << c.box;
-            dlg.Click(c.box);
-            if (c.box == IDC_MULTI_SPACE_ON)
+            const int first = c.boxes.front();
+            dlg.Click(first);
+            dlg.Click(first);
+            EXPECT_EQ(Enabled(dlg), "000000") << first;
+            for (int box : c.boxes)
+                dlg.Click(box);
+            EXPECT_EQ(Enabled(dlg), c.enabled) << first;
+            EXPECT_EQ(dlg.IsEnabled(IDC_FILL_LAYER), c.boxes.back() == IDC_MULTI_LAYER_ON);
+            if (c.boxes.back() == IDC_MULTI_SPACE_ON)
                 dlg.Type(IDC_FILL_SPACE, "3.5");
             dlg.Click(IDOK);
         });
         EXPECT_EQ(result, IDOK);
-        EXPECT_EQ(mask, c.bit) << c.box;
-        EXPECT_EQ(+brs.PaintFlg, c.hatch ? 1 : 0) << c.box;
+        EXPECT_EQ(mask, c.bits) << c.boxes.front();
+        EXPECT_EQ(+brs.PaintFlg, c.hatch ? 1 : 0) << c.boxes.front();
     }
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(+brs.HatchData.Space[i], 3.5);

@@ -31,28 +31,21 @@ protected:
             [&] { return Velmora_PaletteSet(host.Wnd(), &drawing, &plt, &sel, bNew); }, script);
     }
 
-    // Brushes on the given layer, painted or hatched, named by their position.
-    void AddBrushes(int count, WORD zty = 201) {
-        plt.SetZty(zty);
+    // Painted brushes of colour 7 and pattern 9 on layer row % 8 of attribute
+    // 201, named by their position.
+    void AddBrushes(int count) {
+        plt.SetZty(201);
         for (int i = 0; i < count; ++i) {
             CVObjBrs brs;
             brs.BFg = 1;
             brs.BNm = ("B" + std::to_string(plt.CountBrs())).c_str();
-            brs.ZVal.Zty = zty;
+            brs.ZVal.Zty = 201;
             brs.ZVal.ZLong.From = plt.CountBrs();
             brs.LayerNo = plt.CountBrs() % 8;
             brs.Col = 7;
             brs.Hat = 9;
             plt.AddBrs(plt.CountBrs(), &brs);
         }
-    }
-
-    // Adds a brush through the condition dialog, typing one field.
-    static void Add(UiDialog& dlg, int id, const char* text) {
-        dlg.Click(IDC_BRS_ADD);
-        UiDialog cond = dlg.WaitForPopup();
-        cond.Type(id, text);
-        cond.Click(IDOK);
     }
 
     static HWND List(UiDialog& dlg) { return dlg.Item(IDC_BRS_LIST); }
@@ -97,8 +90,8 @@ protected:
         host.Sync();
     }
 
-    // The context menu once it shows: which of add, change and delete are
-    // greyed, then the keys pressed in it.
+    // The context menu once it shows: its item count and which of add,
+    // change and delete are greyed; then the keys pressed in it.
     std::string Menu(std::initializer_list<UINT> keys) {
         HWND window = nullptr;
         host.WaitUntil(
@@ -122,102 +115,123 @@ protected:
     int sel = kUntouchedSel;
 };
 
-TEST_F(MakePaleteTest, NewEmptyPaletteThenAnIntegerRangeAndCancelKeepsTheBrush) {
-    plt.SetZty(201);
-    int result = Run(1, [&](UiDialog& dlg) {
-        EXPECT_EQ(dlg.Text(IDC_PLT_NAME), "新規パレット");
-        EXPECT_EQ(dlg.Text(IDC_PLT_ZOK), "共有人数");
-        EXPECT_FALSE(dlg.IsEnabled(IDC_BRS_LIST));
-        // The buttons follow the idle pass that comes after the first input.
-        dlg.WaitEnabled(IDC_BRS_DELETE, false);
-        dlg.WaitEnabled(IDC_BRS_CHANGE, false);
-        EXPECT_TRUE(dlg.IsEnabled(IDC_BRS_ADD) && dlg.IsEnabled(IDOK));
-        dlg.Click(IDC_BRS_ADD);
-        UiDialog cond = dlg.WaitForPopup();
-        cond.Click(IDC_FRTO_RANGE);
-        cond.Type(IDC_FRTO_FROM, "20");
-        cond.Type(IDC_FRTO_TO, "10");
-        cond.Click(IDOK);
-        EXPECT_EQ(Rows(dlg), 1);
-        EXPECT_EQ(RowText(dlg, 0, 0), "10～20");
-        EXPECT_EQ(RowState(dlg, 0), kSelected);
-        EXPECT_TRUE(dlg.IsEnabled(IDC_BRS_LIST));
-        dlg.WaitEnabled(IDC_BRS_DELETE, true);
-        dlg.Type(IDC_PLT_NAME, "");
-        dlg.WaitEnabled(IDOK, false);
-        dlg.Click(IDCANCEL);
-    });
-    EXPECT_EQ(result, IDCANCEL);
-    EXPECT_EQ(sel, kUntouchedSel);
-    EXPECT_STREQ(plt.GetPNm(), "既存パレット");
-    ASSERT_EQ(plt.CountBrs(), 1);
-    const CVObjBrs& brs = *plt.GetObjBrs(0);
-    EXPECT_EQ(+brs.ZVal.ZLong.RangeFlg, 1u);
-    EXPECT_EQ(+brs.ZVal.ZLong.From, 10);
-    EXPECT_EQ(+brs.ZVal.ZLong.To, 20);
-    EXPECT_EQ(+brs.BFg, 1);
-    EXPECT_EQ(+brs.Hat, 1u); // a new brush starts cleared: black paint at 100 on layer 0
-    EXPECT_EQ(+brs.PaintData.Depth, 100.0);
-}
-
-// Each kind of attribute asks through its own dialog and names the brush in
-// the editor's form.
+// Each kind of attribute asks through its own dialog and names the new,
+// otherwise cleared brush in the editor's form; an unknown one says so. OK
+// stores the name: the new palette's comes last.
 TEST_F(MakePaleteTest, EachAttributeKindAddsABrushNamedInTheEditorsForm) {
     const struct {
+        int bNew;
         WORD zty;
-        const char* zok; // nullptr: not checked
-        int field;
-        const char* typed;
+        const char* zok;
+        int field; // 0: an unknown attribute, which adds nothing
+        const char* from;
+        const char* to; // nullptr: one value, not a range
         const char* row;
     } cases[] = {
-        {500, nullptr, IDC_FRTO_FROM, "12.5", "12.5000000"},
-        {401, nullptr, IDC_FRTO_FROM_DATE, "2013/4/5", "2013/4/5"},
-        {0, "フリー", IDC_ONLY_TEXT, "見本", "見本"},
+        {0, 500, "公簿面積", IDC_FRTO_FROM, "12.5", nullptr, "12.5000000"},
+        {0, 401, "登記日付", IDC_FRTO_FROM_DATE, "2013/4/5", nullptr, "2013/4/5"},
+        {0, 0, "フリー", IDC_ONLY_TEXT, "見本", nullptr, "見本"},
+        {0, 999, "", 0, nullptr, nullptr, nullptr},
+        {1, 201, "共有人数", IDC_FRTO_FROM, "20", "10", "10～20"},
     };
     for (const auto& c : cases) {
         plt.DelAllBrs();
         plt.SetZty(c.zty);
-        Run(0, [&](UiDialog& dlg) {
-            EXPECT_EQ(dlg.Text(IDC_PLT_NAME), "既存パレット");
-            if (c.zok) {
-                EXPECT_EQ(dlg.Text(IDC_PLT_ZOK), c.zok);
+        Run(c.bNew, [&](UiDialog& dlg) {
+            EXPECT_EQ(dlg.Text(IDC_PLT_NAME), c.bNew ? "新規パレット" : "既存パレット");
+            EXPECT_EQ(dlg.Text(IDC_PLT_ZOK), c.zok);
+            EXPECT_FALSE(dlg.IsEnabled(IDC_BRS_LIST));
+            dlg.WaitEnabled(IDC_BRS_DELETE, false);
+            dlg.Click(IDC_BRS_ADD);
+            UiDialog cond = dlg.WaitForPopup();
+            if (!c.field) {
+                EXPECT_EQ(cond.Text(0xFFFF), "属性が正しく登録できていません。");
+                EXPECT_NE(cond.AllTexts().find("属性ペイント"), std::string::npos);
+                cond.Click(IDOK);
+                EXPECT_EQ(Rows(dlg), 0);
+                dlg.Click(IDOK);
+                return;
             }
-            Add(dlg, c.field, c.typed);
+            if (c.to)
+                cond.Click(IDC_FRTO_RANGE);
+            cond.Type(c.field, c.from);
+            if (c.to)
+                cond.Type(IDC_FRTO_TO, c.to);
+            cond.Click(IDOK);
             EXPECT_EQ(RowText(dlg, 0, 0), c.row) << c.zty;
+            EXPECT_EQ(RowState(dlg, 0), kSelected);
+            EXPECT_TRUE(dlg.IsEnabled(IDC_BRS_LIST));
+            dlg.WaitEnabled(IDC_BRS_DELETE, true);
+            // Name and layer share what the four swatch and number columns leave.
+            HWND list = List(dlg);
+            RECT rect;
+            ::GetWindowRect(list, &rect);
+            int w = ListView_GetColumnWidth(list, 2), n = (rect.right - rect.left - 4 * w - 20) / 2;
+            for (int col = 0; col < 6; ++col)
+                EXPECT_EQ(ListView_GetColumnWidth(list, col), col < 2 ? n : w) << col;
             dlg.Click(IDOK);
         });
-        ASSERT_EQ(plt.CountBrs(), 1) << c.zty;
-        EXPECT_EQ(+plt.GetObjBrs(0)->ZVal.Zty, c.zty);
+        ASSERT_EQ(plt.CountBrs(), c.field ? 1 : 0) << c.zty;
+        if (!c.field)
+            continue;
+        const CVObjBrs& brs = *plt.GetObjBrs(0);
+        EXPECT_EQ(+brs.ZVal.Zty, c.zty);
+        EXPECT_EQ(+brs.BFg, 1);
+        EXPECT_EQ(+brs.Hat, 1u); // cleared: black paint at 100 on layer 0
+        EXPECT_EQ(+brs.PaintData.Depth, 100.0);
+        if (c.zty == 0) { // a free brush carries only its name
+            EXPECT_STREQ(brs.ZVal.ZText.Text, "");
+        }
     }
-    EXPECT_EQ(+plt.GetObjBrs(0)->ZVal.ZDate.RangeFlg, 0u);
 }
 
-TEST_F(MakePaleteTest, AnUnknownAttributeAddsNothing) {
-    plt.SetZty(999);
-    Run(0, [&](UiDialog& dlg) {
-        EXPECT_EQ(dlg.Text(IDC_PLT_ZOK), "");
-        dlg.Click(IDC_BRS_ADD);
-        UiDialog box = dlg.WaitForPopup();
-        EXPECT_EQ(box.Text(0xFFFF), "属性が正しく登録できていません。");
-        EXPECT_NE(box.AllTexts().find("属性ペイント"), std::string::npos);
-        box.Click(IDOK);
-        EXPECT_EQ(Rows(dlg), 0);
-        dlg.Click(IDCANCEL);
-    });
-    EXPECT_EQ(plt.CountBrs(), 0);
+// OK takes the name and the first selected row; Cancel neither, but the
+// brushes changed meanwhile stay changed. An empty name cannot confirm.
+TEST_F(MakePaleteTest, OkStoresTheNameAndTheFirstSelectedRowAndCancelNeither) {
+    for (int button : {IDCANCEL, IDOK}) {
+        plt.DelAllBrs();
+        AddBrushes(5);
+        int result = Run(0, [&](UiDialog& dlg) {
+            Select(dlg, {3, 1});
+            dlg.Click(IDC_BRS_DELETE);
+            dlg.Type(IDC_PLT_NAME, "");
+            dlg.WaitEnabled(IDOK, false);
+            dlg.Type(IDC_PLT_NAME, "所有%d別%s");
+            Select(dlg, {2, 0});
+            dlg.Click(button);
+        });
+        EXPECT_EQ(result, button);
+        EXPECT_EQ(plt.CountBrs(), 3);
+        EXPECT_EQ(sel, button == IDOK ? 0 : kUntouchedSel);
+        EXPECT_STREQ(plt.GetPNm(), button == IDOK ? "所有%d別%s" : "既存パレット");
+    }
 }
 
+// Add is offered up to the last of the 255 slots and no further: by the
+// button, the context menu and the command itself.
 TEST_F(MakePaleteTest, TheLastSlotFillsAndThenAddIsDisabledAndGreyed) {
     AddBrushes(254);
     Run(0, [&](UiDialog& dlg) {
         EXPECT_EQ(Rows(dlg), 254);
         EXPECT_EQ(SelectedRows(dlg), std::vector<int>{0});
-        Add(dlg, IDC_FRTO_FROM, "7");
+        Select(dlg, {});
+        dlg.WaitEnabled(IDC_BRS_DELETE, false); // the idle pass has updated the buttons
+        host.Sync();
+        EXPECT_TRUE(dlg.IsEnabled(IDC_BRS_ADD));
+        ClickRow(dlg, 0, true);
+        EXPECT_EQ(Menu({VK_ESCAPE}), "3:000");
+        dlg.Click(IDC_BRS_ADD);
+        UiDialog cond = dlg.WaitForPopup();
+        cond.Type(IDC_FRTO_FROM, "7");
+        cond.Click(IDOK);
         EXPECT_EQ(Rows(dlg), 255);
         EXPECT_EQ(SelectedRows(dlg), std::vector<int>{254});
         dlg.WaitEnabled(IDC_BRS_ADD, false);
         ClickRow(dlg, 254, true);
         EXPECT_EQ(Menu({VK_ESCAPE}), "3:100");
+        ::PostMessageA(dlg.Hwnd(), WM_COMMAND, IDC_BRS_ADD, 0);
+        host.Sync();
+        EXPECT_EQ(host.VisibleDialogs().size(), 1u);
         dlg.Click(IDOK);
     });
     EXPECT_EQ(plt.CountBrs(), 255);
@@ -229,10 +243,9 @@ TEST_F(MakePaleteTest, DeletingSelectsTheRowThatTookTheFirstDeletedPlace) {
     Run(0, [&](UiDialog& dlg) {
         Select(dlg, {2, 5});
         dlg.Click(IDC_BRS_DELETE);
-        EXPECT_EQ(Rows(dlg), 5);
         EXPECT_EQ(RowText(dlg, 2, 0) + RowText(dlg, 4, 0), "B3B6");
         EXPECT_EQ(RowState(dlg, 2), kSelected);
-        Select(dlg, {3, 4});
+        Select(dlg, {3, 4}); // the last rows: the new last one is selected
         dlg.Click(IDC_BRS_DELETE);
         EXPECT_EQ(SelectedRows(dlg), std::vector<int>{2});
         Select(dlg, {0, 1, 2});
@@ -247,10 +260,14 @@ TEST_F(MakePaleteTest, DeletingSelectsTheRowThatTookTheFirstDeletedPlace) {
     EXPECT_EQ(sel, -1);
 }
 
+// A double-click on a row selects it and changes it; the menu, shown
+// without a selection, greys change and delete and its add works.
 TEST_F(MakePaleteTest, ChangingOneBrushEditsACopyAndRefreshesItsRow) {
     AddBrushes(3);
     Run(0, [&](UiDialog& dlg) {
-        Select(dlg, {1});
+        Select(dlg, {});
+        dlg.WaitEnabled(IDC_BRS_DELETE, false);
+        dlg.WaitEnabled(IDC_BRS_CHANGE, false);
         ClickRow(dlg, 1, false, true);
         UiDialog fill = dlg.WaitForPopup();
         fill.Click(IDC_FILL_HATCH);
@@ -262,6 +279,13 @@ TEST_F(MakePaleteTest, ChangingOneBrushEditsACopyAndRefreshesItsRow) {
         again.Type(IDC_FILL_SPACE, "2.5");
         again.Click(IDOK);
         EXPECT_EQ(RowText(dlg, 1, 4) + " " + RowText(dlg, 1, 5), "---- 2.50");
+        Select(dlg, {});
+        ClickRow(dlg, 0, true, false, 300);
+        EXPECT_EQ(Menu({VK_DOWN, VK_RETURN}), "3:011");
+        UiDialog cond = dlg.WaitForPopup();
+        cond.Type(IDC_FRTO_FROM, "3");
+        cond.Click(IDOK);
+        EXPECT_EQ(Rows(dlg), 4);
         dlg.Click(IDOK);
     });
     const CVObjBrs& brs = *plt.GetObjBrs(1);
@@ -272,22 +296,28 @@ TEST_F(MakePaleteTest, ChangingOneBrushEditsACopyAndRefreshesItsRow) {
 }
 
 // Each box alone, on two brushes of three: only its settings are applied.
+// The dialog starts from the layer and the fill kind the two share, if any.
 TEST_F(MakePaleteTest, ChangingSeveralAppliesEachCheckedSettingAlone) {
     const struct {
         int box;
         bool hatch;
+        bool sameLayer;
         const char* changed; // layer, paint colour, density, hatch colours, pattern, spacings
-    } cases[] = {
-        {IDC_MULTI_LAYER_ON, false, "100000"},     {IDC_MULTI_PAINT_COLOR_ON, false, "010000"},
-        {IDC_MULTI_DEPTH_ON, false, "001000"},     {IDC_MULTI_HATCH_COLOR_ON, true, "000100"},
-        {IDC_MULTI_HATCH_TYPE_ON, true, "000010"}, {IDC_MULTI_SPACE_ON, true, "000001"}};
+    } cases[] = {{IDC_MULTI_LAYER_ON, false, false, "100000"},
+                 {IDC_MULTI_PAINT_COLOR_ON, false, true, "010000"},
+                 {IDC_MULTI_DEPTH_ON, false, false, "001000"},
+                 {IDC_MULTI_HATCH_COLOR_ON, true, true, "000100"},
+                 {IDC_MULTI_HATCH_TYPE_ON, true, false, "000010"},
+                 {IDC_MULTI_SPACE_ON, true, true, "000001"}};
     const int count = 3 * (int)std::size(cases);
     AddBrushes(count);
-    // Unlike the cleared brush the dialog starts from, and on different layers.
+    // Unlike the cleared brush the dialog starts from.
     std::vector<CVObjBrs> before(count);
     for (int row = 0; row < count; ++row) {
+        const auto& c = cases[row / 3];
         CVObjBrs& brs = *plt.GetObjBrs((BYTE)row);
-        brs.LayerNo = 1 + row % 3;
+        brs.LayerNo = c.sameLayer ? 2 : 1 + row % 3;
+        brs.PaintFlg = c.hatch;
         brs.PaintData = {RGB(1, 2, 3), 40.0};
         brs.HatchData.Type = 2;
         std::fill_n(brs.HatchData.Color, 4, 2);
@@ -299,8 +329,8 @@ TEST_F(MakePaleteTest, ChangingSeveralAppliesEachCheckedSettingAlone) {
             Select(dlg, {3 * k, 3 * k + 2});
             dlg.Click(IDC_BRS_CHANGE);
             UiDialog fill = dlg.WaitForPopup();
-            if (cases[k].hatch)
-                fill.Click(IDC_FILL_HATCH);
+            EXPECT_EQ(fill.Sel(IDC_FILL_LAYER), cases[k].sameLayer ? 2 : 0) << k;
+            EXPECT_EQ(::IsDlgButtonChecked(fill.Hwnd(), IDC_FILL_HATCH), (UINT)cases[k].hatch);
             fill.Click(cases[k].box);
             fill.Click(IDOK);
         }
@@ -319,39 +349,9 @@ TEST_F(MakePaleteTest, ChangingSeveralAppliesEachCheckedSettingAlone) {
                                h.Type == g.Type ? '0' : '1',
                                std::equal(h.Space, h.Space + 4, g.Space) ? '0' : '1'};
         EXPECT_EQ(changed, kept ? "000000" : cases[row / 3].changed) << "row " << row;
-        EXPECT_EQ(+b.PaintFlg, kept ? 0 : cases[row / 3].hatch) << "row " << row;
+        EXPECT_EQ(+b.PaintFlg, cases[row / 3].hatch) << "row " << row;
         EXPECT_EQ(+b.Col, kept ? 7 : 0) << "row " << row;
     }
-}
-
-TEST_F(MakePaleteTest, OkStoresTheNameAndTheFirstSelectedRow) {
-    AddBrushes(5);
-    int result = Run(0, [&](UiDialog& dlg) {
-        Select(dlg, {3, 1});
-        dlg.Type(IDC_PLT_NAME, "所有%d別%s");
-        dlg.Click(IDOK);
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(sel, 1);
-    EXPECT_STREQ(plt.GetPNm(), "所有%d別%s");
-}
-
-TEST_F(MakePaleteTest, MenuWithoutSelectionGreysChangeAndDeleteAndItsAddWorks) {
-    AddBrushes(2);
-    Run(0, [&](UiDialog& dlg) {
-        Select(dlg, {});
-        ClickRow(dlg, 1, false, true); // a double-click on a row selects it first
-        dlg.WaitForPopup().Click(IDCANCEL);
-        Select(dlg, {});
-        ClickRow(dlg, 0, true, false, 300);
-        EXPECT_EQ(Menu({VK_DOWN, VK_RETURN}), "3:011");
-        UiDialog cond = dlg.WaitForPopup();
-        cond.Type(IDC_FRTO_FROM, "3");
-        cond.Click(IDOK);
-        EXPECT_EQ(Rows(dlg), 3);
-        dlg.Click(IDCANCEL);
-    });
-    EXPECT_EQ(plt.CountBrs(), 3);
 }
 
 } // namespace

@@ -131,7 +131,7 @@ protected:
         for (WORD type = 0; type < 6; ++type)
             AddHatch(m_plt, "ハッチ", type, (BYTE)(type + 1), 2.5 + type,
                      type == 1 ? 0xFFFFFFFF : 4);
-        AddHatch(m_plt, "種類9", 9, 15, 1, 4);
+        AddHatch(m_plt, "種類6", 6, 15, 1, 4);
     }
 
     ZEL m_drawing;
@@ -174,7 +174,9 @@ TEST_F(SvyListTest, RowsShowTheirTextsAndSwatches) {
         EXPECT_TRUE(CellShows(picture, window.Cell(5 + type, 2), Solid(color))) << "type " << type;
         EXPECT_TRUE(CellShows(picture, window.Cell(5 + type, 3), Hatch(type))) << "type " << type;
     }
-    // Type 9 has no pattern of its own: its cell is one plain colour.
+    // The last colour of the table is its own; type 6 has no pattern of its
+    // own: its cell is one plain colour.
+    EXPECT_TRUE(CellShows(picture, window.Cell(11, 2), Solid(m_drawing.Attr().GetColor(15))));
     RECT cell = window.Cell(11, 3);
     COLORREF inside = picture.At(cell.left + 2, cell.top + 2);
     EXPECT_TRUE(CellShows(picture, cell, Solid(inside)));
@@ -210,6 +212,7 @@ TEST_F(SvyListTest, UpdateRowRefreshesAndRepaintsOneRowFromItsBrush) {
     FACEZSKPAINT_DATA paint = {RGB(0, 200, 0), -10}; // a new colour only
     m_plt.SetPaintData(3, paint);
     EXPECT_EQ(list.UpdateRow(-1) + list.UpdateRow(12), 0);
+    EXPECT_EQ(list.UpdateRow(11), 1);
     EXPECT_EQ(window.Text(4, 4), "33");
     ValidateRect(list, nullptr);
     EXPECT_EQ(list.UpdateRow(3), 1);
