@@ -1,6 +1,6 @@
 // velmora export read back with GDAL: the parcels, their attributes as the
 // attribute CSV gives them, the coordinate system and the stored style.
-#include "tool_run.h"
+#include "tests/native/tools/tool_run.h"
 #include "tools/gis/plane_crs.h"
 
 #include <gdal_priv.h>
