@@ -11,22 +11,20 @@ TEST(KkGeometry, RingHoldsByEvenOddCrossings) {
     struct Case {
         MapPoint point;
         bool held;
+        MapRing ring = kEll;
     };
     const Case cases[] = {
-        {{2, 2}, true},   // the corner square
-        {{8, 2}, true},   // the foot
-        {{2, 8}, true},   // the upright
-        {{8, 8}, false},  // the missing quarter
-        {{8, -1}, false}, // outside, beside the foot: its line crosses the ring twice
-        {{-1, 2}, false}, // outside, no edge spans its coordinate
-        {{2, 11}, false}, // outside, beside the upright: both crossings behind it
+        {{2, 2}, true},      // the corner square
+        {{8, 2}, true},      // the foot
+        {{2, 8}, true},      // the upright
+        {{8, 8}, false},     // the missing quarter
+        {{8, -1}, false},    // outside, beside the foot: its line crosses the ring twice
+        {{-1, 2}, false},    // outside, no edge spans its coordinate
+        {{2, 11}, false},    // outside, beside the upright: both crossings behind it
+        {{0, 0}, false, {}}, // a ring of fewer than two points holds nothing
+        {{0, 0}, false, {{0, 0}}},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(RingHolds(kEll, c.point), c.held) << c.point.x << ", " << c.point.y;
-}
-
-TEST(KkGeometry, RingOfFewerThanTwoPointsHoldsNothing) {
-    EXPECT_FALSE(RingHolds(MapRing{}, MapPoint{0, 0}));
-    EXPECT_FALSE(RingHolds(MapRing{{0, 0}}, MapPoint{0, 0}));
+        EXPECT_EQ(RingHolds(c.ring, c.point), c.held) << c.point.x << ", " << c.point.y;
 }
 } // namespace

@@ -1,98 +1,106 @@
+// Brushes that can never apply, and box check's exit status.
+#include "tests/native/temp_dir.h"
 #include "tools/box/box_check.h"
 #include "tools/box/box_json.h"
+#include "tools/commands.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-// The findings of a box of one palette, as "#brush reason" lines.
-std::vector<std::string> Check(const std::string& attribute, const std::string& brushes) {
-    CVPaletteBox box;
-    BoxFromJson("check.json",
-                "{\"palettes\": [{\"name\": \"p\", \"attribute\": " + attribute +
-                    ", \"brushes\": [" + brushes + "]}]}",
-                box);
-    std::vector<std::string> lines;
-    for (const BoxFinding& f : CheckBox(box))
-        lines.push_back("#" + std::to_string(f.brs + 1) + " " + f.reason);
-    return lines;
-}
-
-std::string Brush(const std::string& condition) {
-    return "{\"name\": \"b\", \"condition\": " + condition + "}";
+std::string Value(const std::string& value) {
+    return "{\"condition\": {\"value\": " + value + "}}";
 }
 
 std::string Range(const std::string& from, const std::string& to) {
-    return Brush("{\"from\": " + from + ", \"to\": " + to + "}");
+    return "{\"condition\": {\"from\": " + from + ", \"to\": " + to + "}}";
 }
 
-std::string Value(const std::string& value) {
-    return Brush("{\"value\": " + value + "}");
+std::string Code(const std::string& key, const std::string& value) {
+    return "{\"condition\": {\"" + key + "\": " + value + "}}";
 }
 
-TEST(BoxCheck, SameCodeOrTextAsAnEarlierBrush) {
-    EXPECT_EQ(Check("102", Brush("{\"code\": 3}") + "," + Brush("{\"code\": 1}") + "," +
-                               Brush("{\"code\": 3}")),
-              std::vector<std::string>{"#3 same code as #1, which always wins"});
-    // 所有権 holds by presence: codes 1 and 7 both mean 有り.
-    EXPECT_EQ(Check("106", Brush("{\"code\": 1}") + "," + Brush("{\"code\": 7}") + "," +
-                               Brush("{\"code\": 0}")),
-              std::vector<std::string>{"#2 same code as #1, which always wins"});
-    EXPECT_EQ(Check("300", Brush("{\"text\": \"A\"}") + "," + Brush("{\"text\": \"A \"}") + "," +
-                               Brush("{\"text\": \"A\"}")),
-              std::vector<std::string>{"#3 same text as #1, which always wins"});
+// Findings as "#brush reason", without the reason's ", which always win(s)".
+TEST(BoxCheck, FindsBrushesThatNeverApply) {
+    const std::string none = "holds for no value (From above To, or not a number)";
+    struct Case {
+        std::string attribute;
+        std::vector<std::string> brushes;
+        std::vector<std::string> findings;
+    } cases[] = {
+        {"102", {Code("code", "3"), Code("code", "1"), Code("code", "3")}, {"#3 same code as #1"}},
+        // 所有権 holds by presence: codes 1 and 7 both mean 有り.
+        {"106", {Code("code", "1"), Code("code", "7"), Code("code", "0")}, {"#2 same code as #1"}},
+        {"300",
+         {Code("text", "\"A\""), Code("text", "\"A \""), Code("text", "\"A\"")},
+         {"#3 same text as #1"}},
+        // Whole numbers: [1, 5] and [6, 9] leave no gap, [1, 5] and [7, 9] leave 6.
+        {"201",
+         {Range("1", "5"), Range("6", "9"), Range("3", "8")},
+         {"#3 covered by earlier #1, #2"}},
+        {"201", {Range("1", "5"), Range("7", "9"), Range("3", "8")}, {}},
+        {"201", {Range("1", "5"), Value("5")}, {"#2 covered by earlier #1"}},
+        {"201", {Range("5", "1")}, {"#1 " + none}},
+        // 画地No compares unsigned: 4294967295 lies above 1.
+        {"200", {Range("1", "4294967295")}, {}},
+        {"201", {Range("-2147483648", "2147483647"), Value("0")}, {"#2 covered by earlier #1"}},
+        // Reals join only where their bounds touch.
+        {"500",
+         {Range("1", "2"), Range("2", "3"), Range("1.5", "2.5")},
+         {"#3 covered by earlier #1, #2"}},
+        {"500", {Range("1", "2"), Range("2.000001", "3"), Range("1.5", "2.5")}, {}},
+        {"501", {Value("100"), Value("100")}, {"#2 covered by earlier #1"}},
+        {"501", {Value("100"), Value("100.0000001")}, {}},
+        {"502", {Value("\"nan\"")}, {"#1 " + none}},
+        // A date holds all day, and so does a range on its bound days, either way round.
+        {"401",
+         {Range("\"2001-04-01T18:00:00\"", "\"2001-04-30\""), Value("\"2001-04-01\""),
+          Value("\"2001-04-30\"")},
+         {"#2 covered by earlier #1", "#3 covered by earlier #1"}},
+        {"401", {Range("\"2001-04-01\"", "\"2001-04-30\""), Value("\"2001-05-01\"")}, {}},
+        {"400",
+         {Range("\"2001-04-30\"", "\"2001-04-01\""), Value("\"2001-04-01T12:00:00\""),
+          Value("\"2001-04-15\"")},
+         {"#2 covered by earlier #1"}},
+        {"401",
+         {Value("-1"), Value("-99999")},
+         {"#2 covered by earlier #1"}}, // one day before 1970
+        {"0, \"carried\": {\"attribute\": 999}",
+         {"{\"name\": \"x\"}"},
+         {"#0 attribute ID 999 is not in the catalogue: no brush can ever apply"}},
+        {"0", {"{\"name\": \"x\"}", "{\"name\": \"x\"}"}, {}},
+    };
+    for (const Case& c : cases) {
+        std::string brushes;
+        for (const std::string& b : c.brushes)
+            brushes += (brushes.empty() ? "" : ",") + b;
+        CVPaletteBox box;
+        BoxFromJson("check.json",
+                    "{\"palettes\": [{\"name\": \"p\", \"attribute\": " + c.attribute +
+                        ", \"brushes\": [" + brushes + "]}]}",
+                    box);
+        std::vector<std::string> found;
+        for (const BoxFinding& f : CheckBox(box))
+            found.push_back("#" + std::to_string(f.brs + 1) + " " +
+                            f.reason.substr(0, f.reason.find(", which")));
+        EXPECT_EQ(found, c.findings) << c.attribute << " " << brushes;
+    }
 }
 
-TEST(BoxCheck, WholeNumberRangesJoinWithoutGaps) {
-    // [1, 5] and [6, 9] leave no whole number between them, so [3, 8] is dead.
-    EXPECT_EQ(Check("201", Range("1", "5") + "," + Range("6", "9") + "," + Range("3", "8")),
-              std::vector<std::string>{"#3 covered by earlier #1, #2, which always win"});
-    EXPECT_TRUE(
-        Check("201", Range("1", "5") + "," + Range("7", "9") + "," + Range("3", "8")).empty());
-    EXPECT_EQ(Check("201", Range("1", "5") + "," + Value("5")),
-              std::vector<std::string>{"#2 covered by earlier #1, which always win"});
-    EXPECT_EQ(Check("201", Range("5", "1")),
-              std::vector<std::string>{"#1 holds for no value (From above To, or not a number)"});
-    // 画地No compares unsigned: 4294967295 lies above 1, so this range is not empty.
-    EXPECT_TRUE(Check("200", Range("1", "4294967295")).empty());
-    EXPECT_EQ(Check("201", Range("-2147483648", "2147483647") + "," + Value("0")),
-              std::vector<std::string>{"#2 covered by earlier #1, which always win"});
-}
-
-TEST(BoxCheck, RealRangesNeedTouchingBounds) {
-    EXPECT_EQ(Check("500", Range("1", "2") + "," + Range("2", "3") + "," + Range("1.5", "2.5")),
-              std::vector<std::string>{"#3 covered by earlier #1, #2, which always win"});
-    EXPECT_TRUE(
-        Check("500", Range("1", "2") + "," + Range("2.000001", "3") + "," + Range("1.5", "2.5"))
-            .empty());
-    EXPECT_EQ(Check("501", Value("100") + "," + Value("100")),
-              std::vector<std::string>{"#2 covered by earlier #1, which always win"});
-    EXPECT_TRUE(Check("501", Value("100") + "," + Value("100.0000001")).empty());
-    EXPECT_EQ(Check("502", Value("\"nan\"")),
-              std::vector<std::string>{"#1 holds for no value (From above To, or not a number)"});
-}
-
-TEST(BoxCheck, DatesCountByLocalDay) {
-    // A single date holds all day, and so does a range on its bound days.
-    EXPECT_EQ(Check("401", Range("\"2001-04-01T18:00:00\"", "\"2001-04-30\"") + "," +
-                               Value("\"2001-04-01\"") + "," + Value("\"2001-04-30\"")),
-              (std::vector<std::string>{"#2 covered by earlier #1, which always win",
-                                        "#3 covered by earlier #1, which always win"}));
-    EXPECT_TRUE(
-        Check("401", Range("\"2001-04-01\"", "\"2001-04-30\"") + "," + Value("\"2001-05-01\""))
-            .empty());
-    // Reversed bounds still hold on both days.
-    EXPECT_EQ(Check("400", Range("\"2001-04-30\"", "\"2001-04-01\"") + "," +
-                               Value("\"2001-04-01T12:00:00\"") + "," + Value("\"2001-04-15\"")),
-              std::vector<std::string>{"#2 covered by earlier #1, which always win"});
-    // Every negative time shares one day.
-    EXPECT_EQ(Check("401", Value("-1") + "," + Value("-99999")),
-              std::vector<std::string>{"#2 covered by earlier #1, which always win"});
-}
-
-TEST(BoxCheck, PalettesNoBrushOfWhichCanApply) {
-    EXPECT_EQ(Check("0, \"carried\": {\"attribute\": 999}", "{\"name\": \"x\"}"),
-              std::vector<std::string>{
-                  "#0 attribute ID 999 is not in the catalogue: no brush can ever apply"});
-    EXPECT_TRUE(Check("0", "{\"name\": \"x\"},{\"name\": \"x\"}").empty());
+TEST(BoxCheck, CommandExitsNonZeroOnlyWhenABrushIsShadowed) {
+    TempDir dir;
+    std::string clean = dir.Write("clean.json", R"({"palettes": [{"name": "p", "attribute": 201,
+        "brushes": [{"condition": {"from": 1, "to": 9}}]}]})");
+    std::string shadowed =
+        dir.Write("shadowed.json", R"({"palettes": [{"name": "p", "attribute": 201, "brushes": [
+            {"condition": {"from": 1, "to": 9}}, {"condition": {"value": 4}}]}]})");
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(RunBox({"check", clean}), 0);
+    EXPECT_EQ(RunBox({"check", shadowed}), 1);
+    std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_NE(out.find("clean.json: no brush is shadowed"), std::string::npos) << out;
+    EXPECT_NE(out.find("shadowed.json: palette #1 p, brush #2 4: covered by earlier #1, which "
+                       "always win"),
+              std::string::npos)
+        << out;
 }
 } // namespace

@@ -22,7 +22,7 @@ const char* const kEveryKind = u8R"({
   "selected": 1, "carried": {"word": 7},
   "palettes": [
     {"name": "地目", "attribute": "現況地目", "brushes": [
-      {"name": "宅地", "condition": {"code": 3}, "paint": {"color": "#ff8000", "density": 37.5},
+      {"name": "宅地", "condition": {"code": 3}, "paint": {"color": "#ff8001", "density": 37.5},
        "layer": 4, "col": 9, "hat": 77}]},
     {"name": "所有権", "attribute": 106, "brushes": [
       {"condition": {"code": 1}, "hatch": {"type": 5, "spacing": [1, 2, 3, 4], "color": [1, 2, 3, 4]},
@@ -134,7 +134,7 @@ TEST(BoxJson, ValuesLandInTheirFields) {
     EXPECT_EQ(box.GetSelPNo(), 1);
     EXPECT_EQ(int{box.BoxWord}, 7);
     const CVObjBrs& takuchi = *box.GetPlt(0)->GetObjBrs(0);
-    EXPECT_EQ(DWORD{takuchi.PaintData.Color}, 0x0080FFu);      // red in the lowest byte
+    EXPECT_EQ(DWORD{takuchi.PaintData.Color}, 0x0180FFu);      // red in the lowest byte
     EXPECT_EQ(WORD{box.GetPlt(1)->GetObjBrs(0)->PaintFlg}, 1); // only hatch settings: hatch
     const CVObjBrs& koaza = *box.GetPlt(2)->GetObjBrs(0);
     EXPECT_EQ(DWORD{koaza.PaintData.Color}, 0x01000001u);
@@ -187,6 +187,9 @@ TEST(BoxJson, DocumentedValuesAtTheirEdgesAndPast) {
         std::string message; // "" for accepted
     } cases[] = {
         {Paint(R"("paint": {"color": "#0000ff", "density": 0})"), ""},
+        {Palette("401", R"({"condition": {"value": "2001-04-01T23:59:59"}})"), ""},
+        {Palette("401", R"({"condition": {"value": "2001-04-01T24:00:00"}})"),
+         "condition.value: expected a date YYYY-MM-DD"},
         {Paint(R"("paint": {"density": 100})"), ""},
         {Paint(R"("paint": {"density": -50})"), "paint.density: expected a density from 0 to"},
         {Paint(R"("paint": {"density": 100.5})"), "expected a density from 0 to 100"},

@@ -1,7 +1,5 @@
-#include "tests/native/temp_dir.h"
 #include "tools/box/box_json.h"
 #include "tools/box/box_show.h"
-#include "tools/commands.h"
 
 #include "host/code_book.h"
 
@@ -40,21 +38,5 @@ TEST(BoxShow, ConditionsInTheEditorsFormAndFillsInFull) {
              u8"      fill: hatch type 5 (diagonal cross)",
          })
         EXPECT_NE(shown.find(line), std::string::npos) << line << "\n--- in ---\n" << shown;
-}
-
-TEST(BoxShow, CheckExitsNonZeroOnlyWhenABrushIsShadowed) {
-    TempDir dir;
-    std::string clean = dir.Write("clean.json", kBox);
-    std::string shadowed =
-        dir.Write("shadowed.json", R"({"palettes": [{"name": "p", "attribute": 201, "brushes": [
-            {"condition": {"from": 1, "to": 9}}, {"condition": {"value": 4}}]}]})");
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(RunBox({"check", clean}), 0);
-    EXPECT_EQ(RunBox({"check", shadowed}), 1);
-    std::string out = testing::internal::GetCapturedStdout();
-    EXPECT_NE(out.find("clean.json: no brush is shadowed"), std::string::npos) << out;
-    EXPECT_NE(out.find("shadowed.json: palette #1 p, brush #2 4: covered by earlier #1"),
-              std::string::npos)
-        << out;
 }
 } // namespace

@@ -96,6 +96,19 @@ TEST(MapSources, RepeatedAndEmptyMapsAreToldAndReadOnce) {
         EXPECT_NE(told.find(note), std::string::npos) << told;
 }
 
+// Every limit met exactly: 2 entries 2 deep, an inner archive and a map of
+// just the bytes allowed, and a total of just the budget.
+TEST(MapSources, ArchivesAtEveryLimitAreRead) {
+    TempDir dir;
+    std::string small = ReadWholeFile(kData + "/small_map.xml");
+    std::string inner = ReadWholeFile(Zip(dir, "in.zip", {{"a.xml", small}}));
+    std::string outer = Zip(dir, "out.zip", {{"in.zip", inner}, {"b.xml", OtherOaza(small)}});
+    EXPECT_EQ(
+        Read({outer}, nullptr, {small.size(), inner.size(), inner.size() + 2 * small.size(), 2, 2})
+            .parcels.size(),
+        8u);
+}
+
 TEST(MapSources, BadInputsNameWhatIsWrong) {
     TempDir dir;
     std::string small = ReadWholeFile(kData + "/small_map.xml");
@@ -164,5 +177,7 @@ TEST(MapSet, KeepsParcelsThatReachIntoTheArea) {
     EXPECT_EQ(set.parcels[0].chiban, "1-1");
     MapBounds middle{-981.0, 2019.0, -979.0, 2021.0}; // the corner all four share
     EXPECT_EQ(Read({kData + "/small_map.xml"}, &middle).parcels.size(), 4u);
+    MapBounds touching{-1010.0, 1990.0, -1000.0, 2000.0}; // meets 1-1 at its corner only
+    EXPECT_EQ(Read({kData + "/small_map.xml"}, &touching).parcels.size(), 1u);
 }
 } // namespace

@@ -107,7 +107,6 @@ TEST(Paint, CommandWritesEachFormatOrNothing) {
         std::string message;
     } cases[] = {
         {{"--attrs", attrs}, u8"attrs.csv:3: 地番 '9-9' is not a parcel of the maps"},
-        {{"--palette", "nothing"}, "no palette named 'nothing'"},
         {{"--bbox", "0,0,1,1"}, "no parcel of the maps lies in --bbox"},
     };
     for (const Case& c : cases) {

@@ -2,7 +2,7 @@
 // part way, as a full disk does: the command fails with a message, the file
 // it would have replaced is byte for byte what it was, and nothing else stays
 // in the folder.
-#include "tool_run.h"
+#include "tests/native/tools/tool_run.h"
 
 #include <gtest/gtest.h>
 

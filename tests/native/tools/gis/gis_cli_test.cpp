@@ -1,10 +1,9 @@
 // The GIS commands as a user runs them: styles of a palette on its own, and
-// palettes classified from the sample town's attributes.
-#include "tool_run.h"
+// palettes classified from the sample town's attributes. Their usage errors
+// are rows of Cli.ExitStatusesAndMessages.
+#include "tests/native/tools/tool_run.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
 
 namespace {
 const std::string kData = VELMORA_TOOL_TEST_DATA;
@@ -31,23 +30,6 @@ TEST(BoxStyle, QmlAndSldReadTheAttributeColumn) {
                        "<ogc:Literal>3</ogc:Literal></ogc:PropertyIsEqualTo>"),
               std::string::npos);
     EXPECT_NE(sld.find("<se:WellKnownName>horline</se:WellKnownName>"), std::string::npos);
-
-    struct Case {
-        std::string args;
-        int status;
-        std::string message;
-    } cases[] = {
-        {"--format svg -o x", 2, "--format takes qml or sld"},
-        {"--format qml", 2, "box export --format needs -o FILE"},
-        {"--format qml --palette-no 3 -o x", 1, "no palette #3; the box has 2"},
-        {u8"--format qml --palette 畑 -o x", 1, u8"no palette named '畑'"},
-        {"--format qml --palette-no 0 -o x", 2, "--palette-no takes a palette number, 1 to 100"},
-    };
-    for (const Case& c : cases) {
-        run = RunVelmora(dir, "box export " + kBox + " " + c.args);
-        EXPECT_EQ(run.status, c.status) << c.args;
-        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
-    }
 }
 
 TEST(BoxClassify, SampleTownPalettesHaveNoDeadBrush) {
@@ -74,26 +56,6 @@ TEST(BoxClassify, SampleTownPalettesHaveNoDeadBrush) {
     run = RunVelmora(dir, "box check " + box);
     EXPECT_EQ(run.status, 0) << run.out;
 
-    struct Case {
-        std::string args;
-        int status;
-        std::string message;
-    } cases[] = {
-        {u8" --attr 公簿面積 --method unique", 2, u8"公簿面積 has ranges"},
-        {u8" --attr 現況地目 --method jenks", 2, u8"現況地目 has codes or texts"},
-        {u8" --attr 座標面積 --method jenks", 2, u8"the maps give 座標面積"},
-        {u8" --attr 面積 --method jenks", 2, u8"--attr names no attribute: '面積'"},
-        {u8" --attr 公簿面積 --method jenks --classes 10", 2,
-         "--classes takes a number of ranges, 2 to 9"},
-        {u8" --attr 公簿面積 --method jenks --ramp Set1", 2,
-         "ranges take a sequential or diverging"},
-        {u8" --attr 公簿面積 --method jenks --ramp Rainbow", 2, "--ramp takes one of YlOrRd"},
-    };
-    for (const Case& c : cases) {
-        run = RunVelmora(dir, "box classify " + box + attrs + c.args);
-        EXPECT_EQ(run.status, c.status) << c.args;
-        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
-    }
     std::string noColumn = dir.Write("no_area.csv", u8"地番,現況地目\n1-1,3\n");
     run = RunVelmora(dir, "box classify " + box + " --attrs " + Quoted(noColumn) +
                               u8" --attr 公簿面積 --method jenks");
