@@ -8,8 +8,9 @@ std::vector<const char*> TestTimeZones() {
 #ifdef _WIN32
     return {"WineZone"};
 #else
-    return {"Asia/Tokyo",     "America/New_York",  "Europe/London",    "Australia/Lord_Howe",
-            "Asia/Kathmandu", "America/Sao_Paulo", "America/St_Johns", "Antarctica/Casey"};
+    return {"Asia/Tokyo",          "America/New_York", "Europe/London",
+            "Australia/Lord_Howe", "Asia/Kathmandu",   "America/Sao_Paulo",
+            "America/St_Johns",    "Antarctica/Casey", "Pacific/Kiritimati"};
 #endif
 }
 
