@@ -12,10 +12,10 @@
 
 #include <gtest/gtest.h>
 
-// Natively Tokyo, zones whose clocks change (by half an hour, by a quarter
-// past midnight, at midnight, and set back across it) and the one furthest
-// ahead of UTC; under Wine the one the run was started with (TZ), since Wine
-// takes the zone from its host.
+// Natively Tokyo and zones whose clocks change (by half an hour, by a quarter
+// past midnight, at midnight, set back across it, and 14 hours ahead of UTC
+// at half past midnight); under Wine the one the run was started with (TZ),
+// since Wine takes the zone from its host.
 std::vector<const char*> TestTimeZones();
 void UseTimeZone(const char* zone);
 std::string ZoneLabel(const ::testing::TestParamInfo<const char*>& info);

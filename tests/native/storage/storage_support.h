@@ -1,6 +1,6 @@
 // Shared by the storage tests: the bytes a palette or box stores, the items
-// of a written box with the code of a read or write that stops in each, a
-// memory file that fails, and a private folder per test for box files.
+// of a written box with the code of a read or write that stops in each, and
+// a private folder per test for box files.
 #pragma once
 
 #include "afx/afxfile.h"
