@@ -17,7 +17,6 @@
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -55,8 +54,10 @@ inline void ClearTails(CVObjPlt& plt) {
     const CVObjBrs fresh;
     for (int pos = 0; pos < VELMORA_MAX_BRS; ++pos) {
         CVObjBrs& brs = plt.Brs[pos];
-        std::tie(brs.LayerNo, brs.PaintFlg, brs.PaintData, brs.HatchData) =
-            std::tie(fresh.LayerNo, fresh.PaintFlg, fresh.PaintData, fresh.HatchData);
+        brs.LayerNo = fresh.LayerNo;
+        brs.PaintFlg = fresh.PaintFlg;
+        brs.PaintData = fresh.PaintData;
+        brs.HatchData = fresh.HatchData;
     }
 }
 
