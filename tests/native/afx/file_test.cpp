@@ -86,8 +86,15 @@ TEST(CMemFileTest, FixedBufferNeitherGrowsNorSeeksBeforeItsStart) {
     EXPECT_EQ('z', buffer[2]);
     EXPECT_TRUE(Raises<CMemoryException>([&] { file.Write("yy", 2); }));
     int cause = CFileException::none;
-    EXPECT_TRUE(Raises<CFileException>([&] { file.Seek(-5, CFile::current); }, &cause));
+    EXPECT_TRUE(Raises<CFileException>([&] { file.Seek(-4, CFile::current); }, &cause));
     EXPECT_EQ(CFileException::badSeek, cause);
+    EXPECT_EQ(0u, file.Seek(-3, CFile::current));
+    // A growing buffer starts empty; a gap of one byte reads back as zero.
+    BYTE spare[4] = {9, 9, 9, 9};
+    CMemFile growing(spare, 4, 16);
+    growing.Seek(1, CFile::begin);
+    growing.Write("b", 1);
+    EXPECT_EQ(0, std::memcmp(spare, "\0b\x09\x09", 4));
 }
 
 // Both builds split names alike: a drive letter with ':', either separator,
@@ -102,6 +109,9 @@ TEST(SplitPath, PartsOfANameAsTheWindowsRuntimeTakesThem) {
         {"\\\\server\\share\\f", "", "\\\\server\\share\\", "f", ""},
         // ソ and 表 end in the byte of '\\' in code page 932.
         {"C:\\ソフト\\表.txt", "C:", "\\ソフト\\", "表", ".txt"},
+        // The edges of the lead-byte ranges, and the bytes just outside them.
+        {"\x81\\\x9F\\\xE0\\\xFC\\.t", "", "", "\x81\\\x9F\\\xE0\\\xFC\\", ".t"},
+        {"\x80\\\xA0\\\xDF\\\xFD\\x", "", "\x80\\\xA0\\\xDF\\\xFD\\", "x", ""},
         {"a.b\\c", "", "a.b\\", "c", ""},
         {"dir\\", "", "dir\\", "", ""},
         {".dat", "", "", "", ".dat"},

@@ -1,7 +1,6 @@
 #include "match_support.h"
 
-#include <gtest/gtest.h>
-
+#include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -10,8 +9,9 @@ std::vector<const char*> TestTimeZones() {
 #ifdef _WIN32
     return {"WineZone"};
 #else
-    return {"Asia/Tokyo",     "America/New_York",  "Europe/London",    "Australia/Lord_Howe",
-            "Asia/Kathmandu", "America/Sao_Paulo", "America/St_Johns", "Antarctica/Casey"};
+    return {"Asia/Tokyo",          "America/New_York", "Europe/London",
+            "Australia/Lord_Howe", "Asia/Kathmandu",   "America/Sao_Paulo",
+            "America/St_Johns",    "Antarctica/Casey", "XST-13XDT-14,M9.5.0/2,M4.1.0/0:30"};
 #endif
 }
 
@@ -31,23 +31,11 @@ void UseTimeZone(const char* zone) {
 std::string ZoneLabel(const ::testing::TestParamInfo<const char*>& info) {
     std::string name = info.param;
     for (char& c : name)
-        if (c == '/')
-            c = '_';
+        c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
     return name;
 }
 
 namespace {
-// The instant of a local wall-clock noon.
-std::int64_t LocalNoon(int year, int month, int day) {
-    std::tm local{};
-    local.tm_year = year - 1900;
-    local.tm_mon = month - 1;
-    local.tm_mday = day;
-    local.tm_hour = 12;
-    local.tm_isdst = -1;
-    return static_cast<std::int64_t>(std::mktime(&local));
-}
-
 bool LocalTm(std::int64_t date, std::tm& local) {
 #ifdef _WIN32
     const __time64_t time = date;
@@ -70,43 +58,38 @@ std::int64_t OffsetAt(std::int64_t date) {
 }
 } // namespace
 
-RefDay RefDayOf(std::int64_t date) {
+int RefDayOf(std::int64_t date) {
     std::tm local{};
     if (date < 0 || !LocalTm(date, local))
-        return RefDay{0, 0, 0};
-    return RefDay{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+        return 0;
+    return (local.tm_year + 1900) * 10000 + (local.tm_mon + 1) * 100 + local.tm_mday;
 }
 
 DayEdges DayEdgesOf(std::int64_t date) {
-    const RefDay day = RefDayOf(date);
-    std::int64_t first = date;
-    while (RefDayOf(first - 60) == day)
-        first -= 60;
-    while (RefDayOf(first - 1) == day)
-        --first;
-    std::int64_t last = date;
-    while (RefDayOf(last + 60) == day)
-        last += 60;
-    while (RefDayOf(last + 1) == day)
-        ++last;
+    const int day = RefDayOf(date);
+    std::int64_t first = date, last = date;
+    for (std::int64_t step : {60, 1}) {
+        while (RefDayOf(first - step) == day)
+            first -= step;
+        while (RefDayOf(last + step) == day)
+            last += step;
+    }
     return DayEdges{first, last + 1};
 }
 
+// Changes lie at least a week apart, so a step of six hours meets each.
 std::vector<std::int64_t> ClockChanges(int firstYear, int lastYear) {
     constexpr std::int64_t kStep = 6 * 3600;
     std::vector<std::int64_t> changes;
-    const std::int64_t to = LocalNoon(lastYear, 12, 31);
-    std::int64_t t = LocalNoon(firstYear, 1, 1);
-    std::int64_t before = OffsetAt(t);
-    for (; t < to; t += kStep) {
+    const std::int64_t to = (lastYear - 1969) * 365LL * 86400;
+    std::int64_t t = (firstYear - 1970) * 365LL * 86400 + 86400;
+    for (std::int64_t before = OffsetAt(t); t < to; t += kStep) {
         const std::int64_t after = OffsetAt(t + kStep);
         if (after == before)
             continue;
         std::int64_t lo = t, hi = t + kStep;
-        while (hi - lo > 1) {
-            const std::int64_t mid = lo + (hi - lo) / 2;
-            (OffsetAt(mid) == before ? lo : hi) = mid;
-        }
+        while (hi - lo > 1)
+            (OffsetAt(lo + (hi - lo) / 2) == before ? lo : hi) = lo + (hi - lo) / 2;
         changes.push_back(hi);
         before = after;
     }
@@ -124,22 +107,9 @@ void AddCondition(CVObjPlt& plt, const VELMORA_Z_TYPE& zval) {
     ASSERT_EQ(plt.AddBrs(static_cast<BYTE>(pos), &brs), pos);
 }
 
-VELMORA_Z_TYPE CodeCond(DWORD code) {
-    VELMORA_Z_TYPE z{};
-    z.ZCode.Code = code;
-    return z;
-}
-
 VELMORA_Z_TYPE LongCond(DWORD range, std::int32_t from, std::int32_t to) {
     VELMORA_Z_TYPE z{};
     z.ZLong = VELMORA_ZLONG{0, range, from, to};
-    return z;
-}
-
-VELMORA_Z_TYPE DateCond(DWORD range, std::int64_t from, std::int64_t to) {
-    VELMORA_Z_TYPE z{};
-    z.ZDate =
-        VELMORA_ZDATE{0, range, static_cast<std::int32_t>(from), static_cast<std::int32_t>(to)};
     return z;
 }
 

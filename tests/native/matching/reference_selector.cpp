@@ -1,116 +1,71 @@
-#include "reference_selector.h"
+// The selection rules read plainly: per brush the parcel's value is asked of
+// the host again and dates are converted to local days every time.
 #include "host/men_nt.h"
 #include "match_support.h"
 
 #include <cstring>
 
 namespace {
-CString ConditionText(const VELMORA_ZTEXT& z) {
-    return CString(z.Text, static_cast<int>(strnlen(z.Text, sizeof z.Text)));
+CString Text(const char* text, std::size_t size) {
+    return CString(text, static_cast<int>(strnlen(text, size)));
 }
 
-bool SameDay(std::int64_t a, std::int64_t b) {
-    return RefDayOf(a) == RefDayOf(b);
-}
-
-bool CodeHolds(WORD zty, DWORD code, const SvyKkData& kk, const SVY_KKDB_ZOKUSEI& zoku) {
-    DWORD value = 0;
-    switch (zty) {
-    case 100: {
-        SVY_KKDB_TK tk{};
-        kk.Get_TK(tk);
-        value = tk.Shubetsu;
-        break;
-    }
-    case 101:
-        value = zoku.Oaza;
-        break;
-    case 102:
-        value = zoku.GenkyoChimoku;
-        break;
-    case 103:
-        value = zoku.KoboChimoku;
-        break;
-    case 104:
-    case 105: {
-        WORD person = 0;
-        if (zty == 104)
-            kk.GetShoyusha(0, person);
-        else
-            kk.GetNozeisha(0, person);
-        value = person;
-        break;
-    }
-    case 106:
-        return (code != 0) == (zoku.ShoyukenFlg != 0);
-    case 107:
-        value = (DWORD{zoku.Oaza} << 16) | zoku.Koaza;
-        break;
-    }
-    return code == value;
+template <class T> bool InRange(DWORD rangeFlg, T value, T from, T to) {
+    return rangeFlg ? from <= value && value <= to : value == from;
 }
 
 bool Holds(WORD zty, const VELMORA_Z_TYPE& z, const SvyKkData& kk, const SVY_KKDB_ZOKUSEI& zoku) {
+    const DWORD code = z.ZCode.Code;
+    WORD person = 0;
+    SVY_KKDB_TK tk{};
+    SVY_KKDB_ZOKUSEI fresh = EmptyZoku();
+    double area = 0.0;
     switch (zty) {
     case 100:
+        kk.Get_TK(tk);
+        return code == tk.Shubetsu;
     case 101:
+        return code == zoku.Oaza;
     case 102:
+        return code == zoku.GenkyoChimoku;
     case 103:
+        return code == zoku.KoboChimoku;
     case 104:
+        kk.GetShoyusha(0, person);
+        return code == person;
     case 105:
+        kk.GetNozeisha(0, person);
+        return code == person;
     case 106:
+        return (code != 0) == (zoku.ShoyukenFlg != 0);
     case 107:
-        return CodeHolds(zty, z.ZCode.Code, kk, zoku);
-    case 200: {
-        const std::uint32_t v = kk.KkNo;
-        const std::uint32_t from = static_cast<std::uint32_t>(z.ZLong.From);
-        const std::uint32_t to = static_cast<std::uint32_t>(z.ZLong.To);
-        return z.ZLong.RangeFlg ? from <= v && v <= to : v == from;
-    }
-    case 201: {
-        const std::int32_t v = zoku.KyoyuNinzu;
-        return z.ZLong.RangeFlg ? z.ZLong.From <= v && v <= z.ZLong.To : v == z.ZLong.From;
-    }
+        return code == ((DWORD{zoku.Oaza} << 16) | zoku.Koaza);
+    case 200:
+        return InRange<std::uint32_t>(z.ZLong.RangeFlg, kk.KkNo, z.ZLong.From, z.ZLong.To);
+    case 201:
+        return InRange<std::int32_t>(z.ZLong.RangeFlg, zoku.KyoyuNinzu, z.ZLong.From, z.ZLong.To);
     case 300:
-        return ConditionText(z.ZText) == CString(kk.KkNm);
-    case 301: {
-        SVY_KKDB_ZOKUSEI fresh;
-        std::memset(&fresh, 0, sizeof fresh);
-        if (!kk.GetZoku(fresh))
-            return false;
-        CString value;
-        value.Format(
-            "%s",
-            CString(fresh.FudosanNo, static_cast<int>(strnlen(fresh.FudosanNo, 14))).GetString());
-        return ConditionText(z.ZText) == value;
-    }
+        return Text(z.ZText.Text, sizeof z.ZText.Text) == CString(kk.KkNm);
+    case 301:
+        return kk.GetZoku(fresh) && Text(z.ZText.Text, sizeof z.ZText.Text) ==
+                                        Text(fresh.FudosanNo, sizeof fresh.FudosanNo);
     case 400:
     case 401: {
         const std::int64_t v = zty == 400 ? zoku.Tachiai : zoku.Toki;
-        const std::int64_t from = z.ZDate.From;
-        const std::int64_t to = z.ZDate.To;
-        if (!z.ZDate.RangeFlg)
-            return SameDay(v, from);
-        if (from < v && v < to)
-            return true;
-        if (SameDay(v, from))
-            return true;
-        return SameDay(v, to);
+        const std::int64_t from = z.ZDate.From, to = z.ZDate.To;
+        const bool onFrom = RefDayOf(v) == RefDayOf(from);
+        return z.ZDate.RangeFlg ? (from < v && v < to) || onFrom || RefDayOf(v) == RefDayOf(to)
+                                : onFrom;
     }
-    case 500:
     case 501:
-    case 502: {
-        double v = zoku.KoboMen;
-        if (zty != 500) {
-            v = 0.0;
-            TMen_Nt men(kk, 0);
-            if (zty == 501)
-                men.ZM_Men_Nt(&v);
-            else
-                men.S3T_Men_Nt(&v);
-        }
-        return z.ZReal.RangeFlg ? z.ZReal.From <= v && v <= z.ZReal.To : v == z.ZReal.From;
-    }
+    case 502:
+        if (zty == 501)
+            TMen_Nt(kk, 0).ZM_Men_Nt(&area);
+        else
+            TMen_Nt(kk, 0).S3T_Men_Nt(&area);
+        return InRange(z.ZReal.RangeFlg, area, z.ZReal.From, z.ZReal.To);
+    case 500:
+        return InRange(z.ZReal.RangeFlg, zoku.KoboMen, z.ZReal.From, z.ZReal.To);
     default:
         return false;
     }
@@ -118,11 +73,9 @@ bool Holds(WORD zty, const VELMORA_Z_TYPE& z, const SvyKkData& kk, const SVY_KKD
 } // namespace
 
 int ReferenceChoice(const CVObjPlt& plt, const SvyKkData& kk) {
-    const int count = plt.CountBrs();
-    SVY_KKDB_ZOKUSEI zoku;
-    std::memset(&zoku, 0, sizeof zoku);
+    SVY_KKDB_ZOKUSEI zoku = EmptyZoku();
     kk.GetZoku(zoku);
-    for (int pos = 0; pos < count; ++pos)
+    for (int pos = 0; pos < plt.CountBrs(); ++pos)
         if (Holds(plt.GetZty(), plt.Brs[pos].ZVal, kk, zoku))
             return pos;
     return -1;

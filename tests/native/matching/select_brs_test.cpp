@@ -1,13 +1,10 @@
-// What the randomised comparison leaves out: the last slot, the result codes
-// of the forms, which host calls a selection makes, and texts at their longest.
+// What the randomised comparison leaves out: the last slot, missing outputs,
+// which host calls a selection makes, texts at their longest, the box forms,
+// and a change of time zone between calls.
 #include "match_support.h"
 #include "model/palette_box.h"
 
-#include <gtest/gtest.h>
-
 #include <cstring>
-#include <string>
-#include <vector>
 
 TEST(SelectBrs, TriesEveryInUseSlotUpToTheLast) {
     CVObjPlt plt;
@@ -18,15 +15,14 @@ TEST(SelectBrs, TriesEveryInUseSlotUpToTheLast) {
     for (int k = 0; k < VELMORA_MAX_BRS; ++k)
         AddCondition(plt, LongCond(0, k == VELMORA_MAX_BRS - 1 ? 1 : 0, 0));
     EXPECT_EQ(Chosen(plt, kk), VELMORA_MAX_BRS - 1);
-    // A slot behind the first free one is never tried.
-    plt.SetBFg(VELMORA_MAX_BRS - 2, 0);
+    plt.SetBFg(VELMORA_MAX_BRS - 2, 0); // a slot behind the first free one is never tried
     EXPECT_EQ(Chosen(plt, kk), -1);
     // Without a parcel nothing holds; outputs may be left out.
-    EXPECT_EQ(plt.GetBrsToKk(nullptr, nullptr, nullptr, nullptr), 0);
-    EXPECT_EQ(plt.GetBrsObjToKk(nullptr, nullptr), 0);
+    EXPECT_EQ(plt.GetBrsToKk(nullptr, nullptr, nullptr, nullptr) +
+                  plt.GetBrsObjToKk(nullptr, nullptr),
+              0);
     plt.SetBFg(VELMORA_MAX_BRS - 2, 1);
-    EXPECT_EQ(plt.GetBrsToKk(&kk, nullptr, nullptr, nullptr), 1);
-    EXPECT_EQ(plt.GetBrsObjToKk(&kk, nullptr), 1);
+    EXPECT_EQ(plt.GetBrsToKk(&kk, nullptr, nullptr, nullptr) + plt.GetBrsObjToKk(&kk, nullptr), 2);
 }
 
 TEST(SelectBrs, ReadsTheRecordOnceAndHostValuesPerBrush) {
@@ -90,12 +86,41 @@ TEST(SelectBrs, BoxFormsUseTheSelectedPalette) {
         AddCondition(*plt, LongCond(0, no, 0));
         ASSERT_EQ(box.AddPlt(plt), 1);
     }
-    ASSERT_EQ(box.SetSelPNo(0), 1);
-    EXPECT_EQ(box.GetSelBrsToKk(&kk, nullptr, &hat, nullptr), 0);
-    EXPECT_EQ(box.GetSelBrsObjToKk(&kk, &brush), 0);
-    ASSERT_EQ(box.SetSelPNo(1), 1);
-    EXPECT_EQ(box.GetSelBrsToKk(&kk, nullptr, &hat, nullptr), 1);
-    EXPECT_EQ(hat, 1000u);
-    EXPECT_EQ(box.GetSelBrsObjToKk(&kk, &brush), 1);
-    EXPECT_EQ(+brush.ZVal.ZLong.From, 5);
+    box.SetSelPNo(0);
+    EXPECT_EQ(box.GetSelBrsToKk(&kk, nullptr, &hat, nullptr) + box.GetSelBrsObjToKk(&kk, &brush),
+              0);
+    box.SetSelPNo(1);
+    EXPECT_EQ(box.GetSelBrsToKk(&kk, nullptr, &hat, nullptr) + box.GetSelBrsObjToKk(&kk, &brush),
+              2);
+    EXPECT_EQ(hat * 10 + brush.ZVal.ZLong.From, 10005u);
+}
+
+// The parcel's day is kept from one call to the next; a new time zone, once
+// the C library takes it up, gives new days.
+TEST(SelectDate, DaysFollowTheTimeZone) {
+#ifdef _WIN32
+    const char* zones[] = {"JST-9", "EST5EDT"};
+    const auto useZone = [](const char* zone) {
+        _putenv_s("TZ", zone);
+        _tzset();
+    };
+#else
+    const char* zones[] = {"Asia/Tokyo", "America/New_York"};
+    const auto useZone = UseTimeZone;
+#endif
+    // 2021-06-15 20:00 and 2021-06-16 10:00 UTC: both on the 16th in Tokyo,
+    // on the 15th and the 16th in New York.
+    CVObjPlt plt;
+    plt.SetZty(400);
+    AddCondition(plt, LongCond(0, 1623837600, 0));
+    SVY_KKDB_ZOKUSEI zoku = EmptyZoku();
+    zoku.Tachiai = 1623787200;
+    SvyKkData kk = KkWithZoku(zoku);
+    for (int round = 0; round < 2; ++round) {
+        useZone(zones[0]);
+        EXPECT_EQ(Chosen(plt, kk), 0);
+        useZone(zones[1]);
+        EXPECT_EQ(Chosen(plt, kk), -1);
+    }
+    UseTimeZone("Asia/Tokyo");
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <tuple>
 
@@ -139,11 +140,11 @@ TEST(PaletteBox, SelectedBrushOperations) {
     EXPECT_EQ(std::make_tuple(true, 255, 255, std::string("QR")),
               std::make_tuple(box.GetSelPlt() == nullptr, +box.GetSelPltZkC(), +box.GetSelPltZkL(),
                               Names(box)));
-    EXPECT_TRUE(RaisesInvalidArg([&] { box.GetCountSelBrs(); }));
-    EXPECT_TRUE(RaisesInvalidArg([&] { box.GetSelBrs(0); }));
-    EXPECT_TRUE(RaisesInvalidArg([&] { box.GetSelBrsNm(0); }));
-    EXPECT_TRUE(RaisesInvalidArg([&] { box.GetSelBrsCol(0); }));
-    EXPECT_TRUE(RaisesInvalidArg([&] { box.CreateBrs(0, &brs); }));
-    EXPECT_TRUE(RaisesInvalidArg([&] { box.DeleteBrs(0); }));
-    EXPECT_TRUE(RaisesInvalidArg([&] { box.ChgSelBrsHat(0, 1); }));
+    const std::function<void()> calls[] = {
+        [&] { box.GetCountSelBrs(); },   [&] { box.GetSelBrs(0); },
+        [&] { box.GetSelBrsNm(0); },     [&] { box.GetSelBrsCol(0); },
+        [&] { box.CreateBrs(0, &brs); }, [&] { box.DeleteBrs(0); },
+        [&] { box.ChgSelBrsHat(0, 1); }};
+    for (const auto& call : calls)
+        EXPECT_TRUE(RaisesInvalidArg(call));
 }

@@ -27,7 +27,8 @@ void Add(CVObjPlt& plt, const char* names) {
 
 // Inserts at any position up to the count, never beyond it or into a full
 // palette; the new slot is in use and may come from a slot the shift moves.
-TEST(Plt, AddInsertsUpToTheCount) {
+// Deleting moves the later brushes down and clears the freed slot.
+TEST(Plt, AddAndDeleteShiftTheBrushes) {
     CVObjPlt plt, full;
     CVObjBrs n;
     n.BNm = "N";
@@ -39,9 +40,16 @@ TEST(Plt, AddInsertsUpToTheCount) {
     EXPECT_EQ(0, plt.AddBrs(0, plt.GetObjBrs(3)));
     EXPECT_EQ("SNQRSN", Names(plt));
     EXPECT_EQ(static_cast<DWORD>('Q'), +plt.GetObjBrs(2)->ZVal.ZCode.Code);
+    plt.SetCol(4, 77);
+    plt.SetCol(5, 88);
+    EXPECT_EQ(0, plt.DelBrs(6) + CVObjPlt().DelBrs(0));
+    EXPECT_EQ(1, plt.DelBrs(3));
+    EXPECT_EQ("SNQSN", Names(plt));
+    EXPECT_EQ(std::make_tuple(77, 88, 0, 0),
+              std::make_tuple(+plt.GetCol(3), +plt.GetCol(4), +plt.GetCol(5), +plt.GetBFg(5)));
     // A brush beyond the first free slot is not counted and not moved.
     plt.SetBNm(10, "far");
-    EXPECT_EQ(6, plt.AddBrs(6, &n));
+    EXPECT_EQ(5, plt.AddBrs(5, &n));
     EXPECT_STREQ("far", plt.GetBNm(10));
     plt.SetObjBrs(0, &n);
     EXPECT_EQ(0, plt.CountBrs());
@@ -52,17 +60,6 @@ TEST(Plt, AddInsertsUpToTheCount) {
         EXPECT_EQ(-1, full.AddBrs(static_cast<BYTE>(pos), &n)) << pos;
     EXPECT_EQ(1, full.DelBrs(254));
     EXPECT_EQ(254, full.CountBrs());
-}
-
-TEST(Plt, DeleteMovesLaterBrushesDownAndClearsTheFreedSlot) {
-    CVObjPlt plt;
-    Add(plt, "QRS");
-    plt.SetCol(2, 77);
-    EXPECT_EQ(0, plt.DelBrs(3) + CVObjPlt().DelBrs(0));
-    EXPECT_EQ(1, plt.DelBrs(1));
-    EXPECT_EQ("QS", Names(plt));
-    EXPECT_EQ(std::make_tuple(77, 0, 0u),
-              std::make_tuple(+plt.GetCol(1), +plt.GetCol(2), +plt.GetObjBrs(2)->ZVal.ZCode.Code));
 }
 
 // Each mask bit on its own replaces its field and nothing else, the
@@ -96,20 +93,9 @@ TEST(Plt, ChgBrsReplacesExactlyTheMaskedFields) {
     }
 }
 
-// The spacing is set on all four lines and read from the first.
-TEST(Plt, SpaceOfAllLines) {
-    CVObjPlt plt;
-    plt.SetSpace(0, 2.5);
-    FACEZSKHATCH_DATA hatch;
-    EXPECT_EQ(1, plt.GetHatchData(0, hatch));
-    EXPECT_EQ(std::make_tuple(2.5, 2.5, 2.5, 2.5),
-              std::make_tuple(+hatch.Space[0], +hatch.Space[1], +hatch.Space[2], +hatch.Space[3]));
-    plt.GetObjBrs(0)->HatchData.Space[0] = 1.0;
-    EXPECT_EQ(1.0, plt.GetSpace(0));
-}
-
-// Copies replace everything and stand on their own.
-TEST(Plt, CopiesAreWholeAndIndependent) {
+// Copies replace everything and stand on their own. The spacing is set on all
+// four lines and read from the first.
+TEST(Plt, CopiesAndSpacing) {
     CVObjPlt source;
     source.SetPNm("source");
     source.SetZty(102);
@@ -123,4 +109,11 @@ TEST(Plt, CopiesAreWholeAndIndependent) {
         EXPECT_EQ(plt == &source ? std::make_tuple(std::string(), std::string(), 0)
                                  : std::make_tuple(std::string("QRS"), std::string("source"), 102),
                   std::make_tuple(Names(*plt), std::string(plt->GetPNm()), +plt->GetZty()));
+    source.SetSpace(0, 2.5);
+    FACEZSKHATCH_DATA hatch;
+    EXPECT_EQ(1, source.GetHatchData(0, hatch));
+    EXPECT_EQ(std::make_tuple(2.5, 2.5, 2.5, 2.5),
+              std::make_tuple(+hatch.Space[0], +hatch.Space[1], +hatch.Space[2], +hatch.Space[3]));
+    source.GetObjBrs(0)->HatchData.Space[0] = 1.0;
+    EXPECT_EQ(1.0, source.GetSpace(0));
 }

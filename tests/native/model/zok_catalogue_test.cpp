@@ -1,4 +1,3 @@
-#include "host/code_book.h"
 #include "model/plt.h"
 #include "model/zok_catalogue.h"
 
@@ -10,15 +9,7 @@ TEST(ZokCatalogue, IndexIdNameAndCodeTableAgreeForEveryAttribute) {
     ASSERT_EQ(17, Velmora_GetZokCnt());
     const WORD ids[] = {200, 300, 100, 101, 107, 102, 103, 104, 105,
                         201, 106, 400, 401, 500, 501, 502, 301};
-    const WORD tables[] = {0,
-                           0,
-                           CODE_TBL_TOCHI_SHUBETSU,
-                           CODE_TBL_OAZA,
-                           CODE_TBL_KOAZA,
-                           CODE_TBL_CHIMOKU,
-                           CODE_TBL_CHIMOKU,
-                           CODE_TBL_PERSON,
-                           CODE_TBL_PERSON};
+    const WORD tables[] = {0, 0, 101, 105, 113, 106, 106, 114, 114}; // the code book's tables
     CVObjPlt plt;
     for (int index = 0; index < Velmora_GetZokCnt(); ++index) {
         CString byIndex, byId;

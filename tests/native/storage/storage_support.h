@@ -1,6 +1,6 @@
 // Shared by the storage tests: the bytes a palette or box stores, the items
-// of a written box with the code of a read or write that stops in each, a
-// memory file that fails, and a private folder per test for box files.
+// of a written box with the code of a read or write that stops in each, and
+// a private folder per test for box files.
 #pragma once
 
 #include "afx/afxfile.h"
@@ -10,20 +10,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
-
-#ifdef _WIN32
-#include <process.h>
-#define VELMORA_TEST_PID _getpid()
-#else
-#include <unistd.h>
-#define VELMORA_TEST_PID getpid()
-#endif
 
 namespace fs = std::filesystem;
 using Bytes = std::vector<BYTE>;
@@ -34,12 +28,6 @@ inline Bytes BytesOf(CMemFile& file) {
     if (!bytes.empty())
         file.Read(bytes.data(), static_cast<UINT>(bytes.size()));
     return bytes;
-}
-
-// The bytes up to a cut, in a buffer of their own, so that the sanitizers see
-// any read past them.
-inline Bytes Cut(const Bytes& bytes, size_t cut) {
-    return Bytes(bytes.begin(), bytes.begin() + cut);
 }
 
 // What a palette or a box stores: two are alike when these bytes are.
@@ -63,13 +51,13 @@ inline Bytes Stored(const CVPaletteBox& box) {
 // What the older layout keeps of a palette: each brush's tail as a fresh
 // brush has it.
 inline void ClearTails(CVObjPlt& plt) {
-    const CVObjBrs cleared;
+    const CVObjBrs fresh;
     for (int pos = 0; pos < VELMORA_MAX_BRS; ++pos) {
         CVObjBrs& brs = plt.Brs[pos];
-        brs.LayerNo = cleared.LayerNo;
-        brs.PaintFlg = cleared.PaintFlg;
-        brs.PaintData = cleared.PaintData;
-        brs.HatchData = cleared.HatchData;
+        brs.LayerNo = fresh.LayerNo;
+        brs.PaintFlg = fresh.PaintFlg;
+        brs.PaintData = fresh.PaintData;
+        brs.HatchData = fresh.HatchData;
     }
 }
 
@@ -126,15 +114,17 @@ inline const Item* ItemAt(const std::vector<Item>& items, size_t at) {
 }
 
 // A private folder, named to the library as the folder of one folder kind.
-// The process id keeps two runs of the same tests on one machine apart.
+// The clock keeps two runs of the same tests on one machine apart.
 class BoxFolderTest : public ::testing::Test {
 protected:
     static constexpr int kKind = 7;
 
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_root = fs::temp_directory_path() / ("velmora-store-" + std::to_string(VELMORA_TEST_PID) +
-                                              "-" + info->test_suite_name() + "-" + info->name());
+        m_root = fs::temp_directory_path() /
+                 ("velmora-store-" +
+                  std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) +
+                  "-" + info->name());
         fs::remove_all(m_root);
         fs::create_directories(m_root);
         m_folder = m_root / "jkn";
@@ -152,6 +142,15 @@ protected:
     static Bytes ReadBytes(const fs::path& path) {
         std::ifstream in(path, std::ios::binary);
         return Bytes(std::istreambuf_iterator<char>(in), {});
+    }
+
+    // The files of a folder, in name order.
+    static std::vector<fs::path> FilesIn(const fs::path& folder) {
+        std::vector<fs::path> files;
+        for (const auto& entry : fs::directory_iterator(folder))
+            files.push_back(entry.path());
+        std::sort(files.begin(), files.end());
+        return files;
     }
 
     static void WriteBytes(const fs::path& path, const Bytes& bytes) {
