@@ -475,6 +475,8 @@ void BoxFromJson(const std::string& path, const std::string& text, CVPaletteBox&
         in = ordered_json::parse(text);
     } catch (const ordered_json::parse_error& error) {
         throw InputError(path, 0, ParseFault(text, error));
+    } catch (const ordered_json::out_of_range&) {
+        throw InputError(path, 0, "malformed JSON: a number too large to read");
     }
     BoxJsonReader reader(path);
     reader.Keys(in, "box", {"selected", "palettes", "carried"});

@@ -222,6 +222,7 @@ TEST(BoxJson, DocumentedValuesAtTheirEdgesAndPast) {
         {"{\"palettes\": [\n{\"name\": 1,\n",
          "bad.json: malformed JSON at line 3, column 1: unexp"},
         {"{\"palettes\": x" + std::string(10000, 'x') + "}", "line 1, column 14: invalid literal"},
+        {"{\"selected\": 1e999}", "malformed JSON: a number too large to read"},
     };
     for (const Case& c : cases) {
         std::string message = Import(c.json);
