@@ -202,9 +202,11 @@ HWND HostProcess::WaitPopup(HWND owner) {
     return popup;
 }
 
+// Until the window is gone, not only hidden: a dialog hides itself as it
+// ends, but its message loop still takes the messages sent to the program,
+// so that a click sent then would run inside the dialog that is ending.
 void HostProcess::WaitClosed(HWND window) {
-    WaitUntil([&] { return !::IsWindow(window) || !::IsWindowVisible(window); },
-              "window " + ClassOf(window) + " to close");
+    WaitUntil([&] { return !::IsWindow(window); }, "window " + ClassOf(window) + " to close");
     Sync();
 }
 
