@@ -19,12 +19,6 @@
 #include <cstdlib>
 #include <filesystem>
 
-// Fontconfig, under cairo, keeps its caches for the life of the process on
-// purpose; the leak checker of the sanitized build is told so.
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libfontconfig.so\n";
-}
-
 namespace {
 const std::string kData = VELMORA_TOOL_TEST_DATA;
 
