@@ -1,4 +1,5 @@
 #include "tests/native/temp_dir.h"
+#include "tests/native/tools/small_map.h"
 #include "tools/box/box_file.h"
 #include "tools/box/box_json.h"
 #include "parcels/attrs/code_book_file.h"
@@ -21,34 +22,6 @@
 
 namespace {
 const std::string kData = VELMORA_TOOL_TEST_DATA;
-
-// The small map, painted with a palette of small_box.json; the picture
-// points into the map set.
-struct SmallMap {
-    MapSet set;
-    KkAttrTable attrs;
-
-    SmallMap() {
-        MapSources sources({kData + "/small_map.xml"});
-        Progress progress;
-        set = ReadMapSet(sources, nullptr, progress);
-        KkParcelKeys keys;
-        for (const MapParcel& parcel : set.parcels)
-            keys.Add(parcel.oaza, parcel.chiban);
-        KkAttrReport report;
-        attrs = ReadKkAttrCsv(kData + "/small_map.csv", keys, KkAttrOptions(), report);
-    }
-
-    MapPicture Paint(int palette) {
-        CVPaletteBox box;
-        BoxFromJson("small_box.json", ReadWholeFile(kData + "/small_box.json"), box);
-        box.SetSelPNo(palette);
-        ZEL drawing;
-        FillSampleDrawing(drawing.Attr());
-        Progress progress;
-        return PaintMap(set, attrs, box, drawing.Attr(), progress);
-    }
-};
 
 // The small map's picture is fixed byte for byte. After a deliberate change of
 // the picture, rewrite the golden file with VELMORA_UPDATE_GOLDEN=1 and review it.

@@ -1,8 +1,7 @@
 #include "tests/native/temp_dir.h"
-#include "host/sample_drawing.h"
+#include "tests/native/tools/small_map.h"
 #include "parcels/map/kk_geometry.h"
 #include "parcels/text/read_file.h"
-#include "tools/box/box_json.h"
 #include "tools/paint/paint_map.h"
 #include "tools/pictures/map_drawing.h"
 #include "tools/pictures/picture_file.h"
@@ -14,24 +13,11 @@
 #include <cstdlib>
 
 namespace {
-const std::string kData = VELMORA_TOOL_TEST_DATA;
 
 // The small map by its first palette: 宅地 painted #ff8080, 田 hatched in
 // #2b83ba, 畑 by a hatch type without lines, and one parcel unmatched.
-MapPicture SmallPicture(MapSet& set) {
-    MapSources sources({kData + "/small_map.xml"});
-    Progress progress;
-    set = ReadMapSet(sources, nullptr, progress);
-    KkParcelKeys keys;
-    for (const MapParcel& parcel : set.parcels)
-        keys.Add(parcel.oaza, parcel.chiban);
-    KkAttrReport report;
-    KkAttrTable attrs = ReadKkAttrCsv(kData + "/small_map.csv", keys, KkAttrOptions(), report);
-    CVPaletteBox box;
-    BoxFromJson("small_box.json", ReadWholeFile(kData + "/small_box.json"), box);
-    ZEL drawing;
-    FillSampleDrawing(drawing.Attr());
-    MapPicture picture = PaintMap(set, attrs, box, drawing.Attr(), progress);
+MapPicture SmallPicture(SmallMap& map) {
+    MapPicture picture = map.Paint(0);
     picture.labels = false;
     picture.mapSize = 300.0;
     return picture;
@@ -58,8 +44,8 @@ bool Near(cairo_surface_t* png, double x, double y, int reach, unsigned rgb) {
 // same picture has the same bytes every time and no creation date.
 TEST(Picture, PngAndPdfDrawTheSvgsFills) {
     TempDir dir;
-    MapSet set;
-    MapPicture picture = SmallPicture(set);
+    SmallMap map;
+    MapPicture picture = SmallPicture(map);
     WritePicture(dir.File("map.svg"), picture, PictureOptions());
     std::string svg = ReadWholeFile(dir.File("map.svg"));
     ASSERT_NE(svg.find("fill=\"#ff8080\""), std::string::npos);
