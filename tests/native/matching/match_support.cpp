@@ -140,9 +140,3 @@ SVY_KKDB_ZOKUSEI EmptyZoku() {
     std::memset(&zoku, 0, sizeof zoku);
     return zoku;
 }
-
-SvyKkData KkWithZoku(const SVY_KKDB_ZOKUSEI& zoku) {
-    SvyKkData kk;
-    kk.SetZoku(zoku);
-    return kk;
-}

@@ -1,6 +1,5 @@
 // Helpers for the matching tests: palettes of brushes that name their
-// position, parcels, local days, time zones, and the selection rules read
-// plainly to check the library's selector against.
+// position, local days, time zones, and the selection rules read plainly.
 #pragma once
 
 #include "host/svy_kk_data.h"
@@ -12,10 +11,8 @@
 
 #include <gtest/gtest.h>
 
-// Natively Tokyo and zones whose clocks change (by half an hour, by a quarter
-// past midnight, at midnight, set back across it, and 14 hours ahead of UTC
-// at half past midnight); under Wine the one the run was started with (TZ),
-// since Wine takes the zone from its host.
+// Natively Tokyo and zones whose clocks change oddly; under Wine the one the
+// run was started with (TZ), since Wine takes the zone from its host.
 std::vector<const char*> TestTimeZones();
 void UseTimeZone(const char* zone);
 std::string ZoneLabel(const ::testing::TestParamInfo<const char*>& info);
@@ -44,5 +41,4 @@ int Chosen(CVObjPlt& plt, SvyKkData& kk);
 // converted every time.
 int ReferenceChoice(const CVObjPlt& plt, const SvyKkData& kk);
 
-SvyKkData KkWithZoku(const SVY_KKDB_ZOKUSEI& zoku);
 SVY_KKDB_ZOKUSEI EmptyZoku();

@@ -1,6 +1,5 @@
-// The palette-box file on disk: the golden file, the older layout, locations,
-// first load, counts, failed palettes, and saves that never lose the previous
-// file.
+// The palette-box file on disk: the golden file, the older layout, names,
+// first load, counts and failed palettes.
 #include "tests/native/storage/storage_samples.h"
 #include "tests/native/storage/storage_support.h"
 
@@ -16,7 +15,7 @@ Bytes Header(int selPNo, int boxWord, int count) {
     return bytes;
 }
 
-Bytes& operator+=(Bytes& bytes, const Bytes& more) {
+Bytes operator+(Bytes bytes, const Bytes& more) {
     bytes.insert(bytes.end(), more.begin(), more.end());
     return bytes;
 }
@@ -28,7 +27,7 @@ CVObjPlt* SamplePlt(WORD zty, int n) {
 }
 } // namespace
 
-class BoxFileTest : public BoxFolderTest {};
+using BoxFileTest = BoxFolderTest;
 
 // Both builds write the golden file's bytes and read it back, and a full box
 // at the limit of palettes and brushes; the older layout loads into fresh
@@ -96,7 +95,7 @@ TEST_F(BoxFileTest, NamesUpTo255BytesTheirFileNamePartCounting) {
     CVPaletteBox read;
     EXPECT_EQ(0, read.ReadPltsBox("town", kKind));
     EXPECT_EQ(Stored(box), Stored(read));
-    EXPECT_EQ((std::vector<fs::path>{BoxPath("b"), BoxPath("town")}), FilesIn(m_folder));
+    EXPECT_EQ((std::vector<fs::path>{BoxPath("b"), BoxPath("town")}), Files());
 }
 
 // The box values are taken whatever the count; a count outside 0 to 100 reads
@@ -112,8 +111,7 @@ TEST_F(BoxFileTest, HeaderCountsAtAndBeyondTheLimits) {
                  {Header(5, 6, 1), 0, 2, 5},    {Header(5, 6, 101), 2, 1, 5},
                  {Bytes{0x8C}, 0x10001, 1, -1}, {Bytes{0x8D, 0x13, 0, 0}, 0x10001, 1, -1}};
     for (const auto& each : cases) {
-        Bytes bytes = each.header;
-        WriteBytes(BoxPath("count"), bytes += Stored(plt));
+        WriteBytes(BoxPath("count"), each.header + Stored(plt));
         for (bool older : {false, true}) {
             if (older && each.result == 0)
                 continue; // the record is of the current layout
@@ -133,11 +131,8 @@ TEST_F(BoxFileTest, FailedPaletteLeavesNoGapAndTheLastReadGivesTheResult) {
     FillSamplePlt(b, 501, 2, 2);
     const Bytes broken{0, 0}; // an owner mark of another number, and nothing else
     for (bool brokenLast : {false, true}) {
-        Bytes bytes = Header(0, 0, 3);
-        bytes += Stored(a);
-        bytes += brokenLast ? Stored(b) : broken;
-        bytes += brokenLast ? broken : Stored(b);
-        WriteBytes(BoxPath("gap"), bytes);
+        WriteBytes(BoxPath("gap"), Header(0, 0, 3) + Stored(a) + (brokenLast ? Stored(b) : broken) +
+                                       (brokenLast ? broken : Stored(b)));
         CVPaletteBox box;
         CVObjPlt* before = SamplePlt(101, 9);
         box.AddPlt(before);

@@ -1,8 +1,7 @@
-// Brush, palette and box records in memory. Every kind in both layouts is
-// cut and damaged at every byte of its first slots and its end, and the
-// current layout written into a file that runs out of room there: each stop
-// gives the code of the item it lies in, and the loader, which reads the file
-// ahead, gives what the host's record functions give.
+// Box records in memory, cut and damaged at every byte and written into a
+// file that runs out of room: each stop gives the code of the item it lies
+// in, and the loader, which reads the file ahead, gives what the host's
+// record functions give.
 #include "host/record_file.h"
 #include "storage/box_records.h"
 #include "tests/native/storage/storage_samples.h"
@@ -15,7 +14,7 @@ public:
     CTrickleFile(Bytes& bytes, UINT most)
         : CMemFile(bytes.data(), static_cast<UINT>(bytes.size())), m_most(most) {}
     UINT Read(void* data, UINT count) override {
-        return CMemFile::Read(data, count < m_most ? count : m_most);
+        return CMemFile::Read(data, std::min(count, m_most));
     }
 
 private:
@@ -36,15 +35,44 @@ private:
     size_t m_room;
 };
 
-// The bytes up to a cut, in a buffer of their own, so that the sanitizers see
-// any read past them.
-Bytes Cut(const Bytes& bytes, size_t cut) {
-    return Bytes(bytes.begin(), bytes.begin() + cut);
-}
+// One item of a written box: where it ends, and the code of a read of either
+// layout or of a write that stops inside it.
+struct Item {
+    size_t end;
+    int olderRead, currentRead, write;
+};
 
-int ReadBox(CVPaletteBox& box, Bytes bytes, bool older, UINT most = 0) {
-    CTrickleFile file(bytes, most ? most : static_cast<UINT>(bytes.size()));
-    return ReadBoxRecords(box, &file, older);
+// The items of a box holding the one palette: 7 per brush, 5 in the older
+// layout. A current record cut in a brush head reads as far as it goes.
+std::vector<Item> BoxItems(const CVObjPlt& plt, bool older) {
+    std::vector<Item> items;
+    size_t end = 0;
+    auto add = [&](size_t size, int olderRead, int currentRead, int write) {
+        items.push_back({end += size, olderRead, currentRead, write});
+    };
+    add(kOwnNoBytes, BOX_FILE_FAILED, BOX_FILE_FAILED, BOX_FILE_FAILED);
+    add(kBoxHeaderBytes - kOwnNoBytes, BOX_HEAD_READ_FAILED, BOX_HEAD_READ_FAILED,
+        BOX_HEAD_WRITE_FAILED);
+    add(kOwnNoBytes, REC_OWN_NO, REC_OWN_NO, REC_WRITE | REC_OWN_NO);
+    add(kTextCountBytes + plt.PNm.GetLength() + sizeof plt.Zty, REC_PLT_HEAD, REC_PLT_HEAD,
+        REC_WRITE | REC_PLT_HEAD);
+    const VelmoraZokKind kind = VelmoraZokKindOf(plt.Zty);
+    for (int pos = 0; pos < VELMORA_MAX_BRS; ++pos) {
+        const CVObjBrs& brs = plt.Brs[pos];
+        add(sizeof brs.BFg, REC_ITEM, 0, REC_WRITE | REC_ITEM);
+        add(sizeof brs.Col, REC_COL, 0, REC_WRITE | REC_COL);
+        add(sizeof brs.Hat, REC_HAT, 0, REC_WRITE | REC_HAT);
+        add(kTextCountBytes + brs.BNm.GetLength(), REC_BNM, 0, REC_WRITE | REC_BNM);
+        add(sizeof(WORD) + (kind == ZOK_KIND_TEXT
+                                ? kTextCountBytes + std::strlen(brs.ZVal.ZText.Text)
+                                : kConditionValueBytes[kind]),
+            REC_ITEM, 0, REC_WRITE | REC_ITEM);
+        if (older)
+            continue;
+        add(sizeof kBrsTailMark, 0, 0, REC_WRITE | REC_ITEM);
+        add(kBrsTailBytes - sizeof kBrsTailMark, 0, REC_ITEM, REC_WRITE | REC_ITEM);
+    }
+    return items;
 }
 
 // The box read through the host's record functions, palette by palette.
@@ -80,10 +108,13 @@ bool SameSlots(const CVObjPlt& a, const CVObjPlt& b) {
     return alike;
 }
 
-// The loader's result, and its box in `read`; the record functions must agree.
-int ExpectSameRead(const Bytes& bytes, bool older, size_t at, CVPaletteBox& read, UINT most = 0) {
+// The loader's result, and its box in `read`; the record functions must
+// agree. The bytes are a copy of their own, so that the sanitizers see any
+// read past them.
+int ExpectSameRead(Bytes bytes, bool older, size_t at, CVPaletteBox& read, UINT most = 0) {
     CVPaletteBox throughFile;
-    const int result = ReadBox(read, bytes, older, most);
+    CTrickleFile file(bytes, most ? most : static_cast<UINT>(bytes.size()));
+    const int result = ReadBoxRecords(read, &file, older);
     EXPECT_EQ(ReadBoxThroughFile(throughFile, bytes, older), result) << at;
     EXPECT_EQ(std::make_tuple(+throughFile.SelPNo, +throughFile.BoxWord, throughFile.GetPltCount()),
               std::make_tuple(+read.SelPNo, +read.BoxWord, read.GetPltCount()))
@@ -98,9 +129,14 @@ Bytes WriteBox(CVPaletteBox& box, bool older) {
     EXPECT_EQ(0, older ? WriteBoxOld(box, &file) : WriteBoxRecords(box, &file));
     return BytesOf(file);
 }
+
+Bytes Cut(const Bytes& bytes, size_t cut) {
+    return Bytes(bytes.begin(), bytes.begin() + cut);
+}
 } // namespace
 
-// 201 and 401 share their layout but not their reader's branch.
+// Every kind in both layouts, cut at every byte of its first slots and its
+// end; 201 and 401 share their layout but not their reader's branch.
 TEST(Records, EachCutGivesTheCodeOfItsItemAndDamageReadsAlike) {
     for (WORD zty : {0, 101, 201, 301, 401, 501})
         for (bool older : {false, true}) {
@@ -119,11 +155,13 @@ TEST(Records, EachCutGivesTheCodeOfItsItemAndDamageReadsAlike) {
             for (size_t at = 0; at <= bytes.size(); ++at) {
                 if (at >= slotsEnd && at + 32 < bytes.size())
                     continue;
-                const Item* item = ItemAt(items, at);
-                const int code = item ? (older ? item->olderRead : item->currentRead) : 0;
+                const auto item = std::find_if(items.begin(), items.end(),
+                                               [at](const Item& i) { return i.end > at; });
+                const bool whole = item == items.end();
+                const int code = whole ? 0 : older ? item->olderRead : item->currentRead;
                 if (!older) {
                     CFullFile file(at);
-                    ASSERT_EQ(item ? item->write : 0, WriteBoxRecords(box, &file)) << at;
+                    ASSERT_EQ(whole ? 0 : item->write, WriteBoxRecords(box, &file)) << at;
                 }
                 CVPaletteBox read;
                 ASSERT_EQ(code, ExpectSameRead(Cut(bytes, at), older, at, read));
@@ -139,7 +177,7 @@ TEST(Records, EachCutGivesTheCodeOfItsItemAndDamageReadsAlike) {
             }
             // The whole box: every field back, the older layout's tails cleared.
             CVPaletteBox read;
-            ASSERT_EQ(0, ReadBox(read, bytes, older));
+            ASSERT_EQ(0, ExpectSameRead(bytes, older, 0, read));
             if (older)
                 ClearTails(*plt);
             EXPECT_EQ(Stored(box), Stored(read));
@@ -169,27 +207,21 @@ TEST(Records, ReadAheadAcrossItsPieces) {
     EXPECT_EQ(Stored(box), Stored(whole));
 }
 
+// A palette cut behind its first brush's Col reads on: Hat as a fresh brush
+// has it. One cut in a later tail stops, the slots after it keep their brushes.
 TEST(Records, CutPaletteKeepsWhatWasRead) {
-    CVObjPlt plt;
+    CVObjPlt plt, read;
     FillSamplePlt(plt, 201, 3, 6);
     const Bytes bytes = Stored(plt);
     const std::vector<Item> items = BoxItems(plt, false);
-    const size_t brs0 = 4; // the first brush's first item
-
-    // Behind the first brush's Col: BFg and Col read, Hat as a fresh brush
-    // has it, and the palette reads on to its end.
-    Bytes part = Cut(bytes, items[brs0 + 1].end - kBoxHeaderBytes);
+    Bytes part = Cut(bytes, items[5].end - kBoxHeaderBytes);
     CMemFile inHead(part.data(), static_cast<UINT>(part.size()));
-    CVObjPlt read;
     EXPECT_EQ(0, read.ReadPlt(&inHead));
-    EXPECT_EQ(+plt.Brs[0].BFg, +read.Brs[0].BFg);
-    EXPECT_EQ(+plt.Brs[0].Col, +read.Brs[0].Col);
-    EXPECT_EQ(+CVObjBrs().Hat, +read.Brs[0].Hat);
-    EXPECT_EQ(0, +read.Brs[1].BFg);
+    EXPECT_EQ(
+        std::make_tuple(+plt.Brs[0].BFg, +plt.Brs[0].Col, +CVObjBrs().Hat, 0),
+        std::make_tuple(+read.Brs[0].BFg, +read.Brs[0].Col, +read.Brs[0].Hat, +read.Brs[1].BFg));
 
-    // In the second brush's tail: the palette stops, later slots keep what
-    // they held.
-    part = Cut(bytes, items[brs0 + 7 + 6].end - kBoxHeaderBytes - 1);
+    part = Cut(bytes, items[17].end - kBoxHeaderBytes - 1);
     CMemFile inTail(part.data(), static_cast<UINT>(part.size()));
     FillSamplePlt(read, 201, 3, 7);
     EXPECT_EQ(REC_ITEM, read.ReadPlt(&inTail));

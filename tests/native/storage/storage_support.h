@@ -1,6 +1,5 @@
-// Shared by the storage tests: the bytes a palette or box stores, the items
-// of a written box with the code of a read or write that stops in each, and
-// a private folder per test for box files.
+// Shared by the storage tests: the bytes a palette or box stores, and a
+// private folder per test for box files.
 #pragma once
 
 #include "afx/afxfile.h"
@@ -48,8 +47,7 @@ inline Bytes Stored(const CVPaletteBox& box) {
     return bytes;
 }
 
-// What the older layout keeps of a palette: each brush's tail as a fresh
-// brush has it.
+// What the older layout keeps of a palette: each tail as a fresh brush has it.
 inline void ClearTails(CVObjPlt& plt) {
     const CVObjBrs fresh;
     for (int pos = 0; pos < VELMORA_MAX_BRS; ++pos) {
@@ -61,71 +59,17 @@ inline void ClearTails(CVObjPlt& plt) {
     }
 }
 
-// One item of a written box: where it ends, and the code of a read of either
-// layout or of a write that stops inside it.
-struct Item {
-    size_t end;
-    int olderRead;
-    int currentRead;
-    int write;
-};
-
-// The items of a box file holding the one palette: 7 per brush, 5 in the
-// older layout.
-inline std::vector<Item> BoxItems(const CVObjPlt& plt, bool older) {
-    std::vector<Item> items;
-    size_t end = 0;
-    auto add = [&](size_t size, int olderRead, int currentRead, int write) {
-        end += size;
-        items.push_back({end, olderRead, currentRead, write});
-    };
-    add(kOwnNoBytes, BOX_FILE_FAILED, BOX_FILE_FAILED, BOX_FILE_FAILED);
-    add(kBoxHeaderBytes - kOwnNoBytes, BOX_HEAD_READ_FAILED, BOX_HEAD_READ_FAILED,
-        BOX_HEAD_WRITE_FAILED);
-    add(kOwnNoBytes, REC_OWN_NO, REC_OWN_NO, REC_WRITE | REC_OWN_NO);
-    add(kTextCountBytes + plt.PNm.GetLength() + sizeof plt.Zty, REC_PLT_HEAD, REC_PLT_HEAD,
-        REC_WRITE | REC_PLT_HEAD);
-    const VelmoraZokKind kind = VelmoraZokKindOf(plt.Zty);
-    // A current record cut in a brush head reads as far as it goes.
-    for (int pos = 0; pos < VELMORA_MAX_BRS; ++pos) {
-        const CVObjBrs& brs = plt.Brs[pos];
-        add(sizeof brs.BFg, REC_ITEM, 0, REC_WRITE | REC_ITEM);
-        add(sizeof brs.Col, REC_COL, 0, REC_WRITE | REC_COL);
-        add(sizeof brs.Hat, REC_HAT, 0, REC_WRITE | REC_HAT);
-        add(kTextCountBytes + brs.BNm.GetLength(), REC_BNM, 0, REC_WRITE | REC_BNM);
-        add(sizeof(WORD) + (kind == ZOK_KIND_TEXT
-                                ? kTextCountBytes + std::strlen(brs.ZVal.ZText.Text)
-                                : kConditionValueBytes[kind]),
-            REC_ITEM, 0, REC_WRITE | REC_ITEM);
-        if (older)
-            continue;
-        add(sizeof kBrsTailMark, 0, 0, REC_WRITE | REC_ITEM);
-        add(kBrsTailBytes - sizeof kBrsTailMark, 0, REC_ITEM, REC_WRITE | REC_ITEM);
-    }
-    return items;
-}
-
-// The item a read or write stopping at `at` fails in; nullptr past the last.
-inline const Item* ItemAt(const std::vector<Item>& items, size_t at) {
-    for (const Item& item : items)
-        if (item.end > at)
-            return &item;
-    return nullptr;
-}
-
 // A private folder, named to the library as the folder of one folder kind.
 // The clock keeps two runs of the same tests on one machine apart.
 class BoxFolderTest : public ::testing::Test {
-protected:
+public:
     static constexpr int kKind = 7;
 
+protected:
     void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         m_root = fs::temp_directory_path() /
                  ("velmora-store-" +
-                  std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) +
-                  "-" + info->name());
-        fs::remove_all(m_root);
+                  std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
         fs::create_directories(m_root);
         m_folder = m_root / "jkn";
         Halvex_SetJknFolderPath(kKind, m_folder.string().c_str());
@@ -144,10 +88,10 @@ protected:
         return Bytes(std::istreambuf_iterator<char>(in), {});
     }
 
-    // The files of a folder, in name order.
-    static std::vector<fs::path> FilesIn(const fs::path& folder) {
+    // The files of the folder, in name order.
+    std::vector<fs::path> Files() const {
         std::vector<fs::path> files;
-        for (const auto& entry : fs::directory_iterator(folder))
+        for (const auto& entry : fs::directory_iterator(m_folder))
             files.push_back(entry.path());
         std::sort(files.begin(), files.end());
         return files;
