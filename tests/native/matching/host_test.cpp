@@ -15,20 +15,21 @@
 #include <string>
 #include <vector>
 
+// Each call fills its output and answers 1, or leaves it and answers 0.
 TEST(SvyKkData, CallsFillTheirOutputOrLeaveIt) {
     SvyKkData kk;
     SVY_KKDB_ZOKUSEI zoku, stored = EmptyZoku();
     std::memset(&zoku, 0x5A, sizeof zoku);
     SVY_KKDB_TK tk{77};
-    EXPECT_EQ(kk.GetZoku(zoku) + kk.Get_TK(tk), 0);
-    EXPECT_EQ(+tk.Shubetsu * 100000 + zoku.Koaza, 77 * 100000 + 0x5A5A);
-    kk.SetTk(3);
-    EXPECT_EQ(kk.Get_TK(tk) * 100 + tk.Shubetsu, 103);
+    WORD code = 9;
     kk.SetShoyusha({4, 5});
     kk.SetNozeisha({6});
-    WORD code = 9;
-    EXPECT_EQ(kk.GetShoyusha(2, code) + kk.GetShoyusha(-1, code) + kk.GetNozeisha(1, code), 0);
-    EXPECT_EQ(code, 9);
+    EXPECT_EQ(kk.GetZoku(zoku) + kk.Get_TK(tk) + kk.GetShoyusha(2, code) +
+                  kk.GetShoyusha(-1, code) + kk.GetNozeisha(1, code),
+              0);
+    EXPECT_EQ(std::make_tuple(+tk.Shubetsu, +zoku.Koaza, +code), std::make_tuple(77, 0x5A5A, 9));
+    kk.SetTk(3);
+    EXPECT_EQ(kk.Get_TK(tk) * 100 + tk.Shubetsu, 103);
     EXPECT_EQ(kk.GetShoyusha(1, code) * 100 + code, 105);
     EXPECT_EQ(kk.GetNozeisha(0, code) * 100 + code, 106);
     stored.Koaza = 12;
@@ -37,8 +38,7 @@ TEST(SvyKkData, CallsFillTheirOutputOrLeaveIt) {
     EXPECT_EQ(kk.GetZoku(zoku) * 100000 + zoku.Koaza, 0x5A5A);
     kk.SetZoku(stored);
     EXPECT_EQ(kk.GetZoku(zoku) * 100000 + zoku.Koaza, 100012);
-    EXPECT_EQ(kk.Calls().Zoku, 3);
-    EXPECT_EQ(kk.Calls().Tk, 2);
+    EXPECT_EQ(kk.Calls().Zoku * 10 + kk.Calls().Tk, 32);
     // The name is cut to what the member holds.
     for (std::size_t length : {255u, 256u}) {
         kk.SetName(std::string(length, 'n').c_str());
@@ -60,9 +60,9 @@ TEST(CodeTables, ListCodesInOrderWithTheirNames) {
     const auto codes = [&list] {
         return std::vector<DWORD>(list.GetData(), list.GetData() + list.GetSize());
     };
+    CString name;
     EXPECT_EQ(CRok00106().GetCodeArray(list), 2);
     EXPECT_EQ(codes(), (std::vector<DWORD>{10, 20}));
-    CString name;
     EXPECT_EQ(CRok00106().GetCodeName(20, name), 1);
     EXPECT_EQ(name, "畑");
     EXPECT_EQ(CRok00106().GetCodeName(30, name), 0);
@@ -74,12 +74,11 @@ TEST(CodeTables, ListCodesInOrderWithTheirNames) {
     EXPECT_NE(koaza.MixFlg, 0u);
     EXPECT_EQ(koaza.GetMixCodeArray(list), 3);
     EXPECT_EQ(codes(), (std::vector<DWORD>{0x10003, 0x10005, 0x20005}));
-    koaza.OazaCode = 2;
-    EXPECT_EQ(koaza.GetDispString(5), "西");
-    EXPECT_EQ(koaza.GetCodeArray(list), 1);
-    koaza.OazaCode = 1;
-    EXPECT_EQ(koaza.GetDispString(5), "東");
-    EXPECT_EQ(koaza.GetCodeArray(list), 2);
+    for (WORD oaza : {1, 2}) {
+        koaza.OazaCode = oaza;
+        EXPECT_EQ(koaza.GetDispString(5), oaza == 1 ? "東" : "西");
+        EXPECT_EQ(koaza.GetCodeArray(list), 3 - oaza);
+    }
     CCodeBook::Clear();
     for (WORD oaza : {0, 1, 0x8000, 0xFFFF})
         for (WORD code : {0, 7, 0xFFFF}) {
@@ -89,42 +88,40 @@ TEST(CodeTables, ListCodesInOrderWithTheirNames) {
         }
 }
 
+// A comb: triangles fanned from its first corner would reach outside it.
+// Survey coordinates lie far from the origin.
 TEST(TMenNt, AreasOfRings) {
-    // A comb: triangles fanned from its first corner would reach outside it.
     const std::vector<PT> comb{{0, 0}, {5, 0}, {5, 3}, {4, 3}, {4, 1}, {3, 1},
                                {3, 3}, {2, 3}, {2, 1}, {1, 1}, {1, 3}, {0, 3}};
-    std::vector<PT> far; // survey coordinates far from the origin
+    std::vector<PT> far;
     for (const PT& p : comb)
         far.emplace_back(-35000.0 + p.x * 3.7, 12000.0 + p.y * 2.1);
-    const double inf = std::numeric_limits<double>::infinity();
     const struct {
         std::vector<PT> ring;
         WORD mode;
-        double zm, s3t; // -1: fails and writes nothing
+        double area; // -1: fails and writes nothing
     } rows[] = {
-        {{{0, 10}, {10, 10}, {10, 0}, {0, 0}, {0, 10}}, 0, 100.0, 100.0},
-        {{{0, 0}, {5, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 5}}, 0, 100.0, 100.0},
-        {comb, 0, 11.0, 11.0},
-        {far, 0, 11.0 * 3.7 * 2.1, 11.0 * 3.7 * 2.1},
-        {{{0, 0}, {1, 1}}, 0, -1.0, -1.0},
-        {{{0, 0}, {1, 0}, {0, 1}}, 1, -1.0, -1.0},
+        {{{0, 10}, {10, 10}, {10, 0}, {0, 0}, {0, 10}}, 0, 100.0},
+        {comb, 0, 11.0},
+        {far, 0, 11.0 * 3.7 * 2.1},
+        {{{0, 0}, {1, 1}}, 0, -1.0},
+        {{{0, 0}, {1, 0}, {0, 1}}, 1, -1.0},
     };
     for (const auto& r : rows) {
         SvyKkData kk;
         kk.SetBoundary(r.ring);
         TMen_Nt men(kk, r.mode);
         double zm = -1.0, s3t = -1.0;
-        EXPECT_EQ(men.ZM_Men_Nt(&zm), r.zm >= 0.0) << r.zm;
-        EXPECT_EQ(men.S3T_Men_Nt(&s3t), r.s3t >= 0.0) << r.s3t;
-        EXPECT_NEAR(zm, r.zm, 1e-6);
-        EXPECT_NEAR(s3t, r.s3t, 1e-6);
+        EXPECT_EQ(men.ZM_Men_Nt(&zm) + men.S3T_Men_Nt(&s3t), r.area >= 0.0 ? 2 : 0) << r.area;
+        EXPECT_NEAR(zm, r.area, 1e-6);
+        EXPECT_NEAR(s3t, r.area, 1e-6);
     }
     // A ring crossing itself cannot be cut into triangles; the cutting must still end.
     SvyKkData crossed;
     crossed.SetBoundary({{0, 0}, {2, 2}, {2, 0}, {0, 2}, {1, 3}, {3, 1}});
     double area = -1.0;
     TMen_Nt(crossed, 0).S3T_Men_Nt(&area);
-    crossed.SetBoundary({{0, 0}, {inf, 0}, {0, 1}});
+    crossed.SetBoundary({{0, 0}, {std::numeric_limits<double>::infinity(), 0}, {0, 1}});
     EXPECT_EQ(TMen_Nt(crossed, 0).ZM_Men_Nt(&area), 0);
 }
 

@@ -28,9 +28,10 @@ auto Plain(const CVObjBrs& b) {
 }
 } // namespace
 
-// Cleared, every field holds its clear value in every element, the whole
-// condition union is zero; the host's points stay as they were.
-TEST(Brs, NewAndClearedBrushesHoldTheClearValues) {
+// New and cleared brushes hold the clear values in every element, the whole
+// condition union zero; the host's hatch points stay as they were. Copies
+// are equal and stand on their own.
+TEST(Brs, ClearedAndCopiedBrushes) {
     CVObjBrs cleared = FilledBrush();
     cleared.Clear();
     const VELMORA_Z_TYPE zero{};
@@ -44,13 +45,9 @@ TEST(Brs, NewAndClearedBrushesHoldTheClearValues) {
                                       +brs.HatchData.Color[i], +brs.HatchData.Aux3[i],
                                       +brs.HatchData.Aux4[i]));
     }
-    const CVObjBrs filled = FilledBrush();
-    EXPECT_EQ(
-        0, std::memcmp(&filled.HatchData.Pt, &cleared.HatchData.Pt, sizeof cleared.HatchData.Pt));
-}
-
-TEST(Brs, CopiesAreEqualAndIndependent) {
     const CVObjBrs source = FilledBrush();
+    EXPECT_EQ(0,
+              std::memcmp(&source.HatchData.Pt, &cleared.HatchData.Pt, sizeof source.HatchData.Pt));
     CVObjBrs assigned, copied;
     assigned = source;
     CVObjBrs constructed(source);
