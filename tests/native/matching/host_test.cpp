@@ -1,7 +1,5 @@
-// The host's parcel record, code tables, area calculator and rounding, which
-// the selector and its plain reading share.
-#include "host/code_book.h"
-#include "host/code_tables.h"
+// The host's parcel record, area calculator and rounding, which the selector
+// and its plain reading share.
 #include "host/men_nt.h"
 #include "host/round.h"
 #include "host/svy_kk_data.h"
@@ -46,46 +44,6 @@ TEST(SvyKkData, CallsFillTheirOutputOrLeaveIt) {
     }
     kk.SetName(nullptr);
     EXPECT_STREQ(kk.KkNm, "");
-}
-
-TEST(CodeTables, ListCodesInOrderWithTheirNames) {
-    CCodeBook::Clear();
-    CCodeBook::SetName(CODE_TBL_CHIMOKU, 20, "畑");
-    CCodeBook::SetName(CODE_TBL_CHIMOKU, 10, "田");
-    CCodeBook::SetName(CODE_TBL_OAZA, 2, "新町");
-    CCodeBook::SetKoazaName(2, 5, "西");
-    CCodeBook::SetKoazaName(1, 5, "東");
-    CCodeBook::SetKoazaName(1, 3, "北");
-    CDWordArray list;
-    const auto codes = [&list] {
-        return std::vector<DWORD>(list.GetData(), list.GetData() + list.GetSize());
-    };
-    CString name;
-    EXPECT_EQ(CRok00106().GetCodeArray(list), 2);
-    EXPECT_EQ(codes(), (std::vector<DWORD>{10, 20}));
-    EXPECT_EQ(CRok00106().GetCodeName(20, name), 1);
-    EXPECT_EQ(name, "畑");
-    EXPECT_EQ(CRok00106().GetCodeName(30, name), 0);
-    EXPECT_EQ(name, "");
-    EXPECT_EQ(CMav00101().GetCodeArray(list) + CRok00114().GetCodeArray(list), 0);
-    EXPECT_EQ(CRok00105().GetDispString(2), "新町");
-    // 小字 texts are those of the current 大字; the combined codes span all 大字.
-    CRok00113 koaza;
-    EXPECT_NE(koaza.MixFlg, 0u);
-    EXPECT_EQ(koaza.GetMixCodeArray(list), 3);
-    EXPECT_EQ(codes(), (std::vector<DWORD>{0x10003, 0x10005, 0x20005}));
-    for (WORD oaza : {1, 2}) {
-        koaza.OazaCode = oaza;
-        EXPECT_EQ(koaza.GetDispString(5), oaza == 1 ? "東" : "西");
-        EXPECT_EQ(koaza.GetCodeArray(list), 3 - oaza);
-    }
-    CCodeBook::Clear();
-    for (WORD oaza : {0, 1, 0x8000, 0xFFFF})
-        for (WORD code : {0, 7, 0xFFFF}) {
-            WORD o = 1, k = 1;
-            koaza.CodeDiv(R113CODEMIX(oaza, code), o, k);
-            EXPECT_EQ(std::make_pair(o, k), std::make_pair(oaza, code));
-        }
 }
 
 // A comb: triangles fanned from its first corner would reach outside it.

@@ -10,14 +10,12 @@
 namespace {
 // Reads `text` as attrs.csv for the parcels (大字, 地番) given.
 KkAttrTable Read(const std::string& text, std::initializer_list<KkParcelKey> parcels,
-                 KkAttrReport& report, bool skip = false) {
+                 KkAttrReport& report) {
     static TempDir dir;
     KkParcelKeys keys;
     for (const KkParcelKey& key : parcels)
         keys.Add(key.oaza, key.chiban);
-    KkAttrOptions options;
-    options.skipBadRows = skip;
-    return ReadKkAttrCsv(dir.Write("attrs.csv", text), keys, options, report);
+    return ReadKkAttrCsv(dir.Write("attrs.csv", text), keys, KkAttrOptions(), report);
 }
 
 // Columns in any order, quotes, a byte-order mark and CRLF; columns of the
@@ -136,21 +134,4 @@ TEST(KkAttrCsv, OazaColumnKeysParcelsOfSeveralOaza) {
                   std::string::npos);
 }
 
-TEST(KkAttrCsv, SkippingBadRowsKeepsTheRestAndCountsThem) {
-    KkAttrReport report;
-    KkAttrTable table = Read(u8"地番,登記日付,共有人数\n"
-                             u8"1,2001-01-01,1\n"
-                             u8"2,2001-13-01,1\n"
-                             u8"9,2001-01-01,1\n"
-                             u8"3,1960-01-01,x\n"
-                             u8"4,1960-01-01,4\n",
-                             {{0, "1"}, {0, "2"}, {0, "3"}, {0, "4"}}, report, true);
-    EXPECT_EQ(table.size(), 2u);
-    EXPECT_EQ(report.rows, 2);
-    ASSERT_EQ(report.skipped.size(), 3u);
-    EXPECT_NE(report.skipped[0].find("attrs.csv:3: bad date '2001-13-01'"), std::string::npos);
-    EXPECT_NE(report.skipped[2].find(u8"attrs.csv:5: bad number 'x' in 共有人数"),
-              std::string::npos);
-    EXPECT_EQ(report.earlyDates, (std::map<std::string, int>{{u8"登記日付", 1}}));
-}
 } // namespace
