@@ -29,10 +29,9 @@ CVObjPlt* SamplePlt(WORD zty, int n) {
 
 using BoxFileTest = BoxFolderTest;
 
-// Both builds write the golden file's bytes and read it back, and a full box
-// at the limit of palettes and brushes; the older layout loads into fresh
-// palettes, their tails cleared. With VELMORA_WRITE_GOLDEN set, the golden
-// file is written anew instead: only when the layout changes on purpose.
+// Both builds write the golden file's bytes and read it back, a full box too;
+// the older layout loads with its tails cleared. VELMORA_WRITE_GOLDEN writes
+// the golden file anew, for a layout changed on purpose.
 TEST_F(BoxFileTest, GoldenFullAndOlderBoxesSaveAndLoadBack) {
     const fs::path goldenPath = fs::path(VELMORA_TEST_DATA) / "storage" / "golden_box.dat";
     CVPaletteBox golden, full, older;

@@ -1,7 +1,5 @@
-// Box records in memory, cut and damaged at every byte and written into a
-// file that runs out of room: each stop gives the code of the item it lies
-// in, and the loader, which reads the file ahead, gives what the host's
-// record functions give.
+// Box records cut, damaged and written into a full file: each stop gives the
+// code of its item, and the loader gives what the host's record functions give.
 #include "host/record_file.h"
 #include "storage/box_records.h"
 #include "tests/native/storage/storage_samples.h"
@@ -109,8 +107,7 @@ bool SameSlots(const CVObjPlt& a, const CVObjPlt& b) {
 }
 
 // The loader's result, and its box in `read`; the record functions must
-// agree. The bytes are a copy of their own, so that the sanitizers see any
-// read past them.
+// agree. The bytes are a copy, so that the sanitizers see any read past them.
 int ExpectSameRead(Bytes bytes, bool older, size_t at, CVPaletteBox& read, UINT most = 0) {
     CVPaletteBox throughFile;
     CTrickleFile file(bytes, most ? most : static_cast<UINT>(bytes.size()));

@@ -1,13 +1,10 @@
-// Brushes, palettes and boxes with every field set to a value of its own, for
-// the storage tests of both builds with their golden file, the fuzz seeds
-// and the benchmark; and a writer of the older record layout, which the library only
-// reads.
+// Brushes, palettes and boxes with every field set to a value of its own, and
+// a writer of the older layout, which the library only reads.
 #pragma once
 
 #include "model/palette_box.h"
 
-// A brush in use whose fields all derive from n, with a condition of the
-// kind of zty.
+// A brush in use whose fields all derive from n, its condition of zty's kind.
 CVObjBrs SampleBrs(WORD zty, int n);
 
 // Names the palette, gives it zty and its first `count` slots sample brushes.
