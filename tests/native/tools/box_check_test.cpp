@@ -1,8 +1,11 @@
-// Brushes that can never apply, and box check's exit status.
-#include "tests/native/temp_dir.h"
+// What box check and box show tell of a box: brushes that can never apply,
+// and every palette and brush in the editor's terms.
 #include "tools/box/box_check.h"
 #include "tools/box/box_json.h"
-#include "tools/commands.h"
+#include "tools/box/box_show.h"
+#include "parcels/text/read_file.h"
+
+#include "host/code_book.h"
 
 #include <gtest/gtest.h>
 
@@ -86,21 +89,29 @@ TEST(BoxCheck, FindsBrushesThatNeverApply) {
     }
 }
 
-TEST(BoxCheck, CommandExitsNonZeroOnlyWhenABrushIsShadowed) {
-    TempDir dir;
-    std::string clean = dir.Write("clean.json", R"({"palettes": [{"name": "p", "attribute": 201,
-        "brushes": [{"condition": {"from": 1, "to": 9}}]}]})");
-    std::string shadowed =
-        dir.Write("shadowed.json", R"({"palettes": [{"name": "p", "attribute": 201, "brushes": [
-            {"condition": {"from": 1, "to": 9}}, {"condition": {"value": 4}}]}]})");
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(RunBox({"check", clean}), 0);
-    EXPECT_EQ(RunBox({"check", shadowed}), 1);
-    std::string out = testing::internal::GetCapturedStdout();
-    EXPECT_NE(out.find("clean.json: no brush is shadowed"), std::string::npos) << out;
-    EXPECT_NE(out.find("shadowed.json: palette #1 p, brush #2 4: covered by earlier #1, which "
-                       "always win"),
-              std::string::npos)
-        << out;
+const std::string kShown = ReadWholeFile(std::string(VELMORA_TOOL_TEST_DATA) + "/show_box.json");
+
+TEST(BoxShow, ConditionsInTheEditorsFormAndFillsInFull) {
+    CCodeBook::Clear();
+    CCodeBook::SetName(CODE_TBL_CHIMOKU, 3, "宅地");
+    CVPaletteBox box;
+    BoxFromJson("show.json", kShown, box);
+    std::string shown = ShowBox(box);
+    CCodeBook::Clear();
+    for (const char* line : {
+             u8"3 palettes, selected #2\n",
+             u8"#1 地目\n   attribute 現況地目 (ID 102), 2 brushes\n",
+             u8"   #1 宅地\n      condition: 宅地 (code 3)\n"
+             u8"      fill: paint #ff0000 at density 50% (shown #ff8080); layer 0, col 0, hat 1\n",
+             u8"      condition: code 99 (not in the code book)\n"
+             u8"      fill: hatch type 6 (no pattern), spacing 2.50 mm, colour number 4; layer 2, "
+             u8"col 5, hat 6\n",
+             u8"#2 日付  [selected]\n",
+             u8"   #1 2013/4/5～2014/3/31\n      condition: 2013/4/5～2014/3/31\n"
+             u8"      fill: hatch type 3 (diagonal /)",
+             u8"   attribute フリー (ID 0), 1 brush\n   #1 名前\n      condition: none\n"
+             u8"      fill: hatch type 5 (diagonal cross)",
+         })
+        EXPECT_NE(shown.find(line), std::string::npos) << line << "\n--- in ---\n" << shown;
 }
 } // namespace
