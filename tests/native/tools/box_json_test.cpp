@@ -154,10 +154,8 @@ TEST(BoxJson, DocumentedValuesAtTheirEdgesAndPast) {
     auto name = [](size_t bytes) {
         return Palette("0", "{\"name\": \"" + std::string(bytes, 'n') + "\"}");
     };
-    struct Case {
-        std::string json;
-        std::string message; // "" for accepted
-    } cases[] = {
+    const std::pair<std::string, std::string> cases[] = {
+        // JSON, message or "" when taken
         {Paint(R"("paint": {"color": "#0000ff", "density": 0})"), ""},
         {Palette("401", R"({"condition": {"value": "2001-04-01T23:59:59"}})"), ""},
         {Palette("401", R"({"condition": {"value": "2001-04-01T24:00:00"}})"),
@@ -196,12 +194,12 @@ TEST(BoxJson, DocumentedValuesAtTheirEdgesAndPast) {
         {"{\"palettes\": x" + std::string(10000, 'x') + "}", "line 1, column 14: invalid literal"},
         {"{\"selected\": 1e999}", "malformed JSON: a number too large to read"},
     };
-    for (const Case& c : cases) {
-        std::string message = Import(c.json);
-        if (c.message.empty())
-            EXPECT_EQ(message, "") << c.json.substr(0, 200);
+    for (const auto& [json, expected] : cases) {
+        std::string message = Import(json);
+        if (expected.empty())
+            EXPECT_EQ(message, "") << json.substr(0, 200);
         else
-            EXPECT_NE(message.find(c.message), std::string::npos) << message;
+            EXPECT_NE(message.find(expected), std::string::npos) << message;
         EXPECT_LT(message.size(), 200u) << message;
         EXPECT_EQ(message.find("json.exception"), std::string::npos) << message;
     }

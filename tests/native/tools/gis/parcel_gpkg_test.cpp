@@ -36,17 +36,19 @@ TEST(ParcelGpkg, EveryParcelCarriesItsKeysAttributesAndBrush) {
     GDALDatasetUniquePtr dataset = Open(out);
     OGRLayer* layer = dataset->GetLayerByName(u8"筆");
     ASSERT_EQ(layer->GetFeatureCount(), 4);
-    const char* const columns[] = {u8"地番",       u8"登記日付", u8"所有者一覧", u8"小字コード",
-                                   u8"ブラシ番号", u8"ブラシ名", u8"塗り色",     u8"画地No"};
+    const char* const columns[] = {u8"地番",       u8"現況地目",   u8"公簿面積",   u8"登記日付",
+                                   u8"所有者",     u8"所有者一覧", u8"大字コード", u8"小字コード",
+                                   u8"ブラシ番号", u8"ブラシ名",   u8"塗り色"};
     const std::vector<std::vector<std::string>> expected = {
-        {"1-1", "2013/04/05", "9001", "1", "1", u8"宅地", "#ff8080", "1"},
-        {"1-2", "2001/12/31", "9002;9001", "1", "2", u8"田", "#2b83ba", "2"},
-        {"2-1", "1965/09/30", "", "2", "3", u8"畑", "#d7191c", "3"},
-        {"2-2", "NULL", "", "2", "NULL", "NULL", "NULL", "4"}};
+        {"1-1", "3", "400.5", "2013/04/05", "9001", "9001", "15", "1", "1", u8"宅地", "#ff8080"},
+        {"1-2", "1", "0", "2001/12/31", "9002", "9002;9001", "15", "1", "2", u8"田", "#2b83ba"},
+        {"2-1", "2", "12.25", "1965/09/30", "0", "", "15", "2", "3", u8"畑", "#d7191c"},
+        {"2-2", "0", "0", "NULL", "0", "", "15", "2", "NULL", "NULL", "NULL"}};
     for (GIntBig fid = 1; fid <= 4; ++fid) {
         OGRFeatureUniquePtr feature(layer->GetFeature(fid));
         for (size_t c = 0; c < std::size(columns); ++c)
             EXPECT_EQ(Field(*feature, columns[c]), expected[fid - 1][c]) << fid << columns[c];
+        EXPECT_EQ(feature->GetFieldAsInteger64(u8"画地No"), fid);
     }
     // Holes are kept (2-2 has one); points put the easting first.
     OGRFeatureUniquePtr holed(layer->GetFeature(4)), plain(layer->GetFeature(1));
