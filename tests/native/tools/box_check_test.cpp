@@ -105,7 +105,7 @@ TEST(BoxCheck, FindsBrushesThatNeverApply) {
          "#3 covered by earlier #1, #2; "},
         {"201", R"({"from": 1, "to": 5} {"from": 7, "to": 9} {"from": 3, "to": 8})", ""},
         {"201", R"({"from": 1, "to": 5} {"value": 5})", "#2 " + first},
-        {"201", R"({"from": 5, "to": 1})", "#1 " + none},
+        {"201", R"({"from": 5, "to": 1} {"from": 5, "to": 5})", "#1 " + none},
         // 画地No compares unsigned: 4294967295 lies above 1.
         {"200", R"({"from": 1, "to": 4294967295})", ""},
         {"201", R"({"from": -2147483648, "to": 2147483647} {"value": 0})", "#2 " + first},
