@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <iterator>
 #include <sstream>
 
@@ -22,10 +23,12 @@ TEST(Cli, ExitStatusesAndMessages) {
     std::string out = " -o " + Quoted(dir.File("x.svg"));
     std::string attrs = dir.Write("attrs.csv", u8"地番,登記日付\n1-1,1960-04-01\n1-2,x\n"
                                                u8"2-1,1901-12-14\n9-9,2001-01-01\n");
-    std::string eleven = u8"地番,登記日付\n";
-    for (int i = 0; i < 11; ++i)
-        eleven += "1-1,x\n";
-    eleven = dir.Write("eleven.csv", eleven);
+    auto badRows = [&dir](int rows) {
+        std::string csv = u8"地番,登記日付\n";
+        for (int i = 0; i < rows; ++i)
+            csv += "1-1,x\n";
+        return Quoted(dir.Write(std::to_string(rows) + ".csv", csv));
+    };
     struct Case {
         std::string args;
         int status;
@@ -40,12 +43,13 @@ TEST(Cli, ExitStatusesAndMessages) {
         {"box frob", 2, "unknown box command 'frob'; box takes show, export, import, check or"},
         {paint + out + " --palette-no 101", 2,
          "--palette-no takes a palette number, 1 to 100 (see 'velmora paint --help')"},
-        {paint + out + " --palette-no 3", 1, "velmora: " + kBox + ": no palette #3; the box has 2"},
         {"box show " + Quoted(dir.Write("box.json", "{")), 1, "malformed JSON at line 1, column 2"},
         // Skipped rows and dates before 1970 are told; the picture is still painted.
         {paint + out + " --attrs " + Quoted(attrs) + " --skip-bad-rows", 0,
          u8"2 dates before 1970 (登記日付 2); the library matches all dates before 1970 as one", 4},
-        {paint + out + " --attrs " + Quoted(eleven) + " --skip-bad-rows", 0,
+        {paint + out + " --attrs " + badRows(10) + " --skip-bad-rows", 0,
+         "skipped 10 bad rows of 10\n", 11},
+        {paint + out + " --attrs " + badRows(11) + " --skip-bad-rows", 0,
          "skipped 11 bad rows of 11 (the first 10 shown)", 11},
         // A palette that classify appends is selected: paint needs no --palette.
         {"box classify " + Quoted(dir.File("box.dat")) + " --attrs " +
@@ -63,27 +67,35 @@ TEST(Cli, ExitStatusesAndMessages) {
 }
 
 // A command run in this process, as main reports it: "2: " and the usage
-// error, "1: " and the input error, or "0".
+// error, "1: " and the input error, or the status and what it printed.
 std::string Outcome(const std::string& line) {
     std::istringstream in(line);
     std::vector<std::string> words{std::istream_iterator<std::string>(in), {}};
     std::string command = words[0];
     words.erase(words.begin());
+    testing::internal::CaptureStdout();
+    std::string outcome;
     try {
-        return std::to_string(command == "paint" ? RunPaint(words) : RunBox(words));
+        outcome = std::to_string(command == "paint"    ? RunPaint(words)
+                                 : command == "export" ? RunExport(words)
+                                                       : RunBox(words)) +
+                  ": ";
     } catch (const UsageError& error) {
-        return "2: " + error.what;
+        outcome = "2: " + error.what;
     } catch (const std::runtime_error& error) {
-        return std::string("1: ") + error.what();
+        outcome = std::string("1: ") + error.what();
     }
+    return outcome + testing::internal::GetCapturedStdout();
 }
 
 // A value at the edge of its option's range is taken: the missing file that
-// follows is then the fault.
+// follows is then the fault. Palettes classified from the sample town have no
+// dead brush; 宅地 is its most frequent land category.
 TEST(Cli, OptionsAtTheirEdgesAndPast) {
     TempDir dir;
     std::string paint = "paint " + kMap + " --box " + kBox + " -o " + dir.File("x.svg");
     std::string none = "paint " + kMap + " --box none.dat -o x.";
+    std::string bad = "paint " + kMap + " --box " + kBox + " -o " + dir.File("bad.svg");
     std::string classify = u8"box classify x.json --attrs none.csv --method equal --attr 公簿面積";
     std::string style = "box export " + kBox + " --format qml -o " + dir.File("x.qml");
     std::string box999 = dir.Write("999.json", R"({"selected": 0, "palettes": [{"name": "p",
@@ -96,6 +108,28 @@ TEST(Cli, OptionsAtTheirEdgesAndPast) {
         return dir.Write(std::to_string(palettes) + ".json", "{\"palettes\": [" + list + "]}");
     };
     std::string unique = " --attrs " + kData + u8"/small_map.csv --attr 現況地目 --method unique";
+    std::string ranges = R"({"palettes": [{"name": "p", "attribute": 201, "brushes": [
+        {"condition": {"from": 1, "to": 9}})";
+    std::string clean = dir.Write("clean.json", ranges + "]}]}");
+    std::string shadowed =
+        dir.Write("shadowed.json", ranges + R"(, {"condition": {"value": 4}}]}]})");
+    std::string town = dir.File("town.json"), sample = VELMORA_SAMPLE_DIR;
+    // Exports that write nothing: a GeoPackage colours by one palette of brushes.
+    std::string gpkg = " -o " + dir.File("out.gpkg"),
+                attrs = " --attrs " + kData + "/small_map.csv";
+    std::string odd = "export " + kMap + gpkg + " --box " +
+                      dir.Write("odd.json", u8R"({"selected": 0, "palettes": [
+        {"name": "空", "attribute": "現況地目", "brushes": []},
+        {"name": "日付", "attribute": "立会日付", "brushes": [{"condition": {"value": "2001-01-01"}}]},
+        {"name": "自由", "attribute": 0, "brushes": [{"name": "x"}]}]})");
+    auto mapIn = [&dir](const std::string& name, const std::string& crs) {
+        std::string map = ReadWholeFile(kData + "/small_map.xml");
+        map.replace(map.find(u8"公共座標9系"), std::string(u8"公共座標9系").size(), crs);
+        return "export " + dir.Write(name, map) + " --box " + kBox + " --palette-no 2 -o " +
+               dir.File("out.gpkg");
+    };
+    std::string codes = " --codes " + sample + "/codes.csv";
+    std::string byTown = "box classify " + town + " --attrs " + sample + "/town.csv" + codes;
     const std::string noBox = "1: none.dat: no such palette box file";
     const std::pair<std::string, std::string> cases[] = {
         {"paint x.xml --box x.txt -o x.svg", "2: x.txt: a palette box is a .dat or a .json file"},
@@ -103,6 +137,7 @@ TEST(Cli, OptionsAtTheirEdgesAndPast) {
         {paint + " -o x.jpg", "2: -o names a .svg, .png or .pdf file"},
         {paint + " --frob", "2: unknown option '--frob'"},
         {paint + " --palette-no 0", "2: --palette-no takes a palette number, 1 to 100"},
+        {paint + " --palette-no 2", "0: "},
         {paint + " --palette-no 100", "1: " + kBox + ": no palette #100; the box has 2"},
         {paint + " --palette nosuch", "1: " + kBox + ": no palette named 'nosuch'"},
         {none + "png --dpi 23", "2: --dpi takes dots per inch, 24 to 2400"},
@@ -118,6 +153,9 @@ TEST(Cli, OptionsAtTheirEdgesAndPast) {
         {none + "pdf --paper a7", "2: --paper takes A0 to A6 or B0 to B6"},
         {none + "svg --bbox 0,0,0,1", "2: --bbox needs an area, not a line or point"},
         {none + "svg --bbox 0,0,1,1x", "2: --bbox takes X1,Y1,X2,Y2 in metres"},
+        {bad + " --attrs " + dir.Write("9-9.csv", u8"地番,現況地目\n1-1,3\n9-9,3\n"),
+         u8"1: " + dir.File("9-9.csv") + u8":3: 地番 '9-9' is not a parcel of the maps"},
+        {bad + " --bbox 0,0,1,1", "1: no parcel of the maps lies in --bbox"},
         {"paint " + kMap + " --box " + box999 + " -o x.svg",
          "1: " + box999 + ": palette 'p' has the unknown attribute ID 999"},
         {paint + " --attrs " + dir.Write("bad.csv", u8"地番\n1-1\n1-1\n"),
@@ -140,13 +178,48 @@ TEST(Cli, OptionsAtTheirEdgesAndPast) {
          u8"2: classify takes an attribute of the attribute CSV; the maps give 座標面積"},
         {u8"box classify x.json --attrs none.csv --method jenks --attr 面積",
          u8"2: --attr names no attribute: '面積'"},
-        {"box classify " + boxOf(99) + unique, "0"},
+        {"box classify x.json --attrs " + dir.Write("no_area.csv", u8"地番,現況地目\n1-1,3\n") +
+             u8" --attr 公簿面積 --method jenks",
+         "1: " + dir.File("no_area.csv") + u8":1: no column 公簿面積"},
+        {"box classify " + boxOf(99) + unique, "0: "},
         {"box classify " + boxOf(100) + unique,
          "1: " + dir.File("100.json") + ": the box holds 100 palettes, as many as it can"},
+        {odd + attrs, u8"1: " + dir.File("odd.json") + u8": palette '空' has no brush"},
+        {odd + " --palette-no 2" + attrs,
+         u8"1: small_map.csv:1: no column 立会日付, by which palette '日付' colours"},
+        {odd + " --palette-no 2",
+         u8"1: palette '日付' colours by 立会日付, which the maps do not give; add --attrs"},
+        {odd + " --palette-no 3", u8"1: palette '自由' is a free palette"},
+        {mapIn("20.xml", u8"公共座標20系"), u8"1: unknown 座標系 '公共座標20系'"},
+        {mapIn("none.xml", ""), "1: " + dir.File("none.xml") + u8": the map names no 座標系"},
+        {"export " + kMap + " --box " + kBox + " -o x.shp", "2: -o names a .gpkg file"},
+        {"box check " + clean, "0: " + clean + ": no brush is shadowed"},
+        {"box check " + shadowed,
+         "1: " + shadowed + ": palette #1 p, brush #2 4: covered by earlier #1, which always win"},
+        {byTown + u8" --attr 現況地目 --method unique",
+         "0: " + town + u8": palette #1 現況地目（値別）: 14 brushes\n"},
+        {byTown + u8" --attr 公簿面積 --method jenks --classes 9 --ramp Blues", "0: "},
+        {byTown + u8" --attr 登記日付 --method quantile", "0: "},
+        {byTown + u8" --attr 共有人数 --method equal --classes 2", "0: "},
+        {byTown + u8" --attr 所有者 --method unique --ramp Paired", "0: "},
+        {"box check " + town, "0: " + town + ": no brush is shadowed"},
+        {"box export " + town + u8" --palette 現況地目（値別） --format sld --field LANDUSE -o " +
+             dir.File("landuse.sld"),
+         "0: "},
     };
-    testing::internal::CaptureStdout();
-    for (const auto& [line, outcome] : cases)
-        EXPECT_EQ(Outcome(line).substr(0, outcome.size()), outcome) << line;
-    testing::internal::GetCapturedStdout();
+    for (const auto& [line, outcome] : cases) {
+        std::string got = Outcome(line);
+        EXPECT_EQ(got.substr(0, 3), outcome.substr(0, 3)) << line << "\n" << got;
+        EXPECT_NE(got.find(outcome.substr(3)), std::string::npos) << line << "\n" << got;
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir.File("out.gpkg")));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("bad.svg")));
+    EXPECT_FALSE(std::filesystem::exists("none.dat")); // not made by loading it
+    EXPECT_FALSE(std::filesystem::exists(dir.File("out.gpkg.part")));
+    std::string shown = Outcome("box show " + town + codes);
+    EXPECT_LT(shown.find(u8"宅地"), shown.find(u8"畑"));
+    EXPECT_NE(shown.find(u8"公簿面積（自然分類 9）"), std::string::npos) << shown;
+    EXPECT_NE(ReadWholeFile(dir.File("landuse.sld")).find("<ogc:PropertyName>LANDUSE<"),
+              std::string::npos);
 }
 } // namespace

@@ -76,6 +76,14 @@ TEST(MapSources, FoldersAndArchivesHoldTheSameMaps) {
         EXPECT_EQ(set.parcels[0].chiban, Read({kData + "/small_map.xml"}).parcels[0].chiban);
     }
     EXPECT_EQ(Read({outerZip}).maps[0].path, outerZip + "/0001.zip/a.xml");
+    // Every limit met exactly: 2 entries 2 deep, an inner archive and a map of
+    // just the bytes allowed, and a total of just the budget.
+    std::string inner = ReadWholeFile(Zip(dir, "in.zip", {{"a.xml", small}}));
+    std::string limits = Zip(dir, "out.zip", {{"in.zip", inner}, {"b.xml", OtherOaza(small)}});
+    EXPECT_EQ(
+        Read({limits}, nullptr, {small.size(), inner.size(), inner.size() + 2 * small.size(), 2, 2})
+            .parcels.size(),
+        8u);
 }
 
 // A file given twice is read once, an empty map is left out, and both are told.
@@ -96,19 +104,6 @@ TEST(MapSources, RepeatedAndEmptyMapsAreToldAndReadOnce) {
         EXPECT_NE(told.find(note), std::string::npos) << told;
 }
 
-// Every limit met exactly: 2 entries 2 deep, an inner archive and a map of
-// just the bytes allowed, and a total of just the budget.
-TEST(MapSources, ArchivesAtEveryLimitAreRead) {
-    TempDir dir;
-    std::string small = ReadWholeFile(kData + "/small_map.xml");
-    std::string inner = ReadWholeFile(Zip(dir, "in.zip", {{"a.xml", small}}));
-    std::string outer = Zip(dir, "out.zip", {{"in.zip", inner}, {"b.xml", OtherOaza(small)}});
-    EXPECT_EQ(
-        Read({outer}, nullptr, {small.size(), inner.size(), inner.size() + 2 * small.size(), 2, 2})
-            .parcels.size(),
-        8u);
-}
-
 TEST(MapSources, BadInputsNameWhatIsWrong) {
     TempDir dir;
     std::string small = ReadWholeFile(kData + "/small_map.xml");
@@ -123,46 +118,44 @@ TEST(MapSources, BadInputsNameWhatIsWrong) {
     const ZipLimits mb{1 << 20, 1 << 20, 1 << 20, 100000, 3}, two{1 << 20, 1 << 20, 1 << 20, 2, 2};
     std::filesystem::create_directories(dir.File("none"));
     struct Case {
+        ZipLimits limits;
         std::vector<std::string> inputs;
         std::string message;
-        ZipLimits limits;
     } cases[] = {
-        {{kData + "/small_map.xml", dir.Write("tokyo.xml", tokyo)},
-         u8"tokyo.xml: its 座標系 '公共座標6系' differs from '公共座標9系'",
-         {}},
-        {{dir.Write("damaged.zip", damaged)}, "damaged.zip/a.xml", {}},
-        {{Zip(dir, "empty.zip", {{"readme.txt", "x"}})},
-         "empty.zip: the archive holds no map files",
-         {}},
-        {{dir.Write("fake.zip", "PK not really")}, "fake.zip: not a zip archive", {}},
-        {{dir.File("none")}, "none: the folder holds no map files", {}},
-        {{dir.File("missing.xml")}, "missing.xml: no such map file or folder", {}},
-        {{dir.Write("e.xml", u8"<地図/>"), dir.Write("f.xml", u8"<地図/>")},
-         u8"e.xml: none of the 2 maps has parcels (筆)",
-         {}},
-        {{dir.Write("euc.xml", "<?xml version='1.0' encoding='EUC-JP'?><a/>")},
-         "euc.xml:1: the file declares the encoding 'EUC-JP'; maps are read in UTF-8 or Shift_JIS",
-         {}},
-        {{dir.Write("bad-sjis.xml", "<?xml version='1.0' encoding='sjis'?><a>\x81")},
-         "bad-sjis.xml: the file declares Shift_JIS but holds bytes that form no",
-         {}},
+        {{},
+         {kData + "/small_map.xml", dir.Write("tokyo.xml", tokyo)},
+         u8"tokyo.xml: its 座標系 '公共座標6系' differs from '公共座標9系'"},
+        {{}, {dir.Write("damaged.zip", damaged)}, "damaged.zip/a.xml"},
+        {{}, {Zip(dir, "empty.zip", {{"readme.txt", "x"}})}, "empty.zip: the archive holds no map"},
+        {{}, {dir.Write("fake.zip", "PK not really")}, "fake.zip: not a zip archive"},
+        {{}, {dir.File("none")}, "none: the folder holds no map files"},
+        {{}, {dir.File("missing.xml")}, "missing.xml: no such map file or folder"},
+        {{},
+         {dir.Write("e.xml", u8"<地図/>"), dir.Write("f.xml", u8"<地図/>")},
+         u8"e.xml: none of the 2 maps has parcels (筆)"},
+        {{},
+         {dir.Write("euc.xml", "<?xml version='1.0' encoding='EUC-JP'?><a/>")},
+         "euc.xml:1: the file declares the encoding 'EUC-JP'; maps are read in UTF-8 or Shift_JIS"},
+        {{},
+         {dir.Write("bad-sjis.xml", "<?xml version='1.0' encoding='sjis'?><a>\x81")},
+         "bad-sjis.xml: the file declares Shift_JIS but holds bytes that form no"},
         // Archives that unpack without bound, each caught by one limit.
-        {{Zip(dir, "bomb.zip", {{"bomb.xml", zeros + zeros}})},
-         "bomb.zip/bomb.xml: unpacks to more than 1 MB; refused",
-         mb},
-        {{Zip(dir, "bombs.zip", {{"a.xml", small + zeros}, {"b.xml", small + zeros}})},
-         "bombs.zip/b.xml: the archives unpack to more than 1 MB; refused",
-         mb},
-        {{Zip(dir, "inner.zip",
+        {mb,
+         {Zip(dir, "bomb.zip", {{"bomb.xml", zeros + zeros}})},
+         "bomb.zip/bomb.xml: unpacks to more than 1 MB; refused"},
+        {mb,
+         {Zip(dir, "bombs.zip", {{"a.xml", small + zeros}, {"b.xml", small + zeros}})},
+         "bombs.zip/b.xml: the archives unpack to more than 1 MB; refused"},
+        {mb,
+         {Zip(dir, "inner.zip",
               {{"in.zip", ReadWholeFile(Zip(dir, "3.zip", {{"a", zeros + zeros}}, true))}})},
-         "inner.zip/in.zip: unpacks to more than 1 MB; refused",
-         mb},
-        {{Zip(dir, "many.zip", {{"a.xml", small}, {"b.xml", small}, {"c.xml", small}})},
-         "many.zip: holds 3 entries, more than the 2 read; refused",
-         two},
-        {{Zip(dir, "deep.zip", {{"2.zip", ReadWholeFile(twoDeep)}})},
-         "deep.zip/2.zip/in.zip: archives nest more than 2 deep; refused",
-         two},
+         "inner.zip/in.zip: unpacks to more than 1 MB; refused"},
+        {two,
+         {Zip(dir, "many.zip", {{"a.xml", small}, {"b.xml", small}, {"c.xml", small}})},
+         "many.zip: holds 3 entries, more than the 2 read; refused"},
+        {two,
+         {Zip(dir, "deep.zip", {{"2.zip", ReadWholeFile(twoDeep)}})},
+         "deep.zip/2.zip/in.zip: archives nest more than 2 deep; refused"},
     };
     for (const Case& c : cases) {
         std::string message = InputErrorOf([&] { Read(c.inputs, nullptr, c.limits); });
@@ -170,14 +163,13 @@ TEST(MapSources, BadInputsNameWhatIsWrong) {
     }
 }
 
+// The corner all four parcels share; an area that meets 1-1 at its corner only.
 TEST(MapSet, KeepsParcelsThatReachIntoTheArea) {
-    MapBounds corner{-999.0, 2001.0, -990.0, 2010.0};
-    MapSet set = Read({kData + "/small_map.xml"}, &corner);
-    ASSERT_EQ(set.parcels.size(), 1u);
-    EXPECT_EQ(set.parcels[0].chiban, "1-1");
-    MapBounds middle{-981.0, 2019.0, -979.0, 2021.0}; // the corner all four share
-    EXPECT_EQ(Read({kData + "/small_map.xml"}, &middle).parcels.size(), 4u);
-    MapBounds touching{-1010.0, 1990.0, -1000.0, 2000.0}; // meets 1-1 at its corner only
-    EXPECT_EQ(Read({kData + "/small_map.xml"}, &touching).parcels.size(), 1u);
+    const std::pair<MapBounds, size_t> cases[] = {{{-999.0, 2001.0, -990.0, 2010.0}, 1},
+                                                  {{-981.0, 2019.0, -979.0, 2021.0}, 4},
+                                                  {{-1010.0, 1990.0, -1000.0, 2000.0}, 1}};
+    for (const auto& [area, kept] : cases)
+        EXPECT_EQ(Read({kData + "/small_map.xml"}, &area).parcels.size(), kept) << area.minX;
+    EXPECT_EQ(Read({kData + "/small_map.xml"}, &cases[0].first).parcels[0].chiban, "1-1");
 }
 } // namespace

@@ -38,10 +38,7 @@ TEST(FailedWrite, EveryOutputKeepsTheFileItWouldReplace) {
     ASSERT_EQ(
         RunVelmora(dir, "box import " + Quoted(kSample + "/palettes.json") + " -o " + box).status,
         0);
-    const struct {
-        std::string out;
-        std::string args;
-    } kOutputs[] = {
+    const std::pair<std::string, std::string> outputs[] = {
         {"town.svg", "paint " + inputs},
         {"town.png", "paint " + inputs},
         {"town.pdf", "paint " + inputs},
@@ -51,23 +48,22 @@ TEST(FailedWrite, EveryOutputKeepsTheFileItWouldReplace) {
         {"style.sld", "box export " + box + " --format sld"},
         {"copy.dat", "box import " + Quoted(kSample + "/palettes.json")},
     };
-    for (const auto& output : kOutputs) {
-        const std::string args = output.args + " -o " + Quoted(dir.File(output.out));
+    for (const auto& [out, command] : outputs) {
+        const std::string args = command + " -o " + Quoted(dir.File(out));
         ASSERT_EQ(RunVelmora(dir, args).status, 0) << args;
-        const auto whole = std::filesystem::file_size(dir.File(output.out));
-        const std::string before = dir.Write(output.out, "what was there before\n");
+        const auto whole = std::filesystem::file_size(dir.File(out));
+        const std::string before = dir.Write(out, "what was there before\n");
         const std::set<std::string> files = FilesIn(dir);
         // No room at all, and room for all but the last block of the file.
         for (int blocks : {0, int((whole - 1) / 1024)}) {
             ToolRun run = RunLimited(dir, args, blocks);
-            SCOPED_TRACE(output.out + " in " + std::to_string(blocks) + " blocks");
+            SCOPED_TRACE(out + " in " + std::to_string(blocks) + " blocks");
             EXPECT_EQ(run.status, 1) << run.err;
             EXPECT_NE(run.err.find(": cannot "), std::string::npos) << run.err;
-            EXPECT_TRUE(ReadWholeFile(before) == "what was there before\n");
+            EXPECT_EQ(ReadWholeFile(before), "what was there before\n");
             EXPECT_EQ(FilesIn(dir), files);
         }
         std::filesystem::remove(before);
     }
 }
-
 } // namespace
