@@ -31,6 +31,17 @@ std::string Local(std::int32_t date) {
     return text;
 }
 
+// A number or date condition as typed, and as the caller reads it back.
+struct FrtoCase {
+    WORD zty;
+    const char* group;
+    bool range;
+    const char* from;
+    const char* to;
+    int button;
+    const char* want; // the range flag, from and to
+};
+
 // Both dialogs, and the code book that the list of values comes from.
 class BrsFrtoTest : public ::testing::Test {
 protected:
@@ -64,6 +75,8 @@ protected:
         EXPECT_NE(box.AllTexts().find(title), std::string::npos);
         box.Click(IDOK);
     }
+
+    void ExpectFrto(const std::vector<FrtoCase>& cases);
 
     UiHost host;
 };
@@ -150,32 +163,8 @@ TEST_F(BrsOnlyTest, ListsTheAttributesValuesAndGivesTheChosenCodeAndText) {
 // Each number field takes both ends of its range, typed over another value;
 // past them it is kept in range. A range comes back in order, one value as
 // typed, dates as the picked local times; Cancel leaves what the caller had.
-TEST_F(BrsFrtoTest, ValuesAndDatesComeBackInRangeAndInOrder) {
-    struct Case {
-        WORD zty;
-        const char* group;
-        bool range;
-        const char* from;
-        const char* to;
-        int button;
-        const char* want; // the range flag, from and to
-    };
-    const Case cases[] = {
-        {201, "共有人数:", true, "10", "3", IDOK, "1 3 10"},
-        {200, "画地No:", true, "0", "65535", IDOK, "1 0 65535"},
-        {200, "画地No:", true, "65535", "0", IDOK, "1 0 65535"},
-        {200, "画地No:", true, "70000", "-3", IDOK, "1 0 65535"},
-        {200, "画地No:", false, "7", "2", IDOK, "0 7 2"}, // a disabled To is still copied
-        {500, "公簿面積:", true, "12.5", "0.0000001", IDOK, "1 0.0000001 12.5000000"},
-        {501, "座標面積:", true, "0", "9999999.9999999", IDOK, "1 0.0000000 9999999.9999999"},
-        {502, "三斜面積:", true, "12345678", "-0.5", IDOK, "1 0.0000000 9999999.9999999"},
-        {401, "登記日付:", true, "2020/6/15 8:00:00", "2019/1/2 9:30:05", IDOK,
-         "1 2019/1/2 9:30:05 2020/6/15 8:00:00"},
-        {400, "立会日付:", false, "2013/4/5 23:59:59", "2001/1/1 0:00:00", IDOK,
-         "0 2013/4/5 23:59:59 2001/1/1 0:00:00"},
-        {401, "登記日付:", true, "2013/4/5 12:00:00", "2014/4/5 12:00:00", IDCANCEL, "1 - -"},
-    };
-    for (const Case& c : cases) {
+void BrsFrtoTest::ExpectFrto(const std::vector<FrtoCase>& cases) {
+    for (const FrtoCase& c : cases) {
         const bool dates = c.zty / 100 == 4;
         const int from = dates ? IDC_FRTO_FROM_DATE : IDC_FRTO_FROM;
         const int to = dates ? IDC_FRTO_TO_DATE : IDC_FRTO_TO;
@@ -204,7 +193,7 @@ TEST_F(BrsFrtoTest, ValuesAndDatesComeBackInRangeAndInOrder) {
             }
             ui.Type(from, c.from);
             ui.Type(to, c.to);
-            if (&c == cases)
+            if (&c == &cases.front())
                 ExpectHelp(ui, "ペイント設定ライブラリ-ブラシの作成画面");
             ui.Click(c.button);
         });
@@ -219,6 +208,29 @@ TEST_F(BrsFrtoTest, ValuesAndDatesComeBackInRangeAndInOrder) {
             std::snprintf(got, sizeof(got), "%d %.7f %.7f", dlg.m_bRange, dlg.m_dFrom, dlg.m_dTo);
         EXPECT_EQ(got, std::string(c.want)) << c.from << "～" << c.to;
     }
+}
+
+TEST_F(BrsFrtoTest, NumbersComeBackInRangeAndInOrder) {
+    ExpectFrto({
+        {201, "共有人数:", true, "10", "3", IDOK, "1 3 10"},
+        {200, "画地No:", true, "0", "65535", IDOK, "1 0 65535"},
+        {200, "画地No:", true, "65535", "0", IDOK, "1 0 65535"},
+        {200, "画地No:", true, "70000", "-3", IDOK, "1 0 65535"},
+        {200, "画地No:", false, "7", "2", IDOK, "0 7 2"}, // a disabled To is still copied
+        {500, "公簿面積:", true, "12.5", "0.0000001", IDOK, "1 0.0000001 12.5000000"},
+        {501, "座標面積:", true, "0", "9999999.9999999", IDOK, "1 0.0000000 9999999.9999999"},
+        {502, "三斜面積:", true, "12345678", "-0.5", IDOK, "1 0.0000000 9999999.9999999"},
+    });
+}
+
+TEST_F(BrsFrtoTest, DatesComeBackAsThePickedLocalTimes) {
+    ExpectFrto({
+        {401, "登記日付:", true, "2020/6/15 8:00:00", "2019/1/2 9:30:05", IDOK,
+         "1 2019/1/2 9:30:05 2020/6/15 8:00:00"},
+        {400, "立会日付:", false, "2013/4/5 23:59:59", "2001/1/1 0:00:00", IDOK,
+         "0 2013/4/5 23:59:59 2001/1/1 0:00:00"},
+        {401, "登記日付:", true, "2013/4/5 12:00:00", "2014/4/5 12:00:00", IDCANCEL, "1 - -"},
+    });
 }
 
 } // namespace
