@@ -19,17 +19,28 @@
 
 namespace {
 
-// "Y/M/D h:mm:ss" of a stored date in the local calendar.
+// "Y/M/D h:mm:ss" of a stored date in the local calendar; "-" for none.
 std::string Local(std::int32_t date) {
     __time64_t wide = date;
     std::tm local = {};
-    if (_localtime64_s(&local, &wide) != 0)
-        return "invalid";
+    if (date == 0 || _localtime64_s(&local, &wide) != 0)
+        return "-";
     char text[64];
     std::snprintf(text, sizeof(text), "%d/%d/%d %d:%02d:%02d", local.tm_year + 1900,
                   local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec);
     return text;
 }
+
+// A number or date condition as typed, and as the caller reads it back.
+struct FrtoCase {
+    WORD zty;
+    const char* group;
+    bool range;
+    const char* from;
+    const char* to;
+    int button;
+    const char* want; // the range flag, from and to
+};
 
 // Both dialogs, and the code book that the list of values comes from.
 class BrsFrtoTest : public ::testing::Test {
@@ -61,15 +72,18 @@ protected:
     static void ExpectHelp(UiDialog& ui, const char* title) {
         ui.Click(IDC_KESH_HELP);
         UiDialog box = ui.WaitForPopup();
-        EXPECT_NE(box.AllTexts().find(title), std::string::npos) << box.AllTexts();
+        EXPECT_NE(box.AllTexts().find(title), std::string::npos);
         box.Click(IDOK);
     }
+
+    void ExpectFrto(const std::vector<FrtoCase>& cases);
 
     UiHost host;
 };
 using BrsOnlyTest = BrsFrtoTest;
 
 // ---------------------------------------------------------------- one value
+// A text is cut at 64 bytes, never inside a character.
 TEST_F(BrsOnlyTest, TextNeedsOneCharacterAndTakesAtMost64) {
     CBrsOnlyDlg free(host.Wnd(), 0, 0);
     Run(free, [&](UiDialog& ui) {
@@ -77,27 +91,26 @@ TEST_F(BrsOnlyTest, TextNeedsOneCharacterAndTakesAtMost64) {
         ExpectHelp(ui, "ペイント設定ライブラリ-ブラシの設定画面");
         ui.Click(IDCANCEL);
     });
-    CBrsOnlyDlg dlg(host.Wnd(), 300, 0);
-    const std::string full(64, 'x');
-    int result = Run(dlg, [&](UiDialog& ui) {
-        EXPECT_EQ(ui.Text(IDC_ONLY_LABEL), "画地名称(&N):");
-        EXPECT_TRUE(ui.IsShown(IDC_ONLY_TEXT));
-        EXPECT_FALSE(ui.IsShown(IDC_ONLY_COMBO));
-        EXPECT_FALSE(ui.IsEnabled(IDOK));
-        ui.PressEnter();
-        EXPECT_TRUE(ui.IsOpen());
-        ui.Type(IDC_ONLY_TEXT, "a");
-        ui.WaitEnabled(IDOK, true);
-        ui.Type(IDC_ONLY_TEXT, "");
-        ui.WaitEnabled(IDOK, false);
-        ui.Type(IDC_ONLY_TEXT, full);
-        ::PostMessageA(ui.Item(IDC_ONLY_TEXT), WM_CHAR, 'y', 1); // one key more
-        host.Sync();
-        EXPECT_EQ(ui.Text(IDC_ONLY_TEXT), full);
-        ui.Click(IDOK);
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(dlg.m_strText, full.c_str());
+    const std::string full(64, 'x'), cut(63, 'x');
+    for (const std::string& typed : {full, cut + "あ"}) {
+        CBrsOnlyDlg dlg(host.Wnd(), 300, 0);
+        int result = Run(dlg, [&](UiDialog& ui) {
+            EXPECT_EQ(ui.Text(IDC_ONLY_LABEL), "画地名称(&N):");
+            EXPECT_FALSE(ui.IsShown(IDC_ONLY_COMBO));
+            EXPECT_FALSE(ui.IsEnabled(IDOK));
+            ui.PressEnter();
+            EXPECT_TRUE(ui.IsOpen());
+            ui.Type(IDC_ONLY_TEXT, "a");
+            ui.WaitEnabled(IDOK, true);
+            ui.Type(IDC_ONLY_TEXT, "");
+            ui.WaitEnabled(IDOK, false);
+            ui.Type(IDC_ONLY_TEXT, typed);
+            ::PostMessageA(ui.Item(IDC_ONLY_TEXT), WM_CHAR, 'y', 1); // one key more
+            ui.Click(IDOK);
+        });
+        EXPECT_EQ(result, IDOK);
+        EXPECT_EQ(dlg.m_strText, typed == full ? full.c_str() : cut.c_str());
+    }
 }
 
 // OK gives the chosen code and its text; Cancel, and a table without codes
@@ -126,7 +139,6 @@ TEST_F(BrsOnlyTest, ListsTheAttributesValuesAndGivesTheChosenCodeAndText) {
         dlg.m_strText = "前";
         int result = Run(dlg, [&](UiDialog& ui) {
             EXPECT_EQ(ui.Text(IDC_ONLY_LABEL), c.label);
-            EXPECT_TRUE(ui.IsShown(IDC_ONLY_COMBO));
             EXPECT_FALSE(ui.IsShown(IDC_ONLY_TEXT));
             ASSERT_EQ(ui.Count(IDC_ONLY_COMBO), (int)c.texts.size());
             for (int i = 0; i < (int)c.texts.size(); ++i)
@@ -148,123 +160,77 @@ TEST_F(BrsOnlyTest, ListsTheAttributesValuesAndGivesTheChosenCodeAndText) {
 }
 
 // ------------------------------------------------------- a value or a range
-// Each field takes both ends of its range, typed over another value; past
-// them it is kept in range. Then a range is put in order.
-TEST_F(BrsFrtoTest, NumberRangeComesBackInRangeAndInOrder) {
-    struct Case {
-        WORD zty;
-        const char* group;
-        const char* from;
-        const char* to;
-        double wantFrom;
-        double wantTo;
-    };
-    const Case cases[] = {
-        {201, "共有人数:", "10", "3", 3, 10},
-        {201, "共有人数:", "5", "5", 5, 5},
-        {200, "画地No:", "0", "65535", 0, 65535},
-        {200, "画地No:", "65535", "0", 0, 65535},
-        {200, "画地No:", "70000", "-3", 0, 65535},
-        {500, "公簿面積:", "12.5", "0.0000001", 0.0000001, 12.5},
-        {501, "座標面積:", "0", "9999999.9999999", 0, 9999999.9999999},
-        {501, "座標面積:", "9999999.9999999", "0", 0, 9999999.9999999},
-        {502, "三斜面積:", "12345678", "-0.5", 0, 9999999.9999999},
-    };
-    for (const Case& c : cases) {
-        CBrsFrtoDlg dlg(host.Wnd(), c.zty, 0);
+// Each number field takes both ends of its range, typed over another value;
+// past them it is kept in range. A range comes back in order, one value as
+// typed, dates as the picked local times; Cancel leaves what the caller had.
+void BrsFrtoTest::ExpectFrto(const std::vector<FrtoCase>& cases) {
+    for (const FrtoCase& c : cases) {
+        const bool dates = c.zty / 100 == 4;
+        const int from = dates ? IDC_FRTO_FROM_DATE : IDC_FRTO_FROM;
+        const int to = dates ? IDC_FRTO_TO_DATE : IDC_FRTO_TO;
+        CBrsFrtoDlg dlg(host.Wnd(), c.zty, dates);
+        dlg.m_nFrom = 70000; // a caller's value out of range shows settled
+        dlg.m_dFrom = -1.0;
         int result = Run(dlg, [&](UiDialog& ui) {
             EXPECT_EQ(ui.Text(IDC_FRTO_GROUP), c.group);
-            EXPECT_FALSE(ui.IsEnabled(IDC_FRTO_TO));
-            ui.Click(IDC_FRTO_RANGE);
-            ui.WaitEnabled(IDC_FRTO_TO, true);
-            ui.Type(IDC_FRTO_FROM, "2");
-            ui.Type(IDC_FRTO_FROM, c.from);
-            ui.Type(IDC_FRTO_TO, "1");
-            ui.Type(IDC_FRTO_TO, c.to);
-            ui.Click(IDOK);
-        });
-        EXPECT_EQ(result, IDOK);
-        EXPECT_NE(dlg.m_bRange, 0);
-        bool ints = c.zty < 500;
-        EXPECT_EQ(ints ? dlg.m_nFrom : dlg.m_dFrom, c.wantFrom) << c.from << "～" << c.to;
-        EXPECT_EQ(ints ? dlg.m_nTo : dlg.m_dTo, c.wantTo) << c.from << "～" << c.to;
-    }
-}
-
-TEST_F(BrsFrtoTest, OkNeedsTheShownFieldsAndADisabledToIsStillCopied) {
-    CBrsFrtoDlg dlg(host.Wnd(), 200, 0);
-    EXPECT_EQ(dlg.m_nFrom | dlg.m_nTo | dlg.m_bRange, 0);
-    EXPECT_EQ(dlg.m_dFrom + dlg.m_dTo, 0.0);
-    int result = Run(dlg, [](UiDialog& ui) {
-        EXPECT_TRUE(ui.IsShown(IDC_FRTO_FROM));
-        EXPECT_FALSE(ui.IsShown(IDC_FRTO_FROM_DATE));
-        ui.Type(IDC_FRTO_FROM, "");
-        ui.WaitEnabled(IDOK, false);
-        ui.PressEnter();
-        EXPECT_TRUE(ui.IsOpen());
-        ui.Type(IDC_FRTO_FROM, "7");
-        ui.WaitEnabled(IDOK, true);
-        ui.Click(IDC_FRTO_RANGE);
-        ui.Type(IDC_FRTO_TO, "");
-        ui.WaitEnabled(IDOK, false);
-        ui.Type(IDC_FRTO_TO, "2");
-        ui.WaitEnabled(IDOK, true);
-        ui.Click(IDC_FRTO_RANGE);
-        ui.WaitEnabled(IDC_FRTO_TO, false);
-        ExpectHelp(ui, "ペイント設定ライブラリ-ブラシの作成画面");
-        ui.Click(IDOK);
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(dlg.m_bRange, 0);
-    EXPECT_EQ(dlg.m_nFrom, 7); // not swapped: there is no range
-    EXPECT_EQ(dlg.m_nTo, 2);
-}
-
-// The picked local times, a range put in order; Cancel leaves the dates.
-TEST_F(BrsFrtoTest, DatesComeBackAsThePickedLocalTimes) {
-    struct Case {
-        WORD zty;
-        const char* group;
-        bool range;
-        const char* from;
-        const char* to;
-        int button;
-        const char* wantFrom;
-        const char* wantTo;
-    };
-    const Case cases[] = {
-        {401, "登記日付:", true, "2020/6/15 8:00:00", "2019/1/2 9:30:05", IDOK, "2019/1/2 9:30:05",
-         "2020/6/15 8:00:00"},
-        {400, "立会日付:", false, "2013/4/5 23:59:59", "2001/1/1 0:00:00", IDOK,
-         "2013/4/5 23:59:59", "2001/1/1 0:00:00"},
-        {401, "登記日付:", true, "2013/4/5 12:00:00", "2014/4/5 12:00:00", IDCANCEL, nullptr,
-         nullptr},
-    };
-    for (const Case& c : cases) {
-        CBrsFrtoDlg dlg(host.Wnd(), c.zty, 1);
-        int result = Run(dlg, [&](UiDialog& ui) {
-            EXPECT_EQ(ui.Text(IDC_FRTO_GROUP), c.group);
-            EXPECT_TRUE(ui.IsShown(IDC_FRTO_TO_DATE));
-            EXPECT_FALSE(ui.IsShown(IDC_FRTO_TO));
-            EXPECT_FALSE(ui.IsEnabled(IDC_FRTO_TO_DATE));
-            EXPECT_TRUE(ui.IsEnabled(IDOK));
-            if (c.range) {
-                ui.Click(IDC_FRTO_RANGE);
-                ui.WaitEnabled(IDC_FRTO_TO_DATE, true);
+            if (!dates) {
+                EXPECT_EQ(ui.Text(from), c.zty < 500 ? "65535" : "0.0000000");
             }
-            ui.Type(IDC_FRTO_FROM_DATE, c.from);
-            ui.Type(IDC_FRTO_TO_DATE, c.to);
+            EXPECT_FALSE(ui.IsShown(dates ? IDC_FRTO_TO : IDC_FRTO_TO_DATE));
+            EXPECT_FALSE(ui.IsEnabled(to));
+            ui.Click(IDC_FRTO_RANGE); // on, and off again for one value
+            if (!c.range)
+                ui.Click(IDC_FRTO_RANGE);
+            ui.WaitEnabled(to, c.range);
+            if (!dates) { // OK needs a value in each field in use
+                ui.Type(from, "");
+                ui.WaitEnabled(IDOK, false);
+                ui.PressEnter(); // the dialog stays open
+                ui.Type(from, "2");
+                ui.Type(to, "");
+                ui.WaitEnabled(IDOK, !c.range);
+                ui.Type(to, "1");
+            }
+            ui.Type(from, c.from);
+            ui.Type(to, c.to);
+            if (&c == &cases.front())
+                ExpectHelp(ui, "ペイント設定ライブラリ-ブラシの作成画面");
             ui.Click(c.button);
         });
         EXPECT_EQ(result, c.button);
-        if (c.button == IDCANCEL) {
-            EXPECT_EQ(dlg.m_tFrom | dlg.m_tTo, 0);
-            continue;
-        }
-        EXPECT_EQ(dlg.m_bRange, c.range ? 1 : 0);
-        EXPECT_EQ(Local(dlg.m_tFrom), c.wantFrom) << c.from;
-        EXPECT_EQ(Local(dlg.m_tTo), c.wantTo) << c.to;
+        char got[128];
+        if (dates)
+            std::snprintf(got, sizeof(got), "%d %s %s", dlg.m_bRange, Local(dlg.m_tFrom).c_str(),
+                          Local(dlg.m_tTo).c_str());
+        else if (c.zty < 500)
+            std::snprintf(got, sizeof(got), "%d %d %d", dlg.m_bRange, dlg.m_nFrom, dlg.m_nTo);
+        else
+            std::snprintf(got, sizeof(got), "%d %.7f %.7f", dlg.m_bRange, dlg.m_dFrom, dlg.m_dTo);
+        EXPECT_EQ(got, std::string(c.want)) << c.from << "～" << c.to;
     }
+}
+
+TEST_F(BrsFrtoTest, NumbersComeBackInRangeAndInOrder) {
+    ExpectFrto({
+        {201, "共有人数:", true, "10", "3", IDOK, "1 3 10"},
+        {200, "画地No:", true, "0", "65535", IDOK, "1 0 65535"},
+        {200, "画地No:", true, "65535", "0", IDOK, "1 0 65535"},
+        {200, "画地No:", true, "70000", "-3", IDOK, "1 0 65535"},
+        {200, "画地No:", false, "7", "2", IDOK, "0 7 2"}, // a disabled To is still copied
+        {500, "公簿面積:", true, "12.5", "0.0000001", IDOK, "1 0.0000001 12.5000000"},
+        {501, "座標面積:", true, "0", "9999999.9999999", IDOK, "1 0.0000000 9999999.9999999"},
+        {502, "三斜面積:", true, "12345678", "-0.5", IDOK, "1 0.0000000 9999999.9999999"},
+    });
+}
+
+TEST_F(BrsFrtoTest, DatesComeBackAsThePickedLocalTimes) {
+    ExpectFrto({
+        {401, "登記日付:", true, "2020/6/15 8:00:00", "2019/1/2 9:30:05", IDOK,
+         "1 2019/1/2 9:30:05 2020/6/15 8:00:00"},
+        {400, "立会日付:", false, "2013/4/5 23:59:59", "2001/1/1 0:00:00", IDOK,
+         "0 2013/4/5 23:59:59 2001/1/1 0:00:00"},
+        {401, "登記日付:", true, "2013/4/5 12:00:00", "2014/4/5 12:00:00", IDCANCEL, "1 - -"},
+    });
 }
 
 } // namespace

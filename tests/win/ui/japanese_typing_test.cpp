@@ -36,18 +36,17 @@ void Key(wchar_t c, DWORD up) {
     ::SendInput(1, &input, sizeof(input));
 }
 
-enum class Way { Keys, ImeChars };
-
-// Empties the field, gives it the focus and types kTyped the given way, then
-// waits for the closing 'a' to arrive; returns what the field holds.
-std::wstring TypeInto(UiHost& host, UiDialog& dlg, int id, Way way) {
+// Empties the field, gives it the focus and types kTyped, as keys or as
+// input method characters, then waits for the closing 'a' to arrive;
+// returns what the field holds.
+std::wstring TypeInto(UiHost& host, UiDialog& dlg, int id, bool keys) {
     HWND field = dlg.Item(id);
     ::SendMessageW(field, WM_SETTEXT, 0, (LPARAM)L"");
     ::SetForegroundWindow(dlg.Hwnd());
     ::PostMessageA(dlg.Hwnd(), WM_NEXTDLGCTL, (WPARAM)field, TRUE);
     host.Sync();
     for (const wchar_t* c = kTyped; *c; ++c) {
-        if (way == Way::Keys) {
+        if (keys) {
             Key(*c, 0);
             Key(*c, KEYEVENTF_KEYUP);
         } else {
@@ -59,12 +58,8 @@ std::wstring TypeInto(UiHost& host, UiDialog& dlg, int id, Way way) {
     return TextW(field);
 }
 
-class JapaneseTypingTest : public ::testing::TestWithParam<Way> {
-protected:
+TEST(JapaneseTypingTest, PlainSystemDialog) {
     UiHost host;
-};
-
-TEST_P(JapaneseTypingTest, PlainSystemDialog) {
     host.Run(
         kPlainDialog,
         [&] {
@@ -73,26 +68,24 @@ TEST_P(JapaneseTypingTest, PlainSystemDialog) {
                                           &PlainProc, 0);
         },
         [&](UiDialog& dlg) {
-            EXPECT_EQ(TypeInto(host, dlg, kPlainEdit, GetParam()), kTyped);
+            for (bool keys : {true, false})
+                EXPECT_EQ(TypeInto(host, dlg, kPlainEdit, keys), kTyped) << keys;
             dlg.Click(IDCANCEL);
         });
 }
 
-TEST_P(JapaneseTypingTest, EditorNameField) {
+TEST(JapaneseTypingTest, EditorNameField) {
+    UiHost host;
     ZEL drawing;
     CVObjPlt plt;
     int sel = 0;
     host.Run(
         IDD_MAKE_PALETE, [&] { return Velmora_PaletteSet(host.Wnd(), &drawing, &plt, &sel, 1); },
         [&](UiDialog& dlg) {
-            EXPECT_EQ(TypeInto(host, dlg, IDC_PLT_NAME, GetParam()), kTyped);
+            for (bool keys : {true, false})
+                EXPECT_EQ(TypeInto(host, dlg, IDC_PLT_NAME, keys), kTyped) << keys;
             dlg.Click(IDCANCEL);
         });
 }
-
-INSTANTIATE_TEST_SUITE_P(Ways, JapaneseTypingTest, ::testing::Values(Way::Keys, Way::ImeChars),
-                         [](const auto& info) {
-                             return info.param == Way::Keys ? "SendInput" : "ImeChar";
-                         });
 
 } // namespace

@@ -27,7 +27,6 @@ std::string TextOf(HWND hWnd) {
 
 } // namespace
 
-// ------------------------------------------------------------------ UiDialog
 HWND UiDialog::Item(int id) const {
     HWND item = ::GetDlgItem(m_hWnd, id);
     if (!item)
@@ -101,6 +100,13 @@ std::string UiDialog::Text(int id) const {
     return TextOf(Item(id));
 }
 
+std::string UiDialog::Enabled(std::initializer_list<int> ids) const {
+    std::string enabled;
+    for (int id : ids)
+        enabled += IsEnabled(id) ? '1' : '0';
+    return enabled;
+}
+
 std::string UiDialog::ToolTip(int id) const {
     TOOLINFOA tool = {};
     char text[1024] = {}; // the tool tip copies up to 1024 bytes
@@ -164,7 +170,6 @@ UiDialog UiDialog::WaitForPopup() {
     return UiDialog(m_host, popup);
 }
 
-// -------------------------------------------------------------------- UiHost
 UiHost::UiHost() : m_uiThreadId(::GetCurrentThreadId()) {
     WNDCLASSA windowClass = {};
     windowClass.lpfnWndProc = &HostProc;
@@ -273,7 +278,6 @@ std::string UiHost::Drive(int templateId, const std::function<int()>& open,
     return failure;
 }
 
-// ---------------------------------------------------------------- GuiObjects
 std::string GuiObjects::Text() const {
     return "GDI " + std::to_string(gdi) + ", USER " + std::to_string(user);
 }

@@ -1,15 +1,15 @@
 // Drives a running modal dialog the way a user does. The test's thread plays
-// the host: it owns a main window and makes the call that runs the dialog.
-// A driver thread finds the dialog over that window, clicks, types and
-// chooses through posted messages (as input arrives), and reads what the
-// dialog shows. Every wait has a time limit; when one runs out the test fails
-// with the reason and the dialog is closed, so the program never hangs.
+// the host: it owns a main window and makes the call that runs the dialog. A
+// driver thread acts through posted messages, as input arrives, and reads
+// what the dialog shows. A wait that runs out fails the test and closes the
+// dialog, so the program never hangs.
 #pragma once
 
 #include "afx/afxwin.h"
 
 #include <atomic>
 #include <functional>
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -30,8 +30,8 @@ public:
     HWND Hwnd() const { return m_hWnd; }
     HWND Item(int id) const;
 
-    // Actions, posted like input; each returns once the dialog has taken it.
-    // A click waits for its control to be enabled, as the idle pass does it.
+    // Each action returns once the dialog has taken it. A click waits for its
+    // control to be enabled, as the idle pass does it.
     void Click(int id);
     // Types into an edit field, or picks "Y/M/D h:mm:ss" in a date picker.
     void Type(int id, const std::string& text);
@@ -43,18 +43,19 @@ public:
     void PressTab() { PressKey(VK_TAB); }
     void CloseBox();
 
-    // What the dialog shows (texts as the process's code page 932 bytes); the
-    // item queries answer for a combo box or a list box.
+    // Texts are the process's code page 932 bytes; the item queries answer
+    // for a combo box or a list box.
     std::string Text(int id) const;
-    // The one-line help that the dialog's tool tip shows for a control.
     std::string ToolTip(int id) const;
     std::string ItemText(int id, int index) const;
     int Count(int id) const;
     int Sel(int id) const;
     bool IsEnabled(int id) const { return ::IsWindowEnabled(Item(id)) != FALSE; }
+    // Which of the controls are enabled, as 0s and 1s.
+    std::string Enabled(std::initializer_list<int> ids) const;
     bool IsShown(int id) const { return ::IsWindowVisible(Item(id)) != FALSE; }
     bool IsOpen() const { return ::IsWindow(m_hWnd) && ::IsWindowVisible(m_hWnd); }
-    // Every text that the window and its children show, one per line.
+    // The window's text and its children's, one per line.
     std::string AllTexts() const;
 
     void WaitEnabled(int id, bool enabled);
@@ -81,16 +82,14 @@ public:
     CWnd* Wnd() { return &m_wnd; }
 
     // Runs open() here, which shows the modal dialog of template templateId
-    // (named in failures) over Wnd(), while script acts on it from the driver
-    // thread. Returns open()'s result; a failure of the script is reported to
-    // the test.
+    // over Wnd(), while script acts on it from the driver thread. Returns
+    // open()'s result; a failure of the script fails the test.
     int Run(int templateId, const std::function<int()>& open,
             const std::function<void(UiDialog&)>& script);
     // The same outside a test: returns the failure, empty when none.
     std::string Drive(int templateId, const std::function<int()>& open,
                       const std::function<void(UiDialog&)>& script, int& result);
 
-    // How long any one wait may take.
     void SetWaitLimit(DWORD ms) { m_waitLimitMs = ms; }
     // Polls cond until it holds; throws UiError naming what was awaited.
     void WaitUntil(const std::function<bool()>& cond, const std::string& what);
@@ -113,8 +112,8 @@ private:
 };
 
 // The process's GDI and USER objects, to tell a leak. Wine answers
-// GetGuiResources with nothing; there the GDI handle table is counted, and
-// the process's windows.
+// GetGuiResources with nothing; there the GDI handle table and the process's
+// windows are counted.
 struct GuiObjects {
     DWORD gdi = 0;
     DWORD user = 0;

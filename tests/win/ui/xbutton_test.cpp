@@ -50,20 +50,15 @@ TEST(XButton, EachStateDrawsItsEdgeAndSwatch) {
         COLORREF color;
     } points[] = {
         // clang-format off
-        {0, 0, 10, hi}, {0, 10, 0, hi}, {0, 38, 0, hi}, {0, 1, 10, light}, {0, 10, 1, light},
-        {0, 10, 23, dark}, {0, 39, 10, dark}, {0, 39, 0, dark}, {0, 0, 23, dark},
-        {0, 10, 22, shadow}, {0, 38, 10, shadow}, {0, 38, 1, shadow}, {0, 1, 22, shadow},
-        {0, 2, 10, kBlack}, {0, 37, 10, kBlack}, {0, 10, 2, kBlack}, {0, 10, 21, kBlack},
-        {0, 3, 3, kColor}, {0, 36, 20, kColor},
-        {sel, 0, 10, shadow}, {sel, 10, 0, shadow}, {sel, 39, 10, shadow}, {sel, 10, 23, shadow},
-        {sel, 1, 10, face}, {sel, 10, 1, face}, {sel, 38, 10, face}, {sel, 10, 22, face},
+        {0, 0, 10, hi}, {0, 38, 0, hi}, {0, 1, 10, light}, {0, 10, 1, light}, {0, 39, 10, dark},
+        {0, 39, 0, dark}, {0, 0, 23, dark}, {0, 38, 1, shadow}, {0, 1, 22, shadow},
+        {0, 2, 10, kBlack}, {0, 10, 21, kBlack}, {0, 3, 3, kColor}, {0, 36, 20, kColor},
+        {sel, 0, 10, shadow}, {sel, 39, 10, shadow}, {sel, 1, 10, face}, {sel, 10, 22, face},
         {sel, 2, 10, kBlack}, {sel, 3, 3, kColor}, {sel, 36, 20, kColor},
-        {focus, 0, 10, kBlack}, {focus, 10, 0, kBlack}, {focus, 39, 10, kBlack},
-        {focus, 10, 23, kBlack}, {focus, 1, 10, kWhite}, {focus, 10, 1, kWhite},
-        {focus, 38, 10, kWhite}, {focus, 10, 22, kWhite}, {focus, 2, 10, hi}, {focus, 3, 10, light},
-        {focus, 37, 10, dark}, {focus, 36, 10, shadow}, {focus, 10, 21, dark},
-        {focus, 10, 20, shadow}, {focus, 4, 10, kBlack}, {focus, 35, 10, kBlack},
-        {focus, 10, 19, kBlack}, {focus, 5, 5, kColor}, {focus, 34, 18, kColor},
+        {focus, 0, 10, kBlack}, {focus, 39, 10, kBlack}, {focus, 1, 10, kWhite},
+        {focus, 10, 22, kWhite}, {focus, 2, 10, hi}, {focus, 3, 10, light}, {focus, 37, 10, dark},
+        {focus, 36, 10, shadow}, {focus, 4, 10, kBlack}, {focus, 10, 19, kBlack},
+        {focus, 5, 5, kColor}, {focus, 34, 18, kColor},
         // clang-format on
     };
     DibPicture picture(kWidth, kHeight);
