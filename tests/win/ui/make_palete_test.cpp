@@ -136,6 +136,7 @@ TEST_F(MakePaleteTest, EachAttributeKindAddsABrushNamedInTheEditorsForm) {
         Run(c.bNew, [&](UiDialog& dlg) {
             EXPECT_EQ(dlg.Text(IDC_PLT_NAME), c.bNew ? "新規パレット" : "既存パレット");
             EXPECT_EQ(dlg.Text(IDC_PLT_ZOK), c.zok);
+            EXPECT_FALSE(dlg.IsEnabled(IDC_BRS_LIST));
             dlg.Click(IDC_BRS_ADD);
             UiDialog cond = dlg.WaitForPopup();
             if (!c.field) {
@@ -151,6 +152,7 @@ TEST_F(MakePaleteTest, EachAttributeKindAddsABrushNamedInTheEditorsForm) {
             cond.Click(IDOK);
             EXPECT_EQ(RowText(dlg, 0, 0), c.row) << c.zty;
             EXPECT_EQ(SelectedRows(dlg), std::vector<int>{0});
+            EXPECT_TRUE(dlg.IsEnabled(IDC_BRS_LIST));
             dlg.Click(IDOK);
         });
         ASSERT_EQ(plt.CountBrs(), c.field ? 1 : 0) << c.zty;
@@ -230,6 +232,8 @@ TEST_F(MakePaleteTest, DeletingSelectsTheRowThatTookTheFirstDeletedPlace) {
         Select(dlg, {0, 1, 2});
         dlg.Click(IDC_BRS_DELETE);
         EXPECT_EQ(Rows(dlg), 0);
+        EXPECT_FALSE(dlg.IsEnabled(IDC_BRS_LIST));
+        dlg.WaitEnabled(IDC_BRS_CHANGE, false);
         dlg.Click(IDOK);
     });
     EXPECT_EQ(sel, -1);
