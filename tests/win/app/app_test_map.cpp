@@ -1,8 +1,7 @@
 #include "app_test_map.h"
 
-#include <windows.h>
-
 #include <cstring>
+#include <filesystem>
 
 namespace {
 MapRing Rect(double east0, double north0, double east1, double north1) {
@@ -44,26 +43,8 @@ CVObjBrs CategoryBrush(const char* name, DWORD code) {
 }
 
 std::string TestFolder(const std::string& name) {
-    char temp[MAX_PATH] = {};
-    ::GetTempPathA(MAX_PATH, temp);
-    std::string folder =
-        std::string(temp) + "velmora_app_" + std::to_string(::GetCurrentProcessId());
-    ::CreateDirectoryA(folder.c_str(), nullptr);
-    folder += "\\" + name;
-    ::CreateDirectoryA(folder.c_str(), nullptr);
-    WIN32_FIND_DATAA found;
-    HANDLE search = ::FindFirstFileA((folder + "\\*").c_str(), &found);
-    while (search != INVALID_HANDLE_VALUE) {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            ::DeleteFileA((folder + "\\" + found.cFileName).c_str());
-        if (!::FindNextFileA(search, &found)) {
-            ::FindClose(search);
-            break;
-        }
-    }
-    return folder;
-}
-
-bool FileExists(const std::string& path) {
-    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    std::filesystem::path folder = std::filesystem::temp_directory_path() / ("velmora_app_" + name);
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directory(folder);
+    return folder.string();
 }

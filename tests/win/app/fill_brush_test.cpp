@@ -10,14 +10,6 @@
 namespace {
 const COLORREF kRed = RGB(255, 0, 0);
 
-// Fills a picture with the brush, its pattern starting at the top left.
-void FillWith(DibPicture& picture, HBRUSH brush) {
-    picture.Fill(RGB(0, 255, 0));
-    RECT all = {0, 0, picture.Width(), picture.Height()};
-    ::SetBrushOrgEx(picture.Dc(), 0, 0, nullptr);
-    ::FillRect(picture.Dc(), &all, brush);
-}
-
 MapFill Hatch(int type) {
     MapFill fill;
     fill.kind = MapFill::HATCH;
@@ -26,14 +18,24 @@ MapFill Hatch(int type) {
     return fill;
 }
 
+// Fills a picture with the brush of the fill, its pattern starting at the
+// top left.
+void FillWith(DibPicture& picture, const MapFill& fill, double spacing) {
+    HBRUSH brush = CreateFillBrush(fill, spacing);
+    ASSERT_NE(brush, nullptr) << fill.hatchType << " " << spacing;
+    picture.Fill(RGB(0, 255, 0));
+    RECT all = {0, 0, picture.Width(), picture.Height()};
+    ::SetBrushOrgEx(picture.Dc(), 0, 0, nullptr);
+    ::FillRect(picture.Dc(), &all, brush);
+    ::DeleteObject(brush);
+}
+
 TEST(FillBrushTest, EachPatternTypeDrawsItsLinesAtTheSpacing) {
-    struct Case {
+    // Diagonal lines 10 pixels apart cross a row every 14 pixels (10 × √2).
+    const struct {
         int type;
         bool (*onLine)(int x, int y);
-    };
-    // Spacing 10 pixels; diagonal lines 10 pixels apart cross a row every
-    // 14 pixels (10 × √2, rounded).
-    const Case cases[] = {
+    } cases[] = {
         {0, [](int, int y) { return y % 10 == 0; }},
         {1, [](int x, int) { return x % 10 == 0; }},
         {2, [](int x, int y) { return (x - y + 140) % 14 == 0; }},
@@ -41,20 +43,14 @@ TEST(FillBrushTest, EachPatternTypeDrawsItsLinesAtTheSpacing) {
         {4, [](int x, int y) { return x % 10 == 0 || y % 10 == 0; }},
         {5, [](int x, int y) { return (x - y + 140) % 14 == 0 || (x + y) % 14 == 13; }},
     };
-    for (const Case& c : cases) {
-        DibPicture picture(56, 56);
-        HBRUSH brush = CreateFillBrush(Hatch(c.type), 10.0);
-        ASSERT_NE(brush, nullptr);
-        FillWith(picture, brush);
-        ::DeleteObject(brush);
+    DibPicture picture(56, 56);
+    for (const auto& c : cases) {
+        FillWith(picture, Hatch(c.type), 10.0);
         for (int y = 0; y < 56; ++y)
             for (int x = 0; x < 56; ++x)
                 ASSERT_EQ(picture.At(x, y), c.onLine(x, y) ? kRed : RGB(255, 255, 255))
                     << "type " << c.type << " at " << x << "," << y;
     }
-}
-
-TEST(FillBrushTest, TypesWithoutPatternAndUnmatchedParcelsGetNoBrush) {
     EXPECT_EQ(CreateFillBrush(Hatch(6), 10.0), nullptr);
     EXPECT_EQ(CreateFillBrush(MapFill(), 10.0), nullptr);
 }
@@ -67,12 +63,7 @@ TEST(FillBrushTest, LinesLieFromTwoTo4096PixelsApartWhateverTheSpacing) {
                  {2.0, 2},  {3.4, 3}, {1e12, 4096}};
     DibPicture picture(1, 4100);
     for (const auto& c : cases) {
-        HBRUSH brush = CreateFillBrush(Hatch(0), c.spacing);
-        ASSERT_NE(brush, nullptr) << c.spacing;
-        FillWith(picture, brush);
-        ::DeleteObject(brush);
-        // Lines at 0 and the period, none between (a period of two has no
-        // row between but its middle).
+        FillWith(picture, Hatch(0), c.spacing);
         for (int y : {0, 1, c.period / 2, c.period - 1, c.period})
             EXPECT_EQ(picture.At(0, y) == kRed, y % c.period == 0) << c.spacing << " row " << y;
     }

@@ -12,6 +12,12 @@ fi
 rm -rf "$work"
 mkdir -p "$work"
 "$tool" box import "$sample/palettes.json" -o "$work/box.dat"
+# Files the program must refuse: a box cut short, a page that is not a map,
+# and the town with a date that does not exist in its CSV.
+head -c 100000 "$work/box.dat" >"$work/truncated.dat"
+echo '<?xml version="1.0"?><html><body/></html>' >"$work/notamap.xml"
+cp "$sample/town.xml" "$work/badrows.xml"
+sed '/^1-3,/s/,,/,2001-02-30,/' "$sample/town.csv" >"$work/badrows.csv"
 # Wine maps / to drive Z:.
 VELMORA_HOST_WORK="Z:$work" "$wine_run" "$test_exe"
 # The palette made in the program, as the native build reads it.

@@ -8,17 +8,16 @@
 
 namespace {
 constexpr DWORD kWaitLimitMs = 20000;
-const char kFrameClass[] = "VelmoraHostFrame";
 
-std::string ClassOf(HWND hWnd) {
+std::string ClassOf(HWND window) {
     char name[64] = {};
-    ::GetClassNameA(hWnd, name, sizeof name);
+    ::GetClassNameA(window, name, sizeof name);
     return name;
 }
 
-// A message that the program answers; every message has a time limit, so
-// that a program that hangs fails the test instead of stopping it. Wine
-// carries texts between processes in UTF-16 only, so texts go as such.
+// Every message has a time limit, so that a program that hangs fails the
+// test instead of stopping it. Wine carries texts between processes in
+// UTF-16 only, so texts go as such.
 LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR result = 0;
     if (!::SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, kWaitLimitMs, &result))
@@ -28,34 +27,45 @@ LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 
 std::wstring Wide(const std::string& text) {
     std::wstring wide(text.size() + 1, L'\0');
-    int length = ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], (int)wide.size());
-    wide.resize(length > 0 ? length - 1 : 0);
+    wide.resize(::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], (int)wide.size()) - 1);
     return wide;
 }
 
 std::string Narrow(const wchar_t* wide) {
     std::string text(std::wcslen(wide) * 2 + 1, '\0');
-    int length =
-        ::WideCharToMultiByte(CP_ACP, 0, wide, -1, &text[0], (int)text.size(), nullptr, nullptr);
-    text.resize(length > 0 ? length - 1 : 0);
+    text.resize(
+        ::WideCharToMultiByte(CP_ACP, 0, wide, -1, &text[0], (int)text.size(), nullptr, nullptr) -
+        1);
     return text;
 }
 
-struct Search {
-    DWORD processId;
-    std::vector<HWND> found;
-};
+// A shown top-level window of the process that `match` takes.
+HWND FindShown(DWORD processId, const std::function<bool(HWND)>& match) {
+    struct Search {
+        DWORD processId;
+        const std::function<bool(HWND)>& match;
+        HWND found;
+    } search{processId, match, nullptr};
+    ::EnumWindows(
+        [](HWND window, LPARAM data) {
+            auto& search = *reinterpret_cast<Search*>(data);
+            DWORD owner = 0;
+            ::GetWindowThreadProcessId(window, &owner);
+            if (owner == search.processId && ::IsWindowVisible(window) && search.match(window))
+                search.found = window;
+            return search.found ? FALSE : TRUE;
+        },
+        (LPARAM)&search);
+    return search.found;
+}
 } // namespace
 
-std::string ProgramFolder() {
+HostProcess::HostProcess(const std::string& arguments) {
     char path[MAX_PATH] = {};
     ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
-    return folder.substr(0, folder.find_last_of('\\'));
-}
-
-HostProcess::HostProcess(const std::string& arguments) {
-    std::string command = "\"" + ProgramFolder() + "\\velmora-host.exe\" " + arguments;
+    std::string command = path;
+    command =
+        "\"" + command.substr(0, command.find_last_of('\\')) + "\\velmora-host.exe\" " + arguments;
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
     if (!::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
@@ -63,13 +73,8 @@ HostProcess::HostProcess(const std::string& arguments) {
         throw HostError("cannot start " + command);
     WaitUntil(
         [&] {
-            for (HWND hWnd = ::FindWindowExA(nullptr, nullptr, kFrameClass, nullptr); hWnd;
-                 hWnd = ::FindWindowExA(nullptr, hWnd, kFrameClass, nullptr)) {
-                DWORD owner = 0;
-                ::GetWindowThreadProcessId(hWnd, &owner);
-                if (owner == m_process.dwProcessId && ::IsWindowVisible(hWnd))
-                    m_frame = hWnd;
-            }
+            m_frame = FindShown(m_process.dwProcessId,
+                                [](HWND window) { return ClassOf(window) == "VelmoraHostFrame"; });
             return m_frame != nullptr;
         },
         "the main window of velmora-host.exe");
@@ -87,13 +92,6 @@ HostProcess::~HostProcess() {
     }
     ::CloseHandle(m_process.hThread);
     ::CloseHandle(m_process.hProcess);
-}
-
-HWND HostProcess::Item(HWND window, int id) const {
-    HWND item = ::GetDlgItem(window, id);
-    if (!item)
-        throw HostError("no control " + std::to_string(id) + " in window \"" + Text(window) + "\"");
-    return item;
 }
 
 // Actions go to the program as sent messages, which it takes in the order
@@ -123,10 +121,8 @@ void HostProcess::SetText(HWND window, int id, const std::string& text) {
 
 void HostProcess::ChooseCombo(HWND dialog, int id, const std::string& text) {
     HWND combo = Item(dialog, id);
-    int index = (int)Send(combo, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)Wide(text).c_str());
-    if (index < 0)
-        throw HostError("combo box " + std::to_string(id) + " has no item \"" + text + "\"");
-    Send(combo, CB_SETCURSEL, index, 0);
+    Send(combo, CB_SETCURSEL,
+         Send(combo, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)Wide(text).c_str()), 0);
     ::SendNotifyMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), (LPARAM)combo);
     Sync();
 }
@@ -162,39 +158,22 @@ std::string HostProcess::Text(HWND window) const {
 }
 
 std::vector<std::string> HostProcess::ListTexts(HWND list) const {
-    std::vector<std::string> texts;
-    int count = (int)Send(list, LB_GETCOUNT, 0, 0);
-    for (int i = 0; i < count; ++i) {
-        int length = (int)Send(list, LB_GETTEXTLEN, i, 0);
-        std::wstring wide(length > 0 ? length + 1 : 1, L'\0');
+    std::vector<std::string> texts((size_t)Send(list, LB_GETCOUNT, 0, 0));
+    for (size_t i = 0; i < texts.size(); ++i) {
+        std::wstring wide(Send(list, LB_GETTEXTLEN, i, 0) + 1, L'\0');
         Send(list, LB_GETTEXT, i, (LPARAM)&wide[0]);
-        texts.push_back(Narrow(wide.c_str()));
+        texts[i] = Narrow(wide.c_str());
     }
     return texts;
-}
-
-std::vector<HWND> HostProcess::VisibleDialogs() const {
-    Search search{m_process.dwProcessId, {}};
-    ::EnumWindows(
-        [](HWND hWnd, LPARAM data) {
-            auto* search = reinterpret_cast<Search*>(data);
-            DWORD owner = 0;
-            ::GetWindowThreadProcessId(hWnd, &owner);
-            if (owner == search->processId && ::IsWindowVisible(hWnd) && ClassOf(hWnd) == "#32770")
-                search->found.push_back(hWnd);
-            return TRUE;
-        },
-        (LPARAM)&search);
-    return search.found;
 }
 
 HWND HostProcess::WaitPopup(HWND owner) {
     HWND popup = nullptr;
     WaitUntil(
         [&] {
-            for (HWND hWnd : VisibleDialogs())
-                if (::GetWindow(hWnd, GW_OWNER) == owner)
-                    popup = hWnd;
+            popup = FindShown(m_process.dwProcessId, [&](HWND window) {
+                return ClassOf(window) == "#32770" && ::GetWindow(window, GW_OWNER) == owner;
+            });
             return popup != nullptr;
         },
         "a dialog over window " + ClassOf(owner));
@@ -223,9 +202,9 @@ void HostProcess::WaitUntil(const std::function<bool()>& cond, const std::string
 
 void HostProcess::Sync() const {
     // A sent message is taken after those sent before it, also by the
-    // message loop of a dialog that one of them opened.
-    // A posted message wakes a dialog's idle handling, which enables its
-    // buttons; a dialog's own loop does not count sent messages as input.
+    // message loop of a dialog that one of them opened. A posted message
+    // wakes a dialog's idle handling, which enables its buttons; a dialog's
+    // own loop does not count sent messages as input.
     ::PostMessageA(m_frame, WM_NULL, 0, 0);
     Send(m_frame, WM_NULL, 0, 0);
 }
