@@ -2,6 +2,7 @@
 #include "afx/afxcmn.h"
 #include "afx/afxdlgs.h"
 #include "host/kesh_memdc.h"
+#include "tests/win/ui/dib_picture.h"
 
 #include <gtest/gtest.h>
 
@@ -103,28 +104,22 @@ TEST(CColorDialog, StartsAtTheGivenColourAndGivesTheChosenOneOnlyOnOk) {
 }
 
 TEST(CKeshMemDC, DrawsOffScreenAndCopiesTheClipBoxWhenDone) {
+    DibPicture picture(20, 20);
+    picture.Fill(RGB(255, 255, 255));
     CDC target;
-    ASSERT_TRUE(target.CreateCompatibleDC(nullptr));
-    CBitmap picture;
-    HDC screen = GetDC(nullptr);
-    picture.Attach(CreateCompatibleBitmap(screen, 20, 20));
-    ReleaseDC(nullptr, screen);
-    CBitmap* old = target.SelectObject(&picture);
-    RECT all = {0, 0, 20, 20}, cell = {5, 5, 15, 15};
-    target.FillSolidRect(&all, RGB(255, 255, 255));
-    IntersectClipRect(target.m_hDC, 5, 5, 15, 15);
+    target.Attach(picture.Dc());
+    IntersectClipRect(picture.Dc(), 5, 5, 15, 15);
     {
         CKeshMemDC buffer(&target);
+        RECT cell = {5, 5, 15, 15};
         CBrush red(RGB(255, 0, 0));
         buffer.FillRect(&cell, &red);
-        EXPECT_EQ(GetPixel(target.m_hDC, 10, 10), RGB(255, 255, 255));
+        EXPECT_EQ(picture.At(10, 10), RGB(255, 255, 255));
     }
-    SelectClipRgn(target.m_hDC, nullptr);
+    target.Detach();
     for (int at : {4, 5, 10, 14, 15})
-        EXPECT_EQ(GetPixel(target.m_hDC, at, at),
-                  at == 4 || at == 15 ? RGB(255, 255, 255) : RGB(255, 0, 0))
+        EXPECT_EQ(picture.At(at, at), at == 4 || at == 15 ? RGB(255, 255, 255) : RGB(255, 0, 0))
             << at;
-    target.SelectObject(old);
 }
 
 } // namespace

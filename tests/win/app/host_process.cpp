@@ -15,9 +15,8 @@ std::string ClassOf(HWND window) {
     return name;
 }
 
-// Every message has a time limit, so that a program that hangs fails the
-// test instead of stopping it. Wine carries texts between processes in
-// UTF-16 only, so texts go as such.
+// A program that hangs fails the test instead of stopping it. Wine carries
+// texts between processes in UTF-16 only.
 LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR result = 0;
     if (!::SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, kWaitLimitMs, &result))
@@ -39,25 +38,6 @@ std::string Narrow(const wchar_t* wide) {
     return text;
 }
 
-// A shown top-level window of the process that `match` takes.
-HWND FindShown(DWORD processId, const std::function<bool(HWND)>& match) {
-    struct Search {
-        DWORD processId;
-        const std::function<bool(HWND)>& match;
-        HWND found;
-    } search{processId, match, nullptr};
-    ::EnumWindows(
-        [](HWND window, LPARAM data) {
-            auto& search = *reinterpret_cast<Search*>(data);
-            DWORD owner = 0;
-            ::GetWindowThreadProcessId(window, &owner);
-            if (owner == search.processId && ::IsWindowVisible(window) && search.match(window))
-                search.found = window;
-            return search.found ? FALSE : TRUE;
-        },
-        (LPARAM)&search);
-    return search.found;
-}
 } // namespace
 
 HostProcess::HostProcess(const std::string& arguments) {
@@ -71,15 +51,9 @@ HostProcess::HostProcess(const std::string& arguments) {
     if (!::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                           &startup, &m_process))
         throw HostError("cannot start " + command);
-    WaitUntil(
-        [&] {
-            m_frame = FindShown(m_process.dwProcessId,
-                                [](HWND window) { return ClassOf(window) == "VelmoraHostFrame"; });
-            return m_frame != nullptr;
-        },
-        "the main window of velmora-host.exe");
-    // The program shows its window first and then opens the files it was
-    // given; it waits for input once they are open.
+    WaitUntil([&] { return (m_frame = Shown("VelmoraHostFrame", nullptr)) != nullptr; },
+              "the main window of velmora-host.exe");
+    // The program opens the files it was given after it shows its window.
     if (::WaitForInputIdle(m_process.hProcess, kWaitLimitMs) != 0)
         throw HostError("velmora-host.exe did not come idle");
     Sync();
@@ -128,24 +102,15 @@ void HostProcess::ChooseCombo(HWND dialog, int id, const std::string& text) {
 }
 
 void HostProcess::MoveMouse(HWND window, int x, int y) {
-    // The pointer itself moves there too, so that the window does not see
-    // it leave.
+    // The pointer moves there too, so that the window does not see it leave.
     POINT at{x, y};
     ::ClientToScreen(window, &at);
     ::SetCursorPos(at.x, at.y);
     Send(window, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
 }
 
-void HostProcess::Wheel(HWND window, int x, int y, int notches) {
-    MoveMouse(window, x, y);
-    POINT at{x, y};
-    ::ClientToScreen(window, &at);
-    Send(window, WM_MOUSEWHEEL, MAKEWPARAM(0, notches * WHEEL_DELTA), MAKELPARAM(at.x, at.y));
-}
-
 void HostProcess::Key(HWND window, UINT key) {
-    // Keys are posted, as they arrive: the program's message loop turns
-    // them into commands.
+    // Posted, as keys arrive: the program's message loop turns them into commands.
     ::PostMessageA(window, WM_KEYDOWN, key, 1);
     ::PostMessageA(window, WM_KEYUP, key, 0xC0000001);
     Sync();
@@ -167,16 +132,22 @@ std::vector<std::string> HostProcess::ListTexts(HWND list) const {
     return texts;
 }
 
+HWND HostProcess::Shown(const char* className, HWND owner) const {
+    for (HWND window = ::FindWindowExA(nullptr, nullptr, className, nullptr); window;
+         window = ::FindWindowExA(nullptr, window, className, nullptr)) {
+        DWORD process = 0;
+        ::GetWindowThreadProcessId(window, &process);
+        if (process == m_process.dwProcessId && ::IsWindowVisible(window) &&
+            (!owner || ::GetWindow(window, GW_OWNER) == owner))
+            return window;
+    }
+    return nullptr;
+}
+
 HWND HostProcess::WaitPopup(HWND owner) {
     HWND popup = nullptr;
-    WaitUntil(
-        [&] {
-            popup = FindShown(m_process.dwProcessId, [&](HWND window) {
-                return ClassOf(window) == "#32770" && ::GetWindow(window, GW_OWNER) == owner;
-            });
-            return popup != nullptr;
-        },
-        "a dialog over window " + ClassOf(owner));
+    WaitUntil([&] { return (popup = Shown("#32770", owner)) != nullptr; },
+              "a dialog over window " + ClassOf(owner));
     Sync();
     return popup;
 }
@@ -201,10 +172,9 @@ void HostProcess::WaitUntil(const std::function<bool()>& cond, const std::string
 }
 
 void HostProcess::Sync() const {
-    // A sent message is taken after those sent before it, also by the
-    // message loop of a dialog that one of them opened. A posted message
-    // wakes a dialog's idle handling, which enables its buttons; a dialog's
-    // own loop does not count sent messages as input.
+    // A sent message is taken after those sent before it, also by the loop
+    // of a dialog that one of them opened; a posted one wakes the dialog's
+    // idle pass, which enables its buttons.
     ::PostMessageA(m_frame, WM_NULL, 0, 0);
     Send(m_frame, WM_NULL, 0, 0);
 }

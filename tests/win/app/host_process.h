@@ -1,7 +1,6 @@
-// velmora-host.exe as a user meets it: a process of its own, driven from
-// outside with messages as input reaches a program, and read back by what its
-// windows show. Every wait has a time limit and throws HostError when it runs
-// out; the program is ended when the test is done with it.
+// velmora-host.exe driven from outside with messages, as input reaches a
+// program, and read back by what its windows show. Every wait has a time
+// limit and throws HostError when it runs out.
 #pragma once
 
 #include <windows.h>
@@ -18,8 +17,7 @@ public:
 
 class HostProcess {
 public:
-    // Starts the program beside this one with the arguments and waits until
-    // its main window shows and it waits for input.
+    // Starts the program beside this one; returns once it waits for input.
     explicit HostProcess(const std::string& arguments);
     ~HostProcess();
     HostProcess(const HostProcess&) = delete;
@@ -28,15 +26,12 @@ public:
     HWND Frame() const { return m_frame; }
     HWND Item(HWND window, int id) const { return ::GetDlgItem(window, id); }
 
-    // A menu command, as choosing it from the menu sends it.
-    void Command(int id);
+    void Command(int id); // as the menu sends it
     // Clicks a button; returns at once, even if a dialog opens.
     void Click(HWND window, int id);
     void SetText(HWND window, int id, const std::string& text);
     void ChooseCombo(HWND dialog, int id, const std::string& text);
     void MoveMouse(HWND window, int x, int y);
-    // Turns the wheel away from the user by whole notches, over a point.
-    void Wheel(HWND window, int x, int y, int notches);
     void Key(HWND window, UINT key);
 
     std::string Text(HWND window) const;
@@ -48,10 +43,13 @@ public:
     void WaitUntil(const std::function<bool()>& cond, const std::string& what) const;
     // Returns once the program has taken every message sent to it so far.
     void Sync() const;
-    // Closes the main window as the user does and returns the exit code.
-    DWORD Close();
+    DWORD Close(); // as the user closes the main window; the exit code
 
 private:
+    // A shown top-level window of the program, of the class, that `owner`
+    // owns (any owner when null).
+    HWND Shown(const char* className, HWND owner) const;
+
     PROCESS_INFORMATION m_process{};
     HWND m_frame = nullptr;
 };

@@ -32,12 +32,9 @@ protected:
         residence.PaintData.Depth = 50.0;
         plt->AddBrs(0, &residence);
         CVObjBrs paddy = CategoryBrush("田", 1);
-        paddy.PaintFlg = 1;
-        paddy.HatchData.Type = 0;
-        for (int i = 0; i < 4; ++i) {
-            paddy.HatchData.Space[i] = 2.0; // 1 m on the ground at 1:500
-            paddy.HatchData.Color[i] = 3;
-        }
+        paddy.PaintFlg = 1; // hatch type 0, 2 mm apart: 1 m on the ground at 1:500
+        paddy.HatchData.Space[0] = 2.0;
+        paddy.HatchData.Color[0] = 3;
         plt->AddBrs(1, &paddy);
         m_box.AddPlt(plt);
         m_box.SetSelPNo(0);
@@ -85,8 +82,8 @@ TEST_F(MapPaintTest, HatchLinesLieAtTheirSpacingOnTheGroundInTheDrawingsColour) 
         if (pixel == blue)
             rows.push_back(y);
     }
-    // 2 mm at 1:500 is 1 m, 10 pixels; the lines keep to the ground, so
-    // they meet the parcel's northern and southern edges (rows 50 and 150).
+    // 1 m is 10 pixels; the lines keep to the ground, so they meet the
+    // parcel's northern and southern edges (rows 50 and 150).
     EXPECT_EQ(rows, (std::vector<int>{60, 70, 80, 90, 100, 110, 120, 130, 140}));
     // Panned by 3 pixels, the lines move with the map.
     m_view.Pan(0, 3);

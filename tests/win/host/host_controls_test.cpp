@@ -22,11 +22,6 @@ public:
     explicit CHostControlsDlg(CWnd* pParent, ZelAttr* pAttr)
         : CKeshDialog(IDD_HOST_CONTROLS, pParent, ::GetModuleHandleA(nullptr)), m_pAttr(pAttr) {}
 
-    // What the controls start with.
-    WORD m_wLayer = 0;
-    int m_nColor = 0;
-    WORD m_wPattern = 0;
-
     CLayerComboBox m_layer;
     CLumColorButton m_color;
     CLumBrushPatButtonS m_pattern;
@@ -43,13 +38,10 @@ protected:
         CKeshDialog::OnInitDialog();
         m_layer.SetCanUseAttr(0);
         m_layer.SetUp(m_pAttr);
-        m_layer.SetData(m_wLayer);
         m_color.SetImageType(2);
         m_color.RemoveAllColors();
         for (int i = 0; i < m_pAttr->GetColorCnt(); ++i)
             m_color.AddColor(i, m_pAttr->GetColor(i), 0);
-        m_color.SetValue(m_nColor);
-        m_pattern.SetValue(m_wPattern);
         return TRUE;
     }
 
@@ -129,9 +121,19 @@ protected:
         host.Sync();
     }
 
-    void ClickCell(HWND popup, int position) {
-        RECT cell = ItemRect(popup, position);
-        Press(popup, POINT{(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2});
+    // Opens a picker's popup, types the keys into it and returns the
+    // button's value once the popup has closed. Keys: < > ^ v the arrows,
+    // [ Home, ] End, . Enter, _ Space, x Esc.
+    int Pick(UiDialog& ui, int id, const char* keys) {
+        const std::string names = "<>^v[]._x";
+        const UINT codes[] = {VK_LEFT, VK_RIGHT,  VK_UP,    VK_DOWN,  VK_HOME,
+                              VK_END,  VK_RETURN, VK_SPACE, VK_ESCAPE};
+        HWND popup = OpenPopup(ui, id);
+        for (const char* key = keys; *key; ++key)
+            ::PostMessageA(popup, WM_KEYDOWN, codes[names.find(*key)], 1);
+        host.Sync();
+        EXPECT_TRUE(PopupClosed()) << keys;
+        return id == IDC_HC_COLOR ? dlg.m_color.GetValue() : dlg.m_pattern.GetValue();
     }
 
     static bool PopupClosed() { return ::FindWindowA(LUM_POPUP_CLASS, nullptr) == nullptr; }
@@ -141,11 +143,11 @@ protected:
     CHostControlsDlg dlg{host.Wnd(), &attr};
 };
 
-TEST_F(HostControlsTest, LayerListShowsLabelsAndKeepsAnUnlistedNumberAbove255) {
+TEST_F(HostControlsTest, LayerListAndPickersTakeMouseAndKeysToTheirEdges) {
     for (int layer = attr.GetLayerCnt(); layer < 300; ++layer)
         attr.AddLayer((std::to_string(layer) + ":追加").c_str());
-    dlg.m_wLayer = 300;
     Run([this](UiDialog& ui) {
+        dlg.m_layer.SetData(300);
         ASSERT_EQ(ui.Count(IDC_HC_LAYER), 301);
         EXPECT_EQ(ui.ItemText(IDC_HC_LAYER, 7), "7:作業用");
         EXPECT_EQ(ui.ItemText(IDC_HC_LAYER, 299), "299:追加");
@@ -153,23 +155,17 @@ TEST_F(HostControlsTest, LayerListShowsLabelsAndKeepsAnUnlistedNumberAbove255) {
         EXPECT_EQ(dlg.m_layer.GetData(), 300);
         ui.ChooseCombo(IDC_HC_LAYER, 256);
         EXPECT_EQ(dlg.m_layer.GetData(), 256);
-        ui.Click(IDOK);
-    });
-}
 
-TEST_F(HostControlsTest, PopupKeysMoveWithinTheGridAndStopAtItsEdges) {
-    // Values outside the tables: no cell is lit, the value is kept and the
-    // buttons show entry 0's colour and no pattern.
-    dlg.m_nColor = 40;
-    dlg.m_wPattern = 9;
-    Run([this](UiDialog& ui) {
+        // Values outside the tables: no cell is lit, the value is kept and the
+        // buttons show entry 0's colour and no pattern.
+        dlg.m_color.SetValue(40);
+        dlg.m_pattern.SetValue(9);
         EXPECT_EQ(dlg.m_color.GetValue(), 40);
         EXPECT_EQ(WindowPicture(ui.Item(IDC_HC_COLOR)).Middle(), RGB(0, 0, 0));
         WindowPicture pattern(ui.Item(IDC_HC_PATTERN));
         EXPECT_EQ(LinesIn(pattern, pattern.Swatch()), 0);
 
         // The pattern grid has 6 cells in 3 columns, the colour grid 16 in 8.
-        // Keys: < > ^ v the arrows, [ Home, ] End, . Enter, _ Space, x Esc.
         const struct {
             int id;
             const char* keys;
@@ -180,30 +176,17 @@ TEST_F(HostControlsTest, PopupKeysMoveWithinTheGridAndStopAtItsEdges) {
                      {IDC_HC_PATTERN, "]<<v.", 3}, {IDC_HC_PATTERN, "]<<^^.", 0},
                      {IDC_HC_PATTERN, "]^^.", 2},  {IDC_HC_COLOR, "v.", 0},
                      {IDC_HC_COLOR, "[>>v.", 10},  {IDC_HC_COLOR, "]>^.", 7}};
-        const std::string names = "<>^v[]._x";
-        const UINT keys[] = {VK_LEFT, VK_RIGHT,  VK_UP,    VK_DOWN,  VK_HOME,
-                             VK_END,  VK_RETURN, VK_SPACE, VK_ESCAPE};
-        for (const auto& c : cases) {
-            HWND popup = OpenPopup(ui, c.id);
-            for (const char* key = c.keys; *key; ++key)
-                ::PostMessageA(popup, WM_KEYDOWN, keys[names.find(*key)], 1);
-            host.WaitUntil(PopupClosed, "the popup to close");
-            int value = c.id == IDC_HC_COLOR ? dlg.m_color.GetValue() : dlg.m_pattern.GetValue();
-            EXPECT_EQ(value, c.value) << c.keys;
-        }
-        ui.Click(IDOK);
-    });
-}
+        for (const auto& c : cases)
+            EXPECT_EQ(Pick(ui, c.id, c.keys), c.value) << c.keys;
 
-TEST_F(HostControlsTest, ColourPopupDropsBelowTheButtonOrAboveItAtTheScreensFoot) {
-    dlg.m_nColor = 2;
-    Run([this](UiDialog& ui) {
+        dlg.m_pattern.SetValue(1);
         HWND button = ui.Item(IDC_HC_COLOR);
         MONITORINFO monitor = {};
         monitor.cbSize = sizeof(monitor);
         ::GetMonitorInfoA(::MonitorFromWindow(button, MONITOR_DEFAULTTONEAREST), &monitor);
         const int height = 2 * 3 + 2 * 20; // two rows of cells within the margins
-        // The popup just fits below the button, then lacks a pixel and goes above.
+        // The colour popup just fits below the button, then lacks a pixel and
+        // goes above; the dialog stays active, with the focus on the button.
         for (int lack : {0, 1}) {
             RECT dialog, below, popup;
             ::GetWindowRect(ui.Hwnd(), &dialog);
@@ -215,31 +198,23 @@ TEST_F(HostControlsTest, ColourPopupDropsBelowTheButtonOrAboveItAtTheScreensFoot
             ::GetWindowRect(OpenPopup(ui, IDC_HC_COLOR), &popup);
             EXPECT_EQ(popup.left, below.left);
             EXPECT_EQ(popup.top, lack ? below.top - height : below.bottom) << lack;
+            GUITHREADINFO info = {};
+            info.cbSize = sizeof(info);
+            ::GetGUIThreadInfo(host.UiThreadId(), &info);
+            EXPECT_EQ(info.hwndFocus, button);
+            EXPECT_EQ(info.hwndActive, ui.Hwnd());
             ui.PressEsc();
-            EXPECT_TRUE(PopupClosed());
         }
-        // The dialog goes on as before: active, with the focus on the button.
-        GUITHREADINFO info = {};
-        info.cbSize = sizeof(info);
-        ::GetGUIThreadInfo(host.UiThreadId(), &info);
-        EXPECT_EQ(info.hwndFocus, button);
-        EXPECT_EQ(info.hwndActive, ui.Hwnd());
-
-        ClickCell(OpenPopup(ui, IDC_HC_COLOR), 4);
-        EXPECT_TRUE(PopupClosed());
+        EXPECT_EQ(Pick(ui, IDC_HC_COLOR, "[>>>>."), 4);
         EXPECT_EQ(WindowPicture(button).Middle(), attr.GetColor(4));
         Press(OpenPopup(ui, IDC_HC_COLOR), POINT{-10, -10}); // a click outside
         EXPECT_TRUE(PopupClosed());
         EXPECT_EQ(dlg.m_color.GetValue(), 4);
         ::EnableWindow(button, FALSE);
         EXPECT_NE(WindowPicture(button).Middle(), attr.GetColor(4));
-        ui.Click(IDCANCEL);
-    });
-}
 
-TEST_F(HostControlsTest, PatternPopupDrawsEachHatchAndTakesClicksToTheCellsEdges) {
-    dlg.m_wPattern = 1;
-    Run([this](UiDialog& ui) {
+        // Each hatch in its cell, the current one lit; a click on the margin
+        // before the first cell chooses nothing.
         HWND popup = OpenPopup(ui, IDC_HC_PATTERN);
         WindowPicture picture(popup);
         const int expected[] = {kRow, kColumn, kFall, kRise, kRow | kColumn, kFall | kRise};
@@ -250,7 +225,6 @@ TEST_F(HostControlsTest, PatternPopupDrawsEachHatchAndTakesClicksToTheCellsEdges
             ::InflateRect(&cell, -5, -5);
             EXPECT_EQ(LinesIn(picture, cell), expected[type]) << "type " << type;
         }
-        // A click on the margin before the first cell chooses nothing.
         RECT first = ItemRect(popup, 0);
         Press(popup, POINT{first.left - 1, first.top - 1});
         EXPECT_FALSE(PopupClosed());
@@ -260,10 +234,9 @@ TEST_F(HostControlsTest, PatternPopupDrawsEachHatchAndTakesClicksToTheCellsEdges
         RECT last = ItemRect(popup, 5);
         Press(popup, POINT{last.right - 1, last.bottom - 1});
         EXPECT_EQ(dlg.m_pattern.GetValue(), 5);
-
-        ClickCell(OpenPopup(ui, IDC_HC_PATTERN), 3);
-        WindowPicture button(ui.Item(IDC_HC_PATTERN));
-        EXPECT_EQ(LinesIn(button, button.Swatch()), kRise);
+        EXPECT_EQ(Pick(ui, IDC_HC_PATTERN, "[>>>."), 3);
+        WindowPicture chosen(ui.Item(IDC_HC_PATTERN));
+        EXPECT_EQ(LinesIn(chosen, chosen.Swatch()), kRise);
         ui.Click(IDCANCEL);
     });
 }
