@@ -36,22 +36,16 @@ TEST(ZokCatalogue, NamesCrossAsCodePage932Bytes) {
     EXPECT_TRUE(name.IsEmpty());
 }
 
-TEST(PaletteBox, DeletesHostPalettesItAcceptedAndLeavesRefusedOnes) {
+TEST(PaletteBox, DeletesTheHostsPalettesThroughTheirOwnDestructor) {
     int deletions = 0;
     {
         CVPaletteBox box;
-        HostPlt* first = new HostPlt(&deletions);
-        first->SetPNm(kOwner);
-        ASSERT_EQ(box.AddPlt(first), 1);
         ASSERT_EQ(box.AddPlt(new HostPlt(&deletions)), 1);
-        EXPECT_EQ(box.FindPlt(kOwner), first);
-        HostPlt* refused = new HostPlt(&deletions);
-        EXPECT_EQ(box.AddPlt(5, refused), 0);
-        delete refused;
+        ASSERT_EQ(box.AddPlt(new HostPlt(&deletions)), 1);
         ASSERT_EQ(box._RemovePlt(0), 1);
-        EXPECT_EQ(deletions, 2);
+        EXPECT_EQ(deletions, 1);
     }
-    EXPECT_EQ(deletions, 3);
+    EXPECT_EQ(deletions, 2);
 }
 
 TEST(PaletteBox, TakesBrushesMadeByTheHostAndThrowsPointersToIt) {

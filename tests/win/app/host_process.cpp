@@ -9,12 +9,6 @@
 namespace {
 constexpr DWORD kWaitLimitMs = 20000;
 
-std::string ClassOf(HWND window) {
-    char name[64] = {};
-    ::GetClassNameA(window, name, sizeof name);
-    return name;
-}
-
 // A program that hangs fails the test instead of stopping it. Wine carries
 // texts between processes in UTF-16 only.
 LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -146,8 +140,7 @@ HWND HostProcess::Shown(const char* className, HWND owner) const {
 
 HWND HostProcess::WaitPopup(HWND owner) {
     HWND popup = nullptr;
-    WaitUntil([&] { return (popup = Shown("#32770", owner)) != nullptr; },
-              "a dialog over window " + ClassOf(owner));
+    WaitUntil([&] { return (popup = Shown("#32770", owner)) != nullptr; }, "a dialog to open");
     Sync();
     return popup;
 }
@@ -156,7 +149,7 @@ HWND HostProcess::WaitPopup(HWND owner) {
 // ends, but its message loop still takes the messages sent to the program,
 // so that a click sent then would run inside the dialog that is ending.
 void HostProcess::WaitClosed(HWND window) {
-    WaitUntil([&] { return !::IsWindow(window); }, "window " + ClassOf(window) + " to close");
+    WaitUntil([&] { return !::IsWindow(window); }, "a window to close");
     Sync();
 }
 
