@@ -14,7 +14,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <memory>
 
 namespace {
 
@@ -22,16 +21,6 @@ const COLORREF kBlack = RGB(0, 0, 0);
 // Black paint at a density of 50 %: each component half way to white, cut
 // towards zero.
 const COLORREF kGrey = RGB(128, 128, 128);
-
-// Whether the 9 × 9 pixels around a point all show the colour: well inside a
-// parcel, clear of its outline and its label.
-bool Plain(const DibPicture& shot, POINT at, COLORREF colour) {
-    for (int y = at.y - 4; y <= at.y + 4; ++y)
-        for (int x = at.x - 4; x <= at.x + 4; ++x)
-            if (shot.At(x, y) != colour)
-                return false;
-    return true;
-}
 
 // The program and what its main window shows.
 class Host : public HostProcess {
@@ -48,29 +37,29 @@ public:
         return Text(Item(Frame(), IDC_STATUS_BAR));
     }
 
-    // The map as the screen shows it.
-    std::unique_ptr<DibPicture> Shot() const {
+    // A point of the map over a parcel of the brush, well inside an area of
+    // the colour: the 9 × 9 pixels around it, clear of outlines and labels.
+    POINT FindParcel(COLORREF colour, const std::string& brush) {
         RECT client;
         ::GetClientRect(Map(), &client);
-        POINT origin{0, 0};
+        POINT origin{0, 0}, at{};
         ::ClientToScreen(Map(), &origin);
-        auto shot = std::make_unique<DibPicture>(client.right, client.bottom);
-        HDC screen = ::GetDC(nullptr);
-        ::BitBlt(shot->Dc(), 0, 0, client.right, client.bottom, screen, origin.x, origin.y,
-                 SRCCOPY);
-        ::ReleaseDC(nullptr, screen);
-        return shot;
-    }
-
-    // A point of the map plain in the colour, over a parcel of the brush.
-    POINT FindParcel(COLORREF colour, const std::string& brush) {
-        POINT at{};
+        DibPicture shot(client.right, client.bottom);
+        auto plain = [&] {
+            for (int y = at.y - 4; y <= at.y + 4; ++y)
+                for (int x = at.x - 4; x <= at.x + 4; ++x)
+                    if (shot.At(x, y) != colour)
+                        return false;
+            return true;
+        };
         auto found = [&] {
-            std::unique_ptr<DibPicture> shot = Shot();
-            for (at.y = 13; at.y < shot->Height() - 13; at.y += 13)
-                for (at.x = 13; at.x < shot->Width() - 13; at.x += 13)
-                    if (Plain(*shot, at, colour) &&
-                        Hover(at).find("ブラシ: " + brush) != std::string::npos)
+            HDC screen = ::GetDC(nullptr);
+            ::BitBlt(shot.Dc(), 0, 0, client.right, client.bottom, screen, origin.x, origin.y,
+                     SRCCOPY);
+            ::ReleaseDC(nullptr, screen);
+            for (at.y = 13; at.y < client.bottom - 13; at.y += 13)
+                for (at.x = 13; at.x < client.right - 13; at.x += 13)
+                    if (plain() && Hover(at).find("ブラシ: " + brush) != std::string::npos)
                         return true;
             return false;
         };

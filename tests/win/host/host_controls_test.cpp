@@ -98,11 +98,6 @@ class HostControlsTest : public ::testing::Test {
 protected:
     HostControlsTest() { FillSampleDrawing(attr); }
 
-    int Run(const std::function<void(UiDialog&)>& script) {
-        return host.Run(
-            IDD_HOST_CONTROLS, [&] { return (int)dlg.DoModal(); }, script);
-    }
-
     // Clicks a picker button and returns its popup once it shows.
     HWND OpenPopup(UiDialog& ui, int id) {
         ui.Click(id);
@@ -146,99 +141,101 @@ protected:
 TEST_F(HostControlsTest, LayerListAndPickersTakeMouseAndKeysToTheirEdges) {
     for (int layer = attr.GetLayerCnt(); layer < 300; ++layer)
         attr.AddLayer((std::to_string(layer) + ":追加").c_str());
-    Run([this](UiDialog& ui) {
-        dlg.m_layer.SetData(300);
-        ASSERT_EQ(ui.Count(IDC_HC_LAYER), 301);
-        EXPECT_EQ(ui.ItemText(IDC_HC_LAYER, 7), "7:作業用");
-        EXPECT_EQ(ui.ItemText(IDC_HC_LAYER, 299), "299:追加");
-        EXPECT_EQ(ui.ItemText(IDC_HC_LAYER, 300), "300:(未登録)");
-        EXPECT_EQ(dlg.m_layer.GetData(), 300);
-        ui.ChooseCombo(IDC_HC_LAYER, 256);
-        EXPECT_EQ(dlg.m_layer.GetData(), 256);
+    host.Run(
+        IDD_HOST_CONTROLS, [this] { return (int)dlg.DoModal(); },
+        [this](UiDialog& ui) {
+            dlg.m_layer.SetData(300);
+            ASSERT_EQ(ui.Count(IDC_HC_LAYER), 301);
+            EXPECT_EQ(ui.ItemText(IDC_HC_LAYER, 7), "7:作業用");
+            EXPECT_EQ(ui.ItemText(IDC_HC_LAYER, 299), "299:追加");
+            EXPECT_EQ(ui.ItemText(IDC_HC_LAYER, 300), "300:(未登録)");
+            EXPECT_EQ(dlg.m_layer.GetData(), 300);
+            ui.ChooseCombo(IDC_HC_LAYER, 256);
+            EXPECT_EQ(dlg.m_layer.GetData(), 256);
 
-        // Values outside the tables: no cell is lit, the value is kept and the
-        // buttons show entry 0's colour and no pattern.
-        dlg.m_color.SetValue(40);
-        dlg.m_pattern.SetValue(9);
-        EXPECT_EQ(dlg.m_color.GetValue(), 40);
-        EXPECT_EQ(WindowPicture(ui.Item(IDC_HC_COLOR)).Middle(), RGB(0, 0, 0));
-        WindowPicture pattern(ui.Item(IDC_HC_PATTERN));
-        EXPECT_EQ(LinesIn(pattern, pattern.Swatch()), 0);
+            // Values outside the tables: no cell is lit, the value is kept and the
+            // buttons show entry 0's colour and no pattern.
+            dlg.m_color.SetValue(40);
+            dlg.m_pattern.SetValue(9);
+            EXPECT_EQ(dlg.m_color.GetValue(), 40);
+            EXPECT_EQ(WindowPicture(ui.Item(IDC_HC_COLOR)).Middle(), RGB(0, 0, 0));
+            WindowPicture pattern(ui.Item(IDC_HC_PATTERN));
+            EXPECT_EQ(LinesIn(pattern, pattern.Swatch()), 0);
 
-        // The pattern grid has 6 cells in 3 columns, the colour grid 16 in 8.
-        const struct {
-            int id;
-            const char* keys;
-            int value;
-        } cases[] = {{IDC_HC_PATTERN, "<x", 9},    {IDC_HC_PATTERN, "^.", 0},
-                     {IDC_HC_PATTERN, "]<>>.", 5}, {IDC_HC_PATTERN, "][<_", 0},
-                     {IDC_HC_PATTERN, "[>>>.", 3}, {IDC_HC_PATTERN, "[>>vv.", 5},
-                     {IDC_HC_PATTERN, "]<<v.", 3}, {IDC_HC_PATTERN, "]<<^^.", 0},
-                     {IDC_HC_PATTERN, "]^^.", 2},  {IDC_HC_COLOR, "v.", 0},
-                     {IDC_HC_COLOR, "[>>v.", 10},  {IDC_HC_COLOR, "]>^.", 7}};
-        for (const auto& c : cases)
-            EXPECT_EQ(Pick(ui, c.id, c.keys), c.value) << c.keys;
+            // The pattern grid has 6 cells in 3 columns, the colour grid 16 in 8.
+            const struct {
+                int id;
+                const char* keys;
+                int value;
+            } cases[] = {{IDC_HC_PATTERN, "<x", 9},    {IDC_HC_PATTERN, "^.", 0},
+                         {IDC_HC_PATTERN, "]<>>.", 5}, {IDC_HC_PATTERN, "][<_", 0},
+                         {IDC_HC_PATTERN, "[>>>.", 3}, {IDC_HC_PATTERN, "[>>vv.", 5},
+                         {IDC_HC_PATTERN, "]<<v.", 3}, {IDC_HC_PATTERN, "]<<^^.", 0},
+                         {IDC_HC_PATTERN, "]^^.", 2},  {IDC_HC_COLOR, "v.", 0},
+                         {IDC_HC_COLOR, "[>>v.", 10},  {IDC_HC_COLOR, "]>^.", 7}};
+            for (const auto& c : cases)
+                EXPECT_EQ(Pick(ui, c.id, c.keys), c.value) << c.keys;
 
-        dlg.m_pattern.SetValue(1);
-        HWND button = ui.Item(IDC_HC_COLOR);
-        MONITORINFO monitor = {};
-        monitor.cbSize = sizeof(monitor);
-        ::GetMonitorInfoA(::MonitorFromWindow(button, MONITOR_DEFAULTTONEAREST), &monitor);
-        const int height = 2 * 3 + 2 * 20; // two rows of cells within the margins
-        // The colour popup just fits below the button, then lacks a pixel and
-        // goes above; the dialog stays active, with the focus on the button.
-        for (int lack : {0, 1}) {
-            RECT dialog, below, popup;
-            ::GetWindowRect(ui.Hwnd(), &dialog);
-            ::GetWindowRect(button, &below);
-            int shift = monitor.rcWork.bottom - height + lack - below.bottom;
-            ::SetWindowPos(ui.Hwnd(), nullptr, dialog.left, dialog.top + shift, 0, 0,
-                           SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-            ::GetWindowRect(button, &below);
-            ::GetWindowRect(OpenPopup(ui, IDC_HC_COLOR), &popup);
-            EXPECT_EQ(popup.left, below.left);
-            EXPECT_EQ(popup.top, lack ? below.top - height : below.bottom) << lack;
-            GUITHREADINFO info = {};
-            info.cbSize = sizeof(info);
-            ::GetGUIThreadInfo(host.UiThreadId(), &info);
-            EXPECT_EQ(info.hwndFocus, button);
-            EXPECT_EQ(info.hwndActive, ui.Hwnd());
-            ui.PressEsc();
-        }
-        EXPECT_EQ(Pick(ui, IDC_HC_COLOR, "[>>>>."), 4);
-        EXPECT_EQ(WindowPicture(button).Middle(), attr.GetColor(4));
-        Press(OpenPopup(ui, IDC_HC_COLOR), POINT{-10, -10}); // a click outside
-        EXPECT_TRUE(PopupClosed());
-        EXPECT_EQ(dlg.m_color.GetValue(), 4);
-        ::EnableWindow(button, FALSE);
-        EXPECT_NE(WindowPicture(button).Middle(), attr.GetColor(4));
+            dlg.m_pattern.SetValue(1);
+            HWND button = ui.Item(IDC_HC_COLOR);
+            MONITORINFO monitor = {};
+            monitor.cbSize = sizeof(monitor);
+            ::GetMonitorInfoA(::MonitorFromWindow(button, MONITOR_DEFAULTTONEAREST), &monitor);
+            const int height = 2 * 3 + 2 * 20; // two rows of cells within the margins
+            // The colour popup just fits below the button, then lacks a pixel and
+            // goes above; the dialog stays active, with the focus on the button.
+            for (int lack : {0, 1}) {
+                RECT dialog, below, popup;
+                ::GetWindowRect(ui.Hwnd(), &dialog);
+                ::GetWindowRect(button, &below);
+                int shift = monitor.rcWork.bottom - height + lack - below.bottom;
+                ::SetWindowPos(ui.Hwnd(), nullptr, dialog.left, dialog.top + shift, 0, 0,
+                               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+                ::GetWindowRect(button, &below);
+                ::GetWindowRect(OpenPopup(ui, IDC_HC_COLOR), &popup);
+                EXPECT_EQ(popup.left, below.left);
+                EXPECT_EQ(popup.top, lack ? below.top - height : below.bottom) << lack;
+                GUITHREADINFO info = {};
+                info.cbSize = sizeof(info);
+                ::GetGUIThreadInfo(host.UiThreadId(), &info);
+                EXPECT_EQ(info.hwndFocus, button);
+                EXPECT_EQ(info.hwndActive, ui.Hwnd());
+                ui.PressEsc();
+            }
+            EXPECT_EQ(Pick(ui, IDC_HC_COLOR, "[>>>>."), 4);
+            EXPECT_EQ(WindowPicture(button).Middle(), attr.GetColor(4));
+            Press(OpenPopup(ui, IDC_HC_COLOR), POINT{-10, -10}); // a click outside
+            EXPECT_TRUE(PopupClosed());
+            EXPECT_EQ(dlg.m_color.GetValue(), 4);
+            ::EnableWindow(button, FALSE);
+            EXPECT_NE(WindowPicture(button).Middle(), attr.GetColor(4));
 
-        // Each hatch in its cell, the current one lit; a click on the margin
-        // before the first cell chooses nothing.
-        HWND popup = OpenPopup(ui, IDC_HC_PATTERN);
-        WindowPicture picture(popup);
-        const int expected[] = {kRow, kColumn, kFall, kRise, kRow | kColumn, kFall | kRise};
-        for (int type = 0; type < 6; ++type) {
-            RECT cell = ItemRect(popup, type);
-            COLORREF edge = picture.At(cell.left, (cell.top + cell.bottom) / 2);
-            EXPECT_EQ(edge == ::GetSysColor(COLOR_HIGHLIGHT), type == 1) << "type " << type;
-            ::InflateRect(&cell, -5, -5);
-            EXPECT_EQ(LinesIn(picture, cell), expected[type]) << "type " << type;
-        }
-        RECT first = ItemRect(popup, 0);
-        Press(popup, POINT{first.left - 1, first.top - 1});
-        EXPECT_FALSE(PopupClosed());
-        Press(popup, POINT{first.left, first.top});
-        EXPECT_EQ(dlg.m_pattern.GetValue(), 0);
-        popup = OpenPopup(ui, IDC_HC_PATTERN);
-        RECT last = ItemRect(popup, 5);
-        Press(popup, POINT{last.right - 1, last.bottom - 1});
-        EXPECT_EQ(dlg.m_pattern.GetValue(), 5);
-        EXPECT_EQ(Pick(ui, IDC_HC_PATTERN, "[>>>."), 3);
-        WindowPicture chosen(ui.Item(IDC_HC_PATTERN));
-        EXPECT_EQ(LinesIn(chosen, chosen.Swatch()), kRise);
-        ui.Click(IDCANCEL);
-    });
+            // Each hatch in its cell, the current one lit; a click on the margin
+            // before the first cell chooses nothing.
+            HWND popup = OpenPopup(ui, IDC_HC_PATTERN);
+            WindowPicture picture(popup);
+            const int expected[] = {kRow, kColumn, kFall, kRise, kRow | kColumn, kFall | kRise};
+            for (int type = 0; type < 6; ++type) {
+                RECT cell = ItemRect(popup, type);
+                COLORREF edge = picture.At(cell.left, (cell.top + cell.bottom) / 2);
+                EXPECT_EQ(edge == ::GetSysColor(COLOR_HIGHLIGHT), type == 1) << "type " << type;
+                ::InflateRect(&cell, -5, -5);
+                EXPECT_EQ(LinesIn(picture, cell), expected[type]) << "type " << type;
+            }
+            RECT first = ItemRect(popup, 0);
+            Press(popup, POINT{first.left - 1, first.top - 1});
+            EXPECT_FALSE(PopupClosed());
+            Press(popup, POINT{first.left, first.top});
+            EXPECT_EQ(dlg.m_pattern.GetValue(), 0);
+            popup = OpenPopup(ui, IDC_HC_PATTERN);
+            RECT last = ItemRect(popup, 5);
+            Press(popup, POINT{last.right - 1, last.bottom - 1});
+            EXPECT_EQ(dlg.m_pattern.GetValue(), 5);
+            EXPECT_EQ(Pick(ui, IDC_HC_PATTERN, "[>>>."), 3);
+            WindowPicture chosen(ui.Item(IDC_HC_PATTERN));
+            EXPECT_EQ(LinesIn(chosen, chosen.Swatch()), kRise);
+            ui.Click(IDCANCEL);
+        });
 }
 
 } // namespace
