@@ -1,9 +1,5 @@
-// The files the host program opens and saves. A map comes with what lies
-// beside it: a bad code book is refused naming it and the host's code names
-// stay as they were; a bad CSV row is left out. Only ".dat" box files that
-// exist are read, a failed read gives no box, and a failed write leaves
-// nothing behind. The sample town's attributes reach the screen in the
-// end-to-end test.
+// The files the host program opens and saves: what lies beside a map, and
+// box files; a bad file is refused naming it and costs nothing already held.
 #include "app_test_map.h"
 
 #include "app/app_map.h"
@@ -27,7 +23,6 @@ std::string CodeName(WORD tblNo, WORD group, WORD code) {
     return name.GetString();
 }
 
-// The value text of a parcel's attribute, found by its chiban.
 std::string Value(const AppMap& map, const char* chiban, WORD zty) {
     for (const SvyKkData& kk : map.records)
         if (std::string(kk.KkNm) == chiban)
@@ -110,8 +105,7 @@ TEST(BoxStoreTest, BadFilesGiveNoBoxAndAMessageNamingTheFileAndFailedSavesLeaveT
     EXPECT_FALSE(Exists(folder + "\\good~saving.dat"));
     EXPECT_FALSE(ReadBoxFile(folder + "\\good.dat", BoxLayout::OLD, error));
 
-    // The library would read, or create, folder\town.dat for a name without
-    // ".dat" or a file that is not there.
+    // The library would read, or create, folder\town.dat for these names.
     WriteBytes(folder + "\\other.dat", "not a palette box");
     const struct {
         const char* name;
@@ -125,8 +119,7 @@ TEST(BoxStoreTest, BadFilesGiveNoBoxAndAMessageNamingTheFileAndFailedSavesLeaveT
     }
     EXPECT_FALSE(Exists(folder + "\\town.dat"));
 
-    // A save that fails, here for a folder in the way of the file to be
-    // written, leaves the saved file as it was.
+    // A save that fails (a folder in the way) leaves the saved file as it was.
     std::string before = ReadBytes(folder + "\\good.dat");
     CVPaletteBox empty;
     EXPECT_FALSE(WriteBoxFile(empty, folder + "\\good", error));

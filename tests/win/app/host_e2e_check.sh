@@ -1,7 +1,6 @@
 #!/bin/sh
-# The host program end to end: the sample box made by the native tool (built
-# by the native preset), the program driven under Wine, the box it saved read
-# back by the native tool.
+# The host program end to end: the sample box made by the native build's tool,
+# the program driven under Wine, the box it saved read back by the tool.
 # host_e2e_check.sh WINE_RUN TEST_EXE NATIVE_TOOL SAMPLE_DIR WORK_DIR EXPECTED
 set -eu
 wine_run=$1 test_exe=$2 tool=$3 sample=$4 work=$5 expected=$6
@@ -9,8 +8,7 @@ wine_run=$1 test_exe=$2 tool=$3 sample=$4 work=$5 expected=$6
 rm -rf "$work"
 mkdir -p "$work"
 "$tool" box import "$sample/palettes.json" -o "$work/box.dat"
-# Files the program must refuse: a box cut short, a page that is not a map,
-# and the town with a date that does not exist in its CSV.
+# Bad files: a box cut short, a page that is no map, a town CSV with 2001-02-30.
 head -c 100000 "$work/box.dat" >"$work/truncated.dat"
 echo '<?xml version="1.0"?><html><body/></html>' >"$work/notamap.xml"
 cp "$sample/town.xml" "$work/badrows.xml"

@@ -1,9 +1,6 @@
-// velmora-host.exe driven from outside, as a user drives it: a palette made
-// in the library's dialogs paints the map, the box is saved and comes back
-// after a restart, and files that cannot be read are refused with a message
-// and cost nothing loaded. host_e2e_check.sh puts the sample box and the bad
-// files in the work folder VELMORA_HOST_WORK (a Wine path) and reads the
-// saved box natively afterwards.
+// velmora-host.exe driven as a user drives it, in the work folder that
+// host_e2e_check.sh fills: a palette made in the library's dialogs paints the
+// map and comes back after a restart; bad files are refused, costing nothing.
 #include "host_process.h"
 
 #include "app/app_resource.h"
@@ -18,16 +15,18 @@
 namespace {
 
 const COLORREF kBlack = RGB(0, 0, 0);
-// Black paint at a density of 50 %: each component half way to white, cut
-// towards zero.
+// Black at a density of 50 %: half way to white, cut towards zero.
 const COLORREF kGrey = RGB(128, 128, 128);
 
-// The program and what its main window shows.
 class Host : public HostProcess {
 public:
     using HostProcess::HostProcess;
 
     HWND Map() const { return Item(Frame(), IDC_MAP_VIEW); }
+    void Ok(HWND dialog) {
+        Click(dialog, IDOK);
+        WaitClosed(dialog);
+    }
     std::vector<std::string> Palettes() const { return ListTexts(Item(Frame(), IDC_PLT_LIST)); }
     std::vector<std::string> Legend() const { return ListTexts(Item(Frame(), IDC_LEGEND_LIST)); }
 
@@ -37,8 +36,7 @@ public:
         return Text(Item(Frame(), IDC_STATUS_BAR));
     }
 
-    // A point of the map over a parcel of the brush, well inside an area of
-    // the colour: the 9 × 9 pixels around it, clear of outlines and labels.
+    // A point of the map over a parcel of the brush, amid 9 × 9 pixels of the colour.
     POINT FindParcel(COLORREF colour, const std::string& brush) {
         RECT client;
         ::GetClientRect(Map(), &client);
@@ -67,32 +65,26 @@ public:
         return at;
     }
 
-    // Adds a brush for one land category in the open palette editor.
     void AddCategory(HWND editor, const std::string& category) {
         Click(editor, IDC_BRS_ADD);
         HWND condition = WaitPopup(editor);
         ChooseCombo(condition, IDC_ONLY_COMBO, category);
-        Click(condition, IDOK);
-        WaitClosed(condition);
+        Ok(condition);
     }
 
-    // Opens a file through a dialog of the File menu, typing its path into
-    // the dialog's file name field, cmb13, which takes backslashes only.
+    // Types the path into the file dialog's name field (cmb13), with backslashes.
     void Open(int command, std::string path) {
         std::replace(path.begin(), path.end(), '/', '\\');
         Command(command);
         HWND dialog = WaitPopup(Frame());
         SetText(dialog, 1148, path);
-        Click(dialog, IDOK);
-        WaitClosed(dialog);
+        Ok(dialog);
     }
 
-    // Confirms the message box over the main window; returns its text.
     std::string AnswerMessage() {
         HWND box = WaitPopup(Frame());
         std::string text = Text(Item(box, 0xFFFF));
-        Click(box, IDOK);
-        WaitClosed(box);
+        Ok(box);
         return text;
     }
 };
@@ -106,8 +98,7 @@ TEST(HostProgramTest, PaletteMadeInTheDialogsPaintsTheMapIsSavedAndComesBack) {
         host.Click(host.Frame(), ID_PLT_NEW);
         HWND zok = host.WaitPopup(host.Frame());
         host.ChooseCombo(zok, IDC_ZOK_COMBO, "現況地目");
-        host.Click(zok, IDOK);
-        host.WaitClosed(zok);
+        host.Ok(zok);
         HWND editor = host.WaitPopup(host.Frame());
         host.SetText(editor, IDC_PLT_NAME, "地目テスト");
         host.AddCategory(editor, "田");
@@ -116,10 +107,8 @@ TEST(HostProgramTest, PaletteMadeInTheDialogsPaintsTheMapIsSavedAndComesBack) {
         host.Click(editor, IDC_BRS_CHANGE);
         HWND fill = host.WaitPopup(editor);
         host.SetText(fill, IDC_FILL_DEPTH, "50");
-        host.Click(fill, IDOK);
-        host.WaitClosed(fill);
-        host.Click(editor, IDOK);
-        host.WaitClosed(editor);
+        host.Ok(fill);
+        host.Ok(editor);
 
         host.WaitUntil([&] { return host.Palettes().size() == 7; }, "the new palette listed");
         EXPECT_EQ(host.Palettes()[6], "● 地目テスト\t現況地目");
@@ -148,8 +137,7 @@ TEST(HostProgramTest, PaletteMadeInTheDialogsPaintsTheMapIsSavedAndComesBack) {
     ASSERT_EQ(palettes.size(), 7u);
     EXPECT_EQ(palettes[6], "● 地目テスト\t現況地目");
 
-    // The map whose CSV has a bad row opens without the row; the others are
-    // refused.
+    // The map whose CSV has a bad row opens without the row; the others are refused.
     const struct {
         int command;
         const char* file;

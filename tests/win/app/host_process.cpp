@@ -62,9 +62,8 @@ HostProcess::~HostProcess() {
     ::CloseHandle(m_process.hProcess);
 }
 
-// Actions go to the program as sent messages, which it takes in the order
-// they were sent, before any posted input; SendNotifyMessage does not wait
-// for a handler that opens a dialog.
+// Actions are sent messages, taken in order before posted input; SendNotifyMessage
+// does not wait for a handler that opens a dialog.
 void HostProcess::Command(int id) {
     ::SendNotifyMessageA(m_frame, WM_COMMAND, MAKEWPARAM(id, 0), 0);
     Sync();
@@ -145,9 +144,8 @@ HWND HostProcess::WaitPopup(HWND owner) {
     return popup;
 }
 
-// Until the window is gone, not only hidden: a dialog hides itself as it
-// ends, but its message loop still takes the messages sent to the program,
-// so that a click sent then would run inside the dialog that is ending.
+// Until the window is gone, not only hidden: an ending dialog's loop still takes
+// messages, so that a click sent then would run inside it.
 void HostProcess::WaitClosed(HWND window) {
     WaitUntil([&] { return !::IsWindow(window); }, "a window to close");
     Sync();
@@ -165,9 +163,8 @@ void HostProcess::WaitUntil(const std::function<bool()>& cond, const std::string
 }
 
 void HostProcess::Sync() const {
-    // A sent message is taken after those sent before it, also by the loop
-    // of a dialog that one of them opened; a posted one wakes the dialog's
-    // idle pass, which enables its buttons.
+    // Sent messages are taken in order, also by a dialog that one of them opened;
+    // a posted one wakes the dialog's idle pass, which enables its buttons.
     ::PostMessageA(m_frame, WM_NULL, 0, 0);
     Send(m_frame, WM_NULL, 0, 0);
 }

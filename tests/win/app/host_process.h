@@ -1,6 +1,5 @@
-// velmora-host.exe driven from outside with messages, as input reaches a
-// program, and read back by what its windows show. Every wait has a time
-// limit and throws HostError when it runs out.
+// velmora-host.exe driven from outside with messages, as input reaches it, and
+// read back by what its windows show. A wait that runs out throws HostError.
 #pragma once
 
 #include <windows.h>
@@ -46,8 +45,7 @@ public:
     DWORD Close(); // as the user closes the main window; the exit code
 
 private:
-    // A shown top-level window of the program, of the class, that `owner`
-    // owns (any owner when null).
+    // A shown top-level window of the class that `owner` (if any) owns.
     HWND Shown(const char* className, HWND owner) const;
 
     PROCESS_INFORMATION m_process{};

@@ -1,7 +1,5 @@
 // The map as the host shows it: where it lies in its window, which parcel is
-// under a point, fills by the brush the library picks for each parcel, hatch
-// lines of each type at their spacing on the ground, outlines only for
-// unmatched parcels, holes left open.
+// under a point, fills, hatch lines on the ground, outlines and holes.
 #include "app_test_map.h"
 
 #include "app/fill_brush.h"
@@ -66,8 +64,7 @@ protected:
 
 TEST_F(MapPaintTest, FillsOutlinesAndHolesLieWhereTheParcelsAre) {
     Draw();
-    // Red at a density of 50 %: each component half way to white, cut
-    // towards zero.
+    // Red at a density of 50 %: half way to white, cut towards zero.
     const COLORREF pink = RGB(228, 128, 128);
     const struct {
         int x, y;
@@ -90,8 +87,7 @@ TEST_F(MapPaintTest, HatchLinesLieAtTheirSpacingOnTheGroundInTheDrawingsColour) 
         if (pixel == blue)
             rows.push_back(y);
     }
-    // 1 m is 10 pixels; the lines keep to the ground, so they meet the
-    // parcel's northern and southern edges (rows 50 and 150).
+    // 1 m apart on the ground, meeting the parcel's edges (rows 50 and 150).
     EXPECT_EQ(rows, (std::vector<int>{60, 70, 80, 90, 100, 110, 120, 130, 140}));
     // Panned by 3 pixels, the lines move with the map.
     m_view.Pan(0, 3);
@@ -107,8 +103,7 @@ TEST_F(MapPaintTest, LegendCountsTheParcelsOfEachBrush) {
     EXPECT_EQ(legend.rows[0].count, 2);
     EXPECT_EQ(legend.rows[1].count, 1);
     EXPECT_EQ(legend.unmatched, 1);
-    // The library's selection may name a position past the last palette:
-    // every parcel is unmatched.
+    // The library's selection may lie past the last palette: nothing matches.
     m_box.SetSelPNo(5);
     legend = CountLegend(&m_map, m_box, m_drawing.Attr());
     EXPECT_FALSE(legend.hasPalette);
@@ -116,8 +111,7 @@ TEST_F(MapPaintTest, LegendCountsTheParcelsOfEachBrush) {
 }
 
 TEST_F(MapPaintTest, ParcelsTouchingTheWindowsEdgesAreAskedForAndNoneBeyond) {
-    // The parcels lie from 0 to 70 m east and 0 to 10 m north; the window is
-    // 80 × 20 m.
+    // The parcels lie 0 to 70 m east, 0 to 10 m north; the window is 80 × 20 m.
     const struct {
         double west, north;
         int asked;
@@ -143,8 +137,7 @@ MapFill Hatch(int type) {
     return fill;
 }
 
-// Fills a picture with the brush of the fill, its pattern starting at the
-// top left.
+// Fills a picture with the fill's brush, its pattern starting at the top left.
 void FillWith(DibPicture& picture, const MapFill& fill, double spacing) {
     HBRUSH brush = CreateFillBrush(fill, spacing);
     ASSERT_NE(brush, nullptr) << fill.hatchType << " " << spacing;
@@ -238,8 +231,7 @@ TEST(MapViewTest, WheelZoomsAroundTheCursorAndDragPans) {
     view.SetContent(&map, &box, &drawing.Attr());
     const MapViewport fitted = view.Viewport();
 
-    // Two notches towards the user zoom out by 1.25 each; the wheel's point
-    // comes in screen coordinates.
+    // Two notches towards the user zoom out by 1.25 each, at a screen point.
     POINT at{123, 45};
     ::ClientToScreen(hWnd, &at);
     ::SendMessageA(hWnd, WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)(-2 * WHEEL_DELTA)),

@@ -1,6 +1,5 @@
-// The host's layer list and picker buttons on a dialog of the test program's
-// own, driven by mouse and keyboard through the popup grid, and checked by
-// what they return and by the pixels they draw.
+// The host's layer list and picker buttons on a dialog of the test's own,
+// driven by mouse and keys, checked by their values and the pixels they draw.
 #include "host/kesh_dialog.h"
 #include "host/layer_combo_box.h"
 #include "host/lum_brush_pat_button.h"
@@ -64,8 +63,7 @@ struct WindowPicture : DibPicture {
     RECT Swatch() const { return RECT{6, 6, Width() - 6, Height() - 6}; }
 };
 
-// The hatch lines that an area shows: rows across it, columns down it, and
-// runs of eight pixels falling ("\\") or rising ("/").
+// The hatch lines in an area: rows, columns, and 8-pixel runs falling or rising.
 enum { kRow = 1, kColumn = 2, kFall = 4, kRise = 8 };
 
 int LinesIn(const DibPicture& picture, const RECT& area) {
@@ -116,9 +114,8 @@ protected:
         host.Sync();
     }
 
-    // Opens a picker's popup, types the keys into it and returns the
-    // button's value once the popup has closed. Keys: < > ^ v the arrows,
-    // [ Home, ] End, . Enter, _ Space, x Esc.
+    // Types keys into a picker's popup and returns the button's value. Keys:
+    // < > ^ v the arrows, [ Home, ] End, . Enter, _ Space, x Esc.
     int Pick(UiDialog& ui, int id, const char* keys) {
         const std::string names = "<>^v[]._x";
         const UINT codes[] = {VK_LEFT, VK_RIGHT,  VK_UP,    VK_DOWN,  VK_HOME,
@@ -153,8 +150,7 @@ TEST_F(HostControlsTest, LayerListAndPickersTakeMouseAndKeysToTheirEdges) {
             ui.ChooseCombo(IDC_HC_LAYER, 256);
             EXPECT_EQ(dlg.m_layer.GetData(), 256);
 
-            // Values outside the tables: no cell is lit, the value is kept and the
-            // buttons show entry 0's colour and no pattern.
+            // Values outside the tables are kept, shown as entry 0's colour and no pattern.
             dlg.m_color.SetValue(40);
             dlg.m_pattern.SetValue(9);
             EXPECT_EQ(dlg.m_color.GetValue(), 40);
@@ -182,8 +178,7 @@ TEST_F(HostControlsTest, LayerListAndPickersTakeMouseAndKeysToTheirEdges) {
             monitor.cbSize = sizeof(monitor);
             ::GetMonitorInfoA(::MonitorFromWindow(button, MONITOR_DEFAULTTONEAREST), &monitor);
             const int height = 2 * 3 + 2 * 20; // two rows of cells within the margins
-            // The colour popup just fits below the button, then lacks a pixel and
-            // goes above; the dialog stays active, with the focus on the button.
+            // Below the button, or above when a pixel lacks; the dialog keeps the focus.
             for (int lack : {0, 1}) {
                 RECT dialog, below, popup;
                 ::GetWindowRect(ui.Hwnd(), &dialog);
@@ -210,8 +205,7 @@ TEST_F(HostControlsTest, LayerListAndPickersTakeMouseAndKeysToTheirEdges) {
             ::EnableWindow(button, FALSE);
             EXPECT_NE(WindowPicture(button).Middle(), attr.GetColor(4));
 
-            // Each hatch in its cell, the current one lit; a click on the margin
-            // before the first cell chooses nothing.
+            // Each hatch in its cell, the current one lit; the margin chooses nothing.
             HWND popup = OpenPopup(ui, IDC_HC_PATTERN);
             WindowPicture picture(popup);
             const int expected[] = {kRow, kColumn, kFall, kRise, kRow | kColumn, kFall | kRise};
