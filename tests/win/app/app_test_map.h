@@ -1,22 +1,67 @@
-// Small hand-made maps and palettes for the host program's tests.
+// Small hand-made maps, palettes and files for the host program's tests.
 #pragma once
 
 #include "app/app_map.h"
 
 #include "model/palette_box.h"
-#include "test_files.h"
 
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
-// Adds a parcel: a rectangle from (east0, north0) to (east1, north1) in
-// metres, with the holes given as further rectangles, and its 現況地目.
-void AddRectParcel(AppMap& map, const std::string& chiban, double east0, double north0,
-                   double east1, double north1, WORD genkyoChimoku,
-                   const std::vector<MapBounds>& holes = {});
+// Adds a parcel with its 現況地目: a rectangle from (east0, north0) to
+// (east1, north1) in metres, less the holes given as further rectangles.
+inline void AddRectParcel(AppMap& map, const std::string& chiban, double east0, double north0,
+                          double east1, double north1, WORD genkyoChimoku,
+                          const std::vector<MapBounds>& holes = {}) {
+    auto rect = [](double e0, double n0, double e1, double n1) {
+        return MapRing{{n0, e0}, {n0, e1}, {n1, e1}, {n1, e0}, {n0, e0}};
+    };
+    MapParcel parcel;
+    parcel.chiban = chiban;
+    parcel.rings.push_back(rect(east0, north0, east1, north1));
+    for (const MapBounds& hole : holes)
+        parcel.rings.push_back(rect(hole.minY, hole.minX, hole.maxY, hole.maxX));
+    SvyKkData kk;
+    kk.SetNo((DWORD)map.map.parcels.size() + 1);
+    kk.SetName(chiban.c_str());
+    std::vector<PT> boundary;
+    for (const MapPoint& p : parcel.rings.front())
+        boundary.push_back(PT(p.x, p.y));
+    kk.SetBoundary(boundary);
+    SVY_KKDB_ZOKUSEI zoku;
+    std::memset(&zoku, 0, sizeof zoku);
+    zoku.GenkyoChimoku = genkyoChimoku;
+    kk.SetZoku(zoku);
+    map.map.parcels.push_back(parcel);
+    map.records.push_back(kk);
+    MeasureAppMap(map);
+}
 
 // A brush of a 現況地目 palette for one land category code.
-CVObjBrs CategoryBrush(const char* name, DWORD code);
+inline CVObjBrs CategoryBrush(const char* name, DWORD code) {
+    CVObjBrs brush;
+    brush.BNm = name;
+    brush.ZVal.ZCode.Zty = 102;
+    brush.ZVal.ZCode.Code = code;
+    return brush;
+}
 
-// A folder of its own under the temporary folder, emptied first.
-std::string TestFolder(const std::string& name);
-bool FileExists(const std::string& path);
+// An empty folder of its own under the temporary folder.
+inline std::string TestFolder(const std::string& name) {
+    std::filesystem::path folder = std::filesystem::temp_directory_path() / ("velmora_app_" + name);
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directory(folder);
+    return folder.string();
+}
+
+inline std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void WriteBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}

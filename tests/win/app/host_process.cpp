@@ -8,17 +8,9 @@
 
 namespace {
 constexpr DWORD kWaitLimitMs = 20000;
-const char kFrameClass[] = "VelmoraHostFrame";
 
-std::string ClassOf(HWND hWnd) {
-    char name[64] = {};
-    ::GetClassNameA(hWnd, name, sizeof name);
-    return name;
-}
-
-// A message that the program answers; every message has a time limit, so
-// that a program that hangs fails the test instead of stopping it. Wine
-// carries texts between processes in UTF-16 only, so texts go as such.
+// A program that hangs fails the test instead of stopping it. Wine carries
+// texts between processes in UTF-16 only.
 LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR result = 0;
     if (!::SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, kWaitLimitMs, &result))
@@ -28,53 +20,34 @@ LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 
 std::wstring Wide(const std::string& text) {
     std::wstring wide(text.size() + 1, L'\0');
-    int length = ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], (int)wide.size());
-    wide.resize(length > 0 ? length - 1 : 0);
+    wide.resize(::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], (int)wide.size()) - 1);
     return wide;
 }
 
 std::string Narrow(const wchar_t* wide) {
     std::string text(std::wcslen(wide) * 2 + 1, '\0');
-    int length =
-        ::WideCharToMultiByte(CP_ACP, 0, wide, -1, &text[0], (int)text.size(), nullptr, nullptr);
-    text.resize(length > 0 ? length - 1 : 0);
+    text.resize(
+        ::WideCharToMultiByte(CP_ACP, 0, wide, -1, &text[0], (int)text.size(), nullptr, nullptr) -
+        1);
     return text;
 }
 
-struct Search {
-    DWORD processId;
-    std::vector<HWND> found;
-};
 } // namespace
 
-std::string ProgramFolder() {
+HostProcess::HostProcess(const std::string& arguments) {
     char path[MAX_PATH] = {};
     ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
-    return folder.substr(0, folder.find_last_of('\\'));
-}
-
-HostProcess::HostProcess(const std::string& arguments) {
-    std::string command = "\"" + ProgramFolder() + "\\velmora-host.exe\" " + arguments;
+    std::string command = path;
+    command =
+        "\"" + command.substr(0, command.find_last_of('\\')) + "\\velmora-host.exe\" " + arguments;
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
     if (!::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                           &startup, &m_process))
         throw HostError("cannot start " + command);
-    WaitUntil(
-        [&] {
-            for (HWND hWnd = ::FindWindowExA(nullptr, nullptr, kFrameClass, nullptr); hWnd;
-                 hWnd = ::FindWindowExA(nullptr, hWnd, kFrameClass, nullptr)) {
-                DWORD owner = 0;
-                ::GetWindowThreadProcessId(hWnd, &owner);
-                if (owner == m_process.dwProcessId && ::IsWindowVisible(hWnd))
-                    m_frame = hWnd;
-            }
-            return m_frame != nullptr;
-        },
-        "the main window of velmora-host.exe");
-    // The program shows its window first and then opens the files it was
-    // given; it waits for input once they are open.
+    WaitUntil([&] { return (m_frame = Shown("VelmoraHostFrame", nullptr)) != nullptr; },
+              "the main window of velmora-host.exe");
+    // The program opens the files it was given after it shows its window.
     if (::WaitForInputIdle(m_process.hProcess, kWaitLimitMs) != 0)
         throw HostError("velmora-host.exe did not come idle");
     Sync();
@@ -89,16 +62,8 @@ HostProcess::~HostProcess() {
     ::CloseHandle(m_process.hProcess);
 }
 
-HWND HostProcess::Item(HWND window, int id) const {
-    HWND item = ::GetDlgItem(window, id);
-    if (!item)
-        throw HostError("no control " + std::to_string(id) + " in window \"" + Text(window) + "\"");
-    return item;
-}
-
-// Actions go to the program as sent messages, which it takes in the order
-// they were sent, before any posted input; SendNotifyMessage does not wait
-// for a handler that opens a dialog.
+// Actions are sent messages, taken in order before posted input; SendNotifyMessage
+// does not wait for a handler that opens a dialog.
 void HostProcess::Command(int id) {
     ::SendNotifyMessageA(m_frame, WM_COMMAND, MAKEWPARAM(id, 0), 0);
     Sync();
@@ -123,33 +88,22 @@ void HostProcess::SetText(HWND window, int id, const std::string& text) {
 
 void HostProcess::ChooseCombo(HWND dialog, int id, const std::string& text) {
     HWND combo = Item(dialog, id);
-    int index = (int)Send(combo, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)Wide(text).c_str());
-    if (index < 0)
-        throw HostError("combo box " + std::to_string(id) + " has no item \"" + text + "\"");
-    Send(combo, CB_SETCURSEL, index, 0);
+    Send(combo, CB_SETCURSEL,
+         Send(combo, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)Wide(text).c_str()), 0);
     ::SendNotifyMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), (LPARAM)combo);
     Sync();
 }
 
 void HostProcess::MoveMouse(HWND window, int x, int y) {
-    // The pointer itself moves there too, so that the window does not see
-    // it leave.
+    // The pointer moves there too, so that the window does not see it leave.
     POINT at{x, y};
     ::ClientToScreen(window, &at);
     ::SetCursorPos(at.x, at.y);
     Send(window, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
 }
 
-void HostProcess::Wheel(HWND window, int x, int y, int notches) {
-    MoveMouse(window, x, y);
-    POINT at{x, y};
-    ::ClientToScreen(window, &at);
-    Send(window, WM_MOUSEWHEEL, MAKEWPARAM(0, notches * WHEEL_DELTA), MAKELPARAM(at.x, at.y));
-}
-
 void HostProcess::Key(HWND window, UINT key) {
-    // Keys are posted, as they arrive: the program's message loop turns
-    // them into commands.
+    // Posted, as keys arrive: the program's message loop turns them into commands.
     ::PostMessageA(window, WM_KEYDOWN, key, 1);
     ::PostMessageA(window, WM_KEYUP, key, 0xC0000001);
     Sync();
@@ -162,51 +116,38 @@ std::string HostProcess::Text(HWND window) const {
 }
 
 std::vector<std::string> HostProcess::ListTexts(HWND list) const {
-    std::vector<std::string> texts;
-    int count = (int)Send(list, LB_GETCOUNT, 0, 0);
-    for (int i = 0; i < count; ++i) {
-        int length = (int)Send(list, LB_GETTEXTLEN, i, 0);
-        std::wstring wide(length > 0 ? length + 1 : 1, L'\0');
+    std::vector<std::string> texts((size_t)Send(list, LB_GETCOUNT, 0, 0));
+    for (size_t i = 0; i < texts.size(); ++i) {
+        std::wstring wide(Send(list, LB_GETTEXTLEN, i, 0) + 1, L'\0');
         Send(list, LB_GETTEXT, i, (LPARAM)&wide[0]);
-        texts.push_back(Narrow(wide.c_str()));
+        texts[i] = Narrow(wide.c_str());
     }
     return texts;
 }
 
-std::vector<HWND> HostProcess::VisibleDialogs() const {
-    Search search{m_process.dwProcessId, {}};
-    ::EnumWindows(
-        [](HWND hWnd, LPARAM data) {
-            auto* search = reinterpret_cast<Search*>(data);
-            DWORD owner = 0;
-            ::GetWindowThreadProcessId(hWnd, &owner);
-            if (owner == search->processId && ::IsWindowVisible(hWnd) && ClassOf(hWnd) == "#32770")
-                search->found.push_back(hWnd);
-            return TRUE;
-        },
-        (LPARAM)&search);
-    return search.found;
+HWND HostProcess::Shown(const char* className, HWND owner) const {
+    for (HWND window = ::FindWindowExA(nullptr, nullptr, className, nullptr); window;
+         window = ::FindWindowExA(nullptr, window, className, nullptr)) {
+        DWORD process = 0;
+        ::GetWindowThreadProcessId(window, &process);
+        if (process == m_process.dwProcessId && ::IsWindowVisible(window) &&
+            (!owner || ::GetWindow(window, GW_OWNER) == owner))
+            return window;
+    }
+    return nullptr;
 }
 
 HWND HostProcess::WaitPopup(HWND owner) {
     HWND popup = nullptr;
-    WaitUntil(
-        [&] {
-            for (HWND hWnd : VisibleDialogs())
-                if (::GetWindow(hWnd, GW_OWNER) == owner)
-                    popup = hWnd;
-            return popup != nullptr;
-        },
-        "a dialog over window " + ClassOf(owner));
+    WaitUntil([&] { return (popup = Shown("#32770", owner)) != nullptr; }, "a dialog to open");
     Sync();
     return popup;
 }
 
-// Until the window is gone, not only hidden: a dialog hides itself as it
-// ends, but its message loop still takes the messages sent to the program,
-// so that a click sent then would run inside the dialog that is ending.
+// Until the window is gone, not only hidden: an ending dialog's loop still takes
+// messages, so that a click sent then would run inside it.
 void HostProcess::WaitClosed(HWND window) {
-    WaitUntil([&] { return !::IsWindow(window); }, "window " + ClassOf(window) + " to close");
+    WaitUntil([&] { return !::IsWindow(window); }, "a window to close");
     Sync();
 }
 
@@ -222,10 +163,8 @@ void HostProcess::WaitUntil(const std::function<bool()>& cond, const std::string
 }
 
 void HostProcess::Sync() const {
-    // A sent message is taken after those sent before it, also by the
-    // message loop of a dialog that one of them opened.
-    // A posted message wakes a dialog's idle handling, which enables its
-    // buttons; a dialog's own loop does not count sent messages as input.
+    // Sent messages are taken in order, also by a dialog that one of them opened;
+    // a posted one wakes the dialog's idle pass, which enables its buttons.
     ::PostMessageA(m_frame, WM_NULL, 0, 0);
     Send(m_frame, WM_NULL, 0, 0);
 }
