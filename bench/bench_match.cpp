@@ -14,7 +14,8 @@
 // case: parcels on days spread over 1970-2037, one day after another, and
 // brushes on single days, then year ranges of even years, then decade ranges,
 // the first `count` of them; a parcel mostly passes the single days and holds
-// at its year or its decade.
+// at its year or its decade. RegistryInteger is the same palette and parcels
+// with the dates' second counts as 画地No, the measure of what dates cost.
 #include "host/svy_kk_data.h"
 #include "model/plt.h"
 #include "model/zok_catalogue.h"
@@ -119,7 +120,7 @@ VELMORA_Z_TYPE RegistryCondition(int k) {
 }
 
 // Parcels on days spread over 1970-2037; each next one on a distant day.
-std::vector<SvyKkData> RegistryParcels() {
+std::vector<SvyKkData> RegistryParcels(WORD zty) {
     std::vector<SvyKkData> parcels(kParcels);
     const std::int32_t start = TokyoNoon(1970, 1, 2);
     const std::int32_t step = (TokyoNoon(2037, 12, 30) - start) / kParcels;
@@ -127,6 +128,8 @@ std::vector<SvyKkData> RegistryParcels() {
         SVY_KKDB_ZOKUSEI zoku{};
         zoku.Tachiai = start + (i * 37 % kParcels) * step + (i * 7919 % kDay) - kDay / 2;
         parcels[i].SetZoku(zoku);
+        if (zty == ZOK_KK_NO)
+            parcels[i].SetNo(static_cast<DWORD>(zoku.Tachiai));
     }
     return parcels;
 }
@@ -164,11 +167,20 @@ void Select(benchmark::State& state, WORD zty, bool range) {
         state.SkipWithError("a brush held; the case must have none");
 }
 
-void RegistryDate(benchmark::State& state) {
+void Registry(benchmark::State& state, WORD zty) {
     UseTokyo();
     CVObjPlt plt;
-    Fill(plt, 400, static_cast<int>(state.range(0)), RegistryCondition);
-    std::vector<SvyKkData> parcels = RegistryParcels();
+    Fill(plt, zty, static_cast<int>(state.range(0)), [zty](int k) {
+        VELMORA_Z_TYPE z = RegistryCondition(k);
+        if (zty == ZOK_KK_NO) {
+            const VELMORA_ZDATE date = z.ZDate;
+            z.ZLong.RangeFlg = date.RangeFlg;
+            z.ZLong.From = date.From;
+            z.ZLong.To = date.To;
+        }
+        return z;
+    });
+    std::vector<SvyKkData> parcels = RegistryParcels(zty);
     Run(state, plt, parcels);
 }
 
@@ -219,6 +231,12 @@ void RealRange(benchmark::State& s) {
 void Text(benchmark::State& s) {
     Select(s, ZOK_KK_NM, false);
 }
+void RegistryDate(benchmark::State& s) {
+    Registry(s, ZOK_TACHIAI);
+}
+void RegistryInteger(benchmark::State& s) {
+    Registry(s, ZOK_KK_NO);
+}
 } // namespace
 
 BENCHMARK(PlainScan)->Arg(1)->Arg(16)->Arg(255);
@@ -230,6 +248,7 @@ BENCHMARK(DateRange)->Arg(1)->Arg(16)->Arg(255);
 BENCHMARK(Real)->Arg(1)->Arg(16)->Arg(255);
 BENCHMARK(RealRange)->Arg(1)->Arg(16)->Arg(255);
 BENCHMARK(Text)->Arg(1)->Arg(16)->Arg(255);
+BENCHMARK(RegistryInteger)->Arg(1)->Arg(16)->Arg(255);
 BENCHMARK(RegistryDate)->Arg(1)->Arg(16)->Arg(255);
 
 BENCHMARK_MAIN();

@@ -28,7 +28,8 @@ import sys
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 BENCH = os.path.join("bench", "bench_match")
 # Case ratios within one build, per brush count: (case, reference case).
-WITHIN = [("Date", "Integer"), ("DateRange", "Integer"), ("Integer", "PlainScan")]
+WITHIN = [("Date", "Integer"), ("DateRange", "Integer"), ("Integer", "PlainScan"),
+          ("RegistryDate", "RegistryInteger")]
 
 
 def run(*args, cwd=ROOT):

@@ -128,9 +128,13 @@ struct KK_DATE_SCAN {
 KK_DATE_SCAN ScanWithoutDay(const CVObjBrs* brs, std::int32_t value) {
     for (int pos = 0; pos < VELMORA_MAX_BRS && brs[pos].BFg != 0; ++pos) {
         const VELMORA_ZDATE& z = brs[pos].ZVal.ZDate;
-        if (z.RangeFlg != 0 && z.From < value && value < z.To)
+        if (KkMayShareDay(value, z.From))
+            return KK_DATE_SCAN{pos, true};
+        if (z.RangeFlg == 0)
+            continue;
+        if (z.From < value && value < z.To)
             return KK_DATE_SCAN{pos, false};
-        if (KkMayShareDay(value, z.From) || (z.RangeFlg != 0 && KkMayShareDay(value, z.To)))
+        if (KkMayShareDay(value, z.To))
             return KK_DATE_SCAN{pos, true};
     }
     return KK_DATE_SCAN{-1, false};

@@ -55,7 +55,9 @@ private:
 constexpr std::int64_t KK_DAY_REACH = 50 * 3600;
 
 inline bool KkMayShareDay(std::int64_t date, std::int64_t other) {
-    return other - date < KK_DAY_REACH && date - other < KK_DAY_REACH;
+    // -REACH < other - date < REACH as one unsigned comparison.
+    return static_cast<std::uint64_t>(other - date + (KK_DAY_REACH - 1)) <
+           static_cast<std::uint64_t>(2 * KK_DAY_REACH - 1);
 }
 
 // The day of a non-negative date in the process's present time zone, or null
