@@ -3,10 +3,11 @@
 // zone between calls.
 #include "match_support.h"
 #include "model/palette_box.h"
+#include "model/zok_catalogue.h"
 
 TEST(SelectBrs, TriesEveryInUseSlotUpToTheLast) {
     CVObjPlt plt;
-    plt.SetZty(200);
+    plt.SetZty(ZOK_KK_NO);
     SvyKkData kk;
     kk.SetNo(1);
     EXPECT_EQ(Chosen(plt, kk), -1);
@@ -60,7 +61,7 @@ TEST(SelectBrs, BoxFormsUseTheSelectedPalette) {
     CVObjBrs brush;
     for (std::int32_t no : {4, 5}) {
         CVObjPlt* plt = new CVObjPlt;
-        plt->SetZty(200);
+        plt->SetZty(ZOK_KK_NO);
         AddCondition(*plt, LongCond(0, no, 0));
         box.AddPlt(plt);
     }
@@ -89,7 +90,7 @@ TEST(SelectDate, DaysFollowTheTimeZone) {
     // 2021-06-15 20:00 and 2021-06-16 10:00 UTC: both on the 16th in Tokyo,
     // on the 15th and the 16th in New York.
     CVObjPlt plt;
-    plt.SetZty(400);
+    plt.SetZty(ZOK_TACHIAI);
     AddCondition(plt, LongCond(0, 1623837600, 0));
     SVY_KKDB_ZOKUSEI zoku = EmptyZoku();
     zoku.Tachiai = 1623787200;

@@ -1,4 +1,5 @@
 #include "model/plt.h"
+#include "model/zok_catalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -98,7 +99,7 @@ TEST(Plt, ChgBrsReplacesExactlyTheMaskedFields) {
 TEST(Plt, CopiesAndSpacing) {
     CVObjPlt source;
     source.SetPNm("source");
-    source.SetZty(102);
+    source.SetZty(ZOK_GENKYO_CHIMOKU);
     Add(source, "QRS");
     CVObjPlt assigned;
     Add(assigned, "12345");

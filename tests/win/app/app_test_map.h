@@ -2,10 +2,11 @@
 #pragma once
 
 #include "app/app_map.h"
+#include "parcels/attrs/kk_record.h"
 
 #include "model/palette_box.h"
+#include "model/zok_catalogue.h"
 
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -24,17 +25,10 @@ inline void AddRectParcel(AppMap& map, const std::string& chiban, double east0, 
     parcel.rings.push_back(rect(east0, north0, east1, north1));
     for (const MapBounds& hole : holes)
         parcel.rings.push_back(rect(hole.minY, hole.minX, hole.maxY, hole.maxX));
+    KkAttr attr;
+    attr.genkyoChimoku = genkyoChimoku;
     SvyKkData kk;
-    kk.SetNo((DWORD)map.map.parcels.size() + 1);
-    kk.SetName(chiban.c_str());
-    std::vector<PT> boundary;
-    for (const MapPoint& p : parcel.rings.front())
-        boundary.push_back(PT(p.x, p.y));
-    kk.SetBoundary(boundary);
-    SVY_KKDB_ZOKUSEI zoku;
-    std::memset(&zoku, 0, sizeof zoku);
-    zoku.GenkyoChimoku = genkyoChimoku;
-    kk.SetZoku(zoku);
+    FillKkRecord(map.map, parcel, static_cast<DWORD>(map.map.parcels.size() + 1), &attr, kk);
     map.map.parcels.push_back(parcel);
     map.records.push_back(kk);
     MeasureAppMap(map);
@@ -44,7 +38,7 @@ inline void AddRectParcel(AppMap& map, const std::string& chiban, double east0, 
 inline CVObjBrs CategoryBrush(const char* name, DWORD code) {
     CVObjBrs brush;
     brush.BNm = name;
-    brush.ZVal.ZCode.Zty = 102;
+    brush.ZVal.ZCode.Zty = ZOK_GENKYO_CHIMOKU;
     brush.ZVal.ZCode.Code = code;
     return brush;
 }

@@ -11,6 +11,7 @@
 #include "tests/win/ui/dib_picture.h"
 
 #include "host/sample_drawing.h"
+#include "model/zok_catalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +33,7 @@ protected:
         AddRectParcel(m_map, "4", 60, 0, 70, 10, 3, {MapBounds{3, 63, 7, 67}});
 
         auto* plt = new CVObjPlt;
-        plt->SetZty(102);
+        plt->SetZty(ZOK_GENKYO_CHIMOKU);
         CVObjBrs residence = CategoryBrush("宅地", 3);
         residence.PaintData.Color = RGB(200, 0, 0);
         residence.PaintData.Depth = 50.0;

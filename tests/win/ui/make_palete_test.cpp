@@ -5,6 +5,7 @@
 #include "ui/palette_set.h"
 #include "ui/resource.h"
 #include "ui_driver.h"
+#include "model/zok_catalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -34,12 +35,12 @@ protected:
     // Painted brushes of colour 7 and pattern 9 on layer row % 8 of attribute
     // 201, named by their position.
     void AddBrushes(int count) {
-        plt.SetZty(201);
+        plt.SetZty(ZOK_KYOYU_NINZU);
         for (int i = 0; i < count; ++i) {
             CVObjBrs brs;
             brs.BFg = 1;
             brs.BNm = ("B" + std::to_string(plt.CountBrs())).c_str();
-            brs.ZVal.Zty = 201;
+            brs.ZVal.Zty = ZOK_KYOYU_NINZU;
             brs.LayerNo = plt.CountBrs() % 8;
             brs.Col = 7;
             brs.Hat = 9;

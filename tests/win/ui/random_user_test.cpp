@@ -7,6 +7,7 @@
 #include "ui/palette_set.h"
 #include "ui/resource.h"
 #include "ui_driver.h"
+#include "model/zok_catalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -321,7 +322,7 @@ TEST(RandomUserTest, OpeningAndClosingTheEditorGrowsNoObjects) {
     ZEL drawing;
     FillSampleDrawing(drawing.Attr());
     CVObjPlt plt; // enough rows for a scroll bar, in every colour and pattern
-    plt.SetZty(201);
+    plt.SetZty(ZOK_KYOYU_NINZU);
     for (int i = 0; i < 40; ++i) {
         CVObjBrs brs;
         brs.BFg = 1;
