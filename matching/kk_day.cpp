@@ -145,7 +145,8 @@ class CKkZone {
 public:
     void Keep() {
         for (int k = 0; k < 2; ++k) {
-            std::strncpy(m_names[k], Name(k), sizeof m_names[k] - 1);
+            m_published[k] = Name(k);
+            std::strncpy(m_names[k], m_published[k], sizeof m_names[k] - 1);
             m_names[k][sizeof m_names[k] - 1] = '\0';
         }
         m_offset = Offset();
@@ -154,8 +155,8 @@ public:
     }
 
     bool IsPresent() const {
-        return m_offset == Offset() && m_daylight == Daylight() && m_bias == Bias() &&
-               IsKept(m_names[0], Name(0)) && IsKept(m_names[1], Name(1));
+        return m_offset == Offset() && m_daylight == Daylight() && m_bias == Bias() && IsKept(0) &&
+               IsKept(1);
     }
 
 private:
@@ -188,8 +189,20 @@ private:
     }
 #endif
 
+    bool IsKept(int index) const {
+        const char* name = Name(index);
+#ifdef __GLIBC__
+        // glibc keeps every zone name it publishes, unchanged, for the life of
+        // the process: the same string is the same name, and the check costs
+        // no reading of it on every parcel.
+        if (name == m_published[index])
+            return true;
+#endif
+        return IsSameText(m_names[index], name);
+    }
+
     // The names are short; a call of strncmp costs more than comparing them.
-    static bool IsKept(const char (&kept)[64], const char* name) {
+    static bool IsSameText(const char (&kept)[64], const char* name) {
         for (std::size_t k = 0; k < sizeof kept; ++k) {
             if (kept[k] != name[k])
                 return false;
@@ -199,6 +212,7 @@ private:
         return false;
     }
 
+    const char* m_published[2] = {};
     char m_names[2][64] = {};
     long m_offset = 0;
     int m_daylight = 0;
