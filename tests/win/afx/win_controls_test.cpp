@@ -2,31 +2,17 @@
 #include "afx/afxcmn.h"
 #include "afx/afxdlgs.h"
 #include "host/kesh_memdc.h"
+#include "tests/win/ui/control_window.h"
 #include "tests/win/ui/dib_picture.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// A hidden top-level window holding one control of the given class.
-class ControlFixture {
-public:
-    ControlFixture(const char* className, DWORD style) {
-        INITCOMMONCONTROLSEX init = {sizeof(init), ICC_LISTVIEW_CLASSES};
-        InitCommonControlsEx(&init);
-        m_parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr,
-                                   nullptr, nullptr);
-        m_control = CreateWindowExA(0, className, "", WS_CHILD | WS_VISIBLE | style, 0, 0, 300, 200,
-                                    m_parent, (HMENU)1, nullptr, nullptr);
-    }
-    ~ControlFixture() { DestroyWindow(m_parent); }
-    HWND m_parent, m_control;
-};
-
 TEST(CListCtrl, RowsCarryTextsDataAndPlaces) {
-    ControlFixture fixture(WC_LISTVIEWA, LVS_REPORT);
+    ControlWindow window(WC_LISTVIEWA, LVS_REPORT, 300, 200);
     CListCtrl list;
-    ASSERT_TRUE(list.SubclassWindow(fixture.m_control));
+    ASSERT_TRUE(list.SubclassWindow(window.control));
     list.InsertColumn(0, "名称", LVCFMT_LEFT, 80);
     list.InsertColumn(1, "レイヤ", LVCFMT_LEFT, 60);
     for (int row = 0; row < 3; ++row) {
@@ -46,26 +32,23 @@ TEST(CListCtrl, RowsCarryTextsDataAndPlaces) {
 }
 
 TEST(CComboBoxListBox, ItemTextsToTheLastItemAndNoneBeyond) {
-    ControlFixture comboFixture("COMBOBOX", CBS_DROPDOWNLIST);
+    ControlWindow comboWindow("COMBOBOX", CBS_DROPDOWNLIST, 300, 200);
+    ControlWindow listWindow("LISTBOX", LBS_NOTIFY, 300, 200);
     CComboBox combo;
-    combo.SubclassWindow(comboFixture.m_control);
-    combo.AddString("属性を選択して下さい");
-    combo.AddString("画地No");
-    CString text = "前";
-    combo.GetLBText(1, text);
-    EXPECT_STREQ(text, "画地No");
-    combo.GetLBText(2, text);
-    EXPECT_TRUE(text.IsEmpty());
-
-    ControlFixture listFixture("LISTBOX", LBS_NOTIFY);
     CListBox list;
-    list.SubclassWindow(listFixture.m_control);
-    list.AddString("所有者");
-    list.AddString("所有権");
-    list.GetText(1, text);
-    EXPECT_STREQ(text, "所有権");
-    list.GetText(2, text);
-    EXPECT_TRUE(text.IsEmpty());
+    combo.SubclassWindow(comboWindow.control);
+    list.SubclassWindow(listWindow.control);
+    for (const char* text : {"属性を選択して下さい", "画地No"}) {
+        combo.AddString(text);
+        list.AddString(text);
+    }
+    CString inCombo, inList, pastCombo = "前", pastList = "前";
+    combo.GetLBText(1, inCombo);
+    list.GetText(1, inList);
+    combo.GetLBText(2, pastCombo);
+    list.GetText(2, pastList);
+    EXPECT_STREQ(inCombo + inList, "画地No画地No");
+    EXPECT_TRUE(pastCombo.IsEmpty() && pastList.IsEmpty());
 }
 
 // Plays the user of the colour dialog: types red 200, leaves green and blue

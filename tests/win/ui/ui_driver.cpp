@@ -80,6 +80,20 @@ void UiDialog::DoubleClickList(int id, int index) {
     m_host.Sync();
 }
 
+void UiDialog::ClickRow(int id, int row, bool twice, int y) {
+    HWND list = Item(id);
+    RECT rect = {};
+    ListView_GetItemRect(list, row, &rect, LVIR_BOUNDS);
+    LPARAM at = MAKELPARAM(rect.left + 20, y >= 0 ? y : (rect.top + rect.bottom) / 2);
+    if (twice)
+        for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+            ::PostMessageA(list, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
+    else
+        for (UINT message : {WM_RBUTTONDOWN, WM_RBUTTONUP})
+            ::PostMessageA(list, message, message == WM_RBUTTONUP ? 0 : MK_RBUTTON, at);
+    m_host.Sync();
+}
+
 void UiDialog::PressKey(UINT key) {
     GUITHREADINFO info = {};
     info.cbSize = sizeof(info);
@@ -136,12 +150,10 @@ std::string UiDialog::ItemText(int id, int index) const {
     return text;
 }
 
-int UiDialog::Count(int id) const {
-    return (int)::SendMessageA(Item(id), IsList(id) ? LB_GETCOUNT : CB_GETCOUNT, 0, 0);
-}
-
-int UiDialog::Sel(int id) const {
-    return (int)::SendMessageA(Item(id), IsList(id) ? LB_GETCURSEL : CB_GETCURSEL, 0, 0);
+std::string UiDialog::RowText(int id, int row, int column) const {
+    char text[256] = {};
+    ListView_GetItemText(Item(id), row, column, text, sizeof(text));
+    return text;
 }
 
 std::string UiDialog::AllTexts() const {
@@ -168,6 +180,14 @@ UiDialog UiDialog::WaitForPopup() {
         "a window over the dialog");
     m_host.Sync();
     return UiDialog(m_host, popup);
+}
+
+HWND UiDialog::WaitForMenu() {
+    HWND menu = nullptr;
+    m_host.WaitUntil(
+        [&] { return (menu = ::FindWindowA("#32768", nullptr)) && ::IsWindowVisible(menu); },
+        "the context menu");
+    return menu;
 }
 
 UiHost::UiHost() : m_uiThreadId(::GetCurrentThreadId()) {
@@ -230,8 +250,7 @@ int UiHost::Run(int templateId, const std::function<int()>& open,
                 const std::function<void(UiDialog&)>& script) {
     int result = 0;
     std::string failure = Drive(templateId, open, script, result);
-    if (!failure.empty())
-        ADD_FAILURE() << failure;
+    EXPECT_EQ(failure, "");
     return result;
 }
 
@@ -278,10 +297,6 @@ std::string UiHost::Drive(int templateId, const std::function<int()>& open,
     return failure;
 }
 
-std::string GuiObjects::Text() const {
-    return "GDI " + std::to_string(gdi) + ", USER " + std::to_string(user);
-}
-
 namespace {
 BOOL CALLBACK CountWindow(HWND hWnd, LPARAM count) {
     DWORD pid = 0;
@@ -294,6 +309,8 @@ BOOL CALLBACK CountWindow(HWND hWnd, LPARAM count) {
 }
 } // namespace
 
+// Wine answers GetGuiResources with nothing; there the GDI handle table and
+// the process's windows are counted.
 GuiObjects CountGuiObjects() {
     GuiObjects counts;
     counts.gdi = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);

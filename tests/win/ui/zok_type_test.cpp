@@ -14,11 +14,10 @@ const BYTE kUntouched = 0xAB;
 class ZokTypeTest : public ::testing::Test {
 protected:
     int Run(bool list, const std::function<void(UiDialog&)>& script) {
-        if (list)
-            return host.Run(
-                IDD_GRPNAME_EX, [&] { return Velmora_GetZokTypeEx(host.Wnd(), &index); }, script);
         return host.Run(
-            IDD_GRPNAME, [&] { return Velmora_GetZokType(host.Wnd(), &index); }, script);
+            list ? IDD_GRPNAME_EX : IDD_GRPNAME,
+            [&] { return (list ? Velmora_GetZokTypeEx : Velmora_GetZokType)(host.Wnd(), &index); },
+            script);
     }
 
     UiHost host;
@@ -45,13 +44,12 @@ TEST_F(ZokTypeTest, ChoiceAndWayOutGiveTheIndexOrLeaveTheByte) {
     for (const auto& c : cases) {
         index = kUntouched;
         int result = Run(c.list, [&](UiDialog& dlg) {
-            if (c.list)
-                dlg.ChooseList(IDC_ZOK_LIST, c.item);
-            else
-                dlg.ChooseCombo(IDC_ZOK_COMBO, c.item);
+            c.list ? dlg.ChooseList(IDC_ZOK_LIST, c.item) : dlg.ChooseCombo(IDC_ZOK_COMBO, c.item);
             dlg.WaitEnabled(IDOK, true);
-            if (c.way == kEnter || c.way == kEsc)
-                c.way == kEnter ? dlg.PressEnter() : dlg.PressEsc();
+            if (c.way == kEnter)
+                dlg.PressEnter();
+            else if (c.way == kEsc)
+                dlg.PressEsc();
             else if (c.way == kDoubleClick)
                 dlg.DoubleClickList(IDC_ZOK_LIST, c.item);
             else
