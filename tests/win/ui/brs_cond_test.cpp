@@ -58,7 +58,6 @@ protected:
 
     int Run(CDialog& dlg, const std::function<void(UiDialog&)>& script) {
         return host.Run(
-            dynamic_cast<CBrsOnlyDlg*>(&dlg) ? IDD_BRS_ONLY : IDD_BRS_FRTO,
             [&] {
                 CVelmoraDlgScope scope;
                 return (int)dlg.DoModal();

@@ -28,9 +28,8 @@ protected:
     }
 
     int Run(int bNew, const std::function<void(UiDialog&)>& script) {
-        return host.Run(
-            IDD_MAKE_PALETE,
-            [&] { return Velmora_PaletteSet(host.Wnd(), &drawing, &plt, &sel, bNew); }, script);
+        return host.Run([&] { return Velmora_PaletteSet(host.Wnd(), &drawing, &plt, &sel, bNew); },
+                        script);
     }
 
     // Painted brushes of colour 7 on layer row % 8 of attribute 201, named by their row.
@@ -67,7 +66,7 @@ protected:
     // The context menu once it shows: which of add, change and delete are
     // greyed; then the keys pressed in it.
     std::string Menu(UiDialog& dlg, std::initializer_list<UINT> keys) {
-        HWND window = dlg.WaitForMenu();
+        HWND window = dlg.WaitForWindow("#32768");
         HMENU menu = (HMENU)::SendMessageA(window, MN_GETHMENU, 0, 0);
         std::string greyed;
         for (int id : {IDC_BRS_ADD, IDC_BRS_CHANGE, IDC_BRS_DELETE})

@@ -49,7 +49,6 @@ public:
             Log("open zty " + std::to_string(m_plt.GetZty()));
             int result = 0, sel = 0;
             std::string failure = m_host.Drive(
-                IDD_MAKE_PALETE,
                 [&] { return Velmora_PaletteSet(m_host.Wnd(), &m_drawing, &m_plt, &sel, 1); },
                 [&](UiDialog& dlg) { Session(dlg); }, result);
             if (!failure.empty()) {
@@ -254,7 +253,7 @@ private:
         int item = Pick(4);
         Log("menu item " + std::to_string(item));
         dlg.ClickRow(IDC_BRS_LIST, 0, false, 300);
-        HWND menu = dlg.WaitForMenu();
+        HWND menu = dlg.WaitForWindow("#32768");
         HMENU items = (HMENU)::SendMessageA(menu, MN_GETHMENU, 0, 0);
         bool none = Selected(dlg) == 0, full = m_plt.CountBrs() >= 255;
         for (int id : {IDC_BRS_ADD, IDC_BRS_CHANGE, IDC_BRS_DELETE})
@@ -317,13 +316,11 @@ TEST(RandomUserTest, OpeningAndClosingTheEditorGrowsNoObjects) {
     int opens = EnvInt("VELMORA_RANDOM_OPENS", 20);
     std::vector<GuiObjects> counts;
     for (int i = 0; i < opens; ++i) {
-        host.Run(
-            IDD_MAKE_PALETE,
-            [&] { return Velmora_PaletteSet(host.Wnd(), &drawing, &plt, &sel, 0); },
-            [&](UiDialog& dlg) {
-                ::SendMessageA(dlg.Item(IDC_BRS_LIST), WM_VSCROLL, SB_BOTTOM, 0);
-                i % 2 ? dlg.PressEsc() : dlg.Click(IDCANCEL);
-            });
+        host.Run([&] { return Velmora_PaletteSet(host.Wnd(), &drawing, &plt, &sel, 0); },
+                 [&](UiDialog& dlg) {
+                     ::SendMessageA(dlg.Item(IDC_BRS_LIST), WM_VSCROLL, SB_BOTTOM, 0);
+                     i % 2 ? dlg.PressEsc() : dlg.Click(IDCANCEL);
+                 });
         counts.push_back(CountGuiObjects());
     }
     // The first openings load what the process keeps, and Wine's caches grow

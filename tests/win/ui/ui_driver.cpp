@@ -182,12 +182,12 @@ UiDialog UiDialog::WaitForPopup() {
     return UiDialog(m_host, popup);
 }
 
-HWND UiDialog::WaitForMenu() {
-    HWND menu = nullptr;
+HWND UiDialog::WaitForWindow(const char* className) {
+    HWND window = nullptr;
     m_host.WaitUntil(
-        [&] { return (menu = ::FindWindowA("#32768", nullptr)) && ::IsWindowVisible(menu); },
-        "the context menu");
-    return menu;
+        [&] { return (window = ::FindWindowA(className, nullptr)) && ::IsWindowVisible(window); },
+        std::string("a window of class ") + className);
+    return window;
 }
 
 UiHost::UiHost() : m_uiThreadId(::GetCurrentThreadId()) {
@@ -246,17 +246,15 @@ HWND UiHost::FindDialog() const {
     return nullptr;
 }
 
-int UiHost::Run(int templateId, const std::function<int()>& open,
-                const std::function<void(UiDialog&)>& script) {
+int UiHost::Run(const std::function<int()>& open, const std::function<void(UiDialog&)>& script) {
     int result = 0;
-    std::string failure = Drive(templateId, open, script, result);
+    std::string failure = Drive(open, script, result);
     EXPECT_EQ(failure, "");
     return result;
 }
 
-std::string UiHost::Drive(int templateId, const std::function<int()>& open,
+std::string UiHost::Drive(const std::function<int()>& open,
                           const std::function<void(UiDialog&)>& script, int& result) {
-    const std::string name = "dialog " + std::to_string(templateId);
     m_callReturned = false;
     std::string failure;
     std::thread driver([&] {
@@ -265,14 +263,14 @@ std::string UiHost::Drive(int templateId, const std::function<int()>& open,
             WaitUntil(
                 [&] {
                     if (m_callReturned)
-                        throw UiError("the call returned before " + name + " was shown");
+                        throw UiError("the call returned before its dialog was shown");
                     return (dialog = FindDialog()) != nullptr;
                 },
-                name + " to be shown");
+                "the dialog to be shown");
             Sync(); // the dialog has shown itself and been idle once
             UiDialog ui(*this, dialog);
             script(ui);
-            WaitUntil([&] { return m_callReturned.load(); }, name + " to close");
+            WaitUntil([&] { return m_callReturned.load(); }, "the dialog to close");
         } catch (const std::exception& e) {
             failure = e.what();
             // A menu's own loop holds the thread until the menu ends.

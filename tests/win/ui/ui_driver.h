@@ -67,7 +67,8 @@ public:
     void WaitEnabled(int id, bool enabled);
     // Waits for a message box (or another dialog) opened over this one.
     UiDialog WaitForPopup();
-    HWND WaitForMenu(); // a context menu's window
+    // Waits for a window of the class to show: a menu (#32768), a picker's popup.
+    HWND WaitForWindow(const char* className);
 
 private:
     void Choose(int id, int index, UINT set, WORD notice);
@@ -87,12 +88,11 @@ public:
 
     CWnd* Wnd() { return &m_wnd; } // the parent to pass to a dialog
 
-    // Runs open(), which shows the modal dialog templateId over Wnd(), while
-    // script acts on it from the driver thread; returns open()'s result.
-    int Run(int templateId, const std::function<int()>& open,
-            const std::function<void(UiDialog&)>& script);
+    // Runs open(), which shows a modal dialog over Wnd(), while script acts on
+    // it from the driver thread; returns open()'s result.
+    int Run(const std::function<int()>& open, const std::function<void(UiDialog&)>& script);
     // The same outside a test: returns the failure, empty when none.
-    std::string Drive(int templateId, const std::function<int()>& open,
+    std::string Drive(const std::function<int()>& open,
                       const std::function<void(UiDialog&)>& script, int& result);
 
     void SetWaitLimit(DWORD ms) { m_waitLimitMs = ms; }

@@ -15,7 +15,6 @@ class ZokTypeTest : public ::testing::Test {
 protected:
     int Run(bool list, const std::function<void(UiDialog&)>& script) {
         return host.Run(
-            list ? IDD_GRPNAME_EX : IDD_GRPNAME,
             [&] { return (list ? Velmora_GetZokTypeEx : Velmora_GetZokType)(host.Wnd(), &index); },
             script);
     }
