@@ -81,31 +81,31 @@ using BrsOnlyTest = BrsFrtoTest;
 
 // A text is cut at 64 bytes, never inside a character.
 TEST_F(BrsOnlyTest, TextNeedsOneCharacterAndTakesAtMost64) {
-    CBrsOnlyDlg free(host.Wnd(), 0, 0);
-    Run(free, [&](UiDialog& ui) {
-        EXPECT_EQ(ui.Text(IDC_ONLY_LABEL), "ブラシ名称(&N):");
-        ExpectHelp(ui, "ペイント設定ライブラリ-ブラシの設定画面");
-        ui.Click(IDCANCEL);
-    });
     const std::string full(64, 'x'), cut(63, 'x');
-    for (const std::string& typed : {full, cut + "あ"}) {
-        CBrsOnlyDlg dlg(host.Wnd(), 300, 0);
+    const struct {
+        WORD zty;
+        const char* label;
+        std::string typed, kept;
+    } cases[] = {{0, "ブラシ名称(&N):", full, full}, {300, "画地名称(&N):", cut + "あ", cut}};
+    for (const auto& c : cases) {
+        CBrsOnlyDlg dlg(host.Wnd(), c.zty, 0);
         int result = Run(dlg, [&](UiDialog& ui) {
-            EXPECT_EQ(ui.Text(IDC_ONLY_LABEL), "画地名称(&N):");
+            EXPECT_EQ(ui.Text(IDC_ONLY_LABEL), c.label);
             EXPECT_FALSE(ui.IsShown(IDC_ONLY_COMBO));
             EXPECT_FALSE(ui.IsEnabled(IDOK));
             ui.PressEnter();
             EXPECT_TRUE(ui.IsOpen());
+            ExpectHelp(ui, "ペイント設定ライブラリ-ブラシの設定画面");
             ui.Type(IDC_ONLY_TEXT, "a");
             ui.WaitEnabled(IDOK, true);
             ui.Type(IDC_ONLY_TEXT, "");
             ui.WaitEnabled(IDOK, false);
-            ui.Type(IDC_ONLY_TEXT, typed);
+            ui.Type(IDC_ONLY_TEXT, c.typed);
             ::PostMessageA(ui.Item(IDC_ONLY_TEXT), WM_CHAR, 'y', 1); // one key more
             ui.Click(IDOK);
         });
         EXPECT_EQ(result, IDOK);
-        EXPECT_EQ(dlg.m_strText, typed == full ? full.c_str() : cut.c_str());
+        EXPECT_EQ(dlg.m_strText, c.kept.c_str());
     }
 }
 
