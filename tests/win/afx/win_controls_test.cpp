@@ -47,7 +47,8 @@ TEST(CComboBoxListBox, ItemTextsToTheLastItemAndNoneBeyond) {
     list.GetText(1, inList);
     combo.GetLBText(2, pastCombo);
     list.GetText(2, pastList);
-    EXPECT_STREQ(inCombo + inList, "画地No画地No");
+    EXPECT_STREQ(inCombo, "画地No");
+    EXPECT_STREQ(inList, "画地No");
     EXPECT_TRUE(pastCombo.IsEmpty() && pastList.IsEmpty());
 }
 

@@ -114,9 +114,8 @@ TEST(HostProgramTest, PaletteMadeInTheDialogsPaintsTheMapIsSavedAndComesBack) {
         EXPECT_EQ(host.Palettes()[6], "● 地目テスト\t現況地目");
         std::vector<std::string> legend = host.Legend();
         ASSERT_EQ(legend.size(), 3u);
-        EXPECT_EQ(legend[0].substr(0, legend[0].find('\t')) +
-                      legend[1].substr(0, legend[1].find('\t')),
-                  "田宅地");
+        EXPECT_EQ(legend[0].substr(0, legend[0].find('\t')), "田");
+        EXPECT_EQ(legend[1].substr(0, legend[1].find('\t')), "宅地");
         host.FindParcel(kBlack, "田");
         POINT residence = host.FindParcel(kGrey, "宅地");
 

@@ -32,7 +32,8 @@ protected:
                         script);
     }
 
-    // Painted brushes of colour 7 on layer row % 8 of attribute 201, named by their row.
+    // Painted brushes of colour 7 and pattern 9 on layer row % 8 of attribute
+    // 201, named by their row.
     void AddBrushes(int count) {
         plt.SetZty(ZOK_KYOYU_NINZU);
         for (int i = 0; i < count; ++i) {
@@ -42,6 +43,7 @@ protected:
             brs.ZVal.Zty = ZOK_KYOYU_NINZU;
             brs.LayerNo = plt.CountBrs() % 8;
             brs.Col = 7;
+            brs.Hat = 9;
             plt.AddBrs(plt.CountBrs(), &brs);
         }
     }
@@ -106,8 +108,8 @@ TEST_F(MakePaleteTest, EachAttributeKindAddsABrushNamedInTheEditorsForm) {
         plt.DelAllBrs();
         plt.SetZty(c.zty);
         Run(c.bNew, [&](UiDialog& dlg) {
-            EXPECT_EQ(dlg.Text(IDC_PLT_NAME) + dlg.Text(IDC_PLT_ZOK),
-                      (c.bNew ? "新規パレット" : "既存パレット") + std::string(c.zok));
+            EXPECT_EQ(dlg.Text(IDC_PLT_NAME), c.bNew ? "新規パレット" : "既存パレット");
+            EXPECT_EQ(dlg.Text(IDC_PLT_ZOK), c.zok);
             EXPECT_FALSE(dlg.IsEnabled(IDC_BRS_LIST));
             dlg.Click(IDC_BRS_ADD);
             UiDialog cond = dlg.WaitForPopup();
@@ -130,13 +132,14 @@ TEST_F(MakePaleteTest, EachAttributeKindAddsABrushNamedInTheEditorsForm) {
         ASSERT_EQ(plt.CountBrs(), c.field ? 1 : 0) << c.zty;
         if (!c.field)
             continue;
-        // Cleared: black paint at 100 on layer 0; a free brush carries only its name.
-        const CVObjBrs& b = *plt.GetObjBrs(0);
-        EXPECT_EQ(+b.ZVal.Zty, c.zty);
-        EXPECT_EQ(+b.BFg, 1);
-        EXPECT_EQ(+b.Hat, 1u);
-        EXPECT_EQ(+b.PaintData.Depth, 100.0);
-        EXPECT_STREQ(c.zty ? "" : b.ZVal.ZText.Text, "");
+        const CVObjBrs& brs = *plt.GetObjBrs(0);
+        EXPECT_EQ(+brs.ZVal.Zty, c.zty);
+        EXPECT_EQ(+brs.BFg, 1);
+        EXPECT_EQ(+brs.Hat, 1u); // cleared: black paint at 100 on layer 0
+        EXPECT_EQ(+brs.PaintData.Depth, 100.0);
+        if (c.zty == 0) { // a free brush carries only its name
+            EXPECT_STREQ(brs.ZVal.ZText.Text, "");
+        }
     }
 }
 
@@ -277,8 +280,8 @@ TEST_F(MakePaleteTest, ChangingSeveralAppliesEachCheckedSettingAlone) {
         before[row].Copy(brs);
     }
     Run(0, [&](UiDialog& dlg) {
-        for (const auto& c : cases) {
-            int k = int(&c - cases);
+        for (int k = 0; k < (int)std::size(cases); ++k) {
+            const auto& c = cases[k];
             Select(dlg, {3 * k, 3 * k + 2});
             dlg.Click(IDC_BRS_CHANGE);
             UiDialog fill = dlg.WaitForPopup();

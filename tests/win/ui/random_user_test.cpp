@@ -144,7 +144,7 @@ private:
     // ways a user can, and checks the brush it adds and the counts.
     void InPopup(UiDialog& dlg, const GuiObjects& before, int count) {
         UiDialog popup = dlg.WaitForPopup();
-        std::string kind = popup.AllTexts().substr(0, popup.AllTexts().find('\n'));
+        std::string texts = popup.AllTexts(), kind = texts.substr(0, texts.find('\n'));
         for (HWND item = ::GetWindow(popup.Hwnd(), GW_CHILD); item;
              item = ::GetWindow(item, GW_HWNDNEXT))
             if (::IsWindowVisible(item) && ::IsWindowEnabled(item) && Pick(2))
