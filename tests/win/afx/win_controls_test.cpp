@@ -1,35 +1,13 @@
-// The class library's Win32 wrappers on real controls and device contexts.
-#include "afx/afxcmn.h"
+// The class library's wrappers where their users never reach: the combo and list
+// boxes past their last item, and the colour dialog's flags and answer. The
+// list view and the off-screen context are checked through the brush list and
+// the colour button that draw with them.
 #include "afx/afxdlgs.h"
-#include "host/kesh_memdc.h"
 #include "tests/win/ui/control_window.h"
-#include "tests/win/ui/dib_picture.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-TEST(CListCtrl, RowsCarryTextsDataAndPlaces) {
-    ControlWindow window(WC_LISTVIEWA, LVS_REPORT, 300, 200);
-    CListCtrl list;
-    ASSERT_TRUE(list.SubclassWindow(window.control));
-    list.InsertColumn(0, "名称", LVCFMT_LEFT, 80);
-    list.InsertColumn(1, "レイヤ", LVCFMT_LEFT, 60);
-    for (int row = 0; row < 3; ++row) {
-        EXPECT_EQ(list.InsertItem(row, "ブラシ", -1), row);
-        list.SetItemData(row, 100 + row);
-    }
-    EXPECT_TRUE(list.SetItemText(2, 1, "道路"));
-    EXPECT_STREQ(list.GetItemText(2, 1), "道路");
-    RECT first, second;
-    ASSERT_TRUE(list.GetSubItemRect(1, 0, LVIR_LABEL, first));
-    ASSERT_TRUE(list.GetSubItemRect(1, 1, LVIR_BOUNDS, second));
-    EXPECT_EQ(second.left, 80);
-    EXPECT_EQ(second.top, first.top);
-
-    list.DeleteItem(0);
-    EXPECT_EQ(list.GetItemData(1), DWORD_PTR(102));
-}
 
 TEST(CComboBoxListBox, ItemTextsToTheLastItemAndNoneBeyond) {
     ControlWindow comboWindow("COMBOBOX", CBS_DROPDOWNLIST, 300, 200);
@@ -81,25 +59,6 @@ TEST(CColorDialog, StartsAtTheGivenColourAndGivesTheChosenOneOnlyOnOk) {
         EXPECT_EQ(dialog.DoModal(), confirm ? IDOK : IDCANCEL);
         EXPECT_EQ(dialog.GetColor(), confirm ? RGB(200, 20, 30) : RGB(10, 20, 30));
     }
-}
-
-TEST(CKeshMemDC, DrawsOffScreenAndCopiesTheClipBoxWhenDone) {
-    DibPicture picture(20, 20);
-    picture.Fill(RGB(255, 255, 255));
-    CDC target;
-    target.Attach(picture.Dc());
-    IntersectClipRect(picture.Dc(), 5, 5, 15, 15);
-    {
-        CKeshMemDC buffer(&target);
-        RECT cell = {5, 5, 15, 15};
-        CBrush red(RGB(255, 0, 0));
-        buffer.FillRect(&cell, &red);
-        EXPECT_EQ(picture.At(10, 10), RGB(255, 255, 255));
-    }
-    target.Detach();
-    for (int at : {4, 5, 10, 14, 15})
-        EXPECT_EQ(picture.At(at, at), at == 4 || at == 15 ? RGB(255, 255, 255) : RGB(255, 0, 0))
-            << at;
 }
 
 } // namespace
