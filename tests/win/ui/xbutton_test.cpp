@@ -1,5 +1,6 @@
 // The colour button's picture in each state, pixel by pixel at its edge, its
-// focus ring and its swatch. The fill dialog's test sees it in a window.
+// focus ring and its swatch; and a real button window drawing itself.
+#include "control_window.h"
 #include "dib_picture.h"
 #include "ui/xbutton.h"
 
@@ -68,6 +69,22 @@ TEST(XButton, EachStateDrawsItsEdgeAndSwatch) {
             EXPECT_EQ(picture.At(p.x, p.y), p.color)
                 << "state " << (p.state | disabled) << " (" << p.x << ", " << p.y << ")";
         }
+}
+
+// A host's template may hold a plain push button.
+TEST(XButton, TemplateButtonBecomesOwnerDrawnAndShowsItsNewColour) {
+    ControlWindow window("BUTTON", BS_PUSHBUTTON, kWidth, kHeight);
+    XButton button(kColor);
+    ASSERT_TRUE(button.SubclassWindow(window.control));
+    EXPECT_EQ(button.GetStyle() & BS_TYPEMASK, DWORD(BS_OWNERDRAW));
+    DibPicture picture(kWidth, kHeight);
+    picture.Print(window.control);
+    EXPECT_EQ(picture.At(20, 12), kColor);
+    button.m_crColor = RGB(200, 30, 40);
+    button.Invalidate();
+    picture.Print(window.control);
+    EXPECT_EQ(picture.At(20, 12), RGB(200, 30, 40));
+    button.UnsubclassWindow();
 }
 
 } // namespace
