@@ -79,7 +79,6 @@ int main() {
         int result = 0;
         double start = 0.0;
         std::string failure = host.Drive(
-            IDD_MAKE_PALETE,
             [&] {
                 g_armed = true;
                 start = Now();

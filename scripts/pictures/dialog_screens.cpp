@@ -106,35 +106,34 @@ int main(int argc, char** argv) {
     std::vector<std::string> failures;
     int result = 0;
 
-    failures.push_back(host.Drive(
-        IDD_GRPNAME, [&] { return Velmora_GetZokType(host.Wnd(), &index); },
-        [&](UiDialog& dlg) {
-            Save(host, folder + "zok_type_prompt.bmp", {dlg.Hwnd()});
-            dlg.ChooseCombo(IDC_ZOK_COMBO, 11);
-            dlg.WaitEnabled(IDOK, true);
-            ::PostMessageA(dlg.Item(IDC_ZOK_COMBO), CB_SHOWDROPDOWN, TRUE, 0);
-            host.Sync();
-            Save(host, folder + "zok_type_dropped.bmp",
-                 {dlg.Hwnd(), DroppedList(dlg.Item(IDC_ZOK_COMBO))});
-            ::PostMessageA(dlg.Item(IDC_ZOK_COMBO), CB_SHOWDROPDOWN, FALSE, 0);
-            host.Sync();
-            Save(host, folder + "zok_type_chosen.bmp", {dlg.Hwnd()});
-            dlg.Click(IDC_KESH_HELP);
-            UiDialog box = dlg.WaitForPopup();
-            Save(host, folder + "zok_type_help.bmp", {dlg.Hwnd(), box.Hwnd()});
-            box.Click(IDOK);
-            dlg.Click(IDCANCEL);
-        },
-        result));
+    failures.push_back(
+        host.Drive([&] { return Velmora_GetZokType(host.Wnd(), &index); },
+                   [&](UiDialog& dlg) {
+                       Save(host, folder + "zok_type_prompt.bmp", {dlg.Hwnd()});
+                       dlg.ChooseCombo(IDC_ZOK_COMBO, 11);
+                       dlg.WaitEnabled(IDOK, true);
+                       ::PostMessageA(dlg.Item(IDC_ZOK_COMBO), CB_SHOWDROPDOWN, TRUE, 0);
+                       host.Sync();
+                       Save(host, folder + "zok_type_dropped.bmp",
+                            {dlg.Hwnd(), DroppedList(dlg.Item(IDC_ZOK_COMBO))});
+                       ::PostMessageA(dlg.Item(IDC_ZOK_COMBO), CB_SHOWDROPDOWN, FALSE, 0);
+                       host.Sync();
+                       Save(host, folder + "zok_type_chosen.bmp", {dlg.Hwnd()});
+                       dlg.Click(IDC_KESH_HELP);
+                       UiDialog box = dlg.WaitForPopup();
+                       Save(host, folder + "zok_type_help.bmp", {dlg.Hwnd(), box.Hwnd()});
+                       box.Click(IDOK);
+                       dlg.Click(IDCANCEL);
+                   },
+                   result));
 
-    failures.push_back(host.Drive(
-        IDD_GRPNAME_EX, [&] { return Velmora_GetZokTypeEx(host.Wnd(), &index); },
-        [&](UiDialog& dlg) {
-            dlg.ChooseList(IDC_ZOK_LIST, 10);
-            Save(host, folder + "zok_type_ex.bmp", {dlg.Hwnd()});
-            dlg.Click(IDCANCEL);
-        },
-        result));
+    failures.push_back(host.Drive([&] { return Velmora_GetZokTypeEx(host.Wnd(), &index); },
+                                  [&](UiDialog& dlg) {
+                                      dlg.ChooseList(IDC_ZOK_LIST, 10);
+                                      Save(host, folder + "zok_type_ex.bmp", {dlg.Hwnd()});
+                                      dlg.Click(IDCANCEL);
+                                  },
+                                  result));
 
     ZEL drawing;
     FillSampleDrawing(drawing.Attr());
@@ -153,7 +152,7 @@ int main(int argc, char** argv) {
         return (int)dlg.DoModal();
     };
     failures.push_back(host.Drive(
-        IDD_FILL_SET, openFill,
+        openFill,
         [&](UiDialog& dlg) {
             Save(host, folder + "fill_set_paint.bmp", {dlg.Hwnd()});
             dlg.Click(IDC_FILL_HATCH);
@@ -174,7 +173,6 @@ int main(int argc, char** argv) {
 
     WORD mask = 0;
     failures.push_back(host.Drive(
-        IDD_FILL_SET_MULTI,
         [&] {
             CVelmoraDlgScope scope;
             CFillSetMultiDlg dlg(host.Wnd(), &mask, &brush, &drawing.Attr());
@@ -192,7 +190,7 @@ int main(int argc, char** argv) {
     plt.SetZkCode(9); // 共有人数
     int sel = 0;
     failures.push_back(host.Drive(
-        IDD_MAKE_PALETE, [&] { return Velmora_PaletteSet(host.Wnd(), &drawing, &plt, &sel, 1); },
+        [&] { return Velmora_PaletteSet(host.Wnd(), &drawing, &plt, &sel, 1); },
         [&](UiDialog& dlg) {
             Save(host, folder + "editor_empty.bmp", {dlg.Hwnd()});
             dlg.Click(IDC_BRS_ADD);
@@ -208,23 +206,23 @@ int main(int argc, char** argv) {
 
     CVObjPlt mixed;
     FillMixedPalette(mixed);
-    failures.push_back(host.Drive(
-        IDD_MAKE_PALETE, [&] { return Velmora_PaletteSet(host.Wnd(), &drawing, &mixed, &sel, 0); },
-        [&](UiDialog& dlg) {
-            Save(host, folder + "editor_255_brushes.bmp", {dlg.Hwnd()});
-            HWND list = dlg.Item(IDC_BRS_LIST);
-            POINT at = {60, 80}; // the menu opens where the cursor is
-            ::ClientToScreen(list, &at);
-            ::SetCursorPos(at.x, at.y);
-            ::PostMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(60, 80));
-            ::PostMessageA(list, WM_RBUTTONUP, 0, MAKELPARAM(60, 80));
-            HWND menu = WaitForWindow(host, "#32768");
-            Save(host, folder + "editor_context_menu.bmp", {dlg.Hwnd(), menu});
-            ::PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
-            host.Sync();
-            dlg.Click(IDCANCEL);
-        },
-        result));
+    failures.push_back(
+        host.Drive([&] { return Velmora_PaletteSet(host.Wnd(), &drawing, &mixed, &sel, 0); },
+                   [&](UiDialog& dlg) {
+                       Save(host, folder + "editor_255_brushes.bmp", {dlg.Hwnd()});
+                       HWND list = dlg.Item(IDC_BRS_LIST);
+                       POINT at = {60, 80}; // the menu opens where the cursor is
+                       ::ClientToScreen(list, &at);
+                       ::SetCursorPos(at.x, at.y);
+                       ::PostMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(60, 80));
+                       ::PostMessageA(list, WM_RBUTTONUP, 0, MAKELPARAM(60, 80));
+                       HWND menu = WaitForWindow(host, "#32768");
+                       Save(host, folder + "editor_context_menu.bmp", {dlg.Hwnd(), menu});
+                       ::PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+                       host.Sync();
+                       dlg.Click(IDCANCEL);
+                   },
+                   result));
 
     // The condition dialogs for a code, a text and a date range.
     CCodeBook::SetName(CODE_TBL_CHIMOKU, 1, "田");
@@ -239,21 +237,20 @@ int main(int argc, char** argv) {
           Condition{12, "condition_date_range.bmp"}}) {
         CVObjPlt one;
         one.SetZkCode(condition.index);
-        failures.push_back(host.Drive(
-            IDD_MAKE_PALETE,
-            [&] { return Velmora_PaletteSet(host.Wnd(), &drawing, &one, &sel, 1); },
-            [&](UiDialog& dlg) {
-                dlg.Click(IDC_BRS_ADD);
-                UiDialog cond = dlg.WaitForPopup();
-                if (condition.index == 1)
-                    cond.Type(IDC_ONLY_TEXT, "見本一番");
-                if (condition.index == 12)
-                    cond.Click(IDC_FRTO_RANGE);
-                Save(host, folder + condition.picture, {dlg.Hwnd(), cond.Hwnd()});
-                cond.Click(IDCANCEL);
-                dlg.Click(IDCANCEL);
-            },
-            result));
+        failures.push_back(
+            host.Drive([&] { return Velmora_PaletteSet(host.Wnd(), &drawing, &one, &sel, 1); },
+                       [&](UiDialog& dlg) {
+                           dlg.Click(IDC_BRS_ADD);
+                           UiDialog cond = dlg.WaitForPopup();
+                           if (condition.index == 1)
+                               cond.Type(IDC_ONLY_TEXT, "見本一番");
+                           if (condition.index == 12)
+                               cond.Click(IDC_FRTO_RANGE);
+                           Save(host, folder + condition.picture, {dlg.Hwnd(), cond.Hwnd()});
+                           cond.Click(IDCANCEL);
+                           dlg.Click(IDCANCEL);
+                       },
+                       result));
     }
 
     int status = 0;

@@ -1,71 +1,33 @@
-// The class library's Win32 wrappers on real controls and device contexts.
-#include "afx/afxcmn.h"
+// The class library's wrappers where their users never reach: the combo and list
+// boxes past their last item, and the colour dialog's flags and answer. The
+// list view and the off-screen context are checked through the brush list and
+// the colour button that draw with them.
 #include "afx/afxdlgs.h"
-#include "host/kesh_memdc.h"
-#include "tests/win/ui/dib_picture.h"
+#include "tests/win/ui/control_window.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// A hidden top-level window holding one control of the given class.
-class ControlFixture {
-public:
-    ControlFixture(const char* className, DWORD style) {
-        INITCOMMONCONTROLSEX init = {sizeof(init), ICC_LISTVIEW_CLASSES};
-        InitCommonControlsEx(&init);
-        m_parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr,
-                                   nullptr, nullptr);
-        m_control = CreateWindowExA(0, className, "", WS_CHILD | WS_VISIBLE | style, 0, 0, 300, 200,
-                                    m_parent, (HMENU)1, nullptr, nullptr);
-    }
-    ~ControlFixture() { DestroyWindow(m_parent); }
-    HWND m_parent, m_control;
-};
-
-TEST(CListCtrl, RowsCarryTextsDataAndPlaces) {
-    ControlFixture fixture(WC_LISTVIEWA, LVS_REPORT);
-    CListCtrl list;
-    ASSERT_TRUE(list.SubclassWindow(fixture.m_control));
-    list.InsertColumn(0, "名称", LVCFMT_LEFT, 80);
-    list.InsertColumn(1, "レイヤ", LVCFMT_LEFT, 60);
-    for (int row = 0; row < 3; ++row) {
-        EXPECT_EQ(list.InsertItem(row, "ブラシ", -1), row);
-        list.SetItemData(row, 100 + row);
-    }
-    EXPECT_TRUE(list.SetItemText(2, 1, "道路"));
-    EXPECT_STREQ(list.GetItemText(2, 1), "道路");
-    RECT first, second;
-    ASSERT_TRUE(list.GetSubItemRect(1, 0, LVIR_LABEL, first));
-    ASSERT_TRUE(list.GetSubItemRect(1, 1, LVIR_BOUNDS, second));
-    EXPECT_EQ(second.left, 80);
-    EXPECT_EQ(second.top, first.top);
-
-    list.DeleteItem(0);
-    EXPECT_EQ(list.GetItemData(1), DWORD_PTR(102));
-}
-
 TEST(CComboBoxListBox, ItemTextsToTheLastItemAndNoneBeyond) {
-    ControlFixture comboFixture("COMBOBOX", CBS_DROPDOWNLIST);
+    ControlWindow comboWindow("COMBOBOX", CBS_DROPDOWNLIST, 300, 200);
+    ControlWindow listWindow("LISTBOX", LBS_NOTIFY, 300, 200);
     CComboBox combo;
-    combo.SubclassWindow(comboFixture.m_control);
-    combo.AddString("属性を選択して下さい");
-    combo.AddString("画地No");
-    CString text = "前";
-    combo.GetLBText(1, text);
-    EXPECT_STREQ(text, "画地No");
-    combo.GetLBText(2, text);
-    EXPECT_TRUE(text.IsEmpty());
-
-    ControlFixture listFixture("LISTBOX", LBS_NOTIFY);
     CListBox list;
-    list.SubclassWindow(listFixture.m_control);
-    list.AddString("所有者");
-    list.AddString("所有権");
-    list.GetText(1, text);
-    EXPECT_STREQ(text, "所有権");
-    list.GetText(2, text);
-    EXPECT_TRUE(text.IsEmpty());
+    combo.SubclassWindow(comboWindow.control);
+    list.SubclassWindow(listWindow.control);
+    for (const char* text : {"属性を選択して下さい", "画地No"}) {
+        combo.AddString(text);
+        list.AddString(text);
+    }
+    CString inCombo, inList, pastCombo = "前", pastList = "前";
+    combo.GetLBText(1, inCombo);
+    list.GetText(1, inList);
+    combo.GetLBText(2, pastCombo);
+    list.GetText(2, pastList);
+    EXPECT_STREQ(inCombo, "画地No");
+    EXPECT_STREQ(inList, "画地No");
+    EXPECT_TRUE(pastCombo.IsEmpty() && pastList.IsEmpty());
 }
 
 // Plays the user of the colour dialog: types red 200, leaves green and blue
@@ -97,25 +59,6 @@ TEST(CColorDialog, StartsAtTheGivenColourAndGivesTheChosenOneOnlyOnOk) {
         EXPECT_EQ(dialog.DoModal(), confirm ? IDOK : IDCANCEL);
         EXPECT_EQ(dialog.GetColor(), confirm ? RGB(200, 20, 30) : RGB(10, 20, 30));
     }
-}
-
-TEST(CKeshMemDC, DrawsOffScreenAndCopiesTheClipBoxWhenDone) {
-    DibPicture picture(20, 20);
-    picture.Fill(RGB(255, 255, 255));
-    CDC target;
-    target.Attach(picture.Dc());
-    IntersectClipRect(picture.Dc(), 5, 5, 15, 15);
-    {
-        CKeshMemDC buffer(&target);
-        RECT cell = {5, 5, 15, 15};
-        CBrush red(RGB(255, 0, 0));
-        buffer.FillRect(&cell, &red);
-        EXPECT_EQ(picture.At(10, 10), RGB(255, 255, 255));
-    }
-    target.Detach();
-    for (int at : {4, 5, 10, 14, 15})
-        EXPECT_EQ(picture.At(at, at), at == 4 || at == 15 ? RGB(255, 255, 255) : RGB(255, 0, 0))
-            << at;
 }
 
 } // namespace

@@ -38,12 +38,7 @@ std::string TownWith(const std::string& name, const std::string& bytes) {
     return folder;
 }
 
-class MapLoadTest : public ::testing::Test {
-protected:
-    void TearDown() override { CCodeBook::Clear(); }
-};
-
-TEST_F(MapLoadTest, BadCodeBookLeavesTheCodeNamesAsTheyWere) {
+TEST(MapLoadTest, BadCodeBookLeavesTheCodeNamesAsTheyWere) {
     CCodeBook::SetName(CODE_TBL_CHIMOKU, 3, "前の名前");
     CCodeBook::SetKoazaName(2, 5, "前の小字");
     std::string folder = TownWith("codes.csv", "表,コード,名称\n地目,3,宅地\n地目,abc,田\n");
@@ -56,9 +51,10 @@ TEST_F(MapLoadTest, BadCodeBookLeavesTheCodeNamesAsTheyWere) {
     }
     EXPECT_EQ(CodeName(CODE_TBL_CHIMOKU, 0, 3), "前の名前");
     EXPECT_EQ(CodeName(CODE_TBL_KOAZA, 2, 5), "前の小字");
+    CCodeBook::Clear();
 }
 
-TEST_F(MapLoadTest, BadCsvRowsAreLeftOutAndTheRestIsRead) {
+TEST(MapLoadTest, BadCsvRowsAreLeftOutAndTheRestIsRead) {
     std::unique_ptr<AppMap> map = LoadAppMap(
         TownWith("town.csv", "地番,現況地目,登記日付\n1-1,3,2001-02-30\n1-2,1,2001-02-03\n") +
         "\\town.xml");

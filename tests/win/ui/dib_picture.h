@@ -7,13 +7,8 @@
 class DibPicture {
 public:
     DibPicture(int width, int height) : m_width(width), m_height(height) {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
+        BITMAPINFO info = {{sizeof(info.bmiHeader), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0},
+                           {}};
         void* bits = nullptr;
         m_bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
         m_bits = static_cast<const DWORD*>(bits);
@@ -36,6 +31,11 @@ public:
         HBRUSH brush = CreateSolidBrush(color);
         FillRect(m_dc, &all, brush);
         DeleteObject(brush);
+    }
+    // What the window paints of itself, over a colour no drawing uses.
+    void Print(HWND window) {
+        Fill(RGB(1, 2, 3));
+        SendMessageA(window, WM_PRINT, (WPARAM)m_dc, PRF_CLIENT | PRF_ERASEBKGND | PRF_CHILDREN);
     }
     // The colour at (x, y), red in the lowest byte.
     COLORREF At(int x, int y) const {

@@ -1,12 +1,14 @@
-// The fill settings dialog for one brush, driven as a user drives it: which
-// controls each choice enables, and what OK writes into the brush while
-// Cancel writes nothing. The editor's tests drive the one for several.
+// The fill settings dialog for one brush and the host controls it holds,
+// driven as a user drives them: which controls each choice enables, and what
+// OK writes into the brush while Cancel writes nothing. The editor's tests
+// drive the one for several.
 #include "host/lum_popup_grid.h"
 #include "host/sample_drawing.h"
 #include "ui/dialog_scope.h"
 #include "ui/fill_set_dlg.h"
 #include "ui/fill_set_multi_dlg.h"
 #include "ui/resource.h"
+#include "dib_picture.h"
 #include "ui_driver.h"
 
 #include <gtest/gtest.h>
@@ -32,6 +34,59 @@ CVObjBrs PaintBrush() {
     return brs;
 }
 
+// The one-brush dialog with its host controls in reach of the test.
+class FillSetDlg : public CFillSetDlg {
+public:
+    using CFillSetDlg::CFillSetDlg;
+    using CFillSetDlg::m_btnHatchColor;
+    using CFillSetDlg::m_btnHatchType;
+    using CFillSetDlg::m_cmbLayer;
+};
+
+// A window's picture as PrintWindow draws it.
+struct WindowPicture : DibPicture {
+    explicit WindowPicture(HWND hWnd) : DibPicture(Size(hWnd).cx, Size(hWnd).cy) {
+        ::PrintWindow(hWnd, Dc(), 0);
+    }
+    static SIZE Size(HWND hWnd) {
+        RECT rect;
+        ::GetWindowRect(hWnd, &rect);
+        return SIZE{rect.right - rect.left, rect.bottom - rect.top};
+    }
+    COLORREF Middle() const { return At(Width() / 2, Height() / 2); }
+    // The inside of a button's swatch, within its frame.
+    RECT Swatch() const { return RECT{6, 6, Width() - 6, Height() - 6}; }
+};
+
+// The hatch lines in an area: rows, columns, and 8-pixel runs falling or rising.
+enum { kRow = 1, kColumn = 2, kFall = 4, kRise = 8 };
+
+int LinesIn(const DibPicture& picture, const RECT& area) {
+    auto dark = [&](int x, int y, int dx, int dy, int length) {
+        for (int k = 0; k < length; ++k) {
+            COLORREF c = picture.At(x + k * dx, y + k * dy);
+            if (GetRValue(c) + GetGValue(c) + GetBValue(c) >= 3 * 128)
+                return false;
+        }
+        return true;
+    };
+    int lines = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x) {
+            lines |= x == area.left && dark(x, y, 1, 0, area.right - x) ? kRow : 0;
+            lines |= y == area.top && dark(x, y, 0, 1, area.bottom - y) ? kColumn : 0;
+            lines |= x + 8 <= area.right && y + 8 <= area.bottom && dark(x, y, 1, 1, 8) ? kFall : 0;
+            lines |= x + 8 <= area.right && y - 7 >= area.top && dark(x, y, 1, -1, 8) ? kRise : 0;
+        }
+    return lines;
+}
+
+RECT ItemRect(HWND popup, int position) {
+    RECT cell = {};
+    ::SendMessageA(popup, LPGM_GETITEMRECT, position, (LPARAM)&cell);
+    return cell;
+}
+
 class FillSetTest : public ::testing::Test {
 protected:
     FillSetTest() { FillSampleDrawing(drawing.Attr()); }
@@ -47,9 +102,11 @@ protected:
             CVelmoraDlgScope scope;
             if (multi)
                 return (int)CFillSetMultiDlg(host.Wnd(), &mask, &brs, &drawing.Attr()).DoModal();
-            return (int)CFillSetDlg(host.Wnd(), &brs, &drawing.Attr()).DoModal();
+            FillSetDlg dlg(host.Wnd(), &brs, &drawing.Attr());
+            one = &dlg;
+            return (int)dlg.DoModal();
         };
-        return host.Run(multi ? IDD_FILL_SET_MULTI : IDD_FILL_SET, open, script);
+        return host.Run(open, script);
     }
 
     // A click on one arrow of the density spin.
@@ -72,25 +129,40 @@ protected:
         colors.Click(ok ? IDOK : IDCANCEL);
     }
 
-    // Opens a picker's popup grid and presses keys in it.
-    void PressInPopup(UiDialog& dlg, int id, std::initializer_list<UINT> keys) {
-        dlg.Click(id);
-        HWND popup = nullptr;
-        host.WaitUntil(
-            [&] {
-                return (popup = ::FindWindowA(LUM_POPUP_CLASS, nullptr)) &&
-                       ::IsWindowVisible(popup);
-            },
-            "the picker's popup");
-        for (UINT key : keys)
-            ::PostMessageA(popup, WM_KEYDOWN, key, 0);
+    // Clicks a picker button and returns its popup once it shows.
+    HWND OpenPopup(UiDialog& ui, int id) {
+        ui.Click(id);
+        return ui.WaitForWindow(LUM_POPUP_CLASS);
+    }
+
+    void Press(HWND popup, POINT at) {
+        ::PostMessageA(popup, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+        ::PostMessageA(popup, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
         host.Sync();
     }
+
+    // Types keys into a picker's popup and returns the button's value. Keys:
+    // < > ^ v the arrows, [ Home, ] End, . Enter, _ Space, x Esc.
+    int Pick(UiDialog& ui, int id, const char* keys) {
+        const std::string names = "<>^v[]._x";
+        const UINT codes[] = {VK_LEFT, VK_RIGHT,  VK_UP,    VK_DOWN,  VK_HOME,
+                              VK_END,  VK_RETURN, VK_SPACE, VK_ESCAPE};
+        HWND popup = OpenPopup(ui, id);
+        for (const char* key = keys; *key; ++key)
+            ::PostMessageA(popup, WM_KEYDOWN, codes[names.find(*key)], 1);
+        host.Sync();
+        EXPECT_TRUE(PopupClosed()) << keys;
+        return id == IDC_FILL_HATCH_COLOR ? one->m_btnHatchColor.GetValue()
+                                          : one->m_btnHatchType.GetValue();
+    }
+
+    static bool PopupClosed() { return ::FindWindowA(LUM_POPUP_CLASS, nullptr) == nullptr; }
 
     UiHost host;
     ZEL drawing;
     CVObjBrs brs = PaintBrush();
     WORD mask = 0;
+    FillSetDlg* one = nullptr; // the one-brush dialog while it runs
 };
 
 // OK writes the shown fill: a density or spacing typed and confirmed with
@@ -173,25 +245,6 @@ TEST_F(FillSetTest, DensityAndSpacingAreTakenAtTheirLimitsAndSettledPastThem) {
     EXPECT_DOUBLE_EQ(+brs.HatchData.Space[3], 12.35);
 }
 
-TEST_F(FillSetTest, PickedLayerColoursAndPatternAreWritten) {
-    brs.PaintFlg = 1;
-    int result = Run(false, [&](UiDialog& dlg) {
-        dlg.ChooseCombo(IDC_FILL_LAYER, 5);
-        PressInPopup(dlg, IDC_FILL_HATCH_COLOR, {VK_RIGHT, VK_RETURN});
-        PressInPopup(dlg, IDC_FILL_HATCH_TYPE, {VK_RIGHT, VK_ESCAPE});
-        PressInPopup(dlg, IDC_FILL_HATCH_TYPE, {VK_LEFT, VK_RETURN});
-        dlg.Click(IDC_FILL_PAINT);
-        PickPaintColor(dlg, 90, false);
-        PickPaintColor(dlg, 120, true);
-        dlg.Click(IDOK);
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(+brs.LayerNo, 5u);
-    EXPECT_EQ(+brs.HatchData.Color[3], 7);
-    EXPECT_EQ(+brs.HatchData.Type, 3);
-    EXPECT_EQ(+brs.PaintData.Color, RGB(120, 40, 10));
-}
-
 // A density out of range is settled; a layer above 255 is kept.
 TEST_F(FillSetTest, StartValuesSurviveBothDialogs) {
     for (int layer = 8; layer < 300; ++layer)
@@ -209,6 +262,114 @@ TEST_F(FillSetTest, StartValuesSurviveBothDialogs) {
         EXPECT_EQ(+brs.LayerNo, 299u) << multi;
         EXPECT_EQ(+brs.PaintData.Depth, 1.0) << multi;
     }
+}
+
+// The host's layer list and picker buttons, by mouse and keys to their edges,
+// checked by their values and the pixels they draw; OK writes what they show.
+TEST_F(FillSetTest, HostLayerListAndPickersTakeMouseAndKeysToTheirEdges) {
+    brs.PaintFlg = 1; // hatching: the pickers are enabled
+    ZelAttr& attr = drawing.Attr();
+    for (int layer = attr.GetLayerCnt(); layer < 300; ++layer)
+        attr.AddLayer((std::to_string(layer) + ":追加").c_str());
+    int result = Run(false, [&](UiDialog& ui) {
+        FillSetDlg& dlg = *one;
+        dlg.m_cmbLayer.SetData(300);
+        ASSERT_EQ(ui.Count(IDC_FILL_LAYER), 301);
+        EXPECT_EQ(ui.ItemText(IDC_FILL_LAYER, 7), "7:作業用");
+        EXPECT_EQ(ui.ItemText(IDC_FILL_LAYER, 299), "299:追加");
+        EXPECT_EQ(ui.ItemText(IDC_FILL_LAYER, 300), "300:(未登録)");
+        EXPECT_EQ(dlg.m_cmbLayer.GetData(), 300);
+        ui.ChooseCombo(IDC_FILL_LAYER, 256);
+        EXPECT_EQ(dlg.m_cmbLayer.GetData(), 256);
+
+        // Values outside the tables are kept, shown as entry 0's colour and no pattern.
+        dlg.m_btnHatchColor.SetValue(40);
+        dlg.m_btnHatchType.SetValue(9);
+        EXPECT_EQ(dlg.m_btnHatchColor.GetValue(), 40);
+        EXPECT_EQ(WindowPicture(ui.Item(IDC_FILL_HATCH_COLOR)).Middle(), RGB(0, 0, 0));
+        WindowPicture pattern(ui.Item(IDC_FILL_HATCH_TYPE));
+        EXPECT_EQ(LinesIn(pattern, pattern.Swatch()), 0);
+
+        // The pattern grid has 6 cells in 3 columns, the colour grid 16 in 8.
+        const struct {
+            int id;
+            const char* keys;
+            int value;
+        } cases[] = {{IDC_FILL_HATCH_TYPE, "<x", 9},      {IDC_FILL_HATCH_TYPE, "^.", 0},
+                     {IDC_FILL_HATCH_TYPE, "]<>>.", 5},   {IDC_FILL_HATCH_TYPE, "][<_", 0},
+                     {IDC_FILL_HATCH_TYPE, "[>>>.", 3},   {IDC_FILL_HATCH_TYPE, "[>>vv.", 5},
+                     {IDC_FILL_HATCH_TYPE, "]<<v.", 3},   {IDC_FILL_HATCH_TYPE, "]<<^^.", 0},
+                     {IDC_FILL_HATCH_TYPE, "]^^.", 2},    {IDC_FILL_HATCH_COLOR, "v.", 0},
+                     {IDC_FILL_HATCH_COLOR, "[>>v.", 10}, {IDC_FILL_HATCH_COLOR, "]>^.", 7}};
+        for (const auto& c : cases)
+            EXPECT_EQ(Pick(ui, c.id, c.keys), c.value) << c.keys;
+
+        dlg.m_btnHatchType.SetValue(1);
+        HWND button = ui.Item(IDC_FILL_HATCH_COLOR);
+        MONITORINFO monitor = {};
+        monitor.cbSize = sizeof(monitor);
+        ::GetMonitorInfoA(::MonitorFromWindow(button, MONITOR_DEFAULTTONEAREST), &monitor);
+        const int height = 2 * 3 + 2 * 20; // two rows of cells within the margins
+        // Below the button, or above when a pixel lacks; the dialog keeps the focus.
+        for (int lack : {0, 1}) {
+            RECT dialog, below, popup;
+            ::GetWindowRect(ui.Hwnd(), &dialog);
+            ::GetWindowRect(button, &below);
+            int shift = monitor.rcWork.bottom - height + lack - below.bottom;
+            ::SetWindowPos(ui.Hwnd(), nullptr, dialog.left, dialog.top + shift, 0, 0,
+                           SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            ::GetWindowRect(button, &below);
+            ::GetWindowRect(OpenPopup(ui, IDC_FILL_HATCH_COLOR), &popup);
+            EXPECT_EQ(popup.left, below.left);
+            EXPECT_EQ(popup.top, lack ? below.top - height : below.bottom) << lack;
+            GUITHREADINFO info = {};
+            info.cbSize = sizeof(info);
+            ::GetGUIThreadInfo(host.UiThreadId(), &info);
+            EXPECT_EQ(info.hwndFocus, button);
+            EXPECT_EQ(info.hwndActive, ui.Hwnd());
+            ui.PressEsc();
+        }
+        EXPECT_EQ(Pick(ui, IDC_FILL_HATCH_COLOR, "[>>>>."), 4);
+        EXPECT_EQ(WindowPicture(button).Middle(), attr.GetColor(4));
+        Press(OpenPopup(ui, IDC_FILL_HATCH_COLOR), POINT{-10, -10}); // a click outside
+        EXPECT_TRUE(PopupClosed());
+        EXPECT_EQ(dlg.m_btnHatchColor.GetValue(), 4);
+        ::EnableWindow(button, FALSE);
+        EXPECT_NE(WindowPicture(button).Middle(), attr.GetColor(4));
+
+        // Each hatch in its cell, the current one lit; the margin chooses nothing.
+        HWND popup = OpenPopup(ui, IDC_FILL_HATCH_TYPE);
+        WindowPicture picture(popup);
+        const int expected[] = {kRow, kColumn, kFall, kRise, kRow | kColumn, kFall | kRise};
+        for (int type = 0; type < 6; ++type) {
+            RECT cell = ItemRect(popup, type);
+            COLORREF edge = picture.At(cell.left, (cell.top + cell.bottom) / 2);
+            EXPECT_EQ(edge == ::GetSysColor(COLOR_HIGHLIGHT), type == 1) << "type " << type;
+            ::InflateRect(&cell, -5, -5);
+            EXPECT_EQ(LinesIn(picture, cell), expected[type]) << "type " << type;
+        }
+        RECT first = ItemRect(popup, 0);
+        Press(popup, POINT{first.left - 1, first.top - 1});
+        EXPECT_FALSE(PopupClosed());
+        Press(popup, POINT{first.left, first.top});
+        EXPECT_EQ(dlg.m_btnHatchType.GetValue(), 0);
+        popup = OpenPopup(ui, IDC_FILL_HATCH_TYPE);
+        RECT last = ItemRect(popup, 5);
+        Press(popup, POINT{last.right - 1, last.bottom - 1});
+        EXPECT_EQ(dlg.m_btnHatchType.GetValue(), 5);
+        EXPECT_EQ(Pick(ui, IDC_FILL_HATCH_TYPE, "[>>>."), 3);
+        WindowPicture chosen(ui.Item(IDC_FILL_HATCH_TYPE));
+        EXPECT_EQ(LinesIn(chosen, chosen.Swatch()), kRise);
+        ui.Click(IDC_FILL_PAINT);
+        PickPaintColor(ui, 90, false);
+        PickPaintColor(ui, 120, true);
+        ui.Click(IDOK);
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(+brs.LayerNo, 256u);
+    EXPECT_EQ(+brs.HatchData.Color[3], 4);
+    EXPECT_EQ(+brs.HatchData.Type, 3);
+    EXPECT_EQ(+brs.PaintData.Color, RGB(120, 40, 10));
 }
 
 } // namespace

@@ -61,7 +61,6 @@ std::wstring TypeInto(UiHost& host, UiDialog& dlg, int id, bool keys) {
 TEST(JapaneseTypingTest, PlainSystemDialog) {
     UiHost host;
     host.Run(
-        kPlainDialog,
         [&] {
             return (int)::DialogBoxParamA(::GetModuleHandleA(nullptr),
                                           MAKEINTRESOURCEA(kPlainDialog), host.Wnd()->m_hWnd,
@@ -79,13 +78,12 @@ TEST(JapaneseTypingTest, EditorNameField) {
     ZEL drawing;
     CVObjPlt plt;
     int sel = 0;
-    host.Run(
-        IDD_MAKE_PALETE, [&] { return Velmora_PaletteSet(host.Wnd(), &drawing, &plt, &sel, 1); },
-        [&](UiDialog& dlg) {
-            for (bool keys : {true, false})
-                EXPECT_EQ(TypeInto(host, dlg, IDC_PLT_NAME, keys), kTyped) << keys;
-            dlg.Click(IDCANCEL);
-        });
+    host.Run([&] { return Velmora_PaletteSet(host.Wnd(), &drawing, &plt, &sel, 1); },
+             [&](UiDialog& dlg) {
+                 for (bool keys : {true, false})
+                     EXPECT_EQ(TypeInto(host, dlg, IDC_PLT_NAME, keys), kTyped) << keys;
+                 dlg.Click(IDCANCEL);
+             });
 }
 
 } // namespace

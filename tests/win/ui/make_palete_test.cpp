@@ -18,6 +18,7 @@ namespace {
 
 const int kUntouchedSel = -7;
 const UINT kSelected = LVIS_SELECTED | LVIS_FOCUSED;
+using Rows = std::vector<int>;
 
 class MakePaleteTest : public ::testing::Test {
 protected:
@@ -27,13 +28,12 @@ protected:
     }
 
     int Run(int bNew, const std::function<void(UiDialog&)>& script) {
-        return host.Run(
-            IDD_MAKE_PALETE,
-            [&] { return Velmora_PaletteSet(host.Wnd(), &drawing, &plt, &sel, bNew); }, script);
+        return host.Run([&] { return Velmora_PaletteSet(host.Wnd(), &drawing, &plt, &sel, bNew); },
+                        script);
     }
 
     // Painted brushes of colour 7 and pattern 9 on layer row % 8 of attribute
-    // 201, named by their position.
+    // 201, named by their row.
     void AddBrushes(int count) {
         plt.SetZty(ZOK_KYOYU_NINZU);
         for (int i = 0; i < count; ++i) {
@@ -48,54 +48,27 @@ protected:
         }
     }
 
-    static HWND List(UiDialog& dlg) { return dlg.Item(IDC_BRS_LIST); }
-    static int Rows(UiDialog& dlg) { return ListView_GetItemCount(List(dlg)); }
-    static std::string RowText(UiDialog& dlg, int row, int column) {
-        char text[256] = {};
-        ListView_GetItemText(List(dlg), row, column, text, sizeof(text));
-        return text;
-    }
-    static std::vector<int> SelectedRows(UiDialog& dlg) {
-        std::vector<int> rows;
-        for (int row = -1; (row = ListView_GetNextItem(List(dlg), row, LVNI_SELECTED)) >= 0;)
+    static Rows SelectedRows(UiDialog& dlg) {
+        Rows rows;
+        for (int row = -1;
+             (row = ListView_GetNextItem(dlg.Item(IDC_BRS_LIST), row, LVNI_SELECTED)) >= 0;)
             rows.push_back(row);
         return rows;
     }
 
     // Selects exactly these rows, as clicks with Ctrl held would.
-    void Select(UiDialog& dlg, const std::vector<int>& rows) {
-        ListView_SetItemState(List(dlg), -1, 0, kSelected);
+    void Select(UiDialog& dlg, const Rows& rows) {
+        ListView_SetItemState(dlg.Item(IDC_BRS_LIST), -1, 0, kSelected);
         for (int row : rows)
-            ListView_SetItemState(List(dlg), row, kSelected, kSelected);
+            ListView_SetItemState(dlg.Item(IDC_BRS_LIST), row, kSelected, kSelected);
         ::PostMessageA(dlg.Hwnd(), WM_NULL, 0, 0); // input wakes the idle handlers
-        host.Sync();
-    }
-
-    // A right click on a row, or at y below the rows; or a double-click.
-    void ClickRow(UiDialog& dlg, int row, bool twice, int y = -1) {
-        RECT rect = {};
-        HWND list = List(dlg);
-        ListView_GetItemRect(list, row, &rect, LVIR_BOUNDS);
-        LPARAM at = MAKELPARAM(rect.left + 20, y >= 0 ? y : (rect.top + rect.bottom) / 2);
-        ::PostMessageA(list, twice ? WM_LBUTTONDOWN : WM_RBUTTONDOWN,
-                       twice ? MK_LBUTTON : MK_RBUTTON, at);
-        ::PostMessageA(list, twice ? WM_LBUTTONUP : WM_RBUTTONUP, 0, at);
-        if (twice) {
-            ::PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-            ::PostMessageA(list, WM_LBUTTONUP, 0, at);
-        }
         host.Sync();
     }
 
     // The context menu once it shows: which of add, change and delete are
     // greyed; then the keys pressed in it.
-    std::string Menu(std::initializer_list<UINT> keys) {
-        HWND window = nullptr;
-        host.WaitUntil(
-            [&] {
-                return (window = ::FindWindowA("#32768", nullptr)) && ::IsWindowVisible(window);
-            },
-            "the context menu");
+    std::string Menu(UiDialog& dlg, std::initializer_list<UINT> keys) {
+        HWND window = dlg.WaitForWindow("#32768");
         HMENU menu = (HMENU)::SendMessageA(window, MN_GETHMENU, 0, 0);
         std::string greyed;
         for (int id : {IDC_BRS_ADD, IDC_BRS_CHANGE, IDC_BRS_DELETE})
@@ -151,8 +124,8 @@ TEST_F(MakePaleteTest, EachAttributeKindAddsABrushNamedInTheEditorsForm) {
             if (c.to)
                 cond.Type(IDC_FRTO_TO, c.to);
             cond.Click(IDOK);
-            EXPECT_EQ(RowText(dlg, 0, 0), c.row) << c.zty;
-            EXPECT_EQ(SelectedRows(dlg), std::vector<int>{0});
+            EXPECT_EQ(dlg.RowText(IDC_BRS_LIST, 0, 0), c.row) << c.zty;
+            EXPECT_EQ(SelectedRows(dlg), Rows{0});
             EXPECT_TRUE(dlg.IsEnabled(IDC_BRS_LIST));
             dlg.Click(IDOK);
         });
@@ -197,20 +170,20 @@ TEST_F(MakePaleteTest, OkStoresTheNameAndTheFirstSelectedRowAndCancelNeither) {
 TEST_F(MakePaleteTest, TheLastSlotFillsAndThenAddIsDisabledAndGreyed) {
     AddBrushes(254);
     Run(0, [&](UiDialog& dlg) {
-        EXPECT_EQ(SelectedRows(dlg), std::vector<int>{0});
+        EXPECT_EQ(SelectedRows(dlg), Rows{0});
         Select(dlg, {});
         dlg.WaitEnabled(IDC_BRS_DELETE, false); // the idle pass has updated the buttons
         EXPECT_TRUE(dlg.IsEnabled(IDC_BRS_ADD));
-        ClickRow(dlg, 0, false);
-        EXPECT_EQ(Menu({VK_ESCAPE}), "000");
+        dlg.ClickRow(IDC_BRS_LIST, 0, false);
+        EXPECT_EQ(Menu(dlg, {VK_ESCAPE}), "000");
         dlg.Click(IDC_BRS_ADD);
         UiDialog cond = dlg.WaitForPopup();
         cond.Type(IDC_FRTO_FROM, "7");
         cond.Click(IDOK);
-        EXPECT_EQ(SelectedRows(dlg), std::vector<int>{254});
+        EXPECT_EQ(SelectedRows(dlg), Rows{254});
         dlg.WaitEnabled(IDC_BRS_ADD, false);
-        ClickRow(dlg, 254, false);
-        EXPECT_EQ(Menu({VK_ESCAPE}), "100");
+        dlg.ClickRow(IDC_BRS_LIST, 254, false);
+        EXPECT_EQ(Menu(dlg, {VK_ESCAPE}), "100");
         ::PostMessageA(dlg.Hwnd(), WM_COMMAND, IDC_BRS_ADD, 0);
         host.Sync();
         EXPECT_EQ(host.VisibleDialogs().size(), 1u);
@@ -225,14 +198,14 @@ TEST_F(MakePaleteTest, DeletingSelectsTheRowThatTookTheFirstDeletedPlace) {
     Run(0, [&](UiDialog& dlg) {
         Select(dlg, {2, 5});
         dlg.Click(IDC_BRS_DELETE);
-        EXPECT_EQ(RowText(dlg, 2, 0) + RowText(dlg, 4, 0), "B3B6");
-        EXPECT_EQ(SelectedRows(dlg), std::vector<int>{2});
+        EXPECT_EQ(dlg.RowText(IDC_BRS_LIST, 2, 0) + dlg.RowText(IDC_BRS_LIST, 4, 0), "B3B6");
+        EXPECT_EQ(SelectedRows(dlg), Rows{2});
         Select(dlg, {3, 4}); // the last rows: the new last one is selected
         dlg.Click(IDC_BRS_DELETE);
-        EXPECT_EQ(SelectedRows(dlg), std::vector<int>{2});
+        EXPECT_EQ(SelectedRows(dlg), Rows{2});
         Select(dlg, {0, 1, 2});
         dlg.Click(IDC_BRS_DELETE);
-        EXPECT_EQ(Rows(dlg), 0);
+        EXPECT_EQ(ListView_GetItemCount(dlg.Item(IDC_BRS_LIST)), 0);
         EXPECT_FALSE(dlg.IsEnabled(IDC_BRS_LIST));
         dlg.WaitEnabled(IDC_BRS_CHANGE, false);
         dlg.Click(IDOK);
@@ -247,7 +220,7 @@ TEST_F(MakePaleteTest, ChangingOneBrushEditsACopyAndRefreshesItsRow) {
     Run(0, [&](UiDialog& dlg) {
         Select(dlg, {});
         dlg.WaitEnabled(IDC_BRS_CHANGE, false);
-        ClickRow(dlg, 1, true);
+        dlg.ClickRow(IDC_BRS_LIST, 1, true);
         UiDialog fill = dlg.WaitForPopup();
         fill.Click(IDC_FILL_HATCH);
         fill.Click(IDCANCEL);
@@ -257,25 +230,27 @@ TEST_F(MakePaleteTest, ChangingOneBrushEditsACopyAndRefreshesItsRow) {
         again.Click(IDC_FILL_HATCH);
         again.Type(IDC_FILL_SPACE, "2.5");
         again.Click(IDOK);
-        EXPECT_EQ(RowText(dlg, 1, 4) + " " + RowText(dlg, 1, 5), "---- 2.50");
+        EXPECT_EQ(dlg.RowText(IDC_BRS_LIST, 1, 4) + " " + dlg.RowText(IDC_BRS_LIST, 1, 5),
+                  "---- 2.50");
         Select(dlg, {});
-        ClickRow(dlg, 0, false, 300);
-        EXPECT_EQ(Menu({VK_DOWN, VK_RETURN}), "011");
+        dlg.ClickRow(IDC_BRS_LIST, 0, false, 300);
+        EXPECT_EQ(Menu(dlg, {VK_DOWN, VK_RETURN}), "011");
         UiDialog cond = dlg.WaitForPopup();
         cond.Type(IDC_FRTO_FROM, "3");
         cond.Click(IDOK);
-        EXPECT_EQ(Rows(dlg), 4);
+        EXPECT_EQ(ListView_GetItemCount(dlg.Item(IDC_BRS_LIST)), 4);
         dlg.Click(IDOK);
     });
+    // A single change keeps everything it does not show.
     const CVObjBrs& brs = *plt.GetObjBrs(1);
     EXPECT_EQ(+brs.PaintFlg, 1);
     EXPECT_EQ(+brs.HatchData.Space[3], 2.5);
-    EXPECT_EQ(+brs.Col, 7); // a single change keeps everything it does not show
+    EXPECT_EQ(+brs.Col, 7);
 }
 
 // Each box alone, on two brushes of three: the fill kind enables its boxes,
-// a box its controls, and only its settings are applied. The dialog starts from the layer and the
-// fill kind the two share, if any.
+// a box its controls, and only its settings are applied. The dialog starts
+// from the layer and the fill kind the two share, if any.
 TEST_F(MakePaleteTest, ChangingSeveralAppliesEachCheckedSettingAlone) {
     const struct {
         int box;
@@ -306,34 +281,33 @@ TEST_F(MakePaleteTest, ChangingSeveralAppliesEachCheckedSettingAlone) {
     }
     Run(0, [&](UiDialog& dlg) {
         for (int k = 0; k < (int)std::size(cases); ++k) {
+            const auto& c = cases[k];
             Select(dlg, {3 * k, 3 * k + 2});
             dlg.Click(IDC_BRS_CHANGE);
             UiDialog fill = dlg.WaitForPopup();
-            EXPECT_EQ(fill.Sel(IDC_FILL_LAYER), cases[k].sameLayer ? 2 : 0) << k;
-            EXPECT_EQ(::IsDlgButtonChecked(fill.Hwnd(), IDC_FILL_HATCH), (UINT)cases[k].hatch);
-            fill.Click(cases[k].box);
+            EXPECT_EQ(fill.Sel(IDC_FILL_LAYER), c.sameLayer ? 2 : 0) << k;
+            EXPECT_EQ(::IsDlgButtonChecked(fill.Hwnd(), IDC_FILL_HATCH), (UINT)c.hatch);
+            fill.Click(c.box);
             EXPECT_EQ(fill.Enabled({IDC_FILL_LAYER, IDC_FILL_PAINT_COLOR, IDC_FILL_DEPTH,
                                     IDC_FILL_SPIN, IDC_FILL_HATCH_COLOR, IDC_FILL_HATCH_TYPE,
                                     IDC_FILL_SPACE, IDC_MULTI_LAYER_ON, IDC_MULTI_PAINT_COLOR_ON,
                                     IDC_MULTI_DEPTH_ON, IDC_MULTI_HATCH_COLOR_ON,
                                     IDC_MULTI_HATCH_TYPE_ON, IDC_MULTI_SPACE_ON}),
-                      cases[k].enabled + std::string(cases[k].hatch ? "100111" : "111000"));
+                      c.enabled + std::string(c.hatch ? "100111" : "111000"));
             fill.Click(IDOK);
         }
         dlg.Click(IDOK);
     });
     for (int row = 0; row < count; ++row) {
-        const CVObjBrs& a = before[row];
-        const CVObjBrs& b = *plt.GetObjBrs((BYTE)row);
+        const CVObjBrs &a = before[row], &b = *plt.GetObjBrs((BYTE)row);
+        const auto &h = a.HatchData, &g = b.HatchData;
         const bool kept = row % 3 == 1;
-        const auto& h = a.HatchData;
-        const auto& g = b.HatchData;
-        std::string changed = {a.LayerNo == b.LayerNo ? '0' : '1',
-                               a.PaintData.Color == b.PaintData.Color ? '0' : '1',
-                               a.PaintData.Depth == b.PaintData.Depth ? '0' : '1',
-                               std::equal(h.Color, h.Color + 4, g.Color) ? '0' : '1',
-                               h.Type == g.Type ? '0' : '1',
-                               std::equal(h.Space, h.Space + 4, g.Space) ? '0' : '1'};
+        const std::string changed = {a.LayerNo == b.LayerNo ? '0' : '1',
+                                     a.PaintData.Color == b.PaintData.Color ? '0' : '1',
+                                     a.PaintData.Depth == b.PaintData.Depth ? '0' : '1',
+                                     std::equal(h.Color, h.Color + 4, g.Color) ? '0' : '1',
+                                     h.Type == g.Type ? '0' : '1',
+                                     std::equal(h.Space, h.Space + 4, g.Space) ? '0' : '1'};
         EXPECT_EQ(changed, kept ? "000000" : cases[row / 3].changed) << "row " << row;
         EXPECT_EQ(+b.PaintFlg, cases[row / 3].hatch) << "row " << row;
         EXPECT_EQ(+b.Col, kept ? 7 : 0) << "row " << row;

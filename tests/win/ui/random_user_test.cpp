@@ -1,8 +1,7 @@
-// A random user of the palette editor: seeded random actions of every kind a
-// user can do, with the list, the enabled states and the process's GDI and
-// USER objects checked after each. VELMORA_RANDOM_SEED, VELMORA_RANDOM_ACTIONS
-// and VELMORA_RANDOM_OPENS (scripts/random-user) ask for a long run; a
-// failure prints the seed and the actions that led to it.
+// A random user of the palette editor: seeded random actions of every kind,
+// with the list, the enabled states and the process's GDI and USER objects
+// checked after each. VELMORA_RANDOM_SEED, _ACTIONS and _OPENS ask for a long
+// run (scripts/random-user); a failure prints the seed and the actions.
 #include "host/sample_drawing.h"
 #include "ui/palette_set.h"
 #include "ui/resource.h"
@@ -24,12 +23,6 @@ namespace {
 int EnvInt(const char* name, int fallback) {
     const char* value = std::getenv(name);
     return value && *value ? std::atoi(value) : fallback;
-}
-
-std::string TextOf(HWND hWnd) {
-    char text[256] = {};
-    ::GetWindowTextA(hWnd, text, sizeof(text));
-    return text;
 }
 
 const WORD kZties[] = {0, 100, 106, 300, 200, 201, 500, 401, 999}; // every attribute kind
@@ -56,7 +49,6 @@ public:
             Log("open zty " + std::to_string(m_plt.GetZty()));
             int result = 0, sel = 0;
             std::string failure = m_host.Drive(
-                IDD_MAKE_PALETE,
                 [&] { return Velmora_PaletteSet(m_host.Wnd(), &m_drawing, &m_plt, &sel, 1); },
                 [&](UiDialog& dlg) { Session(dlg); }, result);
             if (!failure.empty()) {
@@ -113,19 +105,17 @@ private:
             throw UiError("the list shows " + std::to_string(ListView_GetItemCount(List(dlg))) +
                           " rows for " + std::to_string(count) + " brushes");
         for (int i = 0; i < count; ++i) {
-            char text[4][256] = {};
-            for (int column : {0, 1, 4, 5})
-                ListView_GetItemText(List(dlg), i, column, text[column / 2 + column % 2], 256);
             BYTE b = BYTE(i);
             bool paint = m_plt.GetPaintFlg(b) == 0;
-            if (std::string(text[0]) != m_plt.GetBNm(b) ||
-                std::string(text[1]) != m_drawing.Attr().GetLayerLabel(int(m_plt.GetLayerNo(b))) ||
-                (std::string(text[2]) == "----") == paint ||
-                (std::string(text[3]) == "----") != paint)
-                throw UiError("row " + std::to_string(i) + " shows " + text[0] + " | " + text[1]);
+            std::string name = dlg.RowText(IDC_BRS_LIST, i, 0),
+                        layer = dlg.RowText(IDC_BRS_LIST, i, 1);
+            if (name != m_plt.GetBNm(b) ||
+                layer != m_drawing.Attr().GetLayerLabel(int(m_plt.GetLayerNo(b))) ||
+                (dlg.RowText(IDC_BRS_LIST, i, 4) == "----") == paint ||
+                (dlg.RowText(IDC_BRS_LIST, i, 5) == "----") != paint)
+                throw UiError("row " + std::to_string(i) + " shows " + name + " | " + layer);
         }
-        // The selection and the name are read on each try: the editor may
-        // still be taking the last input.
+        // Read on each try: the editor may still be taking the last input.
         m_host.WaitUntil(
             [&] {
                 bool selected = Selected(dlg) > 0;
@@ -138,10 +128,9 @@ private:
             "the editor's controls to follow " + std::to_string(count) + " brushes");
     }
 
-    // The counts once the editor has taken its input and painted itself.
-    // Painting it from this thread can take the paint its message loop was
-    // about to wait for, so that the loop sleeps without its idle pass; a
-    // message after it wakes the pass, as a user's next mouse move would.
+    // The counts once the editor has taken its input and painted itself. The
+    // paint taken from its loop here would leave the loop asleep without its
+    // idle pass; a message after it wakes the pass, as a mouse move would.
     GuiObjects Counts(UiDialog& dlg) {
         m_host.Sync();
         ::RedrawWindow(dlg.Hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -151,12 +140,11 @@ private:
         return counts;
     }
 
-    // Acts on the controls of the dialog opened over the editor at random,
-    // ends it in one of the ways a user can and checks the counts, and the
-    // brush it adds.
+    // Plays the dialog opened over the editor at random, ends it in one of the
+    // ways a user can, and checks the brush it adds and the counts.
     void InPopup(UiDialog& dlg, const GuiObjects& before, int count) {
         UiDialog popup = dlg.WaitForPopup();
-        std::string kind = TextOf(popup.Hwnd());
+        std::string texts = popup.AllTexts(), kind = texts.substr(0, texts.find('\n'));
         for (HWND item = ::GetWindow(popup.Hwnd(), GW_CHILD); item;
              item = ::GetWindow(item, GW_HWNDNEXT))
             if (::IsWindowVisible(item) && ::IsWindowEnabled(item) && Pick(2))
@@ -181,10 +169,9 @@ private:
         ok = ok && kind != "属性ペイント"; // the message box of an unknown attribute
         if (m_adding && m_plt.CountBrs() != count + (ok ? 1 : 0))
             throw UiError("adding left " + std::to_string(m_plt.CountBrs()) + " brushes");
-        // The counts are compared when the dialog changed nothing: what OK
-        // changes, the editor shows. The first showings of a dialog load
-        // objects that Wine keeps, and Wine drops and remakes some now and
-        // then; a dialog that leaks leaves more objects at every closing.
+        // Compared when the dialog changed nothing. Its first showings load
+        // objects that Wine keeps, and Wine remakes some now and then; a
+        // dialog that leaks leaves more objects at every closing.
         GuiObjects after = Counts(dlg);
         if (after > before)
             Log("  left " + after.Text() + " after " + before.Text());
@@ -198,7 +185,6 @@ private:
         char type[32] = {};
         ::GetClassNameA(item, type, sizeof(type));
         std::string kind = type;
-        bool button = kind == "Button" && (::GetWindowLongA(item, GWL_STYLE) & 0xF) != BS_GROUPBOX;
         if (std::find(std::begin(kNotPlayed), std::end(kNotPlayed), id) != std::end(kNotPlayed))
             return;
         if (kind == "Edit") {
@@ -214,7 +200,7 @@ private:
                 WORD(1971 + Pick(66)), WORD(1 + Pick(12)), 0, WORD(1 + Pick(28)), 12, 0, 0, 0};
             Log("  date " + std::to_string(day.wYear) + "-" + std::to_string(day.wMonth));
             ::SendMessageA(item, DTM_SETSYSTEMTIME, GDT_VALID, (LPARAM)&day);
-        } else if (button) {
+        } else if (kind == "Button" && (::GetWindowLongA(item, GWL_STYLE) & 0xF) != BS_GROUPBOX) {
             Log("  click " + std::to_string(id));
             popup.Click(id);
         }
@@ -256,11 +242,7 @@ private:
         int row = Pick(m_plt.CountBrs());
         Log("double-click " + std::to_string(row));
         ListView_EnsureVisible(List(dlg), row, FALSE);
-        RECT rect = {LVIR_BOUNDS, 0, 0, 0};
-        ListView_GetItemRect(List(dlg), row, &rect, LVIR_BOUNDS);
-        LPARAM at = MAKELPARAM(rect.left + 20, (rect.top + rect.bottom) / 2);
-        for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
-            ::PostMessageA(List(dlg), message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
+        dlg.ClickRow(IDC_BRS_LIST, row, true);
         return true;
     }
 
@@ -270,12 +252,8 @@ private:
             return false;
         int item = Pick(4);
         Log("menu item " + std::to_string(item));
-        ::PostMessageA(List(dlg), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(20, 300));
-        ::PostMessageA(List(dlg), WM_RBUTTONUP, 0, MAKELPARAM(20, 300));
-        HWND menu = nullptr;
-        m_host.WaitUntil(
-            [&] { return (menu = ::FindWindowA("#32768", nullptr)) && ::IsWindowVisible(menu); },
-            "the context menu");
+        dlg.ClickRow(IDC_BRS_LIST, 0, false, 300);
+        HWND menu = dlg.WaitForWindow("#32768");
         HMENU items = (HMENU)::SendMessageA(menu, MN_GETHMENU, 0, 0);
         bool none = Selected(dlg) == 0, full = m_plt.CountBrs() >= 255;
         for (int id : {IDC_BRS_ADD, IDC_BRS_CHANGE, IDC_BRS_DELETE})
@@ -338,13 +316,11 @@ TEST(RandomUserTest, OpeningAndClosingTheEditorGrowsNoObjects) {
     int opens = EnvInt("VELMORA_RANDOM_OPENS", 20);
     std::vector<GuiObjects> counts;
     for (int i = 0; i < opens; ++i) {
-        host.Run(
-            IDD_MAKE_PALETE,
-            [&] { return Velmora_PaletteSet(host.Wnd(), &drawing, &plt, &sel, 0); },
-            [&](UiDialog& dlg) {
-                ::SendMessageA(dlg.Item(IDC_BRS_LIST), WM_VSCROLL, SB_BOTTOM, 0);
-                i % 2 ? dlg.PressEsc() : dlg.Click(IDCANCEL);
-            });
+        host.Run([&] { return Velmora_PaletteSet(host.Wnd(), &drawing, &plt, &sel, 0); },
+                 [&](UiDialog& dlg) {
+                     ::SendMessageA(dlg.Item(IDC_BRS_LIST), WM_VSCROLL, SB_BOTTOM, 0);
+                     i % 2 ? dlg.PressEsc() : dlg.Click(IDCANCEL);
+                 });
         counts.push_back(CountGuiObjects());
     }
     // The first openings load what the process keeps, and Wine's caches grow

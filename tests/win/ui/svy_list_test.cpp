@@ -1,5 +1,6 @@
 // The brush list in a real window: its rows' texts, and its swatches read
 // back from a picture of the list as it paints itself.
+#include "control_window.h"
 #include "dib_picture.h"
 #include "host/sample_drawing.h"
 #include "ui/svy_list_crl.h"
@@ -27,33 +28,23 @@ const BYTE kPatternRows[6][8] = {
 };
 
 void AddPaint(CVObjPlt& plt, const char* name, COLORREF color, double depth, DWORD layer) {
-    FACEZSKPAINT_DATA paint = {color, depth};
-    FACEZSKHATCH_DATA hatch = {};
-    plt.AddBrs(plt.CountBrs(), name, 0, 1, VELMORA_Z_TYPE(), layer, 0, paint, hatch);
+    plt.AddBrs(plt.CountBrs(), name, 0, 1, VELMORA_Z_TYPE(), layer, 0, {color, depth}, {});
 }
 
 void AddHatch(CVObjPlt& plt, const char* name, WORD type, BYTE color, double space, DWORD layer) {
-    FACEZSKPAINT_DATA paint = {kRed, 100};
     FACEZSKHATCH_DATA hatch = {};
     hatch.Type = type;
     hatch.Color[0] = color;
     hatch.Space[0] = space;
-    plt.AddBrs(plt.CountBrs(), name, 0, 1, VELMORA_Z_TYPE(), layer, 1, paint, hatch);
+    plt.AddBrs(plt.CountBrs(), name, 0, 1, VELMORA_Z_TYPE(), layer, 1, {kRed, 100}, hatch);
 }
 
 // The brush list as the editor shows it: a report view with the six columns
-// and 32-pixel rows, in a parent that reflects notifications to it.
-class ListWindow {
+// and 32-pixel rows.
+class ListWindow : public ControlWindow {
 public:
-    ListWindow(ZEL& drawing, CVObjPlt& plt) {
-        INITCOMMONCONTROLSEX init = {sizeof(init), ICC_LISTVIEW_CLASSES};
-        InitCommonControlsEx(&init);
-        m_parent.SubclassWindow(CreateWindowExA(WS_EX_NOACTIVATE, "STATIC", "", WS_POPUP, 0, 0, 460,
-                                                520, nullptr, nullptr, nullptr, nullptr));
-        m_list.SubclassWindow(CreateWindowExA(0, WC_LISTVIEWA, "",
-                                              WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0, 460, 520,
-                                              m_parent, (HMENU)20003, nullptr, nullptr));
-        m_parent.ShowWindow(SW_SHOWNOACTIVATE);
+    ListWindow(ZEL& drawing, CVObjPlt& plt) : ControlWindow(WC_LISTVIEWA, LVS_REPORT, 460, 520) {
+        m_list.SubclassWindow(control);
         m_images.Create(1, 32, ILC_COLOR24 | ILC_MASK, 1, 1);
         m_list.SetImageList(&m_images, LVSIL_SMALL);
         int col = 0;
@@ -63,42 +54,36 @@ public:
         m_list.SetExtendedStyle(LVS_EX_HEADERDRAGDROP);
         m_list.SetData(&drawing, &plt);
         m_list.FillList();
+        m_picture.Print(control);
     }
-    ~ListWindow() { m_parent.DestroyWindow(); }
 
     CSvyListCrl& List() { return m_list; }
     std::string Text(int row, int col) const { return m_list.GetItemText(row, col).GetString(); }
-    RECT Cell(int row, int col) const {
-        RECT rect = {};
-        m_list.GetSubItemRect(row, col, LVIR_BOUNDS, rect);
-        return rect;
+    // Whether a swatch cell shows a 1-pixel border in the button face colour
+    // one pixel inside the cell, and inside it expect(x, y) at every pixel.
+    bool Shows(int row, int col, const std::function<COLORREF(int, int)>& expect) const {
+        RECT cell = {};
+        m_list.GetSubItemRect(row, col, LVIR_BOUNDS, cell);
+        for (int y = cell.top + 1; y < cell.bottom - 1; ++y)
+            for (int x = cell.left + 1; x < cell.right - 1; ++x) {
+                bool border = x == cell.left + 1 || y == cell.top + 1 || x == cell.right - 2 ||
+                              y == cell.bottom - 2;
+                if (m_picture.At(x, y) != (border ? GetSysColor(COLOR_BTNFACE) : expect(x, y)))
+                    return false;
+            }
+        return true;
     }
-    // The list's client area as it paints itself now.
-    void Capture(DibPicture& picture) {
-        picture.Fill(RGB(1, 2, 3));
-        m_list.SendMessage(WM_PRINT, (WPARAM)picture.Dc(),
-                           PRF_CLIENT | PRF_ERASEBKGND | PRF_CHILDREN);
+    COLORREF At(int row, int col) const {
+        RECT cell = {};
+        m_list.GetSubItemRect(row, col, LVIR_BOUNDS, cell);
+        return m_picture.At(cell.left + 2, cell.top + 2);
     }
 
 private:
-    CWnd m_parent;
     CSvyListCrl m_list;
     CImageList m_images;
+    DibPicture m_picture{460, 520};
 };
-
-// A swatch cell: a 1-pixel border in the button face colour one pixel inside
-// the cell, and inside it expect(x, y) at every pixel.
-bool CellShows(const DibPicture& picture, RECT cell,
-               const std::function<COLORREF(int, int)>& expect) {
-    for (int y = cell.top + 1; y < cell.bottom - 1; ++y)
-        for (int x = cell.left + 1; x < cell.right - 1; ++x) {
-            bool border = x == cell.left + 1 || y == cell.top + 1 || x == cell.right - 2 ||
-                          y == cell.bottom - 2;
-            if (picture.At(x, y) != (border ? GetSysColor(COLOR_BTNFACE) : expect(x, y)))
-                return false;
-        }
-    return true;
-}
 
 std::function<COLORREF(int, int)> Solid(COLORREF color) {
     return [color](int, int) { return color; };
@@ -148,29 +133,23 @@ TEST_F(SvyListTest, RowsShowTheirTextsAndSwatches) {
     for (const auto& t : texts)
         EXPECT_EQ(window.Text(t.row, t.col), t.text) << t.row << ", " << t.col;
 
-    DibPicture picture(460, 520);
-    window.Capture(picture);
     // Paint: the colour lightened by the density, out of range not at all;
     // the pattern cell solid in the window text colour, whatever the paint.
     const COLORREF paint[] = {RGB(255, 128, 128), RGB(255, 255, 255), kBlue, kBlue,
                               RGB(172, 210, 237)};
     for (int row = 0; row < 5; ++row) {
-        EXPECT_TRUE(CellShows(picture, window.Cell(row, 2), Solid(paint[row]))) << row;
-        EXPECT_TRUE(CellShows(picture, window.Cell(row, 3), Solid(GetSysColor(COLOR_WINDOWTEXT))));
+        EXPECT_TRUE(window.Shows(row, 2, Solid(paint[row]))) << row;
+        EXPECT_TRUE(window.Shows(row, 3, Solid(GetSysColor(COLOR_WINDOWTEXT))));
     }
-    // Hatch: the table colour and the pattern.
+    // Hatch: the table colour and the pattern; the last colour of the table
+    // is its own, and type 6 has no pattern: its cell is one plain colour.
     for (int type = 0; type < 6; ++type) {
-        COLORREF color = m_drawing.Attr().GetColor(type + 1);
-        EXPECT_TRUE(CellShows(picture, window.Cell(5 + type, 2), Solid(color))) << type;
-        EXPECT_TRUE(CellShows(picture, window.Cell(5 + type, 3), Hatch(type))) << type;
+        EXPECT_TRUE(window.Shows(5 + type, 2, Solid(m_drawing.Attr().GetColor(type + 1)))) << type;
+        EXPECT_TRUE(window.Shows(5 + type, 3, Hatch(type))) << type;
     }
-    // The last colour of the table is its own; type 6 has no pattern of its
-    // own: its cell is one plain colour.
-    EXPECT_TRUE(CellShows(picture, window.Cell(11, 2), Solid(m_drawing.Attr().GetColor(15))));
-    RECT cell = window.Cell(11, 3);
-    COLORREF inside = picture.At(cell.left + 2, cell.top + 2);
-    EXPECT_TRUE(CellShows(picture, cell, Solid(inside)));
-    EXPECT_NE(inside, kListText);
+    EXPECT_TRUE(window.Shows(11, 2, Solid(m_drawing.Attr().GetColor(15))));
+    EXPECT_TRUE(window.Shows(11, 3, Solid(window.At(11, 3))));
+    EXPECT_NE(window.At(11, 3), kListText);
 }
 
 TEST(SvyListDrawing, OutOfTableNumbersTakeEntryZero) {
@@ -183,10 +162,8 @@ TEST(SvyListDrawing, OutOfTableNumbersTakeEntryZero) {
     AddHatch(plt, "表外", 0, 2, 1, 2);
     AddHatch(plt, "表内", 0, 1, 1, 1);
     ListWindow window(drawing, plt);
-    DibPicture picture(460, 520);
-    window.Capture(picture);
-    EXPECT_TRUE(CellShows(picture, window.Cell(0, 2), Solid(RGB(30, 160, 90))));
-    EXPECT_TRUE(CellShows(picture, window.Cell(1, 2), Solid(RGB(200, 0, 0))));
+    EXPECT_TRUE(window.Shows(0, 2, Solid(RGB(30, 160, 90))));
+    EXPECT_TRUE(window.Shows(1, 2, Solid(RGB(200, 0, 0))));
     EXPECT_EQ(window.Text(0, 1) + window.Text(1, 1), "基本注記");
 }
 

@@ -80,6 +80,20 @@ void UiDialog::DoubleClickList(int id, int index) {
     m_host.Sync();
 }
 
+void UiDialog::ClickRow(int id, int row, bool twice, int y) {
+    HWND list = Item(id);
+    RECT rect = {};
+    ListView_GetItemRect(list, row, &rect, LVIR_BOUNDS);
+    LPARAM at = MAKELPARAM(rect.left + 20, y >= 0 ? y : (rect.top + rect.bottom) / 2);
+    if (twice)
+        for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+            ::PostMessageA(list, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
+    else
+        for (UINT message : {WM_RBUTTONDOWN, WM_RBUTTONUP})
+            ::PostMessageA(list, message, message == WM_RBUTTONUP ? 0 : MK_RBUTTON, at);
+    m_host.Sync();
+}
+
 void UiDialog::PressKey(UINT key) {
     GUITHREADINFO info = {};
     info.cbSize = sizeof(info);
@@ -136,12 +150,10 @@ std::string UiDialog::ItemText(int id, int index) const {
     return text;
 }
 
-int UiDialog::Count(int id) const {
-    return (int)::SendMessageA(Item(id), IsList(id) ? LB_GETCOUNT : CB_GETCOUNT, 0, 0);
-}
-
-int UiDialog::Sel(int id) const {
-    return (int)::SendMessageA(Item(id), IsList(id) ? LB_GETCURSEL : CB_GETCURSEL, 0, 0);
+std::string UiDialog::RowText(int id, int row, int column) const {
+    char text[256] = {};
+    ListView_GetItemText(Item(id), row, column, text, sizeof(text));
+    return text;
 }
 
 std::string UiDialog::AllTexts() const {
@@ -168,6 +180,14 @@ UiDialog UiDialog::WaitForPopup() {
         "a window over the dialog");
     m_host.Sync();
     return UiDialog(m_host, popup);
+}
+
+HWND UiDialog::WaitForWindow(const char* className) {
+    HWND window = nullptr;
+    m_host.WaitUntil(
+        [&] { return (window = ::FindWindowA(className, nullptr)) && ::IsWindowVisible(window); },
+        std::string("a window of class ") + className);
+    return window;
 }
 
 UiHost::UiHost() : m_uiThreadId(::GetCurrentThreadId()) {
@@ -226,18 +246,15 @@ HWND UiHost::FindDialog() const {
     return nullptr;
 }
 
-int UiHost::Run(int templateId, const std::function<int()>& open,
-                const std::function<void(UiDialog&)>& script) {
+int UiHost::Run(const std::function<int()>& open, const std::function<void(UiDialog&)>& script) {
     int result = 0;
-    std::string failure = Drive(templateId, open, script, result);
-    if (!failure.empty())
-        ADD_FAILURE() << failure;
+    std::string failure = Drive(open, script, result);
+    EXPECT_EQ(failure, "");
     return result;
 }
 
-std::string UiHost::Drive(int templateId, const std::function<int()>& open,
+std::string UiHost::Drive(const std::function<int()>& open,
                           const std::function<void(UiDialog&)>& script, int& result) {
-    const std::string name = "dialog " + std::to_string(templateId);
     m_callReturned = false;
     std::string failure;
     std::thread driver([&] {
@@ -246,14 +263,14 @@ std::string UiHost::Drive(int templateId, const std::function<int()>& open,
             WaitUntil(
                 [&] {
                     if (m_callReturned)
-                        throw UiError("the call returned before " + name + " was shown");
+                        throw UiError("the call returned before its dialog was shown");
                     return (dialog = FindDialog()) != nullptr;
                 },
-                name + " to be shown");
+                "the dialog to be shown");
             Sync(); // the dialog has shown itself and been idle once
             UiDialog ui(*this, dialog);
             script(ui);
-            WaitUntil([&] { return m_callReturned.load(); }, name + " to close");
+            WaitUntil([&] { return m_callReturned.load(); }, "the dialog to close");
         } catch (const std::exception& e) {
             failure = e.what();
             // A menu's own loop holds the thread until the menu ends.
@@ -278,10 +295,6 @@ std::string UiHost::Drive(int templateId, const std::function<int()>& open,
     return failure;
 }
 
-std::string GuiObjects::Text() const {
-    return "GDI " + std::to_string(gdi) + ", USER " + std::to_string(user);
-}
-
 namespace {
 BOOL CALLBACK CountWindow(HWND hWnd, LPARAM count) {
     DWORD pid = 0;
@@ -294,6 +307,8 @@ BOOL CALLBACK CountWindow(HWND hWnd, LPARAM count) {
 }
 } // namespace
 
+// Wine answers GetGuiResources with nothing; there the GDI handle table and
+// the process's windows are counted.
 GuiObjects CountGuiObjects() {
     GuiObjects counts;
     counts.gdi = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);

@@ -1,8 +1,7 @@
 // Drives a running modal dialog the way a user does. The test's thread plays
-// the host: it owns a main window and makes the call that runs the dialog. A
-// driver thread acts through posted messages, as input arrives, and reads
-// what the dialog shows. A wait that runs out fails the test and closes the
-// dialog, so the program never hangs.
+// the host and makes the call that runs the dialog; a driver thread acts
+// through posted messages, as input arrives, and reads what the dialog shows.
+// A wait that runs out fails the test and closes the dialog.
 #pragma once
 
 #include "afx/afxwin.h"
@@ -30,26 +29,33 @@ public:
     HWND Hwnd() const { return m_hWnd; }
     HWND Item(int id) const;
 
-    // Each action returns once the dialog has taken it. A click waits for its
-    // control to be enabled, as the idle pass does it.
+    // Each action returns once the dialog has taken it; a click first waits
+    // for the idle pass to enable its control.
     void Click(int id);
     // Types into an edit field, or picks "Y/M/D h:mm:ss" in a date picker.
     void Type(int id, const std::string& text);
     void ChooseCombo(int id, int index) { Choose(id, index, CB_SETCURSEL, CBN_SELCHANGE); }
     void ChooseList(int id, int index) { Choose(id, index, LB_SETCURSEL, LBN_SELCHANGE); }
     void DoubleClickList(int id, int index);
+    // A right click or a double-click on a list view's row, at its middle or
+    // at height y.
+    void ClickRow(int id, int row, bool twice, int y = -1);
     void PressEnter() { PressKey(VK_RETURN); }
     void PressEsc() { PressKey(VK_ESCAPE); }
     void PressTab() { PressKey(VK_TAB); }
     void CloseBox();
 
-    // Texts are the process's code page 932 bytes; the item queries answer
-    // for a combo box or a list box.
+    // Texts in code page 932; the item queries answer for a combo or list box.
     std::string Text(int id) const;
     std::string ToolTip(int id) const;
     std::string ItemText(int id, int index) const;
-    int Count(int id) const;
-    int Sel(int id) const;
+    std::string RowText(int id, int row, int column) const; // a list view's
+    int Count(int id) const {
+        return (int)::SendMessageA(Item(id), IsList(id) ? LB_GETCOUNT : CB_GETCOUNT, 0, 0);
+    }
+    int Sel(int id) const {
+        return (int)::SendMessageA(Item(id), IsList(id) ? LB_GETCURSEL : CB_GETCURSEL, 0, 0);
+    }
     bool IsEnabled(int id) const { return ::IsWindowEnabled(Item(id)) != FALSE; }
     // Which of the controls are enabled, as 0s and 1s.
     std::string Enabled(std::initializer_list<int> ids) const;
@@ -61,6 +67,8 @@ public:
     void WaitEnabled(int id, bool enabled);
     // Waits for a message box (or another dialog) opened over this one.
     UiDialog WaitForPopup();
+    // Waits for a window of the class to show: a menu (#32768), a picker's popup.
+    HWND WaitForWindow(const char* className);
 
 private:
     void Choose(int id, int index, UINT set, WORD notice);
@@ -78,16 +86,13 @@ public:
     UiHost(const UiHost&) = delete;
     UiHost& operator=(const UiHost&) = delete;
 
-    // The host's main window, to pass as a dialog's parent.
-    CWnd* Wnd() { return &m_wnd; }
+    CWnd* Wnd() { return &m_wnd; } // the parent to pass to a dialog
 
-    // Runs open() here, which shows the modal dialog of template templateId
-    // over Wnd(), while script acts on it from the driver thread. Returns
-    // open()'s result; a failure of the script fails the test.
-    int Run(int templateId, const std::function<int()>& open,
-            const std::function<void(UiDialog&)>& script);
+    // Runs open(), which shows a modal dialog over Wnd(), while script acts on
+    // it from the driver thread; returns open()'s result.
+    int Run(const std::function<int()>& open, const std::function<void(UiDialog&)>& script);
     // The same outside a test: returns the failure, empty when none.
-    std::string Drive(int templateId, const std::function<int()>& open,
+    std::string Drive(const std::function<int()>& open,
                       const std::function<void(UiDialog&)>& script, int& result);
 
     void SetWaitLimit(DWORD ms) { m_waitLimitMs = ms; }
@@ -111,13 +116,13 @@ private:
     std::atomic<long> m_taken{0};
 };
 
-// The process's GDI and USER objects, to tell a leak. Wine answers
-// GetGuiResources with nothing; there the GDI handle table and the process's
-// windows are counted.
+// The process's GDI and USER objects, to tell a leak.
 struct GuiObjects {
     DWORD gdi = 0;
     DWORD user = 0;
     bool operator>(const GuiObjects& other) const { return gdi > other.gdi || user > other.user; }
-    std::string Text() const;
+    std::string Text() const {
+        return "GDI " + std::to_string(gdi) + ", USER " + std::to_string(user);
+    }
 };
 GuiObjects CountGuiObjects();

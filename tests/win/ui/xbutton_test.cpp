@@ -1,5 +1,6 @@
 // The colour button's picture in each state, pixel by pixel at its edge, its
 // focus ring and its swatch; and a real button window drawing itself.
+#include "control_window.h"
 #include "dib_picture.h"
 #include "ui/xbutton.h"
 
@@ -62,52 +63,26 @@ TEST(XButton, EachStateDrawsItsEdgeAndSwatch) {
         // clang-format on
     };
     DibPicture picture(kWidth, kHeight);
-    for (UINT disabled : {0u, UINT(ODS_DISABLED)}) {
+    for (UINT disabled : {0u, UINT(ODS_DISABLED)})
         for (const auto& p : points) {
             Draw(picture, p.state | disabled);
             EXPECT_EQ(picture.At(p.x, p.y), p.color)
                 << "state " << (p.state | disabled) << " (" << p.x << ", " << p.y << ")";
         }
-    }
 }
 
-// A parent that reflects WM_DRAWITEM to the button, as a dialog does.
-class ButtonWindow {
-public:
-    explicit ButtonWindow(DWORD buttonStyle) {
-        m_parent.SubclassWindow(CreateWindowExA(WS_EX_NOACTIVATE, "STATIC", "", WS_POPUP, 0, 0, 100,
-                                                60, nullptr, nullptr, nullptr, nullptr));
-        m_button = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | buttonStyle, 10, 10,
-                                   kWidth, kHeight, m_parent, (HMENU)19497, nullptr, nullptr);
-        m_parent.ShowWindow(SW_SHOWNOACTIVATE);
-    }
-    ~ButtonWindow() { m_parent.DestroyWindow(); }
-    HWND Button() const { return m_button; }
-    void Capture(DibPicture& picture) {
-        picture.Fill(RGB(1, 2, 3));
-        SendMessageA(m_button, WM_PRINT, (WPARAM)picture.Dc(), PRF_CLIENT | PRF_ERASEBKGND);
-    }
-
-private:
-    CWnd m_parent;
-    HWND m_button;
-};
-
+// A host's template may hold a plain push button.
 TEST(XButton, TemplateButtonBecomesOwnerDrawnAndShowsItsNewColour) {
-    ButtonWindow window(BS_PUSHBUTTON);
+    ControlWindow window("BUTTON", BS_PUSHBUTTON, kWidth, kHeight);
     XButton button(kColor);
-    ASSERT_TRUE(button.SubclassWindow(window.Button()));
+    ASSERT_TRUE(button.SubclassWindow(window.control));
     EXPECT_EQ(button.GetStyle() & BS_TYPEMASK, DWORD(BS_OWNERDRAW));
-
     DibPicture picture(kWidth, kHeight);
-    window.Capture(picture);
-    EXPECT_EQ(picture.At(0, 10), Sys(COLOR_BTNHIGHLIGHT));
-    EXPECT_EQ(picture.At(2, 10), kBlack);
+    picture.Print(window.control);
     EXPECT_EQ(picture.At(20, 12), kColor);
-
     button.m_crColor = RGB(200, 30, 40);
     button.Invalidate();
-    window.Capture(picture);
+    picture.Print(window.control);
     EXPECT_EQ(picture.At(20, 12), RGB(200, 30, 40));
     button.UnsubclassWindow();
 }

@@ -1,6 +1,8 @@
 // The attribute selection dialogs through their exports, driven as a user
 // drives them: the combo box (a prompt first, then the attributes) and the
-// list (the attributes only). Only OK gives the caller an index.
+// list (the attributes only). Only OK gives the caller an index. And the help
+// table as the host's help manager reads it through the exports.
+#include "ui/help_table.h"
 #include "ui/resource.h"
 #include "ui/zok_type.h"
 #include "ui_driver.h"
@@ -14,11 +16,9 @@ const BYTE kUntouched = 0xAB;
 class ZokTypeTest : public ::testing::Test {
 protected:
     int Run(bool list, const std::function<void(UiDialog&)>& script) {
-        if (list)
-            return host.Run(
-                IDD_GRPNAME_EX, [&] { return Velmora_GetZokTypeEx(host.Wnd(), &index); }, script);
         return host.Run(
-            IDD_GRPNAME, [&] { return Velmora_GetZokType(host.Wnd(), &index); }, script);
+            [&] { return (list ? Velmora_GetZokTypeEx : Velmora_GetZokType)(host.Wnd(), &index); },
+            script);
     }
 
     UiHost host;
@@ -45,13 +45,12 @@ TEST_F(ZokTypeTest, ChoiceAndWayOutGiveTheIndexOrLeaveTheByte) {
     for (const auto& c : cases) {
         index = kUntouched;
         int result = Run(c.list, [&](UiDialog& dlg) {
-            if (c.list)
-                dlg.ChooseList(IDC_ZOK_LIST, c.item);
-            else
-                dlg.ChooseCombo(IDC_ZOK_COMBO, c.item);
+            c.list ? dlg.ChooseList(IDC_ZOK_LIST, c.item) : dlg.ChooseCombo(IDC_ZOK_COMBO, c.item);
             dlg.WaitEnabled(IDOK, true);
-            if (c.way == kEnter || c.way == kEsc)
-                c.way == kEnter ? dlg.PressEnter() : dlg.PressEsc();
+            if (c.way == kEnter)
+                dlg.PressEnter();
+            else if (c.way == kEsc)
+                dlg.PressEsc();
             else if (c.way == kDoubleClick)
                 dlg.DoubleClickList(IDC_ZOK_LIST, c.item);
             else
@@ -107,6 +106,28 @@ TEST_F(ZokTypeTest, ListOffersTheAttributesWithTheFirstChosen) {
         EXPECT_EQ(dlg.ToolTip(IDC_ZOK_LIST), "塗潰ブラシが塗潰の対象とする属性を選択します。");
         dlg.Click(IDCANCEL);
     });
+}
+
+TEST(HelpTable, EntriesInOrderAndABadIndexLeavesTheTarget) {
+    const char* titles[] = {
+        "ペイント設定ライブラリ-メインヘルプ", "ペイント設定ライブラリ-メイン画面",
+        "ペイント設定ライブラリ-属性選択画面", "ペイント設定ライブラリ-ブラシの作成画面",
+        "ペイント設定ライブラリ-ブラシの設定画面"};
+    ASSERT_EQ(___OSTINHELP_NUM(), 5);
+    TOstinHelpContext entry(0, "", -1, "");
+    // Backwards, so that each copy overwrites a longer or shorter title.
+    for (int index = 4; index >= 0; --index) {
+        EXPECT_EQ(___OSTINHELP_CONTEXT(index, &entry), &entry);
+        EXPECT_STREQ(entry.GetTitle(), titles[index]);
+        EXPECT_EQ(entry.GetIndex(), index);
+        EXPECT_EQ(entry.GetKind(), 4);
+        EXPECT_STREQ(entry.GetModule(), "velmora.dll");
+    }
+    ___OSTINHELP_CONTEXT(5, &entry);
+    ___OSTINHELP_CONTEXT(-1, &entry);
+    EXPECT_EQ(entry.GetIndex(), 0);
+    EXPECT_STREQ(entry.GetTitle(), titles[0]);
+    EXPECT_EQ(___OSTINHELP_CONTEXT(0, nullptr), nullptr);
 }
 
 } // namespace
