@@ -6,9 +6,7 @@ std::uint32_t IdTable::Slot(std::string_view id) {
     std::uint32_t slot = 0;
     if (Find(id, slot))
         return slot;
-    slot = static_cast<std::uint32_t>(starts_.size());
-    starts_.push_back(static_cast<std::uint32_t>(text_.size()));
-    text_.append(id.data(), id.size());
+    slot = slots_++;
     std::uint32_t number = 0;
     if (Split(id, number)) {
         std::vector<std::uint32_t>& numbers = Numbers();
@@ -20,10 +18,11 @@ std::uint32_t IdTable::Slot(std::string_view id) {
             return slot;
         }
     }
-    if ((hashed_ + 1) * 2 > cells_.size())
+    if ((names_.size() + 1) * 2 > cells_.size())
         Grow();
-    Place(Hash(id), slot);
-    ++hashed_;
+    Place(Cell{Hash(id), slot, static_cast<std::uint32_t>(names_.size())});
+    names_.push_back(static_cast<std::uint32_t>(text_.size()));
+    text_.append(id.data(), id.size());
     return slot;
 }
 
@@ -44,16 +43,34 @@ bool IdTable::Find(std::string_view id, std::uint32_t& slot) {
         const Cell& cell = cells_[i];
         if (cell.slot == kEmpty)
             return false;
-        if (cell.hash == hash && NameOf(cell.slot) == id) {
+        if (cell.hash == hash && Name(cell.name) == id) {
             slot = cell.slot;
             return true;
         }
     }
 }
 
-std::string_view IdTable::NameOf(std::uint32_t slot) const {
-    size_t start = starts_[slot];
-    size_t end = slot + 1 < starts_.size() ? starts_[slot + 1] : text_.size();
+std::string IdTable::NameOf(std::uint32_t slot) const {
+    for (const Cell& cell : cells_)
+        if (cell.slot == slot)
+            return std::string(Name(cell.name));
+    for (const auto& prefix : prefixes_) {
+        const std::vector<std::uint32_t>& numbers = numbers_[prefix.second];
+        auto at = std::find(numbers.begin(), numbers.end(), slot);
+        if (at == numbers.end())
+            continue;
+        const std::string& key = prefix.first;
+        std::string digits = std::to_string(at - numbers.begin());
+        size_t width = static_cast<size_t>(key.back() - '0');
+        return key.substr(0, key.size() - 1) +
+               std::string(width - std::min(width, digits.size()), '0') + digits;
+    }
+    return std::string();
+}
+
+std::string_view IdTable::Name(std::uint32_t name) const {
+    size_t start = names_[name];
+    size_t end = name + 1 < names_.size() ? names_[name + 1] : text_.size();
     return std::string_view(text_).substr(start, end - start);
 }
 
@@ -94,18 +111,18 @@ std::uint32_t IdTable::Hash(std::string_view id) {
     return hash;
 }
 
-void IdTable::Place(std::uint32_t hash, std::uint32_t slot) {
+void IdTable::Place(const Cell& cell) {
     size_t mask = cells_.size() - 1;
-    size_t i = hash & mask;
+    size_t i = cell.hash & mask;
     while (cells_[i].slot != kEmpty)
         i = (i + 1) & mask;
-    cells_[i] = Cell{hash, slot};
+    cells_[i] = cell;
 }
 
 void IdTable::Grow() {
-    std::vector<Cell> old(std::max<size_t>(1024, cells_.size() * 2), Cell{0, kEmpty});
+    std::vector<Cell> old(std::max<size_t>(1024, cells_.size() * 2), Cell{0, kEmpty, 0});
     old.swap(cells_);
     for (const Cell& cell : old)
         if (cell.slot != kEmpty)
-            Place(cell.hash, cell.slot);
+            Place(cell);
 }

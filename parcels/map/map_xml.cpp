@@ -16,6 +16,7 @@
 #include "parcels/map/xml_pull.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
@@ -89,11 +90,6 @@ public:
     const KkMap& Header() const { return header_; }
 
 private:
-    struct Frame {
-        Kind kind;
-        int line;
-    };
-
     [[noreturn]] void FailAt(int line, const std::string& what) const {
         throw InputError(header_.path, line, what);
     }
@@ -104,11 +100,11 @@ private:
             Start();
             break;
         case XmlPull::END:
-            End();
+            End(stack_.back());
             stack_.pop_back();
             break;
         case XmlPull::TEXT:
-            if (HoldsText(stack_.back().kind))
+            if (HoldsText(stack_.back()))
                 text_.append(pull_.Text());
             break;
         case XmlPull::DONE:
@@ -153,10 +149,9 @@ private:
                 pull_.Fail(u8"the root element is not 地図");
             kind = ROOT;
         } else {
-            kind = KindOf(stack_.back().kind, pull_.LocalName());
+            kind = KindOf(stack_.back(), pull_.LocalName());
         }
-        int line = NamedInMessages(kind) ? pull_.Line() : 0;
-        stack_.push_back(Frame{kind, line});
+        stack_.push_back(kind);
         text_.clear();
         switch (kind) {
         case POINT:
@@ -185,9 +180,9 @@ private:
             hasExterior_ = false;
             break;
         case RING:
-            if (stack_[stack_.size() - 2].kind == EXTERIOR && hasExterior_)
-                stack_.back().kind = OTHER;
-            ring_ = RingEntry{static_cast<std::uint32_t>(generators_.size()), 0, line};
+            if (stack_[stack_.size() - 2] == EXTERIOR && hasExterior_)
+                stack_.back() = OTHER;
+            ring_ = RingEntry{static_cast<std::uint32_t>(generators_.size()), 0, pull_.Line()};
             break;
         case GENERATOR:
             generators_.push_back(curves_.Slot(IdRef()));
@@ -197,13 +192,13 @@ private:
             std::string_view id;
             if (pull_.Attribute("id", id))
                 parcel_.parcel.id.assign(id.data(), id.size());
-            parcel_.parcel.line = line;
+            parcel_.parcel.line = pull_.Line();
             break;
         }
         case SHAPE: {
             std::string_view ref = IdRef();
             parcel_.shape.assign(ref.data(), ref.size());
-            parcel_.shapeLine = line;
+            parcel_.shapeLine = pull_.Line();
             break;
         }
         default:
@@ -211,32 +206,39 @@ private:
         }
     }
 
-    double Number(double lowest, double highest) const {
+    // Plain decimals, as nearly every map writes them, are read straight;
+    // anything else goes the way of strtod, spaces and all.
+    double Number(double lowest, double highest) {
+        double value = 0.0;
+        const char* first = text_.data();
+        const char* last = first + text_.size();
+        auto read = std::from_chars(first, last, value);
+        if (read.ec == std::errc() && read.ptr == last && value >= lowest && value <= highest)
+            return value;
         const char* text = text_.c_str();
         char* end = nullptr;
         errno = 0;
-        double value = std::strtod(text, &end);
+        value = std::strtod(text, &end);
         while (end && (*end == ' ' || *end == '\t' || *end == '\r' || *end == '\n'))
             ++end;
         if (end == text || *end != '\0' || errno == ERANGE || !(value >= lowest) ||
             !(value <= highest))
-            FailAt(stack_.back().line,
+            FailAt(pull_.StartLine(),
                    "bad number " + QuoteValue(text_) + " in " + std::string(pull_.Name()));
         return value;
     }
 
     // Codes are fixed-width digit strings such as 015 or 0000.
-    unsigned Code() const {
+    unsigned Code() {
         if (text_.empty() || text_.size() > 4 ||
             text_.find_first_not_of("0123456789") != std::string::npos)
-            FailAt(stack_.back().line,
+            FailAt(pull_.StartLine(),
                    "bad code " + QuoteValue(text_) + " in " + std::string(pull_.Name()));
         return static_cast<unsigned>(std::stoul(text_));
     }
 
-    void End() {
-        const Frame& frame = stack_.back();
-        switch (frame.kind) {
+    void End(Kind kind) {
+        switch (kind) {
         case MAP_NAME:
             header_.name = text_;
             break;
@@ -259,25 +261,25 @@ private:
             break;
         case DIRECT_POSITION:
         case POSITION_DIRECT:
-            EndPosition(frame);
+            EndPosition(kind);
             break;
         case POINT:
-            EndPoint(frame.line);
+            EndPoint();
             break;
         case ORIENTATION:
             reversed_ = text_ == "-";
             break;
         case COLUMN:
-            EndColumn(frame.line);
+            EndColumn();
             break;
         case CURVE:
-            EndCurve(frame.line);
+            EndCurve();
             break;
         case RING:
-            EndRing(frame.line);
+            EndRing();
             break;
         case SURFACE:
-            EndSurface(frame.line);
+            EndSurface();
             break;
         case SPACE:
             Join();
@@ -298,7 +300,7 @@ private:
             parcel_.parcel.chiban = text_;
             break;
         case PARCEL:
-            EndParcel(frame.line);
+            EndParcel();
             break;
         default:
             break;
@@ -306,10 +308,10 @@ private:
     }
 
     // A point's position, or a curve's point given by its coordinates.
-    void EndPosition(const Frame& frame) {
+    void EndPosition(Kind kind) {
         if (!hasX_ || !hasY_)
-            FailAt(frame.line, std::string(pull_.Name()) + " lacks X or Y");
-        if (frame.kind == DIRECT_POSITION) {
+            FailAt(pull_.StartLine(), std::string(pull_.Name()) + " lacks X or Y");
+        if (kind == DIRECT_POSITION) {
             pointAt_ = position_;
             pointPlaced_ = true;
         } else if (!columnDirect_) {
@@ -318,9 +320,9 @@ private:
         }
     }
 
-    void EndPoint(int line) {
+    void EndPoint() {
         if (!pointPlaced_)
-            FailAt(line, "GM_Point has no position");
+            FailAt(pull_.StartLine(), "GM_Point has no position");
         if (pointXY_.size() <= point_) {
             pointXY_.resize(point_ + 1);
             pointDefined_.resize(point_ + 1);
@@ -329,19 +331,20 @@ private:
         pointDefined_[point_] = true;
     }
 
-    void EndColumn(int line) {
+    void EndColumn() {
         if (columnDirect_) {
             if (inlineXY_.size() >= kInline)
-                FailAt(line, "too many curve points");
+                FailAt(pull_.StartLine(), "too many curve points");
             vertices_.push_back(static_cast<std::uint32_t>(inlineXY_.size()) | kInline);
             inlineXY_.push_back(columnAt_);
         } else if (columnRef_) {
             vertices_.push_back(columnRefPoint_);
         } else
-            FailAt(line, "curve point is neither direct nor a point reference");
+            FailAt(pull_.StartLine(), "curve point is neither direct nor a point reference");
     }
 
-    void EndCurve(int line) {
+    void EndCurve() {
+        int line = pull_.StartLine();
         std::uint32_t count = static_cast<std::uint32_t>(vertices_.size()) - curveFirst_;
         if (count < 2)
             FailAt(line, "GM_Curve has fewer than two points");
@@ -352,11 +355,11 @@ private:
         curveTable_[curve_] = CurveEntry{curveFirst_, count, line, true};
     }
 
-    void EndRing(int line) {
+    void EndRing() {
         ring_.count = static_cast<std::uint32_t>(generators_.size()) - ring_.first;
         if (ring_.count == 0)
-            FailAt(line, "GM_Ring lists no curve");
-        if (stack_[stack_.size() - 2].kind == EXTERIOR) {
+            FailAt(ring_.line, "GM_Ring lists no curve");
+        if (stack_[stack_.size() - 2] == EXTERIOR) {
             surfaceRings_.insert(surfaceRings_.begin(), ring_);
             hasExterior_ = true;
         } else {
@@ -364,7 +367,8 @@ private:
         }
     }
 
-    void EndSurface(int line) {
+    void EndSurface() {
+        int line = pull_.StartLine();
         if (!hasExterior_)
             FailAt(line, "GM_Surface has no exterior ring");
         if (surfaceTable_.size() <= surface_)
@@ -375,12 +379,12 @@ private:
         ringTable_.insert(ringTable_.end(), surfaceRings_.begin(), surfaceRings_.end());
     }
 
-    void EndParcel(int line) {
+    void EndParcel() {
         const MapParcel& parcel = parcel_.parcel;
         if (parcel.chiban.empty())
-            FailAt(line, u8"筆 has no 地番");
+            FailAt(parcel.line, u8"筆 has no 地番");
         if (parcel_.shapeLine == 0)
-            FailAt(line, u8"筆 " + parcel.chiban + u8" has no 形状");
+            FailAt(parcel.line, u8"筆 " + parcel.chiban + u8" has no 形状");
         ready_.push_back(std::move(parcel_));
     }
 
@@ -394,7 +398,7 @@ private:
                 std::uint32_t point = vertices_[v];
                 if ((point & kInline) == 0 &&
                     (point >= pointDefined_.size() || !pointDefined_[point]))
-                    FailAt(curve.line, "unknown point " + std::string(points_.NameOf(point)));
+                    FailAt(curve.line, "unknown point " + points_.NameOf(point));
             }
         }
         shapes_.resize(surfaceTable_.size());
@@ -424,7 +428,7 @@ private:
     const CurveEntry& CurveOf(const RingEntry& ring, std::uint32_t generator) const {
         std::uint32_t slot = generators_[generator];
         if (slot >= curveTable_.size() || !curveTable_[slot].defined)
-            FailAt(ring.line, "unknown curve " + std::string(curves_.NameOf(slot)));
+            FailAt(ring.line, "unknown curve " + curves_.NameOf(slot));
         return curveTable_[slot];
     }
 
@@ -496,7 +500,7 @@ private:
     KkMap header_;
     MapBounds keep_{0.0, 0.0, 0.0, 0.0};
     bool keeping_ = false;
-    std::vector<Frame> stack_;
+    std::vector<Kind> stack_; // the kinds of the open elements
     std::string text_;
     bool seen_[SHAPE + 1] = {};
     bool joined_ = false;

@@ -178,6 +178,11 @@ TEST(MapXml, LimitsAndBadMapsNameFileAndLine) {
         {MapWith(triangle + "<zmn:GM_Point>\n</zmn:GM_Point>\n"),
          "bad.xml:7: zmn:GM_Point has no id"},
         {MapWith(triangle + Curve("C1", "A", "B") + Surface({"C9"}), kParcel), "unknown curve C9"},
+        {MapWith(Point("P0001", "0", "0") + Point("P0002", "0", "10") +
+                 Curve("C01", "P0001", "P0002") + Curve("C02", "P0002", "P0012")),
+         "bad.xml:7: unknown point P0012"},
+        {MapWith(triangle + Curve("C0001", "A", "B") + Surface({"C0001", "C0090"}), kParcel),
+         "bad.xml:8: unknown curve C0090"},
         {MapWith(Point("A", "0", "0") + Point("B", "0", "10") + Curve("C1", "A", "B") +
                      Curve("C2", "B", "A") + Surface({"C1", "C2"}),
                  kParcel),
