@@ -48,6 +48,16 @@ struct SurfaceEntry {
     bool defined = false;
 };
 
+// A curve of a ring being joined.
+struct CurvePart {
+    std::uint32_t first, end; // in the vertex table
+};
+
+// The rings of a surface once joined; none when it was not.
+struct ShapeEntry {
+    std::uint32_t first = 0, count = 0; // in the ring ends
+};
+
 // A 筆 read but not yet handed out, with the surface it names.
 struct ParcelEntry {
     MapParcel parcel;
@@ -406,8 +416,12 @@ private:
             const SurfaceEntry& surface = surfaceTable_[s];
             if (!surface.defined || (keeping_ && !Reaches(ringTable_[surface.first])))
                 continue;
-            for (std::uint32_t r = surface.first; r < surface.first + surface.count; ++r)
-                shapes_[s].push_back(Ring(ringTable_[r]));
+            shapes_[s].first = static_cast<std::uint32_t>(ringEnds_.size());
+            for (std::uint32_t r = surface.first; r < surface.first + surface.count; ++r) {
+                Ring(ringTable_[r]);
+                ringEnds_.push_back(shapeXY_.size());
+            }
+            shapes_[s].count = surface.count;
         }
         points_.Clear();
         curves_.Clear();
@@ -450,41 +464,38 @@ private:
     }
 
     // Chains the ring's curves end to start, turning a curve round when it is
-    // listed against the ring's direction.
-    MapRing Ring(const RingEntry& ring) const {
-        struct Part {
-            std::uint32_t first, end; // in the vertex table
-        };
-        std::vector<Part> parts;
+    // listed against the ring's direction, onto the end of shapeXY_.
+    void Ring(const RingEntry& ring) {
+        std::vector<CurvePart>& parts = parts_;
+        parts.clear();
         for (std::uint32_t g = ring.first; g < ring.first + ring.count; ++g) {
             const CurveEntry& curve = CurveOf(ring, g);
-            parts.push_back(Part{curve.first, curve.first + curve.count});
+            parts.push_back(CurvePart{curve.first, curve.first + curve.count});
         }
-        auto front = [this](const Part& part) { return At(vertices_[part.first]); };
-        auto back = [this](const Part& part) { return At(vertices_[part.end - 1]); };
+        auto front = [this](const CurvePart& part) { return At(vertices_[part.first]); };
+        auto back = [this](const CurvePart& part) { return At(vertices_[part.end - 1]); };
         bool firstReversed = parts.size() > 1 && !Same(back(parts[0]), front(parts[1])) &&
                              !Same(back(parts[0]), back(parts[1]));
-        MapRing points;
+        size_t begin = shapeXY_.size();
         for (std::uint32_t v = parts[0].first; v != parts[0].end; ++v)
-            points.push_back(At(vertices_[v]));
+            shapeXY_.push_back(At(vertices_[v]));
         if (firstReversed)
-            std::reverse(points.begin(), points.end());
+            std::reverse(shapeXY_.begin() + begin, shapeXY_.end());
         for (size_t i = 1; i < parts.size(); ++i) {
-            bool forward = Same(points.back(), front(parts[i]));
-            if (!forward && !Same(points.back(), back(parts[i])))
+            bool forward = Same(shapeXY_.back(), front(parts[i]));
+            if (!forward && !Same(shapeXY_.back(), back(parts[i])))
                 FailAt(ring.line, "the ring's curves do not join");
             if (forward)
                 for (std::uint32_t v = parts[i].first + 1; v != parts[i].end; ++v)
-                    points.push_back(At(vertices_[v]));
+                    shapeXY_.push_back(At(vertices_[v]));
             else
                 for (std::uint32_t v = parts[i].end - 1; v != parts[i].first; --v)
-                    points.push_back(At(vertices_[v - 1]));
+                    shapeXY_.push_back(At(vertices_[v - 1]));
         }
-        if (!Same(points.front(), points.back()))
+        if (!Same(shapeXY_[begin], shapeXY_.back()))
             FailAt(ring.line, "the ring does not close");
-        if (points.size() < 4)
+        if (shapeXY_.size() - begin < 4)
             FailAt(ring.line, "the ring has fewer than three corners");
-        return points;
     }
 
     void Hand(ParcelEntry& entry, MapParcel& parcel) {
@@ -493,7 +504,14 @@ private:
             !surfaceTable_[slot].defined)
             FailAt(entry.shapeLine, "unknown surface " + entry.shape);
         parcel = std::move(entry.parcel);
-        parcel.rings = shapes_[slot];
+        const ShapeEntry& shape = shapes_[slot];
+        parcel.rings.resize(shape.count);
+        for (std::uint32_t r = 0; r < shape.count; ++r) {
+            size_t begin = shape.first + r == 0 ? 0 : ringEnds_[shape.first + r - 1];
+            parcel.rings[r].assign(shapeXY_.begin() + static_cast<std::ptrdiff_t>(begin),
+                                   shapeXY_.begin() +
+                                       static_cast<std::ptrdiff_t>(ringEnds_[shape.first + r]));
+        }
     }
 
     XmlPull pull_;
@@ -515,7 +533,11 @@ private:
     std::vector<std::uint32_t> generators_;
     std::vector<RingEntry> ringTable_;
     std::vector<SurfaceEntry> surfaceTable_;
-    std::vector<std::vector<MapRing>> shapes_;
+    // The rings of the surfaces joined, end to end: each surface's in ringEnds_.
+    std::vector<ShapeEntry> shapes_; // by surface slot
+    std::vector<size_t> ringEnds_;   // where each ring ends in shapeXY_
+    std::vector<MapPoint> shapeXY_;
+    std::vector<CurvePart> parts_;
     std::deque<ParcelEntry> ready_; // 筆 read whole, in file order
 
     // The element being read.
