@@ -105,7 +105,7 @@ private:
     }
 
     void Step() {
-        switch (pull_.Next()) {
+        switch (pull_.Next(HoldsText(stack_.empty() ? OTHER : stack_.back()))) {
         case XmlPull::START:
             Start();
             break;

@@ -11,6 +11,8 @@ namespace {
 // Longer tags or texts are refused rather than held.
 constexpr size_t kLongestToken = 16u << 20;
 constexpr size_t kFirstBuffer = 1u << 20;
+// Enough for the name of nearly every tag.
+constexpr size_t kShortTag = 128;
 
 bool IsSpace(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
@@ -170,11 +172,6 @@ bool XmlPull::Refill(size_t need) {
 
 // Offset from `pos_` of the first `c` at or after `from`; npos at the end of the file.
 size_t XmlPull::Find(char c, size_t from) {
-    // Most runs between tags are a few bytes of indentation.
-    const char* start = buffer_.data() + pos_;
-    for (size_t stop = std::min(end_ - pos_, from + 32); from < stop; ++from)
-        if (start[from] == c)
-            return from;
     for (;;) {
         if (from < end_ - pos_) {
             const char* start = buffer_.data() + pos_;
@@ -258,11 +255,6 @@ std::string_view XmlPull::Text() {
         textRaw_ = false;
     }
     return text_;
-}
-
-std::string_view XmlPull::LocalName() const {
-    size_t colon = name_.rfind(':');
-    return colon == std::string_view::npos ? name_ : name_.substr(colon + 1);
 }
 
 bool XmlPull::Attribute(std::string_view name, std::string_view& value) const {
@@ -416,15 +408,26 @@ const char* XmlPull::ReadAttributes(std::string_view tag, size_t i, bool& selfCl
 }
 
 void XmlPull::ReadStartTag() {
-    size_t gt = Find('>', 1);
+    // The name, and the tag's end when the name ends it.
+    Fill(kShortTag);
+    const char* start = buffer_.data() + pos_ + 1;
+    size_t held = end_ - pos_ - 1, i = 0, local = 0;
+    for (; i < held && !EndsName(start[i]); ++i)
+        if (start[i] == ':')
+            local = i + 1;
+    size_t gt = i < held && start[i] == '>' ? i + 1 : Find('>', i + 1);
     if (gt == std::string_view::npos)
         Malformed("the file ends inside a tag");
     std::string_view tag(buffer_.data() + pos_ + 1, gt - 1);
-    size_t i = 0;
-    while (i < tag.size() && !EndsName(tag[i]))
-        ++i;
-    if (i == 0)
+    if (i == held) // a name longer than the bytes held
+        for (i = local = 0; i < tag.size() && !EndsName(tag[i]); ++i)
+            if (tag[i] == ':')
+                local = i + 1;
+    if (i == 0) {
+        FindTagEnd();
         Malformed("a tag without a name");
+    }
+    localName_ = tag.substr(local, i - local);
     // A tag ends at its first '>' unless a quoted value holds one; only a tag
     // whose attributes do not read to that '>' is looked at again.
     bool selfClosing = false;
@@ -433,6 +436,7 @@ void XmlPull::ReadStartTag() {
         gt = FindTagEnd();
         tag = std::string_view(buffer_.data() + pos_ + 1, gt - 1);
         name_ = tag.substr(0, i);
+        localName_ = tag.substr(local, i - local);
         if (const char* fault = ReadAttributes(tag, i, selfClosing))
             Malformed(fault + std::string(name_) + ">");
     }
@@ -446,7 +450,7 @@ void XmlPull::ReadStartTag() {
     Consume(gt + 1);
 }
 
-XmlPull::Event XmlPull::Next() {
+XmlPull::Event XmlPull::Next(bool text) {
     if (pendingEnd_) {
         pendingEnd_ = false;
         Close();
@@ -463,16 +467,25 @@ XmlPull::Event XmlPull::Next() {
             return DONE;
         }
         if (buffer_[pos_] != '<') {
-            size_t lt = Find('<', 0);
+            // Most runs between tags are a few bytes of indentation.
+            size_t lt = 1;
+            while (lt < 16 && lt < end_ - pos_ && buffer_[pos_ + lt] != '<')
+                ++lt;
+            if (lt == 16 || lt == end_ - pos_)
+                lt = Find('<', lt);
             size_t length = lt == std::string_view::npos ? end_ - pos_ : lt;
             if (!opens_.empty()) {
-                ReadText(length);
-                return TEXT;
+                if (text) {
+                    ReadText(length);
+                    return TEXT;
+                }
+                Consume(length);
+                continue;
             }
-            const char* text = buffer_.data() + pos_;
-            const char* stray = std::find_if_not(text, text + length, IsSpace);
-            if (stray != text + length) {
-                eventStart_ = pos_ + static_cast<size_t>(stray - text);
+            const char* run = buffer_.data() + pos_;
+            const char* stray = std::find_if_not(run, run + length, IsSpace);
+            if (stray != run + length) {
+                eventStart_ = pos_ + static_cast<size_t>(stray - run);
                 Malformed("text outside the root element");
             }
             Consume(length);
@@ -495,7 +508,8 @@ XmlPull::Event XmlPull::Next() {
                 text_ = std::string_view(buffer_.data() + pos_ + 9, close - 9);
                 textRaw_ = false;
                 Consume(close + 3);
-                return TEXT;
+                if (text)
+                    return TEXT;
             } else if (head == "<!DOCTYPE" && !rootSeen_) {
                 SkipDoctype();
             } else {

@@ -21,14 +21,15 @@ public:
 
     // The next event; DONE once the root element has closed and only
     // whitespace, comments and processing instructions follow. A
-    // self-closing tag gives START and then END. Throws InputError
+    // self-closing tag gives START and then END. Without `text`, text inside
+    // elements is passed over rather than handed out. Throws InputError
     // ("malformed XML: ...") at the line of the fault.
-    Event Next();
+    Event Next(bool text = true);
 
-    // START and END: the element's name with its prefix, and without it.
+    // START and END: the element's name with its prefix; START: without it.
     // Views stay valid until the next call of Next.
     std::string_view Name() const { return name_; }
-    std::string_view LocalName() const;
+    std::string_view LocalName() const { return localName_; }
 
     // START: the value of an attribute named exactly `name`; false when absent.
     bool Attribute(std::string_view name, std::string_view& value) const;
@@ -91,6 +92,7 @@ private:
     bool rootSeen_ = false;
     bool pendingEnd_ = false; // a self-closing tag still owes its END
     std::string_view name_;
+    std::string_view localName_;
     std::string_view text_;
     bool textRaw_ = false; // text_ still holds references
     std::string textScratch_;
