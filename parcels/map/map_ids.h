@@ -37,8 +37,9 @@ private:
         std::uint32_t name; // in names_
     };
 
-    bool Split(std::string_view id, std::uint32_t& number);
-    std::vector<std::uint32_t>& Numbers();
+    bool FindHashed(std::string_view id, std::uint32_t& slot) const;
+    static size_t Digits(std::string_view id, std::uint32_t& number);
+    std::vector<std::uint32_t>& Numbers(std::string_view id, size_t digits);
     static std::uint32_t Hash(std::string_view id);
     std::string_view Name(std::uint32_t name) const;
     void Place(const Cell& cell);
@@ -47,8 +48,8 @@ private:
     std::uint32_t slots_ = 0;
     std::unordered_map<std::string, size_t> prefixes_; // prefix and digit count
     std::vector<std::vector<std::uint32_t>> numbers_;
-    std::string key_, lastKey_;
-    size_t last_ = 0;
+    std::string lastPrefix_;
+    size_t lastDigits_ = 0, last_ = 0;
     std::vector<Cell> cells_;
     std::vector<std::uint32_t> names_; // where each hashed id starts in text_
     std::string text_;

@@ -48,6 +48,16 @@ size_t CountNewlines(const char* p, const char* end) {
     return count;
 }
 
+// Where the local part of a name starts: after its last colon, if any.
+size_t LocalStart(const char* name, size_t length) {
+    size_t local = 0;
+    for (const char* colon = name;
+         (colon = static_cast<const char*>(std::memchr(colon, ':', name + length - colon)));
+         ++colon)
+        local = static_cast<size_t>(colon - name) + 1;
+    return local;
+}
+
 void AppendUtf8(unsigned long code, std::string& out) {
     if (code < 0x80) {
         out += static_cast<char>(code);
@@ -229,14 +239,16 @@ int XmlPull::StartLine() {
 }
 
 void XmlPull::Open(std::string_view name) {
-    opens_.push_back(OpenElement{open_.size(), pos_, 0});
-    open_.append(name.data(), name.size());
-    open_ += '\0';
+    size_t at = opens_.empty() ? 0 : opens_.back().name + opens_.back().length + 1;
+    opens_.push_back(OpenElement{at, name.size(), pos_, 0});
+    if (open_.size() < at + name.size() + 1)
+        open_.resize(2 * (at + name.size() + 1));
+    std::memcpy(open_.data() + at, name.data(), name.size());
+    open_[at + name.size()] = '\0';
 }
 
 void XmlPull::Close() {
     closed_ = opens_.back();
-    open_.resize(closed_.name);
     opens_.pop_back();
     counted_ = std::min(counted_, opens_.size());
 }
@@ -322,8 +334,7 @@ void XmlPull::ReadText(size_t length) {
 void XmlPull::ReadEndTag() {
     if (!opens_.empty()) {
         // Nearly always the tag closes the innermost element at once.
-        std::string_view open(open_.data() + opens_.back().name,
-                              open_.size() - opens_.back().name - 1);
+        std::string_view open(open_.data() + opens_.back().name, opens_.back().length);
         if (Fill(open.size() + 3) && buffer_[pos_ + 2 + open.size()] == '>' &&
             std::memcmp(buffer_.data() + pos_ + 2, open.data(), open.size()) == 0) {
             name_ = std::string_view(buffer_.data() + pos_ + 2, open.size());
@@ -340,7 +351,7 @@ void XmlPull::ReadEndTag() {
         tag.remove_suffix(1);
     if (opens_.empty())
         Malformed("</" + std::string(tag) + "> closes no element");
-    std::string_view open(open_.data() + opens_.back().name, open_.size() - opens_.back().name - 1);
+    std::string_view open(open_.data() + opens_.back().name, opens_.back().length);
     if (tag != open)
         Malformed("</" + std::string(tag) + "> does not close <" + std::string(open) + ">");
     name_ = tag;
@@ -411,18 +422,21 @@ void XmlPull::ReadStartTag() {
     // The name, and the tag's end when the name ends it.
     Fill(kShortTag);
     const char* start = buffer_.data() + pos_ + 1;
-    size_t held = end_ - pos_ - 1, i = 0, local = 0;
-    for (; i < held && !EndsName(start[i]); ++i)
-        if (start[i] == ':')
-            local = i + 1;
+    const char* stop = buffer_.data() + end_;
+    const char* nameEnd = start;
+    while (nameEnd < stop && !EndsName(*nameEnd))
+        ++nameEnd;
+    size_t held = static_cast<size_t>(stop - start);
+    size_t i = static_cast<size_t>(nameEnd - start);
+    size_t local = LocalStart(start, i);
     size_t gt = i < held && start[i] == '>' ? i + 1 : Find('>', i + 1);
     if (gt == std::string_view::npos)
         Malformed("the file ends inside a tag");
     std::string_view tag(buffer_.data() + pos_ + 1, gt - 1);
-    if (i == held) // a name longer than the bytes held
-        for (i = local = 0; i < tag.size() && !EndsName(tag[i]); ++i)
-            if (tag[i] == ':')
-                local = i + 1;
+    if (i == held) { // a name longer than the bytes held
+        i = static_cast<size_t>(std::find_if(tag.begin(), tag.end(), EndsName) - tag.begin());
+        local = LocalStart(tag.data(), i);
+    }
     if (i == 0) {
         FindTagEnd();
         Malformed("a tag without a name");
@@ -468,10 +482,12 @@ XmlPull::Event XmlPull::Next(bool text) {
         }
         if (buffer_[pos_] != '<') {
             // Most runs between tags are a few bytes of indentation.
+            const char* run = buffer_.data() + pos_;
+            size_t near = std::min<size_t>(16, end_ - pos_);
             size_t lt = 1;
-            while (lt < 16 && lt < end_ - pos_ && buffer_[pos_ + lt] != '<')
+            while (lt < near && run[lt] != '<')
                 ++lt;
-            if (lt == 16 || lt == end_ - pos_)
+            if (lt == near)
                 lt = Find('<', lt);
             size_t length = lt == std::string_view::npos ? end_ - pos_ : lt;
             if (!opens_.empty()) {
@@ -482,7 +498,7 @@ XmlPull::Event XmlPull::Next(bool text) {
                 Consume(length);
                 continue;
             }
-            const char* run = buffer_.data() + pos_;
+            run = buffer_.data() + pos_;
             const char* stray = std::find_if_not(run, run + length, IsSpace);
             if (stray != run + length) {
                 eventStart_ = pos_ + static_cast<size_t>(stray - run);

@@ -77,12 +77,13 @@ private:
     size_t pos_ = 0; // start of the unread bytes
     size_t end_ = 0; // end of the bytes read into the buffer
     bool eof_ = false;
-    int line_ = 1;          // line at `lineMark_`
-    size_t lineMark_ = 0;   // buffer position up to which newlines are counted
-    size_t eventStart_ = 0; // buffer position where the current event starts
-    std::string open_;      // names of the open elements, each followed by '\0'
+    int line_ = 1;           // line at `lineMark_`
+    size_t lineMark_ = 0;    // buffer position up to which newlines are counted
+    size_t eventStart_ = 0;  // buffer position where the current event starts
+    std::vector<char> open_; // names of the open elements, each followed by '\0'
     struct OpenElement {
-        size_t name;  // where its name starts in `open_`
+        size_t name; // where its name starts in `open_`
+        size_t length;
         size_t start; // buffer position of its start tag, until its line is counted
         int line;     // 0 until counted
     };
