@@ -412,6 +412,15 @@ private:
             }
         }
         shapes_.resize(surfaceTable_.size());
+        ringEnds_.reserve(ringTable_.size());
+        if (!keeping_) {
+            // At most every vertex of every curve listed; pages never written
+            // cost nothing.
+            size_t listed = 0;
+            for (std::uint32_t slot : generators_)
+                listed += slot < curveTable_.size() ? curveTable_[slot].count : 0;
+            shapeXY_.reserve(listed);
+        }
         for (size_t s = 0; s < surfaceTable_.size(); ++s) {
             const SurfaceEntry& surface = surfaceTable_[s];
             if (!surface.defined || (keeping_ && !Reaches(ringTable_[surface.first])))
