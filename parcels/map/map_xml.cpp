@@ -31,10 +31,13 @@ namespace {
 // index of a position given inline.
 constexpr std::uint32_t kInline = 0x80000000u;
 
+// Tables of entries hold one for every id mentioned; an entry whose element
+// has not been read has no count, as a curve has two points or more and a
+// surface a ring at least.
 struct CurveEntry {
     std::uint32_t first = 0, count = 0; // in the vertex table
     int line = 0;
-    bool defined = false;
+    bool Defined() const { return count != 0; }
 };
 
 struct RingEntry {
@@ -45,7 +48,7 @@ struct RingEntry {
 struct SurfaceEntry {
     std::uint32_t first = 0, count = 0; // in the ring table, the exterior first
     int line = 0;
-    bool defined = false;
+    bool Defined() const { return count != 0; }
 };
 
 // A curve of a ring being joined.
@@ -362,7 +365,7 @@ private:
             std::reverse(vertices_.begin() + curveFirst_, vertices_.end());
         if (curveTable_.size() <= curve_)
             curveTable_.resize(curve_ + 1);
-        curveTable_[curve_] = CurveEntry{curveFirst_, count, line, true};
+        curveTable_[curve_] = CurveEntry{curveFirst_, count, line};
     }
 
     void EndRing() {
@@ -385,7 +388,7 @@ private:
             surfaceTable_.resize(surface_ + 1);
         surfaceTable_[surface_] =
             SurfaceEntry{static_cast<std::uint32_t>(ringTable_.size()),
-                         static_cast<std::uint32_t>(surfaceRings_.size()), line, true};
+                         static_cast<std::uint32_t>(surfaceRings_.size()), line};
         ringTable_.insert(ringTable_.end(), surfaceRings_.begin(), surfaceRings_.end());
     }
 
@@ -402,7 +405,7 @@ private:
     // surface to keep; the point and curve tables are then no longer needed.
     void Join() {
         for (const CurveEntry& curve : curveTable_) {
-            if (!curve.defined)
+            if (!curve.Defined())
                 continue;
             for (std::uint32_t v = curve.first; v < curve.first + curve.count; ++v) {
                 std::uint32_t point = vertices_[v];
@@ -423,7 +426,7 @@ private:
         }
         for (size_t s = 0; s < surfaceTable_.size(); ++s) {
             const SurfaceEntry& surface = surfaceTable_[s];
-            if (!surface.defined || (keeping_ && !Reaches(ringTable_[surface.first])))
+            if (!surface.Defined() || (keeping_ && !Reaches(ringTable_[surface.first])))
                 continue;
             shapes_[s].first = static_cast<std::uint32_t>(ringEnds_.size());
             for (std::uint32_t r = surface.first; r < surface.first + surface.count; ++r) {
@@ -450,7 +453,7 @@ private:
 
     const CurveEntry& CurveOf(const RingEntry& ring, std::uint32_t generator) const {
         std::uint32_t slot = generators_[generator];
-        if (slot >= curveTable_.size() || !curveTable_[slot].defined)
+        if (slot >= curveTable_.size() || !curveTable_[slot].Defined())
             FailAt(ring.line, "unknown curve " + curves_.NameOf(slot));
         return curveTable_[slot];
     }
@@ -510,7 +513,7 @@ private:
     void Hand(ParcelEntry& entry, MapParcel& parcel) {
         std::uint32_t slot = 0;
         if (!surfaces_.Find(entry.shape, slot) || slot >= surfaceTable_.size() ||
-            !surfaceTable_[slot].defined)
+            !surfaceTable_[slot].Defined())
             FailAt(entry.shapeLine, "unknown surface " + entry.shape);
         parcel = std::move(entry.parcel);
         const ShapeEntry& shape = shapes_[slot];
