@@ -240,7 +240,10 @@ int XmlPull::StartLine() {
 
 void XmlPull::Open(std::string_view name) {
     size_t at = opens_.empty() ? 0 : opens_.back().name + opens_.back().length + 1;
-    opens_.push_back(OpenElement{at, name.size(), pos_, 0});
+    OpenElement& open = opens_.emplace_back();
+    open.name = at;
+    open.length = name.size();
+    open.start = pos_;
     if (open_.size() < at + name.size() + 1)
         open_.resize(2 * (at + name.size() + 1));
     std::memcpy(open_.data() + at, name.data(), name.size());
