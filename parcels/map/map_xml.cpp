@@ -417,8 +417,8 @@ private:
         shapes_.resize(surfaceTable_.size());
         ringEnds_.reserve(ringTable_.size());
         if (!keeping_) {
-            // At most every vertex of every curve listed; pages never written
-            // cost nothing.
+            // At most every vertex of every curve listed, reserved once rather
+            // than copied as it grows; the part left over is never written.
             size_t listed = 0;
             for (std::uint32_t slot : generators_)
                 listed += slot < curveTable_.size() ? curveTable_[slot].count : 0;
