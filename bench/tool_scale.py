@@ -14,11 +14,12 @@ under 2 s, under 300 MB, time growing linearly.
 
     bench/tool_scale.py [--sizes 10000,50000,100000] [--work DIR]
                         [--maps one|tiles] [--real [MAP.xml]]
-                        [--formats svg,png,pdf] [LABEL=]VELMORA ...
+                        [--formats svg,png,pdf] [--bbox] [LABEL=]VELMORA ...
 
 `--maps one` writes one map file per size (what every version of the tool
 reads); `--maps tiles` writes a folder with one map file per tile and paints
-the folder. Without a tool, build/native/tools/velmora is timed.
+the folder. `--bbox` paints only the first tile of each map, whose parcels
+are then the ones counted. Without a tool, build/native/tools/velmora is timed.
 """
 import argparse
 import math
@@ -55,10 +56,12 @@ class Town:
         self.space = COORD.split(text[space_start:space_end])
         self.theme = text[theme_start:theme_end]
         self.parcels = len(CHIBAN.findall(self.theme))
+        xs = [float(v) for t, v in zip(self.space[1::4], self.space[2::4]) if t == "<zmn:X>"]
+        ys = [float(v) for t, v in zip(self.space[1::4], self.space[2::4]) if t == "<zmn:Y>"]
+        # The first tile's extent, which --bbox paints.
+        self.extent = (min(xs), min(ys), max(xs), max(ys))
         # Tiles lie side by side, by default a tenth of the map's extent apart.
         if step is None:
-            xs = [float(v) for t, v in zip(self.space[1::4], self.space[2::4]) if t == "<zmn:X>"]
-            ys = [float(v) for t, v in zip(self.space[1::4], self.space[2::4]) if t == "<zmn:Y>"]
             step = (math.ceil((max(xs) - min(xs)) * 1.1), math.ceil((max(ys) - min(ys)) * 1.1))
         self.step_x, self.step_y = step
         with open(csv_path, encoding="utf-8") as f:
@@ -113,12 +116,14 @@ def write_maps(town, tiles, folder, layout):
     return maps
 
 
-def measure(tool, maps, folder, picture_format):
+def measure(tool, maps, folder, picture_format, bbox):
     out = os.path.join(folder, "out." + picture_format)
     command = ["/usr/bin/time", "-v", tool, "paint", maps,
                "--box", os.path.join(SAMPLE, "palettes.json"),
                "--attrs", os.path.join(folder, "attrs.csv"),
                "--codes", os.path.join(SAMPLE, "codes.csv"), "-o", out]
+    if bbox:
+        command += ["--bbox", " " + ",".join("%.3f" % v for v in bbox)]
     run = subprocess.run(command, capture_output=True, text=True,
                          env=dict(os.environ, TZ="Asia/Tokyo"))
     if run.returncode != 0:
@@ -139,6 +144,8 @@ def main():
     parser.add_argument("--real", nargs="?", const=REAL_MAP, metavar="MAP.xml",
                         help="tile this registry map instead of the sample town")
     parser.add_argument("--formats", default="svg", help="picture formats, e.g. svg,png,pdf")
+    parser.add_argument("--bbox", action="store_true",
+                        help="paint only the first tile, to see memory follow what is painted")
     parser.add_argument("tools", nargs="*")
     args = parser.parse_args()
     tools = args.tools or [os.path.join(ROOT, "build", "native", "tools", "velmora")]
@@ -160,8 +167,9 @@ def main():
         maps = write_maps(town, tiles, folder, args.maps)
         for label, tool in tools:
             for picture_format in args.formats.split(","):
-                wall, cpu, peak = measure(tool, maps, folder, picture_format)
-                parcels = tiles * town.parcels
+                wall, cpu, peak = measure(tool, maps, folder, picture_format,
+                                          town.extent if args.bbox else None)
+                parcels = town.parcels if args.bbox else tiles * town.parcels
                 print("%-12s %6s %9d %8.2f %8.2f %12.0f %9.0f" % (
                     label, picture_format, parcels, wall, cpu, parcels / cpu, peak), flush=True)
 

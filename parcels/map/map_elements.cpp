@@ -1,5 +1,7 @@
 #include "parcels/map/map_elements.h"
 
+#include <vector>
+
 namespace mapxml {
 namespace {
 struct Child {
@@ -51,12 +53,21 @@ constexpr Child kChildren[] = {
     {PARCEL, u8"形状", SHAPE},
 };
 
+// The children of each parent: every element of the map asks.
+struct ChildIndex {
+    std::vector<const Child*> of[SHAPE + 1];
+    ChildIndex() {
+        for (const Child& child : kChildren)
+            of[child.parent].push_back(&child);
+    }
+};
+const ChildIndex kChildIndex;
 } // namespace
 
 Kind ChildKind(Kind parent, std::string_view local) {
-    for (const Child& child : kChildren)
-        if (child.parent == parent && local == child.local)
-            return child.kind;
+    for (const Child* child : kChildIndex.of[parent])
+        if (local == child->local)
+            return child->kind;
     return OTHER;
 }
 
@@ -80,26 +91,4 @@ bool HoldsText(Kind kind) {
     }
 }
 
-bool NamedInMessages(Kind kind) {
-    switch (kind) {
-    case SCALE:
-    case X:
-    case Y:
-    case DIRECT_POSITION:
-    case POSITION_DIRECT:
-    case POINT:
-    case COLUMN:
-    case CURVE:
-    case RING:
-    case SURFACE:
-    case PARCEL:
-    case OAZA_CODE:
-    case CHOME_CODE:
-    case KOAZA_CODE:
-    case SHAPE:
-        return true;
-    default:
-        return false;
-    }
-}
 } // namespace mapxml

@@ -53,7 +53,4 @@ enum Kind : unsigned char {
 Kind ChildKind(Kind parent, std::string_view local);
 
 bool HoldsText(Kind kind);
-
-// The elements whose line a message may name; counting lines costs time.
-bool NamedInMessages(Kind kind);
 } // namespace mapxml

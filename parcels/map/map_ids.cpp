@@ -3,39 +3,43 @@
 #include <algorithm>
 
 std::uint32_t IdTable::Slot(std::string_view id) {
-    std::uint32_t slot = 0;
-    if (Find(id, slot))
-        return slot;
-    slot = static_cast<std::uint32_t>(starts_.size());
-    starts_.push_back(static_cast<std::uint32_t>(text_.size()));
-    text_.append(id.data(), id.size());
     std::uint32_t number = 0;
-    if (Split(id, number)) {
-        std::vector<std::uint32_t>& numbers = Numbers();
-        // Numbers far beyond those seen would make the array mostly empty.
-        if (number < numbers.size() + kDenseReach) {
-            if (number >= numbers.size())
-                numbers.resize(number + 1, kEmpty);
-            numbers[number] = slot;
-            return slot;
-        }
+    size_t digits = Digits(id, number);
+    std::vector<std::uint32_t>* numbers = digits ? &Numbers(id, digits) : nullptr;
+    if (numbers && number < numbers->size() && (*numbers)[number] != kEmpty)
+        return (*numbers)[number];
+    std::uint32_t slot = 0;
+    if (FindHashed(id, slot))
+        return slot;
+    slot = slots_++;
+    // Numbers far beyond those seen would make the array mostly empty.
+    if (numbers && number < numbers->size() + kDenseReach) {
+        if (number >= numbers->size())
+            numbers->resize(number + 1, kEmpty);
+        (*numbers)[number] = slot;
+        return slot;
     }
-    if ((hashed_ + 1) * 2 > cells_.size())
+    if ((names_.size() + 1) * 2 > cells_.size())
         Grow();
-    Place(Hash(id), slot);
-    ++hashed_;
+    Place(Cell{Hash(id), slot, static_cast<std::uint32_t>(names_.size())});
+    names_.push_back(static_cast<std::uint32_t>(text_.size()));
+    text_.append(id.data(), id.size());
     return slot;
 }
 
 bool IdTable::Find(std::string_view id, std::uint32_t& slot) {
     std::uint32_t number = 0;
-    if (Split(id, number)) {
-        const std::vector<std::uint32_t>& numbers = Numbers();
+    if (size_t digits = Digits(id, number)) {
+        const std::vector<std::uint32_t>& numbers = Numbers(id, digits);
         if (number < numbers.size() && numbers[number] != kEmpty) {
             slot = numbers[number];
             return true;
         }
     }
+    return FindHashed(id, slot);
+}
+
+bool IdTable::FindHashed(std::string_view id, std::uint32_t& slot) const {
     if (cells_.empty())
         return false;
     std::uint32_t hash = Hash(id);
@@ -44,44 +48,68 @@ bool IdTable::Find(std::string_view id, std::uint32_t& slot) {
         const Cell& cell = cells_[i];
         if (cell.slot == kEmpty)
             return false;
-        if (cell.hash == hash && NameOf(cell.slot) == id) {
+        if (cell.hash == hash && Name(cell.name) == id) {
             slot = cell.slot;
             return true;
         }
     }
 }
 
-std::string_view IdTable::NameOf(std::uint32_t slot) const {
-    size_t start = starts_[slot];
-    size_t end = slot + 1 < starts_.size() ? starts_[slot + 1] : text_.size();
+std::string IdTable::NameOf(std::uint32_t slot) const {
+    for (const Cell& cell : cells_)
+        if (cell.slot == slot)
+            return std::string(Name(cell.name));
+    for (const auto& prefix : prefixes_) {
+        const std::vector<std::uint32_t>& numbers = numbers_[prefix.second];
+        auto at = std::find(numbers.begin(), numbers.end(), slot);
+        if (at == numbers.end())
+            continue;
+        const std::string& key = prefix.first;
+        std::string digits = std::to_string(at - numbers.begin());
+        size_t width = static_cast<size_t>(key.back() - '0');
+        return key.substr(0, key.size() - 1) +
+               std::string(width - std::min(width, digits.size()), '0') + digits;
+    }
+    return std::string();
+}
+
+std::string_view IdTable::Name(std::uint32_t name) const {
+    size_t start = names_[name];
+    size_t end = name + 1 < names_.size() ? names_[name + 1] : text_.size();
     return std::string_view(text_).substr(start, end - start);
 }
 
-// An id of a prefix and one to nine digits. The number of digits belongs to
-// the prefix, so that P01 and P1 stay apart.
-bool IdTable::Split(std::string_view id, std::uint32_t& number) {
+// The count of the one to nine digits that end `id`, and their number; 0
+// for an id without them.
+size_t IdTable::Digits(std::string_view id, std::uint32_t& number) {
     size_t digits = 0;
-    while (digits < id.size() && digits < 10 && id[id.size() - 1 - digits] >= '0' &&
-           id[id.size() - 1 - digits] <= '9')
-        ++digits;
-    if (digits == 0 || digits == 10)
-        return false;
-    key_.assign(id.data(), id.size() - digits);
-    key_ += static_cast<char>('0' + digits);
-    number = 0;
-    for (char c : id.substr(id.size() - digits))
-        number = number * 10 + static_cast<std::uint32_t>(c - '0');
-    return true;
+    std::uint32_t value = 0, place = 1;
+    for (size_t i = id.size(); i > 0 && digits < 10; --i, ++digits) {
+        unsigned digit = static_cast<unsigned char>(id[i - 1]) - unsigned('0');
+        if (digit > 9)
+            break;
+        value += digit * place;
+        place *= 10;
+    }
+    if (digits == 10)
+        return 0;
+    number = value;
+    return digits;
 }
 
-// The array of the prefix in key_.
-std::vector<std::uint32_t>& IdTable::Numbers() {
-    if (!numbers_.empty() && lastKey_ == key_)
+// The array of the id's prefix and count of digits, which belongs to the
+// prefix, so that P01 and P1 stay apart. Ids come in runs of one prefix.
+std::vector<std::uint32_t>& IdTable::Numbers(std::string_view id, size_t digits) {
+    std::string_view prefix = id.substr(0, id.size() - digits);
+    if (!numbers_.empty() && digits == lastDigits_ && prefix == lastPrefix_)
         return numbers_[last_];
-    auto found = prefixes_.try_emplace(key_, numbers_.size());
+    std::string key(prefix);
+    key += static_cast<char>('0' + digits);
+    auto found = prefixes_.try_emplace(key, numbers_.size());
     if (found.second)
         numbers_.emplace_back();
-    lastKey_ = key_;
+    lastPrefix_.assign(prefix.data(), prefix.size());
+    lastDigits_ = digits;
     last_ = found.first->second;
     return numbers_[last_];
 }
@@ -94,18 +122,18 @@ std::uint32_t IdTable::Hash(std::string_view id) {
     return hash;
 }
 
-void IdTable::Place(std::uint32_t hash, std::uint32_t slot) {
+void IdTable::Place(const Cell& cell) {
     size_t mask = cells_.size() - 1;
-    size_t i = hash & mask;
+    size_t i = cell.hash & mask;
     while (cells_[i].slot != kEmpty)
         i = (i + 1) & mask;
-    cells_[i] = Cell{hash, slot};
+    cells_[i] = cell;
 }
 
 void IdTable::Grow() {
-    std::vector<Cell> old(std::max<size_t>(1024, cells_.size() * 2), Cell{0, kEmpty});
+    std::vector<Cell> old(std::max<size_t>(1024, cells_.size() * 2), Cell{0, kEmpty, 0});
     old.swap(cells_);
     for (const Cell& cell : old)
         if (cell.slot != kEmpty)
-            Place(cell.hash, cell.slot);
+            Place(cell);
 }

@@ -2,8 +2,9 @@
 // order of first mention. A map of a whole district holds millions of ids,
 // mostly a fixed prefix and a running number (P000123): such ids are found by
 // their number in an array per prefix, which keeps ids defined and used near
-// each other near each other in memory. Other ids go through an
-// open-addressing hash table. The ids' texts are kept end to end for messages.
+// each other near each other in memory, and their texts are not kept, as a
+// message can write them again. Other ids go through an open-addressing hash
+// table and keep their texts end to end.
 #pragma once
 
 #include <cstddef>
@@ -21,7 +22,8 @@ public:
     // The slot of `id` when it has been mentioned.
     bool Find(std::string_view id, std::uint32_t& slot);
 
-    std::string_view NameOf(std::uint32_t slot) const;
+    // The id of a slot, for messages; slow for numbered ids.
+    std::string NameOf(std::uint32_t slot) const;
 
     void Clear() { *this = IdTable(); }
 
@@ -32,20 +34,23 @@ private:
     struct Cell {
         std::uint32_t hash;
         std::uint32_t slot;
+        std::uint32_t name; // in names_
     };
 
-    bool Split(std::string_view id, std::uint32_t& number);
-    std::vector<std::uint32_t>& Numbers();
+    bool FindHashed(std::string_view id, std::uint32_t& slot) const;
+    static size_t Digits(std::string_view id, std::uint32_t& number);
+    std::vector<std::uint32_t>& Numbers(std::string_view id, size_t digits);
     static std::uint32_t Hash(std::string_view id);
-    void Place(std::uint32_t hash, std::uint32_t slot);
+    std::string_view Name(std::uint32_t name) const;
+    void Place(const Cell& cell);
     void Grow();
 
-    std::unordered_map<std::string, size_t> prefixes_;
+    std::uint32_t slots_ = 0;
+    std::unordered_map<std::string, size_t> prefixes_; // prefix and digit count
     std::vector<std::vector<std::uint32_t>> numbers_;
-    std::string key_, lastKey_;
-    size_t last_ = 0;
+    std::string lastPrefix_;
+    size_t lastDigits_ = 0, last_ = 0;
     std::vector<Cell> cells_;
-    size_t hashed_ = 0;
-    std::vector<std::uint32_t> starts_; // where each id starts in text_
+    std::vector<std::uint32_t> names_; // where each hashed id starts in text_
     std::string text_;
 };

@@ -16,6 +16,7 @@
 #include "parcels/map/xml_pull.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
@@ -30,10 +31,13 @@ namespace {
 // index of a position given inline.
 constexpr std::uint32_t kInline = 0x80000000u;
 
+// Tables of entries hold one for every id mentioned; an entry whose element
+// has not been read has no count, as a curve has two points or more and a
+// surface a ring at least.
 struct CurveEntry {
     std::uint32_t first = 0, count = 0; // in the vertex table
     int line = 0;
-    bool defined = false;
+    bool Defined() const { return count != 0; }
 };
 
 struct RingEntry {
@@ -44,7 +48,17 @@ struct RingEntry {
 struct SurfaceEntry {
     std::uint32_t first = 0, count = 0; // in the ring table, the exterior first
     int line = 0;
-    bool defined = false;
+    bool Defined() const { return count != 0; }
+};
+
+// A curve of a ring being joined.
+struct CurvePart {
+    std::uint32_t first, end; // in the vertex table
+};
+
+// The rings of a surface once joined; none when it was not.
+struct ShapeEntry {
+    std::uint32_t first = 0, count = 0; // in the ring ends
 };
 
 // A 筆 read but not yet handed out, with the surface it names.
@@ -89,26 +103,21 @@ public:
     const KkMap& Header() const { return header_; }
 
 private:
-    struct Frame {
-        Kind kind;
-        int line;
-    };
-
     [[noreturn]] void FailAt(int line, const std::string& what) const {
         throw InputError(header_.path, line, what);
     }
 
     void Step() {
-        switch (pull_.Next()) {
+        switch (pull_.Next(HoldsText(stack_.empty() ? OTHER : stack_.back()))) {
         case XmlPull::START:
             Start();
             break;
         case XmlPull::END:
-            End();
+            End(stack_.back());
             stack_.pop_back();
             break;
         case XmlPull::TEXT:
-            if (HoldsText(stack_.back().kind))
+            if (HoldsText(stack_.back()))
                 text_.append(pull_.Text());
             break;
         case XmlPull::DONE:
@@ -153,10 +162,9 @@ private:
                 pull_.Fail(u8"the root element is not 地図");
             kind = ROOT;
         } else {
-            kind = KindOf(stack_.back().kind, pull_.LocalName());
+            kind = KindOf(stack_.back(), pull_.LocalName());
         }
-        int line = NamedInMessages(kind) ? pull_.Line() : 0;
-        stack_.push_back(Frame{kind, line});
+        stack_.push_back(kind);
         text_.clear();
         switch (kind) {
         case POINT:
@@ -185,9 +193,9 @@ private:
             hasExterior_ = false;
             break;
         case RING:
-            if (stack_[stack_.size() - 2].kind == EXTERIOR && hasExterior_)
-                stack_.back().kind = OTHER;
-            ring_ = RingEntry{static_cast<std::uint32_t>(generators_.size()), 0, line};
+            if (stack_[stack_.size() - 2] == EXTERIOR && hasExterior_)
+                stack_.back() = OTHER;
+            ring_ = RingEntry{static_cast<std::uint32_t>(generators_.size()), 0, pull_.Line()};
             break;
         case GENERATOR:
             generators_.push_back(curves_.Slot(IdRef()));
@@ -197,13 +205,13 @@ private:
             std::string_view id;
             if (pull_.Attribute("id", id))
                 parcel_.parcel.id.assign(id.data(), id.size());
-            parcel_.parcel.line = line;
+            parcel_.parcel.line = pull_.Line();
             break;
         }
         case SHAPE: {
             std::string_view ref = IdRef();
             parcel_.shape.assign(ref.data(), ref.size());
-            parcel_.shapeLine = line;
+            parcel_.shapeLine = pull_.Line();
             break;
         }
         default:
@@ -211,32 +219,39 @@ private:
         }
     }
 
-    double Number(double lowest, double highest) const {
+    // Plain decimals, as nearly every map writes them, are read straight;
+    // anything else goes the way of strtod, spaces and all.
+    double Number(double lowest, double highest) {
+        double value = 0.0;
+        const char* first = text_.data();
+        const char* last = first + text_.size();
+        auto read = std::from_chars(first, last, value);
+        if (read.ec == std::errc() && read.ptr == last && value >= lowest && value <= highest)
+            return value;
         const char* text = text_.c_str();
         char* end = nullptr;
         errno = 0;
-        double value = std::strtod(text, &end);
+        value = std::strtod(text, &end);
         while (end && (*end == ' ' || *end == '\t' || *end == '\r' || *end == '\n'))
             ++end;
         if (end == text || *end != '\0' || errno == ERANGE || !(value >= lowest) ||
             !(value <= highest))
-            FailAt(stack_.back().line,
+            FailAt(pull_.StartLine(),
                    "bad number " + QuoteValue(text_) + " in " + std::string(pull_.Name()));
         return value;
     }
 
     // Codes are fixed-width digit strings such as 015 or 0000.
-    unsigned Code() const {
+    unsigned Code() {
         if (text_.empty() || text_.size() > 4 ||
             text_.find_first_not_of("0123456789") != std::string::npos)
-            FailAt(stack_.back().line,
+            FailAt(pull_.StartLine(),
                    "bad code " + QuoteValue(text_) + " in " + std::string(pull_.Name()));
         return static_cast<unsigned>(std::stoul(text_));
     }
 
-    void End() {
-        const Frame& frame = stack_.back();
-        switch (frame.kind) {
+    void End(Kind kind) {
+        switch (kind) {
         case MAP_NAME:
             header_.name = text_;
             break;
@@ -259,25 +274,25 @@ private:
             break;
         case DIRECT_POSITION:
         case POSITION_DIRECT:
-            EndPosition(frame);
+            EndPosition(kind);
             break;
         case POINT:
-            EndPoint(frame.line);
+            EndPoint();
             break;
         case ORIENTATION:
             reversed_ = text_ == "-";
             break;
         case COLUMN:
-            EndColumn(frame.line);
+            EndColumn();
             break;
         case CURVE:
-            EndCurve(frame.line);
+            EndCurve();
             break;
         case RING:
-            EndRing(frame.line);
+            EndRing();
             break;
         case SURFACE:
-            EndSurface(frame.line);
+            EndSurface();
             break;
         case SPACE:
             Join();
@@ -298,7 +313,7 @@ private:
             parcel_.parcel.chiban = text_;
             break;
         case PARCEL:
-            EndParcel(frame.line);
+            EndParcel();
             break;
         default:
             break;
@@ -306,10 +321,10 @@ private:
     }
 
     // A point's position, or a curve's point given by its coordinates.
-    void EndPosition(const Frame& frame) {
+    void EndPosition(Kind kind) {
         if (!hasX_ || !hasY_)
-            FailAt(frame.line, std::string(pull_.Name()) + " lacks X or Y");
-        if (frame.kind == DIRECT_POSITION) {
+            FailAt(pull_.StartLine(), std::string(pull_.Name()) + " lacks X or Y");
+        if (kind == DIRECT_POSITION) {
             pointAt_ = position_;
             pointPlaced_ = true;
         } else if (!columnDirect_) {
@@ -318,9 +333,9 @@ private:
         }
     }
 
-    void EndPoint(int line) {
+    void EndPoint() {
         if (!pointPlaced_)
-            FailAt(line, "GM_Point has no position");
+            FailAt(pull_.StartLine(), "GM_Point has no position");
         if (pointXY_.size() <= point_) {
             pointXY_.resize(point_ + 1);
             pointDefined_.resize(point_ + 1);
@@ -329,19 +344,20 @@ private:
         pointDefined_[point_] = true;
     }
 
-    void EndColumn(int line) {
+    void EndColumn() {
         if (columnDirect_) {
             if (inlineXY_.size() >= kInline)
-                FailAt(line, "too many curve points");
+                FailAt(pull_.StartLine(), "too many curve points");
             vertices_.push_back(static_cast<std::uint32_t>(inlineXY_.size()) | kInline);
             inlineXY_.push_back(columnAt_);
         } else if (columnRef_) {
             vertices_.push_back(columnRefPoint_);
         } else
-            FailAt(line, "curve point is neither direct nor a point reference");
+            FailAt(pull_.StartLine(), "curve point is neither direct nor a point reference");
     }
 
-    void EndCurve(int line) {
+    void EndCurve() {
+        int line = pull_.StartLine();
         std::uint32_t count = static_cast<std::uint32_t>(vertices_.size()) - curveFirst_;
         if (count < 2)
             FailAt(line, "GM_Curve has fewer than two points");
@@ -349,14 +365,14 @@ private:
             std::reverse(vertices_.begin() + curveFirst_, vertices_.end());
         if (curveTable_.size() <= curve_)
             curveTable_.resize(curve_ + 1);
-        curveTable_[curve_] = CurveEntry{curveFirst_, count, line, true};
+        curveTable_[curve_] = CurveEntry{curveFirst_, count, line};
     }
 
-    void EndRing(int line) {
+    void EndRing() {
         ring_.count = static_cast<std::uint32_t>(generators_.size()) - ring_.first;
         if (ring_.count == 0)
-            FailAt(line, "GM_Ring lists no curve");
-        if (stack_[stack_.size() - 2].kind == EXTERIOR) {
+            FailAt(ring_.line, "GM_Ring lists no curve");
+        if (stack_[stack_.size() - 2] == EXTERIOR) {
             surfaceRings_.insert(surfaceRings_.begin(), ring_);
             hasExterior_ = true;
         } else {
@@ -364,23 +380,24 @@ private:
         }
     }
 
-    void EndSurface(int line) {
+    void EndSurface() {
+        int line = pull_.StartLine();
         if (!hasExterior_)
             FailAt(line, "GM_Surface has no exterior ring");
         if (surfaceTable_.size() <= surface_)
             surfaceTable_.resize(surface_ + 1);
         surfaceTable_[surface_] =
             SurfaceEntry{static_cast<std::uint32_t>(ringTable_.size()),
-                         static_cast<std::uint32_t>(surfaceRings_.size()), line, true};
+                         static_cast<std::uint32_t>(surfaceRings_.size()), line};
         ringTable_.insert(ringTable_.end(), surfaceRings_.begin(), surfaceRings_.end());
     }
 
-    void EndParcel(int line) {
+    void EndParcel() {
         const MapParcel& parcel = parcel_.parcel;
         if (parcel.chiban.empty())
-            FailAt(line, u8"筆 has no 地番");
+            FailAt(parcel.line, u8"筆 has no 地番");
         if (parcel_.shapeLine == 0)
-            FailAt(line, u8"筆 " + parcel.chiban + u8" has no 形状");
+            FailAt(parcel.line, u8"筆 " + parcel.chiban + u8" has no 形状");
         ready_.push_back(std::move(parcel_));
     }
 
@@ -388,22 +405,35 @@ private:
     // surface to keep; the point and curve tables are then no longer needed.
     void Join() {
         for (const CurveEntry& curve : curveTable_) {
-            if (!curve.defined)
+            if (!curve.Defined())
                 continue;
             for (std::uint32_t v = curve.first; v < curve.first + curve.count; ++v) {
                 std::uint32_t point = vertices_[v];
                 if ((point & kInline) == 0 &&
                     (point >= pointDefined_.size() || !pointDefined_[point]))
-                    FailAt(curve.line, "unknown point " + std::string(points_.NameOf(point)));
+                    FailAt(curve.line, "unknown point " + points_.NameOf(point));
             }
         }
         shapes_.resize(surfaceTable_.size());
+        ringEnds_.reserve(ringTable_.size());
+        if (!keeping_) {
+            // At most every vertex of every curve listed, reserved once rather
+            // than copied as it grows; the part left over is never written.
+            size_t listed = 0;
+            for (std::uint32_t slot : generators_)
+                listed += slot < curveTable_.size() ? curveTable_[slot].count : 0;
+            shapeXY_.reserve(listed);
+        }
         for (size_t s = 0; s < surfaceTable_.size(); ++s) {
             const SurfaceEntry& surface = surfaceTable_[s];
-            if (!surface.defined || (keeping_ && !Reaches(ringTable_[surface.first])))
+            if (!surface.Defined() || (keeping_ && !Reaches(ringTable_[surface.first])))
                 continue;
-            for (std::uint32_t r = surface.first; r < surface.first + surface.count; ++r)
-                shapes_[s].push_back(Ring(ringTable_[r]));
+            shapes_[s].first = static_cast<std::uint32_t>(ringEnds_.size());
+            for (std::uint32_t r = surface.first; r < surface.first + surface.count; ++r) {
+                Ring(ringTable_[r]);
+                ringEnds_.push_back(shapeXY_.size());
+            }
+            shapes_[s].count = surface.count;
         }
         points_.Clear();
         curves_.Clear();
@@ -423,8 +453,8 @@ private:
 
     const CurveEntry& CurveOf(const RingEntry& ring, std::uint32_t generator) const {
         std::uint32_t slot = generators_[generator];
-        if (slot >= curveTable_.size() || !curveTable_[slot].defined)
-            FailAt(ring.line, "unknown curve " + std::string(curves_.NameOf(slot)));
+        if (slot >= curveTable_.size() || !curveTable_[slot].Defined())
+            FailAt(ring.line, "unknown curve " + curves_.NameOf(slot));
         return curveTable_[slot];
     }
 
@@ -446,57 +476,61 @@ private:
     }
 
     // Chains the ring's curves end to start, turning a curve round when it is
-    // listed against the ring's direction.
-    MapRing Ring(const RingEntry& ring) const {
-        struct Part {
-            std::uint32_t first, end; // in the vertex table
-        };
-        std::vector<Part> parts;
+    // listed against the ring's direction, onto the end of shapeXY_.
+    void Ring(const RingEntry& ring) {
+        std::vector<CurvePart>& parts = parts_;
+        parts.clear();
         for (std::uint32_t g = ring.first; g < ring.first + ring.count; ++g) {
             const CurveEntry& curve = CurveOf(ring, g);
-            parts.push_back(Part{curve.first, curve.first + curve.count});
+            parts.push_back(CurvePart{curve.first, curve.first + curve.count});
         }
-        auto front = [this](const Part& part) { return At(vertices_[part.first]); };
-        auto back = [this](const Part& part) { return At(vertices_[part.end - 1]); };
+        auto front = [this](const CurvePart& part) { return At(vertices_[part.first]); };
+        auto back = [this](const CurvePart& part) { return At(vertices_[part.end - 1]); };
         bool firstReversed = parts.size() > 1 && !Same(back(parts[0]), front(parts[1])) &&
                              !Same(back(parts[0]), back(parts[1]));
-        MapRing points;
+        size_t begin = shapeXY_.size();
         for (std::uint32_t v = parts[0].first; v != parts[0].end; ++v)
-            points.push_back(At(vertices_[v]));
+            shapeXY_.push_back(At(vertices_[v]));
         if (firstReversed)
-            std::reverse(points.begin(), points.end());
+            std::reverse(shapeXY_.begin() + begin, shapeXY_.end());
         for (size_t i = 1; i < parts.size(); ++i) {
-            bool forward = Same(points.back(), front(parts[i]));
-            if (!forward && !Same(points.back(), back(parts[i])))
+            bool forward = Same(shapeXY_.back(), front(parts[i]));
+            if (!forward && !Same(shapeXY_.back(), back(parts[i])))
                 FailAt(ring.line, "the ring's curves do not join");
             if (forward)
                 for (std::uint32_t v = parts[i].first + 1; v != parts[i].end; ++v)
-                    points.push_back(At(vertices_[v]));
+                    shapeXY_.push_back(At(vertices_[v]));
             else
                 for (std::uint32_t v = parts[i].end - 1; v != parts[i].first; --v)
-                    points.push_back(At(vertices_[v - 1]));
+                    shapeXY_.push_back(At(vertices_[v - 1]));
         }
-        if (!Same(points.front(), points.back()))
+        if (!Same(shapeXY_[begin], shapeXY_.back()))
             FailAt(ring.line, "the ring does not close");
-        if (points.size() < 4)
+        if (shapeXY_.size() - begin < 4)
             FailAt(ring.line, "the ring has fewer than three corners");
-        return points;
     }
 
     void Hand(ParcelEntry& entry, MapParcel& parcel) {
         std::uint32_t slot = 0;
         if (!surfaces_.Find(entry.shape, slot) || slot >= surfaceTable_.size() ||
-            !surfaceTable_[slot].defined)
+            !surfaceTable_[slot].Defined())
             FailAt(entry.shapeLine, "unknown surface " + entry.shape);
         parcel = std::move(entry.parcel);
-        parcel.rings = shapes_[slot];
+        const ShapeEntry& shape = shapes_[slot];
+        parcel.rings.resize(shape.count);
+        for (std::uint32_t r = 0; r < shape.count; ++r) {
+            size_t begin = shape.first + r == 0 ? 0 : ringEnds_[shape.first + r - 1];
+            parcel.rings[r].assign(shapeXY_.begin() + static_cast<std::ptrdiff_t>(begin),
+                                   shapeXY_.begin() +
+                                       static_cast<std::ptrdiff_t>(ringEnds_[shape.first + r]));
+        }
     }
 
     XmlPull pull_;
     KkMap header_;
     MapBounds keep_{0.0, 0.0, 0.0, 0.0};
     bool keeping_ = false;
-    std::vector<Frame> stack_;
+    std::vector<Kind> stack_; // the kinds of the open elements
     std::string text_;
     bool seen_[SHAPE + 1] = {};
     bool joined_ = false;
@@ -511,7 +545,11 @@ private:
     std::vector<std::uint32_t> generators_;
     std::vector<RingEntry> ringTable_;
     std::vector<SurfaceEntry> surfaceTable_;
-    std::vector<std::vector<MapRing>> shapes_;
+    // The rings of the surfaces joined, end to end: each surface's in ringEnds_.
+    std::vector<ShapeEntry> shapes_; // by surface slot
+    std::vector<size_t> ringEnds_;   // where each ring ends in shapeXY_
+    std::vector<MapPoint> shapeXY_;
+    std::vector<CurvePart> parts_;
     std::deque<ParcelEntry> ready_; // 筆 read whole, in file order
 
     // The element being read.

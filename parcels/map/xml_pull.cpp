@@ -10,7 +10,9 @@
 namespace {
 // Longer tags or texts are refused rather than held.
 constexpr size_t kLongestToken = 16u << 20;
-constexpr size_t kFirstBuffer = 256u << 10;
+constexpr size_t kFirstBuffer = 1u << 20;
+// Enough for the name of nearly every tag.
+constexpr size_t kShortTag = 128;
 
 bool IsSpace(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
@@ -29,6 +31,31 @@ const NameEnds kNameEnds;
 
 bool EndsName(char c) {
     return kNameEnds.ends[static_cast<unsigned char>(c)];
+}
+
+// Counted in blocks the compiler turns into vector compares: a map has a
+// line every few dozen bytes.
+size_t CountNewlines(const char* p, const char* end) {
+    size_t count = 0;
+    for (; end - p >= 64; p += 64) {
+        unsigned char block = 0;
+        for (int i = 0; i < 64; ++i)
+            block += p[i] == '\n';
+        count += block;
+    }
+    for (; p < end; ++p)
+        count += *p == '\n';
+    return count;
+}
+
+// Where the local part of a name starts: after its last colon, if any.
+size_t LocalStart(const char* name, size_t length) {
+    size_t local = 0;
+    for (const char* colon = name;
+         (colon = static_cast<const char*>(std::memchr(colon, ':', name + length - colon)));
+         ++colon)
+        local = static_cast<size_t>(colon - name) + 1;
+    return local;
 }
 
 void AppendUtf8(unsigned long code, std::string& out) {
@@ -131,12 +158,8 @@ bool XmlPull::Refill(size_t need) {
         if (eof_)
             return false;
         if (end_ == buffer_.size()) {
-            const char* from = buffer_.data() + lineMark_;
-            const char* to = buffer_.data() + pos_;
-            while ((from = static_cast<const char*>(std::memchr(from, '\n', to - from)))) {
-                ++line_;
-                ++from;
-            }
+            CountOpenLines();
+            LineAt(pos_);
             std::memmove(buffer_.data(), buffer_.data() + pos_, end_ - pos_);
             end_ -= pos_;
             eventStart_ -= std::min(eventStart_, pos_);
@@ -189,15 +212,48 @@ void XmlPull::Consume(size_t length) {
     pos_ += length;
 }
 
-int XmlPull::Line() {
-    const char* from = buffer_.data() + lineMark_;
-    const char* to = buffer_.data() + eventStart_;
-    while (from < to && (from = static_cast<const char*>(std::memchr(from, '\n', to - from)))) {
-        ++line_;
-        ++from;
+// The line at `position`, which lies at or after every position counted before.
+int XmlPull::LineAt(size_t position) {
+    if (position > lineMark_) {
+        line_ +=
+            static_cast<int>(CountNewlines(buffer_.data() + lineMark_, buffer_.data() + position));
+        lineMark_ = position;
     }
-    lineMark_ = eventStart_;
     return line_;
+}
+
+// Lines are counted forwards only, so the open elements' lines are counted
+// before any later position's, and before their bytes leave the buffer.
+void XmlPull::CountOpenLines() {
+    for (; counted_ < opens_.size(); ++counted_)
+        opens_[counted_].line = LineAt(opens_[counted_].start);
+}
+
+int XmlPull::Line() {
+    CountOpenLines();
+    return LineAt(eventStart_);
+}
+
+int XmlPull::StartLine() {
+    return closed_.line ? closed_.line : LineAt(closed_.start);
+}
+
+void XmlPull::Open(std::string_view name) {
+    size_t at = opens_.empty() ? 0 : opens_.back().name + opens_.back().length + 1;
+    OpenElement& open = opens_.emplace_back();
+    open.name = at;
+    open.length = name.size();
+    open.start = pos_;
+    if (open_.size() < at + name.size() + 1)
+        open_.resize(2 * (at + name.size() + 1));
+    std::memcpy(open_.data() + at, name.data(), name.size());
+    open_[at + name.size()] = '\0';
+}
+
+void XmlPull::Close() {
+    closed_ = opens_.back();
+    opens_.pop_back();
+    counted_ = std::min(counted_, opens_.size());
 }
 
 void XmlPull::Fail(const std::string& what) {
@@ -214,11 +270,6 @@ std::string_view XmlPull::Text() {
         textRaw_ = false;
     }
     return text_;
-}
-
-std::string_view XmlPull::LocalName() const {
-    size_t colon = name_.rfind(':');
-    return colon == std::string_view::npos ? name_ : name_.substr(colon + 1);
 }
 
 bool XmlPull::Attribute(std::string_view name, std::string_view& value) const {
@@ -284,6 +335,17 @@ void XmlPull::ReadText(size_t length) {
 }
 
 void XmlPull::ReadEndTag() {
+    if (!opens_.empty()) {
+        // Nearly always the tag closes the innermost element at once.
+        std::string_view open(open_.data() + opens_.back().name, opens_.back().length);
+        if (Fill(open.size() + 3) && buffer_[pos_ + 2 + open.size()] == '>' &&
+            std::memcmp(buffer_.data() + pos_ + 2, open.data(), open.size()) == 0) {
+            name_ = std::string_view(buffer_.data() + pos_ + 2, open.size());
+            Close();
+            Consume(open.size() + 3);
+            return;
+        }
+    }
     size_t gt = Find('>', 2);
     if (gt == std::string_view::npos)
         Malformed("the file ends inside a tag");
@@ -292,60 +354,48 @@ void XmlPull::ReadEndTag() {
         tag.remove_suffix(1);
     if (opens_.empty())
         Malformed("</" + std::string(tag) + "> closes no element");
-    std::string_view open(open_.data() + opens_.back(), open_.size() - opens_.back() - 1);
+    std::string_view open(open_.data() + opens_.back().name, opens_.back().length);
     if (tag != open)
         Malformed("</" + std::string(tag) + "> does not close <" + std::string(open) + ">");
     name_ = tag;
-    open_.resize(opens_.back());
-    opens_.pop_back();
+    Close();
     Consume(gt + 1);
 }
 
 // Where the start tag at pos_ ends: at the first '>' outside a quoted value.
 size_t XmlPull::FindTagEnd() {
-    size_t gt = 1;
     for (size_t from = 1;;) {
-        gt = Find('>', from);
+        size_t gt = Find('>', from);
         if (gt == std::string_view::npos)
             Malformed("the file ends inside a tag");
-        // Quoted values are skipped whole; most tags have none.
-        const char* start = buffer_.data() + pos_;
+        const char* tag = buffer_.data() + pos_;
         char quote = 0;
-        for (size_t i = from; i < gt;) {
-            const char* doubled = static_cast<const char*>(std::memchr(start + i, '"', gt - i));
-            const char* single = static_cast<const char*>(std::memchr(start + i, '\'', gt - i));
-            if (!doubled && !single)
-                break;
-            const char* open = !single || (doubled && doubled < single) ? doubled : single;
-            size_t at = static_cast<size_t>(open - start) + 1;
-            const char* close = static_cast<const char*>(std::memchr(start + at, *open, gt - at));
-            if (!close) {
-                quote = *open;
-                break;
-            }
-            i = static_cast<size_t>(close - start) + 1;
-        }
+        for (size_t i = from; i < gt; ++i)
+            if (tag[i] == '"' || tag[i] == '\'')
+                quote = quote == 0 ? tag[i] : quote == tag[i] ? 0 : quote;
         if (!quote)
-            break;
+            return gt;
         size_t close = Find(quote, gt + 1);
         if (close == std::string_view::npos)
             Malformed("the file ends inside a tag");
         from = close + 1;
     }
-    return gt;
 }
 
-// Reads the attributes of `tag` from `i`, just after its name; true when the
-// tag closes itself.
-bool XmlPull::ReadAttributes(std::string_view tag, size_t i) {
+// Reads the attributes of `tag` from `i`, just after its name; what is wrong
+// with them, or null. `selfClosing` tells whether the tag closes itself.
+const char* XmlPull::ReadAttributes(std::string_view tag, size_t i, bool& selfClosing) {
     attrs_.clear();
+    selfClosing = false;
     while (i < tag.size()) {
         if (IsSpace(tag[i])) {
             ++i;
             continue;
         }
-        if (tag[i] == '/' && i + 1 == tag.size())
-            return true;
+        if (tag[i] == '/' && i + 1 == tag.size()) {
+            selfClosing = true;
+            return nullptr;
+        }
         size_t start = i;
         while (i < tag.size() && !EndsName(tag[i]))
             ++i;
@@ -353,74 +403,108 @@ bool XmlPull::ReadAttributes(std::string_view tag, size_t i) {
         while (i < tag.size() && IsSpace(tag[i]))
             ++i;
         if (attrName.empty() || i >= tag.size() || tag[i] != '=')
-            Malformed("a bad attribute in <" + std::string(name_) + ">");
+            return "a bad attribute in <";
         ++i;
         while (i < tag.size() && IsSpace(tag[i]))
             ++i;
         if (i >= tag.size() || (tag[i] != '"' && tag[i] != '\''))
-            Malformed("an attribute value without quotes in <" + std::string(name_) + ">");
+            return "an attribute value without quotes in <";
         size_t close = tag.find(tag[i], i + 1);
         if (close == std::string_view::npos)
-            Malformed("an unclosed attribute value in <" + std::string(name_) + ">");
+            return "an unclosed attribute value in <";
         if (attrScratch_.size() <= attrs_.size())
             attrScratch_.resize(attrs_.size() + 1);
         attrs_.push_back(
             Attr{attrName, Decode(tag.substr(i + 1, close - i - 1), attrScratch_[attrs_.size()])});
         i = close + 1;
     }
-    return false;
+    return nullptr;
 }
 
 void XmlPull::ReadStartTag() {
-    size_t gt = FindTagEnd();
+    // The name, and the tag's end when the name ends it.
+    Fill(kShortTag);
+    const char* start = buffer_.data() + pos_ + 1;
+    const char* stop = buffer_.data() + end_;
+    const char* nameEnd = start;
+    while (nameEnd < stop && !EndsName(*nameEnd))
+        ++nameEnd;
+    size_t held = static_cast<size_t>(stop - start);
+    size_t i = static_cast<size_t>(nameEnd - start);
+    size_t local = LocalStart(start, i);
+    size_t gt = i < held && start[i] == '>' ? i + 1 : Find('>', i + 1);
+    if (gt == std::string_view::npos)
+        Malformed("the file ends inside a tag");
     std::string_view tag(buffer_.data() + pos_ + 1, gt - 1);
-    size_t i = 0;
-    while (i < tag.size() && !EndsName(tag[i]))
-        ++i;
-    if (i == 0)
+    if (i == held) { // a name longer than the bytes held
+        i = static_cast<size_t>(std::find_if(tag.begin(), tag.end(), EndsName) - tag.begin());
+        local = LocalStart(tag.data(), i);
+    }
+    if (i == 0) {
+        FindTagEnd();
         Malformed("a tag without a name");
+    }
+    localName_ = tag.substr(local, i - local);
+    // A tag ends at its first '>' unless a quoted value holds one; only a tag
+    // whose attributes do not read to that '>' is looked at again.
+    bool selfClosing = false;
     name_ = tag.substr(0, i);
-    bool selfClosing = ReadAttributes(tag, i);
+    if (ReadAttributes(tag, i, selfClosing)) {
+        gt = FindTagEnd();
+        tag = std::string_view(buffer_.data() + pos_ + 1, gt - 1);
+        name_ = tag.substr(0, i);
+        localName_ = tag.substr(local, i - local);
+        if (const char* fault = ReadAttributes(tag, i, selfClosing))
+            Malformed(fault + std::string(name_) + ">");
+    }
     if (opens_.empty()) {
         if (rootSeen_)
             Malformed("a second root element <" + std::string(name_) + ">");
         rootSeen_ = true;
     }
-    opens_.push_back(open_.size());
-    open_.append(name_.data(), name_.size());
-    open_ += '\0';
+    Open(name_);
     pendingEnd_ = selfClosing;
     Consume(gt + 1);
 }
 
-XmlPull::Event XmlPull::Next() {
+XmlPull::Event XmlPull::Next(bool text) {
     if (pendingEnd_) {
         pendingEnd_ = false;
-        open_.resize(opens_.back());
-        opens_.pop_back();
+        Close();
         return END;
     }
     for (;;) {
         eventStart_ = pos_;
         if (!Fill(1)) {
             if (!opens_.empty())
-                Malformed("the file ends inside <" + std::string(open_.data() + opens_.back()) +
-                          ">");
+                Malformed("the file ends inside <" +
+                          std::string(open_.data() + opens_.back().name) + ">");
             if (!rootSeen_)
                 Malformed("no root element");
             return DONE;
         }
         if (buffer_[pos_] != '<') {
-            size_t lt = Find('<', 0);
+            // Most runs between tags are a few bytes of indentation.
+            const char* run = buffer_.data() + pos_;
+            size_t near = std::min<size_t>(16, end_ - pos_);
+            size_t lt = 1;
+            while (lt < near && run[lt] != '<')
+                ++lt;
+            if (lt == near)
+                lt = Find('<', lt);
             size_t length = lt == std::string_view::npos ? end_ - pos_ : lt;
             if (!opens_.empty()) {
-                ReadText(length);
-                return TEXT;
+                if (text) {
+                    ReadText(length);
+                    return TEXT;
+                }
+                Consume(length);
+                continue;
             }
-            const char* text = buffer_.data() + pos_;
-            const char* stray = std::find_if_not(text, text + length, IsSpace);
-            if (stray != text + length) {
-                eventStart_ = pos_ + static_cast<size_t>(stray - text);
+            run = buffer_.data() + pos_;
+            const char* stray = std::find_if_not(run, run + length, IsSpace);
+            if (stray != run + length) {
+                eventStart_ = pos_ + static_cast<size_t>(stray - run);
                 Malformed("text outside the root element");
             }
             Consume(length);
@@ -443,7 +527,8 @@ XmlPull::Event XmlPull::Next() {
                 text_ = std::string_view(buffer_.data() + pos_ + 9, close - 9);
                 textRaw_ = false;
                 Consume(close + 3);
-                return TEXT;
+                if (text)
+                    return TEXT;
             } else if (head == "<!DOCTYPE" && !rootSeen_) {
                 SkipDoctype();
             } else {

@@ -21,14 +21,15 @@ public:
 
     // The next event; DONE once the root element has closed and only
     // whitespace, comments and processing instructions follow. A
-    // self-closing tag gives START and then END. Throws InputError
+    // self-closing tag gives START and then END. Without `text`, text inside
+    // elements is passed over rather than handed out. Throws InputError
     // ("malformed XML: ...") at the line of the fault.
-    Event Next();
+    Event Next(bool text = true);
 
-    // START and END: the element's name with its prefix, and without it.
+    // START and END: the element's name with its prefix; START: without it.
     // Views stay valid until the next call of Next.
     std::string_view Name() const { return name_; }
-    std::string_view LocalName() const;
+    std::string_view LocalName() const { return localName_; }
 
     // START: the value of an attribute named exactly `name`; false when absent.
     bool Attribute(std::string_view name, std::string_view& value) const;
@@ -40,6 +41,10 @@ public:
     // The line on which the current event starts, counted from 1.
     int Line();
 
+    // END: the line of the start tag of the element just closed. Lines are
+    // counted only when asked for, as most are never named.
+    int StartLine();
+
     // Throws InputError naming the file and the current event's line.
     [[noreturn]] void Fail(const std::string& what);
 
@@ -49,12 +54,16 @@ private:
     size_t Find(char c, size_t from);
     size_t FindText(std::string_view what, size_t from);
     void Consume(size_t length);
+    int LineAt(size_t position);
+    void CountOpenLines();
+    void Open(std::string_view name);
+    void Close();
     void Skip(std::string_view close);
     void SkipDoctype();
     void ReadText(size_t length);
     void ReadEndTag();
     size_t FindTagEnd();
-    bool ReadAttributes(std::string_view tag, size_t i);
+    const char* ReadAttributes(std::string_view tag, size_t i, bool& selfClosing);
     void ReadStartTag();
     std::string_view Decode(std::string_view raw, std::string& scratch);
     [[noreturn]] void Malformed(const std::string& what);
@@ -68,14 +77,23 @@ private:
     size_t pos_ = 0; // start of the unread bytes
     size_t end_ = 0; // end of the bytes read into the buffer
     bool eof_ = false;
-    int line_ = 1;              // line at `lineMark_`
-    size_t lineMark_ = 0;       // buffer position up to which newlines are counted
-    size_t eventStart_ = 0;     // buffer position where the current event starts
-    std::string open_;          // names of the open elements, each followed by '\0'
-    std::vector<size_t> opens_; // where each open name starts in `open_`
+    int line_ = 1;           // line at `lineMark_`
+    size_t lineMark_ = 0;    // buffer position up to which newlines are counted
+    size_t eventStart_ = 0;  // buffer position where the current event starts
+    std::vector<char> open_; // names of the open elements, each followed by '\0'
+    struct OpenElement {
+        size_t name; // where its name starts in `open_`
+        size_t length;
+        size_t start; // buffer position of its start tag, until its line is counted
+        int line;     // 0 until counted
+    };
+    std::vector<OpenElement> opens_;
+    size_t counted_ = 0;   // the open elements whose lines are counted
+    OpenElement closed_{}; // the element of the last END
     bool rootSeen_ = false;
     bool pendingEnd_ = false; // a self-closing tag still owes its END
     std::string_view name_;
+    std::string_view localName_;
     std::string_view text_;
     bool textRaw_ = false; // text_ still holds references
     std::string textScratch_;

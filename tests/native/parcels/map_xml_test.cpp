@@ -85,8 +85,9 @@ const std::string kParcel = u8"<筆 id=\"H1\"><地番>5</地番><形状 idref=\"
 
 // The streaming reader takes what a document tree would: a byte-order mark,
 // CRLF, comments, instructions, a document type, CDATA, references, quotes
-// of either kind with '>' inside, 筆 before the geometry, curves before their
-// points, and map sheets after the parcels.
+// of either kind with '>' inside, end tags with spaces, long names, 筆
+// before the geometry, curves before their points, and map sheets after the
+// parcels.
 TEST(MapXml, ReadsMapsInAnyLegalForm) {
     TempDir dir;
     std::string text =
@@ -103,6 +104,11 @@ TEST(MapXml, ReadsMapsInAnyLegalForm) {
         u8"</空間属性>\r\n<?pi x?>"
         u8"<図郭><縮尺分母>250</縮尺分母></図郭><図郭><縮尺分母>600</縮尺分母></図郭>\r\n"
         u8"</地図>\r\n<!-- after -->\r\n";
+    // A name longer than the bytes left of the first megabyte read.
+    std::string longName = "x:" + std::string(300, 'n');
+    size_t at = text.find(u8"<主題属性>");
+    std::string pad = "<!--" + std::string((1u << 20) - 150 - at - 7, '-') + "-->";
+    text.insert(at, pad + "<" + longName + " a='>'></" + longName + " >");
     KkMap map = ReadMapXml(dir.Write("any.xml", text));
     ASSERT_EQ(map.parcels.size(), 1u);
     EXPECT_EQ(map.parcels[0].chiban, "1<2&A");
@@ -178,6 +184,11 @@ TEST(MapXml, LimitsAndBadMapsNameFileAndLine) {
         {MapWith(triangle + "<zmn:GM_Point>\n</zmn:GM_Point>\n"),
          "bad.xml:7: zmn:GM_Point has no id"},
         {MapWith(triangle + Curve("C1", "A", "B") + Surface({"C9"}), kParcel), "unknown curve C9"},
+        {MapWith(Point("P0001", "0", "0") + Point("P0002", "0", "10") +
+                 Curve("C01", "P0001", "P0002") + Curve("C02", "P0002", "P0012")),
+         "bad.xml:7: unknown point P0012"},
+        {MapWith(triangle + Curve("C0001", "A", "B") + Surface({"C0001", "C0090"}), kParcel),
+         "bad.xml:8: unknown curve C0090"},
         {MapWith(Point("A", "0", "0") + Point("B", "0", "10") + Curve("C1", "A", "B") +
                      Curve("C2", "B", "A") + Surface({"C1", "C2"}),
                  kParcel),
