@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -36,16 +35,21 @@ struct KkParcelKey {
 
 using KkAttrTable = std::map<KkParcelKey, KkAttr>;
 
-// The parcels of the maps: what the rows of an attribute file may name.
+// The parcels of the maps: what the rows of an attribute file may name. The
+// rows of parcels added as left out (outside the area painted) are checked
+// but not kept, so that the table follows the parcels painted.
 class KkParcelKeys {
 public:
-    void Add(unsigned oaza, const std::string& chiban) { keys_.insert(KkParcelKey{oaza, chiban}); }
+    void Add(unsigned oaza, const std::string& chiban) { keys_[KkParcelKey{oaza, chiban}] = true; }
+    void AddLeftOut(const KkParcelKey& key) { keys_.emplace(key, false); }
     bool Has(const KkParcelKey& key) const { return keys_.count(key) > 0; }
+    // The key as kept here, when the parcel's row is left out of the table.
+    const KkParcelKey* LeftOut(const KkParcelKey& key) const;
     // The 大字コード of the parcels with this 地番, ascending.
     std::vector<unsigned> OazaOf(const std::string& chiban) const;
 
 private:
-    std::set<KkParcelKey> keys_;
+    std::map<KkParcelKey, bool> keys_; // the parcel, and whether its row is kept
 };
 
 struct KkAttrOptions {
@@ -56,7 +60,7 @@ struct KkAttrOptions {
 
 struct KkAttrReport {
     const char* encoding = "UTF-8";   // or "CP932": how the file was written
-    int rows = 0;                     // rows read into the table
+    int rows = 0;                     // good rows read, kept or left out
     std::vector<std::string> skipped; // the message of each row left out
     // The header's columns that name no attribute, left out, in file order.
     std::vector<std::string> ignoredColumns;

@@ -14,6 +14,8 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
+#include <set>
+#include <unordered_set>
 
 namespace {
 enum Column {
@@ -259,11 +261,16 @@ void ReadRow(const std::string& path, const CsvRow& row, const std::vector<int>&
 }
 } // namespace
 
+const KkParcelKey* KkParcelKeys::LeftOut(const KkParcelKey& key) const {
+    auto it = keys_.find(key);
+    return it != keys_.end() && !it->second ? &it->first : nullptr;
+}
+
 std::vector<unsigned> KkParcelKeys::OazaOf(const std::string& chiban) const {
     std::vector<unsigned> oazas;
     for (auto it = keys_.lower_bound(KkParcelKey{0, chiban});
-         it != keys_.end() && it->chiban == chiban; ++it)
-        oazas.push_back(it->oaza);
+         it != keys_.end() && it->first.chiban == chiban; ++it)
+        oazas.push_back(it->first.oaza);
     return oazas;
 }
 
@@ -278,13 +285,18 @@ KkAttrTable ReadKkAttrCsv(const std::string& path, const KkParcelKeys& keys,
     std::vector<int> columns = HeaderColumns(path, row, report.ignoredColumns);
     CodeBookChecks checks;
     KkAttrTable table;
+    // The rows of parcels left out, by the keys' own copies, for rows that
+    // name one twice.
+    std::unordered_set<const KkParcelKey*> leftOutRows;
     while (csv.Next(row)) {
         try {
             KkParcelKey key;
             KkAttr attr;
             ReadRow(path, row, columns, checks, keys, key, attr);
-            auto placed = table.emplace(key, attr);
-            if (!placed.second)
+            const KkParcelKey* leftOut = keys.LeftOut(key);
+            const bool placed =
+                leftOut ? leftOutRows.insert(leftOut).second : table.emplace(key, attr).second;
+            if (!placed)
                 throw InputError(path, row.line,
                                  u8"地番 " + QuoteValue(key.chiban) + " appears twice");
             if (attr.tachiaiDate < 0)

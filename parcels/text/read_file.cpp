@@ -10,7 +10,26 @@ std::string ReadWholeFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw InputError(path, 0, "cannot read the file");
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    // Sized once from the file's length, so that reading holds no second copy
+    // while the text grows; what a pipe or a growing file gives is appended.
+    // The stream's own errors (a folder, a failing disk) name the file alone.
+    std::string bytes;
+    try {
+        if (in.seekg(0, std::ios::end)) {
+            const std::streamoff size = in.tellg();
+            in.seekg(0);
+            if (size > 0) {
+                bytes.resize(static_cast<size_t>(size));
+                in.read(&bytes[0], size);
+                bytes.resize(static_cast<size_t>(in.gcount()));
+            }
+        }
+        if (!in.bad())
+            in.clear();
+        bytes.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } catch (const std::exception&) {
+        throw InputError(path, 0, "cannot read the file");
+    }
     if (in.bad())
         throw InputError(path, 0, "cannot read the file");
     return bytes;

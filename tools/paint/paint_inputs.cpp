@@ -107,7 +107,7 @@ KkAttrTable ReadAttributes(const PaintArgs& in, const MapSet& set, Progress& pro
     for (const MapParcel& parcel : set.parcels)
         keys.Add(parcel.oaza, parcel.chiban);
     for (const KkParcelKey& key : set.left)
-        keys.Add(key.oaza, key.chiban);
+        keys.AddLeftOut(key);
     KkAttrOptions options;
     options.skipBadRows = in.skipBadRows;
     KkAttrReport report;

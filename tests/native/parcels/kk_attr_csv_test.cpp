@@ -134,4 +134,28 @@ TEST(KkAttrCsv, OazaColumnKeysParcelsOfSeveralOaza) {
                   std::string::npos);
 }
 
+// Rows of parcels left out of the picture are checked like any other, but
+// only the parcels painted keep their attributes. A folder is no file.
+TEST(KkAttrCsv, RowsOfParcelsLeftOutAreCheckedButNotKept) {
+    TempDir dir;
+    KkParcelKeys keys;
+    keys.Add(1, "1");
+    keys.AddLeftOut({1, "2"});
+    KkAttrReport report;
+    const auto read = [&](const std::string& rows) {
+        return ReadKkAttrCsv(dir.Write("attrs.csv", u8"地番,共有人数\n" + rows), keys,
+                             KkAttrOptions(), report);
+    };
+    KkAttrTable table = read("1,3\n2,4\n");
+    EXPECT_EQ(std::make_tuple(table.size(), +table.at({1, "1"}).kyoyuNinzu, report.rows),
+              std::make_tuple(size_t{1}, 3, 2));
+    EXPECT_NE(InputErrorOf([&] { read("2,4\n2,5\n"); }).find(u8":3: 地番 '2' appears twice"),
+              std::string::npos);
+    EXPECT_NE(InputErrorOf([&] { read("2,x\n"); }).find(":2: "), std::string::npos);
+    EXPECT_NE(InputErrorOf([&] {
+                  ReadKkAttrCsv(dir.File(""), keys, KkAttrOptions(), report);
+              }).find(": cannot read the file"),
+              std::string::npos);
+}
+
 } // namespace
