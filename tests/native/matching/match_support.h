@@ -17,11 +17,9 @@ std::vector<const char*> TestTimeZones();
 void UseTimeZone(const char* zone);
 std::string ZoneLabel(const ::testing::TestParamInfo<const char*>& info);
 
-// The local day of a date as year * 10000 + month * 100 + day; 0 for negative
-// dates and for dates the C library cannot convert.
+// The local day of a date as YYYYMMDD; 0 for negative or unconvertible dates.
 int RefDayOf(std::int64_t date);
-// The first instant of the local day holding a date, and that of the next.
-struct DayEdges {
+struct DayEdges { // the first instant of the local day holding a date, and that of the next
     std::int64_t first, next;
 };
 DayEdges DayEdgesOf(std::int64_t date);
@@ -37,8 +35,7 @@ VELMORA_Z_TYPE TextCond(const char* text);
 // The position of the brush the palette chooses, or -1; checks on the way
 // that both forms agree and that nothing is written without a match.
 int Chosen(CVObjPlt& plt, SvyKkData& kk);
-// The position by the plain rules: values asked of the host per brush, dates
-// converted every time.
+// The position by the plain rules (reference_selector.cpp).
 int ReferenceChoice(const CVObjPlt& plt, const SvyKkData& kk);
 
 SVY_KKDB_ZOKUSEI EmptyZoku();

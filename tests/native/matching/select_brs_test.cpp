@@ -1,6 +1,4 @@
-// What the randomised comparison leaves out: the last slot, missing outputs,
-// which host calls a selection makes, the box forms, and a change of time
-// zone between calls.
+// What the randomised comparison leaves out.
 #include "match_support.h"
 #include "model/palette_box.h"
 #include "model/zok_catalogue.h"
