@@ -9,29 +9,23 @@
 
 namespace {
 // Gives at most `most` bytes on each read, as a pipe may.
-class CTrickleFile : public CMemFile {
-public:
+struct CTrickleFile : CMemFile {
     CTrickleFile(Bytes& bytes, UINT most)
         : CMemFile(bytes.data(), static_cast<UINT>(bytes.size())), m_most(most) {}
     UINT Read(void* data, UINT count) override {
         return CMemFile::Read(data, std::min(count, m_most));
     }
-
-private:
     UINT m_most;
 };
 
 // Takes only `room` bytes, then fails as a full disk does.
-class CFullFile : public CMemFile {
-public:
+struct CFullFile : CMemFile {
     explicit CFullFile(size_t room) : m_room(room) {}
     void Write(const void* data, UINT count) override {
         if (GetPosition() + count > m_room)
             AfxThrowFileException(CFileException::diskFull);
         CMemFile::Write(data, count);
     }
-
-private:
     size_t m_room;
 };
 

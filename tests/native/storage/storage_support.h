@@ -56,11 +56,9 @@ inline void ClearTails(CVObjPlt& plt) {
 
 // A private folder, named to the library as the folder of one folder kind.
 // The clock keeps two runs of the same tests on one machine apart.
-class BoxFolderTest : public ::testing::Test {
-public:
+struct BoxFolderTest : ::testing::Test {
     static constexpr int kKind = 7;
 
-protected:
     void SetUp() override {
         m_root = fs::temp_directory_path() /
                  ("velmora-store-" +
