@@ -2,16 +2,11 @@
 // and its plain reading share.
 #include "host/men_nt.h"
 #include "host/round.h"
-#include "host/svy_kk_data.h"
 #include "match_support.h"
-
-#include <gtest/gtest.h>
 
 #include <climits>
 #include <cstring>
 #include <limits>
-#include <string>
-#include <vector>
 
 // Each call fills its output and answers 1, or leaves it and answers 0.
 TEST(SvyKkData, CallsFillTheirOutputOrLeaveIt) {

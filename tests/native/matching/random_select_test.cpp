@@ -4,7 +4,6 @@
 #include "match_support.h"
 #include "tests/native/tools/condition.h"
 
-#include <algorithm>
 #include <limits>
 #include <random>
 

@@ -2,7 +2,6 @@
 #include "match_support.h"
 #include "tests/native/tools/condition.h"
 #include "model/palette_box.h"
-#include "model/zok_catalogue.h"
 
 TEST(SelectBrs, TriesEveryInUseSlotUpToTheLast) {
     CVObjPlt plt;

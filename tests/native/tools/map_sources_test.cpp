@@ -6,8 +6,6 @@
 #include <gtest/gtest.h>
 #include <zip.h>
 
-#include <filesystem>
-
 namespace {
 const std::string kData = VELMORA_TOOL_TEST_DATA;
 using Entries = std::vector<std::pair<std::string, std::string>>;
