@@ -1,6 +1,7 @@
 // Box records cut, damaged and written into a full file: each stop gives the
 // code of its item, and the loader gives what the host's record functions give.
 #include "host/record_file.h"
+#include "storage/box_records.h"
 #include "tests/native/storage/storage_samples.h"
 #include "tests/native/storage/storage_support.h"
 

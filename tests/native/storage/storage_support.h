@@ -4,7 +4,6 @@
 
 #include "afx/afxfile.h"
 #include "host/jkn_folder.h"
-#include "storage/box_records.h"
 #include "storage/record_codes.h"
 #include "storage/record_format.h"
 
@@ -36,10 +35,16 @@ inline Bytes Stored(CVObjPlt& plt) {
     EXPECT_EQ(0, plt.WritePlt(&file));
     return BytesOf(file);
 }
-inline Bytes Stored(CVPaletteBox& box) {
-    CMemFile file(1 << 16);
-    EXPECT_EQ(0, WriteBoxRecords(box, &file));
-    return BytesOf(file);
+inline Bytes Stored(const CVPaletteBox& box) {
+    Bytes bytes;
+    for (int value : {box.SelPNo, box.BoxWord, box.GetPltCount()})
+        bytes.insert(bytes.end(), reinterpret_cast<BYTE*>(&value),
+                     reinterpret_cast<BYTE*>(&value) + sizeof value);
+    for (int pos = 0; pos < box.GetPltCount(); ++pos) {
+        const Bytes record = Stored(*box.GetPlt(pos));
+        bytes.insert(bytes.end(), record.begin(), record.end());
+    }
+    return bytes;
 }
 
 // What the older layout keeps of a palette: each tail as a fresh brush has it.
