@@ -88,9 +88,7 @@ struct BoxFolderTest : ::testing::Test {
 
     // The files of the folder, in name order.
     std::vector<fs::path> Files() const {
-        std::vector<fs::path> files;
-        for (const auto& entry : fs::directory_iterator(m_folder))
-            files.push_back(entry.path());
+        std::vector<fs::path> files(fs::directory_iterator(m_folder), {});
         std::sort(files.begin(), files.end());
         return files;
     }
