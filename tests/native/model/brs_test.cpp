@@ -6,7 +6,6 @@
 #include <tuple>
 
 namespace {
-// The plain fields of a brush, to compare in one line.
 auto Plain(const CVObjBrs& b) {
     return std::make_tuple(+b.BFg, +b.Col, +b.Hat, +b.LayerNo, +b.PaintFlg, +b.PaintData.Color,
                            +b.PaintData.Depth, +b.HatchData.Type, +b.HatchData.Aux);

@@ -17,7 +17,6 @@ CVObjPlt* NewPlt(const char* name, int brushes = 0) {
     return plt;
 }
 
-// The box's palettes in order, one letter each.
 std::string Names(const CVPaletteBox& box) {
     std::string names;
     for (int pos = 0; pos < box.GetPltCount(); ++pos)

@@ -59,7 +59,6 @@ int __wrap_rename(const char* from, const char* to) {
 namespace {
 using FailedSaveTest = BoxFolderTest;
 
-// Saves `box` with the given call failing, 0 failing none.
 int SaveFailing(CVPaletteBox& box, int failCall) {
     g_calls = 0;
     g_failCall = failCall;

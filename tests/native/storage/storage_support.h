@@ -1,5 +1,3 @@
-// Shared by the storage tests: the bytes a palette or box stores, and a
-// private folder per test for box files.
 #pragma once
 
 #include "afx/afxfile.h"
@@ -86,7 +84,6 @@ struct BoxFolderTest : ::testing::Test {
         return Bytes(std::istreambuf_iterator<char>(in), {});
     }
 
-    // The files of the folder, in name order.
     std::vector<fs::path> Files() const {
         std::vector<fs::path> files(fs::directory_iterator(m_folder), {});
         std::sort(files.begin(), files.end());

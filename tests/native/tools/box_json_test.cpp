@@ -145,7 +145,6 @@ TEST(BoxJson, DocumentedValuesAtTheirEdgesAndPast) {
         return Palette("0", "{\"name\": \"" + std::string(bytes, 'n') + "\"}");
     };
     const std::pair<std::string, std::string> cases[] = {
-        // JSON, message or "" when taken
         {Paint(R"("paint": {"color": "#0000ff", "density": 0})"), ""},
         {Palette("401", R"({"condition": {"value": "2001-04-01T23:59:59"}})"), ""},
         {Palette("401", R"({"condition": {"value": "2001-04-01T24:00:00"}})"),

@@ -1,5 +1,3 @@
-// The tool as a user runs it: help, version, exit statuses and the one line
-// on standard error; and each option's range, at its edges and past them.
 #include "tests/native/tools/tool_run.h"
 #include "tools/commands.h"
 #include "tools/common/tool_args.h"

@@ -1,4 +1,3 @@
-// Pictures of the small map in every format, and the paint command's inputs.
 #include "tests/native/temp_dir.h"
 #include "parcels/attrs/code_book_file.h"
 #include "parcels/attrs/kk_attr.h"

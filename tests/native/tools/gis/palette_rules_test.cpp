@@ -1,7 +1,4 @@
-// Style rules against the library: for random palettes and parcels, exactly
-// the rule of the brush the library chooses holds, since a renderer tries
-// every rule; the rules' texts as QGIS and SLD read them; and fills as every
-// output draws them.
+// A renderer tries every rule of a style, not only until the first that holds.
 #include "parcels/fill/brush_fill.h"
 #include "tools/gis/local_days.h"
 #include "tools/gis/palette_rules.h"
@@ -91,8 +88,7 @@ struct Kind {
     }
 };
 
-// 300 random palettes: for every parcel, the rule of the brush the library
-// chooses holds, and no other.
+// 300 random palettes: for every parcel only the rule of the brush the library chooses holds.
 void ExpectRulesAgree(const Kind& kind) {
     std::mt19937 random(kind.zty);
     ZEL drawing;
