@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+
 namespace {
 std::int32_t Local(const char* text) {
     std::int32_t time = 0;
@@ -68,16 +70,10 @@ TEST(CondText, EachKindInTheEditorsFormat) {
 // "#brush reason; " for each finding of box check, without ", which always
 // win(s)", in a palette of `attribute` with a brush per JSON condition object.
 std::string Findings(const std::string& attribute, const std::string& conditions) {
-    std::string brushes;
-    for (size_t at = 0, depth = 0; at < conditions.size(); ++at) {
-        if (conditions[at] == '{' && depth++ == 0)
-            brushes +=
-                std::string(brushes.empty() ? "" : ",") + "{\"name\": \"b\", \"condition\": ";
-        if (depth > 0)
-            brushes += conditions[at];
-        if (conditions[at] == '}' && --depth == 0)
-            brushes += "}";
-    }
+    const std::string brush = "{\"name\": \"b\", \"condition\": ";
+    const std::string brushes =
+        brush + std::regex_replace(conditions, std::regex(R"(\}\s*\{)"), "}}, " + brush + "{") +
+        "}";
     CVPaletteBox box;
     BoxFromJson("check.json",
                 "{\"palettes\": [{\"name\": \"p\", \"attribute\": " + attribute +
