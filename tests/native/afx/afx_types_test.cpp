@@ -1,5 +1,3 @@
-// The MFC classes as the library leans on them: strings of bytes, arrays
-// that shift and raise on a bad index.
 #include "afx/afx.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,3 @@
-// CFile and CMemFile as the storage uses them, and the path splitting.
 #include "afx/afxfile.h"
 
 #include <gtest/gtest.h>

@@ -1,19 +1,11 @@
-// The host's parcel record, area calculator and rounding, which the selector
-// and its plain reading share.
 #include "host/men_nt.h"
 #include "host/round.h"
-#include "host/svy_kk_data.h"
 #include "match_support.h"
-
-#include <gtest/gtest.h>
 
 #include <climits>
 #include <cstring>
 #include <limits>
-#include <string>
-#include <vector>
 
-// Each call fills its output and answers 1, or leaves it and answers 0.
 TEST(SvyKkData, CallsFillTheirOutputOrLeaveIt) {
     SvyKkData kk;
     SVY_KKDB_ZOKUSEI zoku, stored = EmptyZoku();
@@ -37,7 +29,6 @@ TEST(SvyKkData, CallsFillTheirOutputOrLeaveIt) {
     kk.SetZoku(stored);
     EXPECT_EQ(kk.GetZoku(zoku) * 100000 + zoku.Koaza, 100012);
     EXPECT_EQ(kk.Calls().Zoku * 10 + kk.Calls().Tk, 32);
-    // The name is cut to what the member holds.
     for (std::size_t length : {255u, 256u}) {
         kk.SetName(std::string(length, 'n').c_str());
         EXPECT_EQ(std::strlen(kk.KkNm), static_cast<std::size_t>(SVY_KK_NAME_MAX));

@@ -1,19 +1,8 @@
 #include "match_support.h"
 
-#include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
-
-std::vector<const char*> TestTimeZones() {
-#ifdef _WIN32
-    return {"WineZone"};
-#else
-    return {"Asia/Tokyo",          "America/New_York", "Europe/London",
-            "Australia/Lord_Howe", "Asia/Kathmandu",   "America/Sao_Paulo",
-            "America/St_Johns",    "Antarctica/Casey", "XST-13XDT-14,M9.5.0/2,M4.1.0/0:30"};
-#endif
-}
 
 void UseTimeZone(const char* zone) {
 #ifdef _WIN32
@@ -26,13 +15,6 @@ void UseTimeZone(const char* zone) {
     setenv("TZ", zone, 1);
     tzset();
 #endif
-}
-
-std::string ZoneLabel(const ::testing::TestParamInfo<const char*>& info) {
-    std::string name = info.param;
-    for (char& c : name)
-        c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-    return name;
 }
 
 namespace {
@@ -105,18 +87,6 @@ void AddCondition(CVObjPlt& plt, const VELMORA_Z_TYPE& zval) {
     brs.Hat = 1000 + static_cast<DWORD>(pos);
     brs.LayerNo = 2000 + static_cast<DWORD>(pos);
     ASSERT_EQ(plt.AddBrs(static_cast<BYTE>(pos), &brs), pos);
-}
-
-VELMORA_Z_TYPE LongCond(DWORD range, std::int32_t from, std::int32_t to) {
-    VELMORA_Z_TYPE z{};
-    z.ZLong = VELMORA_ZLONG{0, range, from, to};
-    return z;
-}
-
-VELMORA_Z_TYPE TextCond(const char* text) {
-    VELMORA_Z_TYPE z{};
-    std::memcpy(z.ZText.Text, text, strnlen(text, sizeof z.ZText.Text));
-    return z;
 }
 
 int Chosen(CVObjPlt& plt, SvyKkData& kk) {

@@ -11,17 +11,12 @@
 
 #include <gtest/gtest.h>
 
-// Natively Tokyo and zones whose clocks change oddly; under Wine the one the
-// run was started with (TZ), since Wine takes the zone from its host.
-std::vector<const char*> TestTimeZones();
+// Under Wine the zone the run was started with (TZ), which Wine takes from its host.
 void UseTimeZone(const char* zone);
-std::string ZoneLabel(const ::testing::TestParamInfo<const char*>& info);
 
-// The local day of a date as year * 10000 + month * 100 + day; 0 for negative
-// dates and for dates the C library cannot convert.
+// The local day of a date as YYYYMMDD; 0 for negative or unconvertible dates.
 int RefDayOf(std::int64_t date);
-// The first instant of the local day holding a date, and that of the next.
-struct DayEdges {
+struct DayEdges { // the first instant of the local day holding a date, and that of the next
     std::int64_t first, next;
 };
 DayEdges DayEdgesOf(std::int64_t date);
@@ -30,15 +25,11 @@ std::vector<std::int64_t> ClockChanges(int firstYear, int lastYear);
 
 // Appends a brush with the condition; its colour, hatch and layer name its position.
 void AddCondition(CVObjPlt& plt, const VELMORA_Z_TYPE& zval);
-// Range 0 is a single value, which ignores To.
-VELMORA_Z_TYPE LongCond(DWORD range, std::int32_t from, std::int32_t to);
-VELMORA_Z_TYPE TextCond(const char* text);
 
 // The position of the brush the palette chooses, or -1; checks on the way
 // that both forms agree and that nothing is written without a match.
 int Chosen(CVObjPlt& plt, SvyKkData& kk);
-// The position by the plain rules: values asked of the host per brush, dates
-// converted every time.
+// The position by the plain rules (reference_selector.cpp).
 int ReferenceChoice(const CVObjPlt& plt, const SvyKkData& kk);
 
 SVY_KKDB_ZOKUSEI EmptyZoku();

@@ -1,9 +1,7 @@
-// What the randomised comparison leaves out: the last slot, missing outputs,
-// which host calls a selection makes, the box forms, and a change of time
-// zone between calls.
+// What the randomised comparison leaves out.
 #include "match_support.h"
+#include "tests/native/tools/condition.h"
 #include "model/palette_box.h"
-#include "model/zok_catalogue.h"
 
 TEST(SelectBrs, TriesEveryInUseSlotUpToTheLast) {
     CVObjPlt plt;
@@ -12,7 +10,7 @@ TEST(SelectBrs, TriesEveryInUseSlotUpToTheLast) {
     kk.SetNo(1);
     EXPECT_EQ(Chosen(plt, kk), -1);
     for (int k = 0; k < VELMORA_MAX_BRS; ++k)
-        AddCondition(plt, LongCond(0, k == VELMORA_MAX_BRS - 1 ? 1 : 0, 0));
+        AddCondition(plt, Condition(ZOK_KK_NO, 0, k == VELMORA_MAX_BRS - 1 ? 1 : 0));
     EXPECT_EQ(Chosen(plt, kk), VELMORA_MAX_BRS - 1);
     plt.SetBFg(VELMORA_MAX_BRS - 2, 0); // a slot behind the first free one is never tried
     EXPECT_EQ(Chosen(plt, kk), -1);
@@ -44,7 +42,7 @@ TEST(SelectBrs, ReadsTheRecordOnceAndHostValuesPerBrush) {
         plt.SetZty(r.zty);
         // Its bytes hold for none of this parcel's values, read as any kind.
         for (int k = 0; k < r.brushes; ++k)
-            AddCondition(plt, TextCond("none"));
+            AddCondition(plt, Condition(ZOK_KK_NM, 0, 0, 0, "none"));
         kk.ResetCalls();
         EXPECT_EQ(plt.GetBrsToKk(&kk, nullptr, nullptr, nullptr), 0) << r.zty;
         const SvyKkCalls& c = kk.Calls();
@@ -62,7 +60,7 @@ TEST(SelectBrs, BoxFormsUseTheSelectedPalette) {
     for (std::int32_t no : {4, 5}) {
         CVObjPlt* plt = new CVObjPlt;
         plt->SetZty(ZOK_KK_NO);
-        AddCondition(*plt, LongCond(0, no, 0));
+        AddCondition(*plt, Condition(ZOK_KK_NO, 0, no));
         box.AddPlt(plt);
     }
     for (int sel : {0, 1}) {
@@ -91,7 +89,7 @@ TEST(SelectDate, DaysFollowTheTimeZone) {
     // on the 15th and the 16th in New York.
     CVObjPlt plt;
     plt.SetZty(ZOK_TACHIAI);
-    AddCondition(plt, LongCond(0, 1623837600, 0));
+    AddCondition(plt, Condition(ZOK_TACHIAI, 0, 1623837600));
     SVY_KKDB_ZOKUSEI zoku = EmptyZoku();
     zoku.Tachiai = 1623787200;
     SvyKkData kk;

@@ -6,22 +6,6 @@
 #include <tuple>
 
 namespace {
-// Every field and every byte of the condition and the fill set.
-CVObjBrs FilledBrush() {
-    CVObjBrs brs;
-    brs.BFg = 7;
-    brs.Col = 9;
-    brs.Hat = 0xDEADBEEF;
-    brs.BNm = "田";
-    std::memset(&brs.ZVal, 'x', sizeof brs.ZVal);
-    brs.LayerNo = 44;
-    brs.PaintFlg = 1;
-    brs.PaintData = {0x00112233, 37.5};
-    std::memset(static_cast<void*>(&brs.HatchData), 200, sizeof brs.HatchData);
-    return brs;
-}
-
-// The plain fields of a brush, to compare in one line.
 auto Plain(const CVObjBrs& b) {
     return std::make_tuple(+b.BFg, +b.Col, +b.Hat, +b.LayerNo, +b.PaintFlg, +b.PaintData.Color,
                            +b.PaintData.Depth, +b.HatchData.Type, +b.HatchData.Aux);
@@ -32,7 +16,17 @@ auto Plain(const CVObjBrs& b) {
 // condition union zero; the host's hatch points stay as they were. Copies
 // are equal and stand on their own.
 TEST(Brs, ClearedAndCopiedBrushes) {
-    CVObjBrs cleared = FilledBrush();
+    CVObjBrs source;
+    source.BFg = 7;
+    source.Col = 9;
+    source.Hat = 0xDEADBEEF;
+    source.BNm = "田";
+    std::memset(&source.ZVal, 'x', sizeof source.ZVal);
+    source.LayerNo = 44;
+    source.PaintFlg = 1;
+    source.PaintData = {0x00112233, 37.5};
+    std::memset(static_cast<void*>(&source.HatchData), 200, sizeof source.HatchData);
+    CVObjBrs cleared = source, assigned, copied;
     cleared.Clear();
     const VELMORA_Z_TYPE zero{};
     for (const CVObjBrs& brs : {CVObjBrs(), cleared}) {
@@ -45,10 +39,8 @@ TEST(Brs, ClearedAndCopiedBrushes) {
                                       +brs.HatchData.Color[i], +brs.HatchData.Aux3[i],
                                       +brs.HatchData.Aux4[i]));
     }
-    const CVObjBrs source = FilledBrush();
     EXPECT_EQ(0,
               std::memcmp(&source.HatchData.Pt, &cleared.HatchData.Pt, sizeof source.HatchData.Pt));
-    CVObjBrs assigned, copied;
     assigned = source;
     CVObjBrs constructed(source);
     copied.BNm = "old";

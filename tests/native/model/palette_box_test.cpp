@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace {
 CVObjPlt* NewPlt(const char* name, int brushes = 0) {
@@ -16,7 +17,6 @@ CVObjPlt* NewPlt(const char* name, int brushes = 0) {
     return plt;
 }
 
-// The box's palettes in order, one letter each.
 std::string Names(const CVPaletteBox& box) {
     std::string names;
     for (int pos = 0; pos < box.GetPltCount(); ++pos)
@@ -97,10 +97,9 @@ TEST(PaletteBox, FindPltMatchesBytesExactlyAndTakesTheFirst) {
     CVPaletteBox box;
     for (const char* name : {"地目", "Area", "Area"})
         box.AddPlt(NewPlt(name));
-    EXPECT_EQ(box.GetPlt(1), box.FindPlt("Area"));
-    EXPECT_EQ(box.GetPlt(0), box.FindPlt("地目"));
-    EXPECT_EQ(nullptr, box.FindPlt("area"));
-    EXPECT_EQ(nullptr, box.FindPlt("Area "));
+    const std::vector<CVObjPlt*> found = {box.FindPlt("Area"), box.FindPlt("地目"),
+                                          box.FindPlt("area"), box.FindPlt("Area ")};
+    EXPECT_EQ(found, (std::vector<CVObjPlt*>{box.GetPlt(1), box.GetPlt(0), nullptr, nullptr}));
 }
 
 // With nothing selected they give neutral answers; with a palette selected
@@ -129,8 +128,7 @@ TEST(PaletteBox, SelectedBrushOperations) {
     box.GetSelPlt()->SetLayerNo(1, 12);
     EXPECT_EQ(1, box.ChgSelBrsCol(1, 9));
     EXPECT_EQ(9 * 1000 + 8, box.GetSelBrsCol(1) * 1000 + box.GetSelBrsHat(1));
-    EXPECT_EQ(1, box.ChgSelBrsHat(1, 99));
-    EXPECT_EQ(1, box.ChgSelBrsNm(1, "renamed"));
+    EXPECT_EQ(2, box.ChgSelBrsHat(1, 99) + box.ChgSelBrsNm(1, "renamed"));
     EXPECT_EQ(0, box.ChgSelBrsNm(5, "beyond"));
     EXPECT_EQ(9 * 1000 + 99, box.GetSelBrsCol(1) * 1000 + box.GetSelBrsHat(1));
     EXPECT_STREQ("renamed", box.GetSelBrsNm(1));

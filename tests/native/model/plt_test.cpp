@@ -7,7 +7,6 @@
 #include <tuple>
 
 namespace {
-// The palette's brushes in list order, one letter each.
 std::string Names(const CVObjPlt& plt) {
     std::string names;
     for (int pos = 0; pos < plt.CountBrs(); ++pos)

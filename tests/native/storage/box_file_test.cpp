@@ -1,5 +1,3 @@
-// The palette-box file on disk: the golden file, the older layout, names,
-// first load, counts and failed palettes.
 #include "tests/native/storage/storage_samples.h"
 #include "tests/native/storage/storage_support.h"
 
@@ -27,12 +25,10 @@ CVObjPlt* SamplePlt(WORD zty, int n) {
 }
 } // namespace
 
-using BoxFileTest = BoxFolderTest;
-
 // Both builds write the golden file's bytes and read it back, a full box too;
 // the older layout loads with its tails cleared. VELMORA_WRITE_GOLDEN writes
 // the golden file anew, for a layout changed on purpose.
-TEST_F(BoxFileTest, GoldenFullAndOlderBoxesSaveAndLoadBack) {
+TEST_F(BoxFolderTest, GoldenFullAndOlderBoxesSaveAndLoadBack) {
     const fs::path goldenPath = fs::path(VELMORA_TEST_DATA) / "storage" / "golden_box.dat";
     CVPaletteBox golden, full, older;
     FillGoldenBox(golden);
@@ -51,8 +47,8 @@ TEST_F(BoxFileTest, GoldenFullAndOlderBoxesSaveAndLoadBack) {
     ASSERT_EQ(0, WriteBoxOld(golden, &file));
     WriteBytes(BoxPath("older"), BytesOf(file));
     FillGoldenBox(older);
-    for (int pos = 0; pos < older.GetPltCount(); ++pos)
-        ClearTails(*older.GetPlt(pos));
+    ClearTails(*older.GetPlt(0));
+    ClearTails(*older.GetPlt(1));
     for (auto [box, name] : {std::pair{&golden, "golden"}, {&full, "full"}, {&older, "older"}}) {
         CVPaletteBox read;
         ASSERT_EQ(0,
@@ -64,7 +60,7 @@ TEST_F(BoxFileTest, GoldenFullAndOlderBoxesSaveAndLoadBack) {
 // The older reader never creates a file; the current one creates the folder
 // and the file from the box, which it does not empty: the file's copy stands
 // in front of the original. Where the folder cannot be made, both fail.
-TEST_F(BoxFileTest, FirstLoadCreatesFolderAndFile) {
+TEST_F(BoxFolderTest, FirstLoadCreatesFolderAndFile) {
     CVPaletteBox box;
     box.AddPlt(SamplePlt(401, 1));
     box.SelPNo = 0;
@@ -82,7 +78,7 @@ TEST_F(BoxFileTest, FirstLoadCreatesFolderAndFile) {
 
 // Only the file-name part of a name counts, of a name of up to 255 bytes; a
 // save replaces the file and leaves nothing beside it.
-TEST_F(BoxFileTest, NamesUpTo255BytesTheirFileNamePartCounting) {
+TEST_F(BoxFolderTest, NamesUpTo255BytesTheirFileNamePartCounting) {
     CVPaletteBox box, empty;
     box.AddPlt(SamplePlt(101, 2));
     const std::string longest = std::string(_MAX_FNAME - 3, 'd') + "\\b";
@@ -100,7 +96,7 @@ TEST_F(BoxFileTest, NamesUpTo255BytesTheirFileNamePartCounting) {
 // The box values are taken whatever the count; a count outside 0 to 100 reads
 // no palette, one inside keeps the box's own behind those read. A file
 // without the owner mark changes nothing.
-TEST_F(BoxFileTest, HeaderCountsAtAndBeyondTheLimits) {
+TEST_F(BoxFolderTest, HeaderCountsAtAndBeyondTheLimits) {
     CVObjPlt plt;
     FillSamplePlt(plt, 101, 1, 1);
     const struct {
@@ -124,7 +120,7 @@ TEST_F(BoxFileTest, HeaderCountsAtAndBeyondTheLimits) {
     }
 }
 
-TEST_F(BoxFileTest, FailedPaletteLeavesNoGapAndTheLastReadGivesTheResult) {
+TEST_F(BoxFolderTest, FailedPaletteLeavesNoGapAndTheLastReadGivesTheResult) {
     CVObjPlt a, b;
     FillSamplePlt(a, 301, 2, 1);
     FillSamplePlt(b, 501, 2, 2);

@@ -1,7 +1,5 @@
 // A palette-box save in which each file call in turn fails, as on a full
 // disk; the calls are wrapped at link time (-Wl,--wrap).
-#include "model/palette_box.h"
-#include "storage/record_codes.h"
 #include "tests/native/storage/storage_support.h"
 
 #include <cerrno>
@@ -16,10 +14,9 @@ std::string g_names; // the calls seen, in order
 
 bool FailThis(const char* name) {
     g_names += std::string(g_calls++ ? " " : "") + name;
-    if (g_calls != g_failCall)
-        return false;
-    errno = ENOSPC;
-    return true;
+    if (g_calls == g_failCall)
+        errno = ENOSPC;
+    return g_calls == g_failCall;
 }
 } // namespace
 
@@ -62,7 +59,6 @@ int __wrap_rename(const char* from, const char* to) {
 namespace {
 using FailedSaveTest = BoxFolderTest;
 
-// Saves `box` with the given call failing, 0 failing none.
 int SaveFailing(CVPaletteBox& box, int failCall) {
     g_calls = 0;
     g_failCall = failCall;

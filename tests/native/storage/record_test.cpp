@@ -5,35 +5,31 @@
 #include "tests/native/storage/storage_samples.h"
 #include "tests/native/storage/storage_support.h"
 
+#include <memory>
+
 namespace {
 // Gives at most `most` bytes on each read, as a pipe may.
-class CTrickleFile : public CMemFile {
-public:
+struct CTrickleFile : CMemFile {
     CTrickleFile(Bytes& bytes, UINT most)
         : CMemFile(bytes.data(), static_cast<UINT>(bytes.size())), m_most(most) {}
     UINT Read(void* data, UINT count) override {
         return CMemFile::Read(data, std::min(count, m_most));
     }
-
-private:
     UINT m_most;
 };
 
 // Takes only `room` bytes, then fails as a full disk does.
-class CFullFile : public CMemFile {
-public:
+struct CFullFile : CMemFile {
     explicit CFullFile(size_t room) : m_room(room) {}
     void Write(const void* data, UINT count) override {
         if (GetPosition() + count > m_room)
             AfxThrowFileException(CFileException::diskFull);
         CMemFile::Write(data, count);
     }
-
-private:
     size_t m_room;
 };
 
-// One item of a written box: where it ends, and the code of a read of either
+// Where an item of a written box ends, and the code of a read of either
 // layout or of a write that stops inside it.
 struct Item {
     size_t end;
@@ -73,7 +69,6 @@ std::vector<Item> BoxItems(const CVObjPlt& plt, bool older) {
     return items;
 }
 
-// The box read through the host's record functions, palette by palette.
 int ReadBoxThroughFile(CVPaletteBox& box, Bytes bytes, bool older) {
     CMemFile file(bytes.data(), static_cast<UINT>(bytes.size()));
     int count = 0, result = 0;
@@ -83,12 +78,10 @@ int ReadBoxThroughFile(CVPaletteBox& box, Bytes bytes, bool older) {
         !ReadData(&file, &count, 4) || count < 0 || count > VELMORA_MAX_PLT)
         return BOX_HEAD_READ_FAILED;
     for (int k = 0; k < count; ++k) {
-        auto* plt = new CVObjPlt;
+        auto plt = std::make_unique<CVObjPlt>();
         result = older ? plt->ReadPltOld(&file) : plt->ReadPlt(&file);
         if (result == 0)
-            box.AddPlt(box.GetPltCount(), plt);
-        else
-            delete plt;
+            box.AddPlt(box.GetPltCount(), plt.release());
     }
     return result;
 }
@@ -126,7 +119,6 @@ Bytes WriteBox(CVPaletteBox& box, bool older) {
     EXPECT_EQ(0, older ? WriteBoxOld(box, &file) : WriteBoxRecords(box, &file));
     return BytesOf(file);
 }
-
 } // namespace
 
 // Every kind in both layouts, cut at every byte of its first slots and its
@@ -138,8 +130,7 @@ TEST(Records, EachCutGivesTheCodeOfItsItemAndDamageReadsAlike) {
             CVPaletteBox box;
             CVObjPlt* plt = new CVObjPlt;
             FillSamplePlt(*plt, zty, 1, zty);
-            // A slot out of list order is stored as it is, too.
-            const CVObjBrs last = SampleBrs(zty, 77);
+            const CVObjBrs last = SampleBrs(zty, 77); // out of list order, stored all the same
             plt->SetObjBrs(VELMORA_MAX_BRS - 1, &last);
             box.AddPlt(plt);
             const Bytes bytes = WriteBox(box, older);
@@ -170,8 +161,7 @@ TEST(Records, EachCutGivesTheCodeOfItsItemAndDamageReadsAlike) {
                     ExpectSameRead(damaged, older, at, ignored);
                 }
             }
-            // The whole box: every field back, the older layout's tails cleared.
-            CVPaletteBox read;
+            CVPaletteBox read; // every field back, the older layout's tails cleared
             ASSERT_EQ(0, ExpectSameRead(bytes, older, 0, read));
             if (older)
                 ClearTails(*plt);
@@ -193,9 +183,7 @@ TEST(Records, ReadAheadAcrossItsPieces) {
         for (UINT most : {1u, 3u, 64u, 0u}) {
             CVPaletteBox read;
             EXPECT_EQ(0, ExpectSameRead(WriteBox(box, older), older, most, read, most));
-            if (!older) {
-                EXPECT_EQ(Stored(box), Stored(read));
-            }
+            EXPECT_TRUE(older || Stored(box) == Stored(read));
         }
 }
 
@@ -205,13 +193,11 @@ TEST(Records, ReadAheadAcrossItsPieces) {
 TEST(Records, TextsAreBoundedByTheFieldAndTheFile) {
     CVObjBrs brs = SampleBrs(301, 1), read;
     std::memset(brs.ZVal.ZText.Text, 'z', sizeof brs.ZVal.ZText.Text);
-    CMemFile file;
+    CMemFile file, older, cut;
     ASSERT_EQ(0, brs.WriteBrs(&file, 301));
     file.SeekToBegin();
     EXPECT_EQ(0, read.ReadBrs(&file, 301));
     EXPECT_EQ(std::string(VELMORA_ZTEXT_MAX, 'z'), read.ZVal.ZText.Text);
-
-    CMemFile older;
     const BYTE head[kBrsHeadFixedBytes] = {1};
     const WORD zty = 301;
     WriteData(&older, head, sizeof head);
@@ -223,7 +209,6 @@ TEST(Records, TextsAreBoundedByTheFieldAndTheFile) {
     EXPECT_EQ(std::string(VELMORA_ZTEXT_MAX, 'x'), read.ZVal.ZText.Text);
 
     const DWORD huge = 0x7FFFFFF0;
-    CMemFile cut;
     WriteData(&cut, &huge, sizeof huge);
     WriteData(&cut, "abc", 3);
     cut.SeekToBegin();

@@ -6,7 +6,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 CVObjBrs SampleBrs(WORD zty, int n) {
     CVObjBrs brs;
@@ -66,12 +65,9 @@ void FillSamplePlt(CVObjPlt& plt, WORD zty, int count, int n) {
 }
 
 void FillGoldenBox(CVPaletteBox& box) {
-    const WORD ztys[] = {301, 501};
-    int n = 0;
-    for (WORD zty : ztys) {
-        CVObjPlt* plt = new CVObjPlt;
-        FillSamplePlt(*plt, zty, 3, n++);
-        box.AddPlt(plt);
+    for (int n = 0; n < 2; ++n) {
+        box.AddPlt(new CVObjPlt);
+        FillSamplePlt(*box.GetPlt(n), n ? 501 : 301, 3, n);
     }
     box.SelPNo = 1;
     box.BoxWord = 0x5A17C0DE;
@@ -79,9 +75,8 @@ void FillGoldenBox(CVPaletteBox& box) {
 
 void FillFullBox(CVPaletteBox& box) {
     for (int n = 0; n < VELMORA_MAX_PLT; ++n) {
-        CVObjPlt* plt = new CVObjPlt;
-        FillSamplePlt(*plt, 301, VELMORA_MAX_BRS, n);
-        box.AddPlt(plt);
+        box.AddPlt(new CVObjPlt);
+        FillSamplePlt(*box.GetPlt(n), 301, VELMORA_MAX_BRS, n);
     }
     box.SelPNo = 0;
 }

@@ -1,5 +1,3 @@
-// Shared by the storage tests: the bytes a palette or box stores, and a
-// private folder per test for box files.
 #pragma once
 
 #include "afx/afxfile.h"
@@ -61,11 +59,9 @@ inline void ClearTails(CVObjPlt& plt) {
 
 // A private folder, named to the library as the folder of one folder kind.
 // The clock keeps two runs of the same tests on one machine apart.
-class BoxFolderTest : public ::testing::Test {
-public:
+struct BoxFolderTest : ::testing::Test {
     static constexpr int kKind = 7;
 
-protected:
     void SetUp() override {
         m_root = fs::temp_directory_path() /
                  ("velmora-store-" +
@@ -88,11 +84,8 @@ protected:
         return Bytes(std::istreambuf_iterator<char>(in), {});
     }
 
-    // The files of the folder, in name order.
     std::vector<fs::path> Files() const {
-        std::vector<fs::path> files;
-        for (const auto& entry : fs::directory_iterator(m_folder))
-            files.push_back(entry.path());
+        std::vector<fs::path> files(fs::directory_iterator(m_folder), {});
         std::sort(files.begin(), files.end());
         return files;
     }

@@ -1,6 +1,5 @@
-// Boxes in the editor's terms: each kind of condition as the editor writes it
-// (code page 932), what box show tells of every palette and brush, and the
-// brushes box check finds can never apply.
+// Boxes in the editor's terms: conditions as the editor writes them (code
+// page 932), box show, and the brushes box check finds can never apply.
 #include "model/cond_text.h"
 #include "parcels/text/kk_date.h"
 #include "parcels/text/read_file.h"
@@ -12,6 +11,8 @@
 #include "host/code_book.h"
 
 #include <gtest/gtest.h>
+
+#include <regex>
 
 namespace {
 std::int32_t Local(const char* text) {
@@ -66,20 +67,13 @@ TEST(CondText, EachKindInTheEditorsFormat) {
     EXPECT_EQ(VelmoraDayText(Local("1999-12-31T23:59:59")), "1999/12/31");
 }
 
-// What box check finds in a palette of `attribute` with a brush for each of
-// the conditions, given as JSON objects one after another: "#brush reason; ",
-// without the reason's ", which always win(s)".
+// "#brush reason; " for each finding of box check, without ", which always
+// win(s)", in a palette of `attribute` with a brush per JSON condition object.
 std::string Findings(const std::string& attribute, const std::string& conditions) {
-    std::string brushes;
-    for (size_t at = 0, depth = 0; at < conditions.size(); ++at) {
-        if (conditions[at] == '{' && depth++ == 0)
-            brushes +=
-                std::string(brushes.empty() ? "" : ",") + "{\"name\": \"b\", \"condition\": ";
-        if (depth > 0)
-            brushes += conditions[at];
-        if (conditions[at] == '}' && --depth == 0)
-            brushes += "}";
-    }
+    const std::string brush = "{\"name\": \"b\", \"condition\": ";
+    const std::string brushes =
+        brush + std::regex_replace(conditions, std::regex(R"(\}\s*\{)"), "}}, " + brush + "{") +
+        "}";
     CVPaletteBox box;
     BoxFromJson("check.json",
                 "{\"palettes\": [{\"name\": \"p\", \"attribute\": " + attribute +
@@ -138,7 +132,6 @@ TEST(BoxCheck, FindsBrushesThatNeverApply) {
 const std::string kShown = ReadWholeFile(std::string(VELMORA_TOOL_TEST_DATA) + "/show_box.json");
 
 TEST(BoxShow, ConditionsInTheEditorsFormAndFillsInFull) {
-    CCodeBook::Clear();
     CCodeBook::SetName(CODE_TBL_CHIMOKU, 3, "宅地");
     CVPaletteBox box;
     BoxFromJson("show.json", kShown, box);

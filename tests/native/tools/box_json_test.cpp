@@ -1,13 +1,10 @@
+#include "tests/native/storage/storage_samples.h"
 #include "tests/native/temp_dir.h"
 #include "tools/box/box_file.h"
 #include "tools/box/box_json.h"
 #include "parcels/text/read_file.h"
 #include "parcels/text/text_cut.h"
 
-#include "tests/native/storage/storage_samples.h"
-
-#include "host/code_tables.h"
-#include "host/record_file.h"
 #include "model/zok_catalogue.h"
 
 #include <gtest/gtest.h>
@@ -47,10 +44,6 @@ TEST(BoxJson, ValuesLandInTheirFieldsAndComeBack) {
     // A made-up name, 254 bytes of From and "～", is cut before the "～" that would cross 255.
     EXPECT_EQ(std::string(box.GetPlt(6)->GetObjBrs(2)->BNm).size(), 254u);
     EXPECT_EQ(box.GetPlt(8)->GetZty(), 999);
-    TempDir dir;
-    SaveBox(dir.File("first.dat"), box);
-    EXPECT_EQ(JsonRoundTrip(dir, dir.File("first.dat"), false),
-              ReadWholeFile(dir.File("first.dat")));
 }
 
 // Values the editor leaves behind or a host carries, which a box must keep.
@@ -106,11 +99,10 @@ TEST(BoxJson, ExportAndImportGiveBackTheFilesBytes) {
                   ReadWholeFile(dir.File("every.dat")));
     }
     // A box in the older layout comes back in the current one.
-    {
-        CFile file;
-        ASSERT_TRUE(file.Open(dir.File("old.dat").c_str(), CFile::modeCreate | CFile::modeWrite));
-        ASSERT_EQ(WriteBoxOld(every, &file), 0);
-    }
+    CFile file;
+    ASSERT_TRUE(file.Open(dir.File("old.dat").c_str(), CFile::modeCreate | CFile::modeWrite));
+    ASSERT_EQ(WriteBoxOld(every, &file), 0);
+    file.Close();
     CVPaletteBox old;
     LoadBox(dir.File("old.dat"), true, old);
     SaveBox(dir.File("current.dat"), old);
@@ -122,9 +114,7 @@ TEST(BoxJson, ExportAndImportGiveBackTheFilesBytes) {
 std::string Import(const std::string& json) {
     CVPaletteBox box;
     std::string message = InputErrorOf([&] { BoxFromJson("bad.json", json, box); });
-    if (!message.empty()) {
-        EXPECT_EQ(box.GetPltCount(), 0) << message; // a mistake changes nothing
-    }
+    EXPECT_TRUE(message.empty() || box.GetPltCount() == 0) << message; // a mistake changes nothing
     return message;
 }
 
@@ -155,7 +145,6 @@ TEST(BoxJson, DocumentedValuesAtTheirEdgesAndPast) {
         return Palette("0", "{\"name\": \"" + std::string(bytes, 'n') + "\"}");
     };
     const std::pair<std::string, std::string> cases[] = {
-        // JSON, message or "" when taken
         {Paint(R"("paint": {"color": "#0000ff", "density": 0})"), ""},
         {Palette("401", R"({"condition": {"value": "2001-04-01T23:59:59"}})"), ""},
         {Palette("401", R"({"condition": {"value": "2001-04-01T24:00:00"}})"),
@@ -196,10 +185,9 @@ TEST(BoxJson, DocumentedValuesAtTheirEdgesAndPast) {
     };
     for (const auto& [json, expected] : cases) {
         std::string message = Import(json);
-        if (expected.empty())
-            EXPECT_EQ(message, "") << json.substr(0, 200);
-        else
-            EXPECT_NE(message.find(expected), std::string::npos) << message;
+        EXPECT_TRUE(expected.empty() ? message.empty()
+                                     : message.find(expected) != std::string::npos)
+            << message << " for " << json.substr(0, 200);
         EXPECT_LT(message.size(), 200u) << message;
         EXPECT_EQ(message.find("json.exception"), std::string::npos) << message;
     }

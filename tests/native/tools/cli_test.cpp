@@ -1,5 +1,3 @@
-// The tool as a user runs it: help, version, exit statuses and the one line
-// on standard error; and each option's range, at its edges and past them.
 #include "tests/native/tools/tool_run.h"
 #include "tools/commands.h"
 #include "tools/common/tool_args.h"
@@ -7,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <iterator>
 #include <sstream>
 
@@ -15,8 +12,8 @@ namespace {
 const std::string kData = VELMORA_TOOL_TEST_DATA;
 const std::string kMap = kData + "/small_map.xml", kBox = kData + "/small_box.json";
 
-// Help to standard output; 2: a command line that no file could satisfy; 1: what
-// a file holds, or a name or number that it lacks; each with one line on standard error.
+// 2: a command line that no file could satisfy; 1: what a file holds, or a
+// name or number that it lacks; each with one line on standard error.
 TEST(Cli, ExitStatusesAndMessages) {
     TempDir dir;
     std::string paint = "paint " + Quoted(kMap) + " --box " + Quoted(kBox);
@@ -66,8 +63,8 @@ TEST(Cli, ExitStatusesAndMessages) {
     }
 }
 
-// A command run in this process, as main reports it: "2: " and the usage
-// error, "1: " and the input error, or the status and what it printed.
+// A command run in this process: "2: " and the usage error, "1: " and the
+// input error, or the status and what it printed.
 std::string Outcome(const std::string& line) {
     std::istringstream in(line);
     std::vector<std::string> words{std::istream_iterator<std::string>(in), {}};
@@ -98,8 +95,7 @@ TEST(Cli, OptionsAtTheirEdgesAndPast) {
     std::string bad = "paint " + kMap + " --box " + kBox + " -o " + dir.File("bad.svg");
     std::string classify = u8"box classify x.json --attrs none.csv --method equal --attr 公簿面積";
     std::string style = "box export " + kBox + " --format qml -o " + dir.File("x.qml");
-    std::string box999 = dir.Write("999.json", R"({"selected": 0, "palettes": [{"name": "p",
-        "attribute": 0, "carried": {"attribute": 999}, "brushes": [{"name": "b"}]}]})");
+    std::string box999 = kData + "/unknown_attribute.json";
     // A box takes 100 palettes: classify fills the 100th and refuses a 101st.
     auto boxOf = [&dir](int palettes) {
         std::string list;
@@ -108,20 +104,12 @@ TEST(Cli, OptionsAtTheirEdgesAndPast) {
         return dir.Write(std::to_string(palettes) + ".json", "{\"palettes\": [" + list + "]}");
     };
     std::string unique = " --attrs " + kData + u8"/small_map.csv --attr 現況地目 --method unique";
-    std::string ranges = R"({"palettes": [{"name": "p", "attribute": 201, "brushes": [
-        {"condition": {"from": 1, "to": 9}})";
-    std::string clean = dir.Write("clean.json", ranges + "]}]}");
-    std::string shadowed =
-        dir.Write("shadowed.json", ranges + R"(, {"condition": {"value": 4}}]}]})");
+    std::string clean = kData + "/check_clean.json", shadowed = kData + "/check_shadowed.json";
     std::string town = dir.File("town.json"), sample = VELMORA_SAMPLE_DIR;
     // Exports that write nothing: a GeoPackage colours by one palette of brushes.
     std::string gpkg = " -o " + dir.File("out.gpkg"),
                 attrs = " --attrs " + kData + "/small_map.csv";
-    std::string odd = "export " + kMap + gpkg + " --box " +
-                      dir.Write("odd.json", u8R"({"selected": 0, "palettes": [
-        {"name": "空", "attribute": "現況地目", "brushes": []},
-        {"name": "日付", "attribute": "立会日付", "brushes": [{"condition": {"value": "2001-01-01"}}]},
-        {"name": "自由", "attribute": 0, "brushes": [{"name": "x"}]}]})");
+    std::string odd = "export " + kMap + gpkg + " --box " + kData + "/odd_palettes.json";
     auto mapIn = [&dir](const std::string& name, const std::string& crs) {
         std::string map = ReadWholeFile(kData + "/small_map.xml");
         map.replace(map.find(u8"公共座標9系"), std::string(u8"公共座標9系").size(), crs);
@@ -184,7 +172,7 @@ TEST(Cli, OptionsAtTheirEdgesAndPast) {
         {"box classify " + boxOf(99) + unique, "0: "},
         {"box classify " + boxOf(100) + unique,
          "1: " + dir.File("100.json") + ": the box holds 100 palettes, as many as it can"},
-        {odd + attrs, u8"1: " + dir.File("odd.json") + u8": palette '空' has no brush"},
+        {odd + attrs, u8"1: " + kData + u8"/odd_palettes.json: palette '空' has no brush"},
         {odd + " --palette-no 2" + attrs,
          u8"1: small_map.csv:1: no column 立会日付, by which palette '日付' colours"},
         {odd + " --palette-no 2",

@@ -1,5 +1,6 @@
-// A brush condition of attribute `zty`, laid out as its kind keeps it: a value
-// or (when `range`) a range of whole numbers, dates or reals, a code, or a text.
+// A brush condition of attribute `zty`, laid out as its kind (the hundreds of
+// the ID) keeps it: a value or (when `range`) a range of whole numbers, dates
+// or reals, a code, or a text. The DLL does not export the catalogue's kinds.
 #pragma once
 
 #include "model/z_type.h"
@@ -15,17 +16,17 @@ inline VELMORA_Z_TYPE Condition(WORD zty, DWORD range, double from, double to = 
     std::memset(&z, 0, sizeof z);
     z.Zty = zty;
     auto whole = [](double value) { return static_cast<std::int32_t>(value); };
-    switch (VelmoraZokKindOf(zty)) {
-    case ZOK_KIND_LONG:
+    switch (zty / 100) {
+    case 2:
         z.ZLong = {zty, range, whole(from), whole(to)};
         break;
-    case ZOK_KIND_DATE:
+    case 4:
         z.ZDate = {zty, range, whole(from), whole(to)};
         break;
-    case ZOK_KIND_REAL:
+    case 5:
         z.ZReal = {zty, range, from, to};
         break;
-    case ZOK_KIND_CODE:
+    case 1:
         z.ZCode.Code = static_cast<DWORD>(from);
         break;
     default:

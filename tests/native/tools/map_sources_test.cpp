@@ -6,8 +6,6 @@
 #include <gtest/gtest.h>
 #include <zip.h>
 
-#include <filesystem>
-
 namespace {
 const std::string kData = VELMORA_TOOL_TEST_DATA;
 using Entries = std::vector<std::pair<std::string, std::string>>;
@@ -118,44 +116,40 @@ TEST(MapSources, BadInputsNameWhatIsWrong) {
     const ZipLimits mb{1 << 20, 1 << 20, 1 << 20, 100000, 3}, two{1 << 20, 1 << 20, 1 << 20, 2, 2};
     std::filesystem::create_directories(dir.File("none"));
     struct Case {
-        ZipLimits limits;
         std::vector<std::string> inputs;
         std::string message;
+        ZipLimits limits = {};
     } cases[] = {
-        {{},
-         {kData + "/small_map.xml", dir.Write("tokyo.xml", tokyo)},
+        {{kData + "/small_map.xml", dir.Write("tokyo.xml", tokyo)},
          u8"tokyo.xml: its 座標系 '公共座標6系' differs from '公共座標9系'"},
-        {{}, {dir.Write("damaged.zip", damaged)}, "damaged.zip/a.xml"},
-        {{}, {Zip(dir, "empty.zip", {{"readme.txt", "x"}})}, "empty.zip: the archive holds no map"},
-        {{}, {dir.Write("fake.zip", "PK not really")}, "fake.zip: not a zip archive"},
-        {{}, {dir.File("none")}, "none: the folder holds no map files"},
-        {{}, {dir.File("missing.xml")}, "missing.xml: no such map file or folder"},
-        {{},
-         {dir.Write("e.xml", u8"<地図/>"), dir.Write("f.xml", u8"<地図/>")},
+        {{dir.Write("damaged.zip", damaged)}, "damaged.zip/a.xml"},
+        {{Zip(dir, "empty.zip", {{"readme.txt", "x"}})}, "empty.zip: the archive holds no map"},
+        {{dir.Write("fake.zip", "PK not really")}, "fake.zip: not a zip archive"},
+        {{dir.File("none")}, "none: the folder holds no map files"},
+        {{dir.File("missing.xml")}, "missing.xml: no such map file or folder"},
+        {{dir.Write("e.xml", u8"<地図/>"), dir.Write("f.xml", u8"<地図/>")},
          u8"e.xml: none of the 2 maps has parcels (筆)"},
-        {{},
-         {dir.Write("euc.xml", "<?xml version='1.0' encoding='EUC-JP'?><a/>")},
+        {{dir.Write("euc.xml", "<?xml version='1.0' encoding='EUC-JP'?><a/>")},
          "euc.xml:1: the file declares the encoding 'EUC-JP'; maps are read in UTF-8 or Shift_JIS"},
-        {{},
-         {dir.Write("bad-sjis.xml", "<?xml version='1.0' encoding='sjis'?><a>\x81")},
+        {{dir.Write("bad-sjis.xml", "<?xml version='1.0' encoding='sjis'?><a>\x81")},
          "bad-sjis.xml: the file declares Shift_JIS but holds bytes that form no"},
         // Archives that unpack without bound, each caught by one limit.
-        {mb,
-         {Zip(dir, "bomb.zip", {{"bomb.xml", zeros + zeros}})},
-         "bomb.zip/bomb.xml: unpacks to more than 1 MB; refused"},
-        {mb,
-         {Zip(dir, "bombs.zip", {{"a.xml", small + zeros}, {"b.xml", small + zeros}})},
-         "bombs.zip/b.xml: the archives unpack to more than 1 MB; refused"},
-        {mb,
-         {Zip(dir, "inner.zip",
+        {{Zip(dir, "bomb.zip", {{"bomb.xml", zeros + zeros}})},
+         "bomb.zip/bomb.xml: unpacks to more than 1 MB; refused",
+         mb},
+        {{Zip(dir, "bombs.zip", {{"a.xml", small + zeros}, {"b.xml", small + zeros}})},
+         "bombs.zip/b.xml: the archives unpack to more than 1 MB; refused",
+         mb},
+        {{Zip(dir, "inner.zip",
               {{"in.zip", ReadWholeFile(Zip(dir, "3.zip", {{"a", zeros + zeros}}, true))}})},
-         "inner.zip/in.zip: unpacks to more than 1 MB; refused"},
-        {two,
-         {Zip(dir, "many.zip", {{"a.xml", small}, {"b.xml", small}, {"c.xml", small}})},
-         "many.zip: holds 3 entries, more than the 2 read; refused"},
-        {two,
-         {Zip(dir, "deep.zip", {{"2.zip", ReadWholeFile(twoDeep)}})},
-         "deep.zip/2.zip/in.zip: archives nest more than 2 deep; refused"},
+         "inner.zip/in.zip: unpacks to more than 1 MB; refused",
+         mb},
+        {{Zip(dir, "many.zip", {{"a.xml", small}, {"b.xml", small}, {"c.xml", small}})},
+         "many.zip: holds 3 entries, more than the 2 read; refused",
+         two},
+        {{Zip(dir, "deep.zip", {{"2.zip", ReadWholeFile(twoDeep)}})},
+         "deep.zip/2.zip/in.zip: archives nest more than 2 deep; refused",
+         two},
     };
     for (const Case& c : cases) {
         std::string message = InputErrorOf([&] { Read(c.inputs, nullptr, c.limits); });

@@ -1,5 +1,3 @@
-// Pictures of the small map: the SVG, the PNG and PDF drawn from it, and the
-// paint command's options and inputs.
 #include "tests/native/temp_dir.h"
 #include "parcels/attrs/code_book_file.h"
 #include "parcels/attrs/kk_attr.h"
@@ -20,22 +18,20 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
-#include <filesystem>
+#include <tuple>
 
 namespace {
 const std::string kData = VELMORA_TOOL_TEST_DATA;
 
-// The small map of the test data with its attributes; a picture it paints,
-// by a palette of small_box.json, points into its map set.
+// The small map with its attributes; a picture it paints, by a palette of
+// small_box.json, points into its map set.
 struct SmallMap {
-    MapSet set;
+    Progress progress;
+    MapSources sources{{kData + "/small_map.xml"}};
+    MapSet set = ReadMapSet(sources, nullptr, progress);
     KkAttrTable attrs;
 
     SmallMap() {
-        MapSources sources({kData + "/small_map.xml"});
-        Progress progress;
-        set = ReadMapSet(sources, nullptr, progress);
         KkParcelKeys keys;
         for (const MapParcel& parcel : set.parcels)
             keys.Add(parcel.oaza, parcel.chiban);
@@ -49,14 +45,12 @@ struct SmallMap {
         box.SetSelPNo(palette);
         ZEL drawing;
         FillSampleDrawing(drawing.Attr());
-        Progress progress;
         return PaintMap(set, attrs, box, drawing.Attr(), progress);
     }
 };
 
-// The small map's picture, legend included, is fixed byte for byte. After a
-// deliberate change of the picture, rewrite the golden file with
-// VELMORA_UPDATE_GOLDEN=1 and review it.
+// Fixed byte for byte, legend included. After a deliberate change of the
+// picture, rewrite the golden file with VELMORA_UPDATE_GOLDEN=1 and review it.
 TEST(Paint, SmallMapMatchesItsGoldenPicture) {
     SmallMap map;
     std::string svg = WriteMapSvg(map.Paint(0));
@@ -71,10 +65,8 @@ TEST(Paint, SmallMapMatchesItsGoldenPicture) {
     EXPECT_DOUBLE_EQ(byArea.legend[1].area, 1600.0);
 }
 
-// A good run leaves no partial file (bad input writes nothing: rows of
-// Cli.OptionsAtTheirEdgesAndPast); a PDF on A3 turns to the picture's longer
-// side; --bbox frames the picture on the area and keeps the parcels that reach
-// into it.
+// A good run leaves no partial file; a PDF on A3 turns to the picture's longer
+// side; --bbox frames the picture on the area and keeps the parcels reaching it.
 TEST(Paint, CommandWritesEachFormat) {
     TempDir dir;
     std::string map = kData + "/small_map.xml", box = kData + "/small_box.json";
@@ -100,16 +92,11 @@ TEST(Paint, CodeBookFileFillsTheHostsCodeBook) {
     CCodeBook::Clear();
     ReadCodeBookFile(dir.Write("codes.csv", u8"表,コード,名称\n地目,3,宅地\n105,15,平内\n"
                                             u8"小字,15-2,中島\n人,65535,見本 太郎\n"));
-    const struct {
-        int table, group, code;
-        const char* name;
-    } names[] = {{CODE_TBL_CHIMOKU, 0, 3, "宅地"},
-                 {CODE_TBL_KOAZA, 15, 2, "中島"},
-                 {CODE_TBL_PERSON, 0, 65535, "見本 太郎"}};
-    for (const auto& n : names) {
+    for (auto [table, group, code, text] : {std::tuple{CODE_TBL_CHIMOKU, 0, 3, "宅地"},
+                                            {CODE_TBL_KOAZA, 15, 2, "中島"},
+                                            {CODE_TBL_PERSON, 0, 65535, "見本 太郎"}}) {
         CString name;
-        EXPECT_TRUE(CCodeBook::GetName(n.table, n.group, n.code, name)) << n.name;
-        EXPECT_EQ(name, n.name);
+        EXPECT_TRUE(CCodeBook::GetName(table, group, code, name) && name == text) << text;
     }
     for (const char* row :
          {u8"町,3,x\n", u8"小字,15,x\n", u8"地目,65536,x\n", u8"地目,3\n", u8"小字,15-,x\n"}) {
@@ -136,9 +123,8 @@ bool Near(cairo_surface_t* png, double x, double y, int reach, unsigned rgb) {
     return false;
 }
 
-// The PNG shows each parcel in the colour the SVG gives it, at twice the
-// SVG's size at 192 dpi; a PDF of the same picture has the same bytes every
-// time and no creation date.
+// The PNG shows each parcel in the colour the SVG gives it, at twice the SVG's
+// size at 192 dpi; a PDF has the same bytes every time and no creation date.
 TEST(Picture, PngAndPdfDrawTheSvgsFills) {
     TempDir dir;
     SmallMap map;
@@ -161,17 +147,14 @@ TEST(Picture, PngAndPdfDrawTheSvgsFills) {
     EXPECT_EQ(cairo_image_surface_get_width(png), static_cast<int>(std::ceil(width * 2)));
     EXPECT_EQ(cairo_image_surface_get_height(png), static_cast<int>(std::ceil(height * 2)));
     MapFrame frame = LayOutMap(picture).frame;
-    struct Case {
-        size_t parcel;
-        unsigned rgb;
-        bool white; // the fill leaves white between its lines
-    } cases[] = {
-        {0, 0xFF8080, false}, {1, 0x2B83BA, true}, {2, 0xFFFFFF, true}, {3, 0xFFFFFF, true}};
-    for (const Case& c : cases) {
-        MapPoint at = LabelPoint(*picture.parcels[c.parcel]);
+    // The colour of each parcel, and whether the fill leaves white between its lines.
+    const std::pair<unsigned, bool> parcels[] = {
+        {0xFF8080, false}, {0x2B83BA, true}, {0xFFFFFF, true}, {0xFFFFFF, true}};
+    for (size_t p = 0; p < std::size(parcels); ++p) {
+        MapPoint at = LabelPoint(*picture.parcels[p]);
         double x = frame.PixelX(at) * 2.0, y = frame.PixelY(at) * 2.0;
-        EXPECT_TRUE(Near(png, x, y, 24, c.rgb)) << c.parcel;
-        EXPECT_EQ(Near(png, x, y, 24, 0xFFFFFF), c.white) << c.parcel;
+        EXPECT_TRUE(Near(png, x, y, 24, parcels[p].first)) << p;
+        EXPECT_EQ(Near(png, x, y, 24, 0xFFFFFF), parcels[p].second) << p;
     }
     cairo_surface_destroy(png);
 

@@ -6,9 +6,6 @@
 
 #include <sys/wait.h>
 
-#include <cstdlib>
-#include <string>
-
 struct ToolRun {
     int status;
     std::string out;

@@ -1,6 +1,5 @@
-// Palettes built from data: class limits, and palettes that hold every value
-// once, named as the editor names brushes. The ramps' colours are checked
-// against QGIS's own by qgis_check.py.
+// Palettes built from data. The ramps' colours are checked against QGIS's own
+// by qgis_check.py.
 #include "tools/box/box_check.h"
 #include "tools/box/box_classify.h"
 #include "tools/box/class_breaks.h"
@@ -37,22 +36,17 @@ TEST(ClassBreaks, EqualQuantileAndNaturalBreaks) {
     EXPECT_EQ(two[1], many.back());
 }
 
-// A palette of `zty` classified from one parcel per value.
-CVObjPlt Classify(WORD zty, ClassMethod method, int classes, const char* ramp, size_t parcels,
+// A palette classified from one parcel per value; none of its brushes is dead.
+CVObjPlt Classify(const ClassifyRequest& request, size_t parcels,
                   const std::function<void(size_t, KkAttr&)>& fill, ClassifyReport& report) {
     KkAttrTable table;
     for (size_t i = 0; i < parcels; ++i)
         fill(i, table[KkParcelKey{1, std::to_string(i)}]);
-    ClassifyRequest request;
-    request.zty = zty;
-    request.method = method;
-    request.classes = classes;
-    request.ramp = ramp;
     CVObjPlt plt;
     EXPECT_TRUE(ClassifyPalette(table, request, plt, report));
     CVPaletteBox box;
     box.AddPlt(new CVObjPlt(plt));
-    EXPECT_TRUE(CheckBox(box).empty()) << zty; // no brush is dead
+    EXPECT_TRUE(CheckBox(box).empty()) << request.zty;
     return plt;
 }
 
@@ -70,28 +64,25 @@ TEST(BoxClassify, BrushesNamedAsTheEditorNamesThem) {
         midnight(1955, 4, 1), midnight(1962, 8, 1), midnight(1969, 12, 31), midnight(2001, 4, 1),
         midnight(2001, 4, 2), midnight(2010, 1, 1), midnight(2020, 5, 5),   0};
     struct Case {
-        WORD zty;
-        ClassMethod method;
-        int classes;
-        const char* ramp;
+        ClassifyRequest request;
         std::vector<double> values;
         std::string names; // brush by brush, each after "|"
     } cases[] = {
-        {102, ClassMethod::UNIQUE, 5, "Set1", {3, 1, 3, 7, 1, 3, 0}, "|宅地|田|7"},
-        {201, ClassMethod::EQUAL, 4, "Blues", {1, 1, 2, 2, 3, 5, 8, 9, 9}, "|1～3|4～5|6～7|8～9"},
-        {500,
-         ClassMethod::JENKS,
-         3,
-         "Greens",
+        {{102, ClassMethod::UNIQUE, 5, "Set1"}, {3, 1, 3, 7, 1, 3, 0}, "|宅地|田|7"},
+        {{201, ClassMethod::EQUAL, 4, "Blues"},
+         {1, 1, 2, 2, 3, 5, 8, 9, 9},
+         "|1～3|4～5|6～7|8～9"},
+        {{500, ClassMethod::JENKS, 3, "Greens"},
          {10.5, 11, 12, 100, 101, 250.25},
          "|10.5000000～12.0000000|12.0000000～101.0000000|101.0000000～250.2500000"},
-        {401, ClassMethod::QUANTILE, 4, "Reds", dates,
+        {{401, ClassMethod::QUANTILE, 4, "Reds"},
+         dates,
          "|0/0/0|1970/1/2～2001/4/1|2001/4/2～2010/1/1|2010/1/2～2020/5/5"},
     };
     for (const Case& c : cases) {
         ClassifyReport report;
         CVObjPlt plt = Classify(
-            c.zty, c.method, c.classes, c.ramp, c.values.size(),
+            c.request, c.values.size(),
             [&c](size_t i, KkAttr& attr) {
                 attr.genkyoChimoku = static_cast<WORD>(c.values[i]);
                 attr.kyoyuNinzu = static_cast<WORD>(c.values[i]);
@@ -99,7 +90,7 @@ TEST(BoxClassify, BrushesNamedAsTheEditorNamesThem) {
                 attr.tokiDate = static_cast<std::int32_t>(c.values[i]);
             },
             report);
-        EXPECT_EQ(plt.GetZty(), c.zty);
+        EXPECT_EQ(plt.GetZty(), c.request.zty);
         std::string names;
         for (int b = 0; b < plt.CountBrs(); ++b)
             names += "|" + std::string(plt.GetBNm(static_cast<BYTE>(b)));
@@ -115,7 +106,7 @@ TEST(BoxClassify, UniqueValuesPastTheLastBrushAreCounted) {
     for (size_t owners : {255, 256, 300}) {
         ClassifyReport report;
         CVObjPlt plt = Classify(
-            104, ClassMethod::UNIQUE, 5, "Set1", owners + 100,
+            {104, ClassMethod::UNIQUE, 5, "Set1"}, owners + 100,
             [](size_t i, KkAttr& attr) { attr.owners = {static_cast<WORD>(i < 100 ? 1 : i - 99)}; },
             report);
         EXPECT_EQ(plt.CountBrs(), 255);

@@ -1,12 +1,10 @@
-// Every output of the tool under a file size limit that stops its writes
-// part way, as a full disk does: the command fails with a message, the file
-// it would have replaced is byte for byte what it was, and nothing else stays
-// in the folder.
+// Every output under a file size limit that stops its writes part way, as a
+// full disk does: the command fails with a message, the file it would have
+// replaced is as it was, and nothing else stays in the folder.
 #include "tests/native/tools/tool_run.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <set>
 
 namespace {

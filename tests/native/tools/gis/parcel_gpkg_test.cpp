@@ -1,6 +1,5 @@
-// velmora export read back with GDAL: the parcels, their keys and brushes, the
-// coordinate system and the stored style. The sample town's attributes and
-// how QGIS draws the style are checked by qgis_check.py.
+// velmora export read back with GDAL. The sample town's attributes and how
+// QGIS draws the style are checked by qgis_check.py.
 #include "tests/native/tools/tool_run.h"
 #include "tools/gis/plane_crs.h"
 
@@ -68,8 +67,7 @@ TEST(ParcelGpkg, EveryParcelCarriesItsKeysAttributesAndBrush) {
     EXPECT_EQ(style->GetFieldAsInteger("useAsDefault"), 1);
 }
 
-// A map in a local system is written in the GeoPackage's undefined Cartesian
-// system, -1. Bad input writes nothing: rows of Cli.OptionsAtTheirEdgesAndPast.
+// A map in a local system is written in the undefined Cartesian system, -1.
 TEST(ParcelGpkg, ALocalSystemHasNoCoordinateSystem) {
     TempDir dir;
     std::string map = ReadWholeFile(kData + "/small_map.xml"), local = dir.File("local.gpkg");
