@@ -37,23 +37,6 @@ const ZOK_ROW* RowOf(WORD id) {
 }
 } // namespace
 
-VelmoraZokKind VelmoraZokKindOf(WORD id) {
-    switch (id / 100) {
-    case 1:
-        return ZOK_KIND_CODE;
-    case 2:
-        return ZOK_KIND_LONG;
-    case 3:
-        return ZOK_KIND_TEXT;
-    case 4:
-        return ZOK_KIND_DATE;
-    case 5:
-        return ZOK_KIND_REAL;
-    default:
-        return ZOK_KIND_NONE;
-    }
-}
-
 WORD VelmoraZokIdFromIndex(unsigned index) {
     return index < VELMORA_ZOK_COUNT ? kRows[index].id : 0;
 }

@@ -41,8 +41,14 @@ enum VelmoraZokKind {
     ZOK_KIND_REAL = 5
 };
 
-// The kind of any 16-bit ID by its hundreds (0 and IDs of 600 and above give none).
-VelmoraZokKind VelmoraZokKindOf(WORD id);
+// The kind of any 16-bit ID by its hundreds (0 and IDs of 600 and above give
+// none). Inline, so that programs built against the DLL read kinds alike.
+inline VelmoraZokKind VelmoraZokKindOf(WORD id) {
+    const int hundreds = id / 100;
+    return hundreds >= ZOK_KIND_CODE && hundreds <= ZOK_KIND_REAL
+               ? static_cast<VelmoraZokKind>(hundreds)
+               : ZOK_KIND_NONE;
+}
 
 // ID of an attribute index, or 0 for an index beyond the catalogue.
 WORD VelmoraZokIdFromIndex(unsigned index);

@@ -1,6 +1,5 @@
-// A brush condition of attribute `zty`, laid out as its kind (the hundreds of
-// the ID) keeps it: a value or (when `range`) a range of whole numbers, dates
-// or reals, a code, or a text. The DLL does not export the catalogue's kinds.
+// A brush condition of attribute `zty`, laid out as its kind keeps it: a value
+// or (when `range`) a range of whole numbers, dates or reals, a code, or a text.
 #pragma once
 
 #include "model/z_type.h"
@@ -16,17 +15,17 @@ inline VELMORA_Z_TYPE Condition(WORD zty, DWORD range, double from, double to = 
     std::memset(&z, 0, sizeof z);
     z.Zty = zty;
     auto whole = [](double value) { return static_cast<std::int32_t>(value); };
-    switch (zty / 100) {
-    case 2:
+    switch (VelmoraZokKindOf(zty)) {
+    case ZOK_KIND_LONG:
         z.ZLong = {zty, range, whole(from), whole(to)};
         break;
-    case 4:
+    case ZOK_KIND_DATE:
         z.ZDate = {zty, range, whole(from), whole(to)};
         break;
-    case 5:
+    case ZOK_KIND_REAL:
         z.ZReal = {zty, range, from, to};
         break;
-    case 1:
+    case ZOK_KIND_CODE:
         z.ZCode.Code = static_cast<DWORD>(from);
         break;
     default:
