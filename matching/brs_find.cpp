@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <type_traits>
 
 namespace {
 template <class Holds> int FirstHolding(const CVObjBrs* brs, Holds holds, int first = 0) {
@@ -40,23 +41,28 @@ int FindCode(const CVObjBrs* brs, const SvyKkData& kk, const SVY_KKDB_ZOKUSEI& z
     }
 }
 
-// A single whole number is taken as the range from it to itself, so that
-// every brush takes the same two comparisons and the loop no branch on the
-// flag.
+// from <= value <= to as one unsigned comparison, which mostly fails and so
+// costs one well-predicted branch per brush, however the values lie around
+// the brushes'; it holds for ordered ends only.
+template <class Whole> bool InRange(Whole from, Whole value, Whole to) {
+    using Unsigned = std::make_unsigned_t<Whole>;
+    const Unsigned offset = static_cast<Unsigned>(static_cast<Unsigned>(value) - from);
+    return offset <= static_cast<Unsigned>(static_cast<Unsigned>(to) - from) && from <= to;
+}
+
+// A single whole number is the range from it to itself.
 // 画地No: unsigned 32-bit.
 int FindKkNo(const CVObjBrs* brs, DWORD value) {
     return FirstHolding(brs, [value](const VELMORA_Z_TYPE& z) {
         const DWORD from = static_cast<DWORD>(z.ZLong.From);
-        const DWORD to = z.ZLong.RangeFlg == 0 ? from : static_cast<DWORD>(z.ZLong.To);
-        return from <= value && value <= to;
+        return InRange(from, value, z.ZLong.RangeFlg == 0 ? from : static_cast<DWORD>(z.ZLong.To));
     });
 }
 
 // 共有人数: signed 32-bit.
 int FindKyoyuNinzu(const CVObjBrs* brs, std::int32_t value) {
     return FirstHolding(brs, [value](const VELMORA_Z_TYPE& z) {
-        const std::int32_t to = z.ZLong.RangeFlg == 0 ? z.ZLong.From : z.ZLong.To;
-        return z.ZLong.From <= value && value <= to;
+        return InRange(z.ZLong.From, value, z.ZLong.RangeFlg == 0 ? z.ZLong.From : z.ZLong.To);
     });
 }
 
