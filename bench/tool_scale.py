@@ -151,6 +151,7 @@ def main():
     tools = args.tools or [os.path.join(ROOT, "build", "native", "tools", "velmora")]
     tools = [t.split("=", 1) if "=" in t else [t, t] for t in tools]
     work = args.work or tempfile.mkdtemp(prefix="velmora-scale-")
+    os.makedirs(work, exist_ok=True)
     if args.real:
         csv_path = os.path.join(work, "real-attrs.csv")
         subprocess.run([sys.executable, "-B", os.path.join(SAMPLE, "make_attrs.py"), args.real,
