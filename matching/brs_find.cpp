@@ -147,6 +147,19 @@ KK_DATE_SCAN ScanWithoutDay(const CVObjBrs* brs, std::int32_t value) {
     return KK_DATE_SCAN{-1, false};
 }
 
+template <bool kGap>
+int FirstHoldingOnDay(const CVObjBrs* brs, const CKkDay& day, std::int32_t value, int first) {
+    return FirstHolding(
+        brs,
+        [value, &day](const VELMORA_Z_TYPE& z) {
+            const std::int32_t from = z.ZDate.From;
+            if (z.ZDate.RangeFlg == 0)
+                return day.Holds<kGap>(from);
+            return day.RangeHolds<kGap>(from, z.ZDate.To, value);
+        },
+        first);
+}
+
 // The parcel's day is found once, and only when a brush comes near its date
 // (the day kept from an earlier parcel serves at once); each brush then takes
 // integer comparisons.
@@ -164,16 +177,10 @@ int FindDate(const CVObjBrs* brs, std::int32_t value) {
         if (!found)
             return FindDateOnNoDay(brs, value);
     }
+    // A copy of its own keeps the day in registers through the brushes.
     const CKkDay day = *found;
-    return FirstHolding(
-        brs,
-        [value, &day](const VELMORA_Z_TYPE& z) {
-            const std::int32_t from = z.ZDate.From;
-            if (z.ZDate.RangeFlg == 0)
-                return day.Holds(from);
-            return day.RangeHolds(from, z.ZDate.To, value);
-        },
-        first);
+    return day.HasGap() ? FirstHoldingOnDay<true>(brs, day, value, first)
+                        : FirstHoldingOnDay<false>(brs, day, value, first);
 }
 
 template <class Value> int FindReal(const CVObjBrs* brs, Value value) {

@@ -18,21 +18,29 @@ public:
     // it; false when the date itself cannot be converted (day (0, 0, 0)).
     bool Find(std::int64_t date);
 
-    bool Holds(std::int64_t date) const {
+    // Whether the day is interrupted; most days are one run, and a date falls
+    // on them by one comparison.
+    bool HasGap() const { return m_gapFirst != m_gapEnd; }
+
+    // kGap false: the caller knows the day has no gap.
+    template <bool kGap = true> bool Holds(std::int64_t date) const {
         return static_cast<std::uint64_t>(date - m_first) <= m_span &&
-               !(m_gapFirst <= date && date < m_gapEnd);
+               !(kGap && m_gapFirst <= date && date < m_gapEnd);
     }
 
     // A date range's test for a date on this day: the date strictly between
     // from and to, or from or to on the day. A range that ends before the
-    // day, or starts after it, can hold only by its other end, and then is
-    // reversed; one that meets the run holds unless the day has a gap.
+    // day can hold only by its start on the day, one that starts after it
+    // only by its end; each is tried first against the run's near end, which
+    // settles nearly every range at once. One that meets the run holds unless
+    // the day has a gap.
+    template <bool kGap = true>
     bool RangeHolds(std::int64_t from, std::int64_t to, std::int64_t date) const {
         if (to < m_first)
-            return from > to && Holds(from);
+            return from >= m_first && Holds<kGap>(from);
         if (from > m_last)
-            return from > to && Holds(to);
-        return m_gapFirst == m_gapEnd || (from < date && date < to) || Holds(from) || Holds(to);
+            return to <= m_last && Holds<kGap>(to);
+        return !kGap || !HasGap() || (from < date && date < to) || Holds(from) || Holds(to);
     }
 
 private:
