@@ -10,10 +10,13 @@
 #include <type_traits>
 
 namespace {
+// The loop steps one pointer and counts no position: the position is worked
+// out only for the brush that holds.
 template <class Holds> int FirstHolding(const CVObjBrs* brs, Holds holds, int first = 0) {
-    for (int pos = first; pos < VELMORA_MAX_BRS && brs[pos].BFg != 0; ++pos)
-        if (holds(brs[pos].ZVal))
-            return pos;
+    const CVObjBrs* const end = brs + VELMORA_MAX_BRS;
+    for (const CVObjBrs* slot = brs + first; slot != end && slot->BFg != 0; ++slot)
+        if (holds(slot->ZVal))
+            return static_cast<int>(slot - brs);
     return -1;
 }
 
@@ -124,6 +127,11 @@ int FindDateOnNoDay(const CVObjBrs* brs, std::int32_t value) {
     });
 }
 
+// A range holds for a date strictly between its ends whatever its day.
+bool RangeHoldsWithin(const VELMORA_ZDATE& date, std::int32_t value) {
+    return date.RangeFlg != 0 && date.From < value && value < date.To;
+}
+
 // Brushes tried without the parcel's day while none comes near its date:
 // `pos` is the brush that holds, or the first that needs the day
 // (`needsDay`), or -1 when none holds.
@@ -133,18 +141,14 @@ struct KK_DATE_SCAN {
 };
 
 KK_DATE_SCAN ScanWithoutDay(const CVObjBrs* brs, std::int32_t value) {
-    for (int pos = 0; pos < VELMORA_MAX_BRS && brs[pos].BFg != 0; ++pos) {
-        const VELMORA_ZDATE& z = brs[pos].ZVal.ZDate;
-        if (KkMayShareDay(value, z.From))
-            return KK_DATE_SCAN{pos, true};
-        if (z.RangeFlg == 0)
-            continue;
-        if (z.From < value && value < z.To)
-            return KK_DATE_SCAN{pos, false};
-        if (KkMayShareDay(value, z.To))
-            return KK_DATE_SCAN{pos, true};
-    }
-    return KK_DATE_SCAN{-1, false};
+    const CKkDayReach near(value);
+    const int pos = FirstHolding(brs, [value, near](const VELMORA_Z_TYPE& z) {
+        const VELMORA_ZDATE& date = z.ZDate;
+        if (date.RangeFlg == 0)
+            return near.Holds(date.From);
+        return near.Holds(date.From) || RangeHoldsWithin(date, value) || near.Holds(date.To);
+    });
+    return KK_DATE_SCAN{pos, pos >= 0 && !RangeHoldsWithin(brs[pos].ZVal.ZDate, value)};
 }
 
 template <bool kGap>

@@ -62,11 +62,21 @@ private:
 // kk_day.cpp): dates farther apart never share a day.
 constexpr std::int64_t KK_DAY_REACH = 50 * 3600;
 
-inline bool KkMayShareDay(std::int64_t date, std::int64_t other) {
-    // -REACH < other - date < REACH as one unsigned comparison.
-    return static_cast<std::uint64_t>(other - date + (KK_DAY_REACH - 1)) <
-           static_cast<std::uint64_t>(2 * KK_DAY_REACH - 1);
-}
+// The dates that may share a day with one date, tested by one subtraction
+// and one unsigned comparison each.
+class CKkDayReach {
+public:
+    explicit CKkDayReach(std::int64_t date) : m_low(date - (KK_DAY_REACH - 1)) {}
+
+    // -REACH < other - date < REACH.
+    bool Holds(std::int64_t other) const {
+        return static_cast<std::uint64_t>(other - m_low) <
+               static_cast<std::uint64_t>(2 * KK_DAY_REACH - 1);
+    }
+
+private:
+    std::int64_t m_low;
+};
 
 // The day of a non-negative date in the process's present time zone, or null
 // when the date cannot be converted. The day found last is kept on the thread
