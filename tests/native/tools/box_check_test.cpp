@@ -62,9 +62,8 @@ TEST(CondText, EachKindInTheEditorsFormat) {
     }
     CCodeBook::Clear();
     // Times before 1970 have no day; the first second of 1970 has one.
-    EXPECT_EQ(VelmoraDayText(0), "1970/1/1");
-    EXPECT_EQ(VelmoraDayText(-1), "0/0/0");
-    EXPECT_EQ(VelmoraDayText(Local("1999-12-31T23:59:59")), "1999/12/31");
+    for (auto [time, day] : {std::pair{0, "1970/1/1"}, {-1, "0/0/0"}, {946652399, "1999/12/31"}})
+        EXPECT_EQ(VelmoraDayText(time), day) << time;
 }
 
 // "#brush reason; " for each finding of box check, without ", which always

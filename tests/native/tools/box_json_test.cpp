@@ -31,19 +31,16 @@ std::string JsonRoundTrip(const TempDir& dir, const std::string& dat, bool old) 
 TEST(BoxJson, ValuesLandInTheirFieldsAndComeBack) {
     CVPaletteBox box;
     BoxFromJson("every.json", kEveryKind, box);
-    EXPECT_EQ(box.GetSelPNo(), 1);
-    EXPECT_EQ(int{box.BoxWord}, 7);
-    const CVObjBrs& takuchi = *box.GetPlt(0)->GetObjBrs(0);
-    EXPECT_EQ(DWORD{takuchi.PaintData.Color}, 0x0180FFu);      // red in the lowest byte
-    EXPECT_EQ(WORD{box.GetPlt(1)->GetObjBrs(0)->PaintFlg}, 1); // only hatch settings: hatch
-    const CVObjBrs& koaza = *box.GetPlt(2)->GetObjBrs(0);
-    EXPECT_EQ(DWORD{koaza.PaintData.Color}, 0x01000001u);
-    EXPECT_EQ(WORD{koaza.PaintFlg}, 2);
-    EXPECT_EQ(double{koaza.PaintData.Depth}, 250.0);
+    EXPECT_EQ(std::make_tuple(box.GetSelPNo(), +box.BoxWord, box.GetPlt(8)->GetZty()),
+              std::make_tuple(1, 7, 999));
+    // Red in the lowest byte; only hatch settings make a hatch; carried values as they are.
+    const CVObjBrs &takuchi = *box.GetPlt(0)->GetObjBrs(0), &koaza = *box.GetPlt(2)->GetObjBrs(0);
+    EXPECT_EQ(std::make_tuple(+takuchi.PaintData.Color, +box.GetPlt(1)->GetObjBrs(0)->PaintFlg,
+                              +koaza.PaintData.Color, +koaza.PaintFlg, +koaza.PaintData.Depth),
+              std::make_tuple(0x0180FFu, 1, 0x01000001u, 2, 250.0));
     EXPECT_EQ(box.GetPlt(3)->GetObjBrs(0)->BNm, "1～-294967296"); // "%d" of the stored bits
     // A made-up name, 254 bytes of From and "～", is cut before the "～" that would cross 255.
     EXPECT_EQ(std::string(box.GetPlt(6)->GetObjBrs(2)->BNm).size(), 254u);
-    EXPECT_EQ(box.GetPlt(8)->GetZty(), 999);
 }
 
 // Values the editor leaves behind or a host carries, which a box must keep.

@@ -109,14 +109,13 @@ TEST(BoxClassify, UniqueValuesPastTheLastBrushAreCounted) {
             {104, ClassMethod::UNIQUE, 5, "Set1"}, owners + 100,
             [](size_t i, KkAttr& attr) { attr.owners = {static_cast<WORD>(i < 100 ? 1 : i - 99)}; },
             report);
-        EXPECT_EQ(plt.CountBrs(), 255);
-        DWORD first = plt.GetObjBrs(0)->ZVal.ZCode.Code, color = plt.GetObjBrs(1)->PaintData.Color;
-        double depth = plt.GetObjBrs(1)->PaintData.Depth;
-        EXPECT_EQ(first, 1u);
-        EXPECT_EQ(color, 0xb87e37u); // Set1's second, #377eb8, red in the lowest byte
-        EXPECT_EQ(depth, 100.0);
-        EXPECT_EQ(report.valuesLeft, static_cast<int>(owners) - 255) << owners;
-        EXPECT_EQ(report.parcelsLeft, static_cast<int>(owners) - 255) << owners;
+        // Set1's second colour, #377eb8, red in the lowest byte.
+        const CVObjBrs &first = *plt.GetObjBrs(0), &second = *plt.GetObjBrs(1);
+        const int left = static_cast<int>(owners) - 255;
+        EXPECT_EQ(std::make_tuple(plt.CountBrs(), +first.ZVal.ZCode.Code, +second.PaintData.Color,
+                                  +second.PaintData.Depth, report.valuesLeft, report.parcelsLeft),
+                  std::make_tuple(255, 1u, 0xb87e37u, 100.0, left, left))
+            << owners;
     }
 }
 } // namespace

@@ -22,14 +22,10 @@ namespace {
 // A column's value as a layer holds it: a number, a text (a date as
 // YYYY-MM-DD), or null for an empty field.
 struct Cell {
-    bool null;
     double number;
-    std::string text;
+    std::string text = "";
+    bool null = false;
 };
-Cell Number(double value) {
-    return Cell{false, value, ""};
-}
-const Cell kNull{true, 0.0, ""};
 using Row = std::map<std::string, Cell>;
 
 bool TermHolds(const FieldTerm& term, const Row& row) {
@@ -81,8 +77,7 @@ struct Kind {
 
     void Add(
         Cell cell, const std::function<void(SVY_KKDB_ZOKUSEI&)>& set = [](auto&) {}) {
-        SVY_KKDB_ZOKUSEI zoku;
-        std::memset(&zoku, 0, sizeof zoku);
+        SVY_KKDB_ZOKUSEI zoku{};
         set(zoku);
         parcels.push_back({zoku, {{field, cell}}});
     }
@@ -109,9 +104,8 @@ void ExpectRulesAgree(const Kind& kind) {
             SvyKkData kk;
             kk.SetZoku(zoku);
             BYTE col = 0;
-            DWORD hat = 0, layer = 0;
             std::vector<int> chosen;
-            if (plt.GetBrsToKk(&kk, &col, &hat, &layer))
+            if (plt.GetBrsToKk(&kk, &col, nullptr, nullptr))
                 chosen.push_back(col + 1);
             ASSERT_EQ(HeldRules(style, row), chosen) << kind.field << ", trial " << trial << ", "
                                                      << QgisExpression(style.rules[0].filter);
@@ -130,30 +124,30 @@ TEST(PaletteRules, RulesHoldExactlyWhereTheLibraryChoosesTheBrush) {
         owned{106, u8"所有権", {0, 1, 2, 3}},
         number{301, u8"不動産番号", {0, 1, 2, 3}, {"", "1", "12", "120"}}, koaza{107, u8"小字", {}};
     for (WORD v = 0; v <= 12; ++v)
-        people.Add(Number(v), [v](auto& z) { z.KyoyuNinzu = v; });
+        people.Add(Cell{double(v)}, [v](auto& z) { z.KyoyuNinzu = v; });
     for (int v = -3; v <= 12; ++v)
         people.ends.push_back(v);
     for (Kind* kind : {&area, &date, &chimoku, &number})
-        kind->Add(kNull);
+        kind->Add(Cell{0, "", true});
     for (double v : {0.0, 0.5, 1.0, 1.25, 1.5, 2.0, 2.5, 3.0, 99.0})
-        area.Add(Number(v), [v](auto& z) { z.KoboMen = v; });
+        area.Add(Cell{v}, [v](auto& z) { z.KoboMen = v; });
     for (std::int64_t first : {DayNumber(1969, 12, 28), DayNumber(2000, 1, 1)})
         for (std::int64_t day = first; day < first + 7; ++day) {
             auto midnight = static_cast<std::int32_t>(LocalMidnight(day));
-            date.Add(Cell{false, 0.0, DayText(day)}, [=](auto& z) { z.Toki = midnight; });
+            date.Add(Cell{0, DayText(day)}, [=](auto& z) { z.Toki = midnight; });
             for (int hour : {0, 1, 12, 23})
                 date.ends.push_back(midnight + 3600.0 * hour);
         }
     for (WORD v = 0; v <= 4; ++v)
-        chimoku.Add(Number(v), [v](auto& z) { z.GenkyoChimoku = v; });
+        chimoku.Add(Cell{double(v)}, [v](auto& z) { z.GenkyoChimoku = v; });
     for (WORD v : {0, 1, 7})
-        owned.Add(Number(v), [v](auto& z) { z.ShoyukenFlg = v; });
+        owned.Add(Cell{double(v)}, [v](auto& z) { z.ShoyukenFlg = v; });
     for (const std::string& t : number.texts)
-        number.Add(Cell{false, 0.0, t}, [t](auto& z) { std::strcpy(z.FudosanNo, t.c_str()); });
+        number.Add(Cell{0, t}, [t](auto& z) { std::strcpy(z.FudosanNo, t.c_str()); });
     for (WORD oaza = 1; oaza <= 2; ++oaza)
         for (WORD k = 1; k <= 2; ++k) {
-            koaza.Add(Number(k), [=](auto& z) { z.Oaza = oaza, z.Koaza = k; });
-            koaza.parcels.back().second[u8"大字コード"] = Number(oaza);
+            koaza.Add(Cell{double(k)}, [=](auto& z) { z.Oaza = oaza, z.Koaza = k; });
+            koaza.parcels.back().second[u8"大字コード"] = Cell{double(oaza)};
             koaza.ends.push_back(oaza << 16 | k);
         }
     for (const Kind& kind : {people, area, date, chimoku, owned, number, koaza})
