@@ -8,7 +8,7 @@
 
 TEST(SvyKkData, CallsFillTheirOutputOrLeaveIt) {
     SvyKkData kk;
-    SVY_KKDB_ZOKUSEI zoku, stored = EmptyZoku();
+    SVY_KKDB_ZOKUSEI zoku, stored{};
     std::memset(&zoku, 0x5A, sizeof zoku);
     SVY_KKDB_TK tk{77};
     WORD code = 9;

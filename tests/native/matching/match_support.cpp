@@ -1,7 +1,6 @@
 #include "match_support.h"
 
 #include <cstdlib>
-#include <cstring>
 #include <ctime>
 
 void UseTimeZone(const char* zone) {
@@ -103,10 +102,4 @@ int Chosen(CVObjPlt& plt, SvyKkData& kk) {
     EXPECT_EQ(layer, found ? 2000u + at : 0xFEEDF00Du);
     EXPECT_EQ(whole.BNm, CString(found ? plt.GetBNm(at) : "untouched"));
     return pos;
-}
-
-SVY_KKDB_ZOKUSEI EmptyZoku() {
-    SVY_KKDB_ZOKUSEI zoku;
-    std::memset(&zoku, 0, sizeof zoku);
-    return zoku;
 }

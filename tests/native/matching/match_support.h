@@ -31,5 +31,3 @@ void AddCondition(CVObjPlt& plt, const VELMORA_Z_TYPE& zval);
 int Chosen(CVObjPlt& plt, SvyKkData& kk);
 // The position by the plain rules (reference_selector.cpp).
 int ReferenceChoice(const CVObjPlt& plt, const SvyKkData& kk);
-
-SVY_KKDB_ZOKUSEI EmptyZoku();

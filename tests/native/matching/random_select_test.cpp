@@ -73,7 +73,7 @@ protected:
     void FillParcel(SvyKkData& kk) {
         kk.SetNo(Pick(kNumbers));
         kk.SetName(Pick(kTexts).c_str());
-        SVY_KKDB_ZOKUSEI zoku = EmptyZoku();
+        SVY_KKDB_ZOKUSEI zoku{};
         zoku.KyoyuNinzu = static_cast<WORD>(Pick(kNumbers));
         zoku.ShoyukenFlg = Code();
         zoku.Tachiai = Date();

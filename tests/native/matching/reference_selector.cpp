@@ -18,7 +18,7 @@ bool Holds(WORD zty, const VELMORA_Z_TYPE& z, const SvyKkData& kk, const SVY_KKD
     const DWORD code = z.ZCode.Code;
     WORD person = 0;
     SVY_KKDB_TK tk{};
-    SVY_KKDB_ZOKUSEI fresh = EmptyZoku();
+    SVY_KKDB_ZOKUSEI fresh{};
     double area = 0.0;
     switch (zty) {
     case 100:
@@ -73,7 +73,7 @@ bool Holds(WORD zty, const VELMORA_Z_TYPE& z, const SvyKkData& kk, const SVY_KKD
 } // namespace
 
 int ReferenceChoice(const CVObjPlt& plt, const SvyKkData& kk) {
-    SVY_KKDB_ZOKUSEI zoku = EmptyZoku();
+    SVY_KKDB_ZOKUSEI zoku{};
     kk.GetZoku(zoku);
     for (int pos = 0; pos < plt.CountBrs(); ++pos)
         if (Holds(plt.GetZty(), plt.Brs[pos].ZVal, kk, zoku))

@@ -24,7 +24,7 @@ TEST(SelectBrs, TriesEveryInUseSlotUpToTheLast) {
 
 TEST(SelectBrs, ReadsTheRecordOnceAndHostValuesPerBrush) {
     SvyKkData kk;
-    kk.SetZoku(EmptyZoku());
+    kk.SetZoku(SVY_KKDB_ZOKUSEI{});
     kk.SetNo(9);
     kk.SetBoundary({{0, 0}, {1, 0}, {0, 1}});
     const struct {
@@ -90,7 +90,7 @@ TEST(SelectDate, DaysFollowTheTimeZone) {
     CVObjPlt plt;
     plt.SetZty(ZOK_TACHIAI);
     AddCondition(plt, Condition(ZOK_TACHIAI, 0, 1623837600));
-    SVY_KKDB_ZOKUSEI zoku = EmptyZoku();
+    SVY_KKDB_ZOKUSEI zoku{};
     zoku.Tachiai = 1623787200;
     SvyKkData kk;
     kk.SetZoku(zoku);
