@@ -31,7 +31,7 @@ private:
     std::string path_;
 };
 
-// Runs `action` and returns the InputError message it throws, or "" when none.
+// The InputError message `action` throws, or "".
 template <typename F> std::string InputErrorOf(F action) {
     try {
         action();

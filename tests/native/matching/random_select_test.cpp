@@ -1,6 +1,5 @@
-// The selector against the plainly read rules, on random palettes and parcels
-// whose values are drawn from small pools so that conditions often hold, with
-// dates crowded around midnights, clock changes and the epoch.
+// The selector against the plain rules, on random palettes and parcels from
+// small pools, with dates crowded around midnights, clock changes and the epoch.
 #include "match_support.h"
 #include "tests/native/tools/condition.h"
 
@@ -61,8 +60,7 @@ protected:
     bool Chance(double p) { return std::bernoulli_distribution(p)(m_rng); }
     WORD Code() { return static_cast<WORD>(Pick(kCodes)); }
 
-    // Dates of one round mostly lie around one instant, so that they often
-    // share a day or lie on the days next to it.
+    // Dates of a round mostly lie around one instant, so they often share days.
     std::int32_t Date() {
         static const std::vector<std::int64_t> nudges{0,     0,     0,      1,      -1,   3600,
                                                       -3600, 43200, -43200, -86400, 86400};
@@ -130,8 +128,7 @@ protected:
         return z;
     }
 
-    // A round's palette and parcel, checked before and after one brush is
-    // changed in place, as a host writing its fields directly does.
+    // Checked again after one brush changes in place, as a host may write it.
     int CheckRound(int round, const std::vector<WORD>& ztys) {
         CVObjPlt plt;
         m_around = Pick(m_dates);
@@ -162,9 +159,8 @@ protected:
 };
 } // namespace
 
-// The pools are meant to make conditions hold often enough to matter. Every
-// other round takes dates alone, on the days of every clock change of the
-// zone since 1970, at their edges and across the 32-bit range.
+// Conditions must hold often enough to matter. Every other round takes dates
+// alone: every clock change of the zone since 1970, and the 32-bit range.
 TEST_P(RandomSelect, AgreesWithThePlainRules) {
     int held = 0, heldDates = 0;
     for (int round = 0; round < 11000 && !HasFailure(); ++round) {

@@ -1,5 +1,4 @@
-// The selection rules read plainly: per brush the parcel's value is asked of
-// the host again and dates are converted to local days every time.
+// The plain rules: per brush the value is asked again, and dates made local days.
 #include "host/men_nt.h"
 #include "match_support.h"
 

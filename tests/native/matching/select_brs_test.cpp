@@ -72,8 +72,7 @@ TEST(SelectBrs, BoxFormsUseTheSelectedPalette) {
     EXPECT_EQ(hat * 10 + brush.ZVal.ZLong.From, 10005u);
 }
 
-// The parcel's day is kept from one call to the next; a new time zone, once
-// the C library takes it up, gives new days.
+// The parcel's day is kept between calls; a new time zone gives new days.
 TEST(SelectDate, DaysFollowTheTimeZone) {
 #ifdef _WIN32
     const char* zones[] = {"JST-9", "EST5EDT"};

@@ -9,8 +9,8 @@ constexpr COLORREF Rgb(int r, int g, int b) {
     return static_cast<COLORREF>(r | (g << 8) | (b << 16));
 }
 
-// Each channel moves towards white by itself, cut towards zero; a density
-// outside 0 to 100 (both ends drawn) leaves the colour, less its top byte.
+// Channels move towards white, cut towards zero; a density outside 0 to 100
+// leaves the colour, less its top byte.
 TEST(DensityColor, LightensEachChannelWithinZeroToHundred) {
     struct Case {
         COLORREF color;

@@ -19,8 +19,7 @@ TEST(BrushFill, HatchTypesAndSpacing) {
     EXPECT_DOUBLE_EQ(HatchSpacingOnGround(2.0, 1000), 2.0);
 }
 
-// A hatch takes its colour from the drawing's table, the last number included,
-// and its type from the low byte alone.
+// Hatch colours from the drawing's table, its last included; types from the low byte.
 TEST(BrushFill, MapFillOfABrush) {
     ZEL drawing;
     FillSampleDrawing(drawing.Attr());

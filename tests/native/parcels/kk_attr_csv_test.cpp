@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-// Reads `text` as attrs.csv for the parcels (大字, 地番) given.
 KkAttrTable Read(const std::string& text, std::initializer_list<KkParcelKey> parcels,
                  KkAttrReport& report) {
     static TempDir dir;
@@ -18,8 +17,7 @@ KkAttrTable Read(const std::string& text, std::initializer_list<KkParcelKey> par
     return ReadKkAttrCsv(dir.Write("attrs.csv", text), keys, KkAttrOptions(), report);
 }
 
-// Columns in any order, quotes, a byte-order mark and CRLF; columns of the
-// registry's own are left out and named once.
+// Columns in any order, quotes, BOM and CRLF; unknown columns are named once.
 TEST(KkAttrCsv, ReadsColumnsInAnyOrderAndNamesUnknownOnes) {
     KkAttrReport report;
     KkAttrTable table =
@@ -48,8 +46,7 @@ TEST(KkAttrCsv, ReadsColumnsInAnyOrderAndNamesUnknownOnes) {
     EXPECT_STREQ(report.encoding, "CP932");
 }
 
-// The library counts dates in 32-bit seconds: 1901-12-14 to 2038-01-19 in
-// Tokyo. Dates before 1970 are read as they are stored and counted.
+// 32-bit seconds: 1901-12-14 to 2038-01-19 in Tokyo; dates before 1970 are counted.
 TEST(KkAttrCsv, DatesSpanTheThirtyTwoBitCount) {
     KkAttrReport report;
     KkAttrTable table = Read(u8"地番,立会日付,登記日付\n"
@@ -65,8 +62,7 @@ TEST(KkAttrCsv, DatesSpanTheThirtyTwoBitCount) {
               (std::map<std::string, int>{{u8"立会日付", 2}, {u8"登記日付", 2}}));
 }
 
-// A bad row is named by file, line, column and value; with a code book loaded,
-// codes outside it are bad too.
+// With a code book loaded, codes outside it are bad too.
 TEST(KkAttrCsv, BadRowsNameFileLineColumnAndValue) {
     const std::string header =
         u8"地番,現況地目,共有人数,所有権,立会日付,登記日付,公簿面積,不動産番号,所有者\n";
@@ -128,8 +124,7 @@ TEST(KkAttrCsv, OazaColumnKeysParcelsOfSeveralOaza) {
               std::make_tuple(1, 2, 3, 4));
 }
 
-// Rows of parcels left out of the picture are checked like any other, but
-// only the parcels painted keep their attributes. A folder is no file.
+// Rows of parcels left out are checked, but only painted parcels are kept.
 TEST(KkAttrCsv, RowsOfParcelsLeftOutAreCheckedButNotKept) {
     TempDir dir;
     KkParcelKeys keys;

@@ -11,9 +11,8 @@
 namespace {
 const std::string kMoj = VELMORA_MOJ_DIR;
 
-// The sliver 194-1 has four corners, (0, 0), (-1.027, 1.946), (-1.967, 1.037)
-// and (-3.371, -0.335) from its first one: 3.4587275 m² by the shoelace, and
-// the same by two triangles, as it is convex.
+// The convex sliver 194-1, (0, 0), (-1.027, 1.946), (-1.967, 1.037) and
+// (-3.371, -0.335) from its first corner, has 3.4587275 m² either way.
 TEST(MapXml, ReadsEveryRegistrySample) {
     if (!std::filesystem::exists(kMoj))
         GTEST_SKIP() << "registry map samples not found at " << kMoj;
@@ -83,11 +82,8 @@ std::string Surface(std::initializer_list<const char*> curves) {
 
 const std::string kParcel = u8"<筆 id=\"H1\"><地番>5</地番><形状 idref=\"F1\"/></筆>";
 
-// The streaming reader takes what a document tree would: a byte-order mark,
-// CRLF, comments, instructions, a document type, CDATA, references, quotes
-// of either kind with '>' inside, end tags with spaces, long names, 筆
-// before the geometry, curves before their points, and map sheets after the
-// parcels.
+// The streaming reader takes any legal form: BOM, CRLF, comments, DOCTYPE, CDATA,
+// references, '>' in quotes, long names, and elements in any order.
 TEST(MapXml, ReadsMapsInAnyLegalForm) {
     TempDir dir;
     std::string text =
@@ -125,11 +121,8 @@ std::string Triangle() {
            Surface({"C1", "C2", "C3"});
 }
 
-// Each limit holds at its edge and refuses what lies past it; a bad map is
-// named by file and line.
 TEST(MapXml, LimitsAndBadMapsNameFileAndLine) {
     TempDir dir;
-    // The triangle's parcel with one part of its map replaced.
     auto with = [](const std::string& part, const std::string& by) {
         std::string text = MapWith(Triangle(), kParcel);
         return text.replace(text.find(part), part.size(), by);

@@ -1,5 +1,4 @@
-// Boxes in the editor's terms: conditions as the editor writes them (code
-// page 932), box show, and the brushes box check finds can never apply.
+// Conditions as the editor writes them (code page 932), box show and box check.
 #include "model/cond_text.h"
 #include "parcels/text/kk_date.h"
 #include "parcels/text/read_file.h"
@@ -66,8 +65,7 @@ TEST(CondText, EachKindInTheEditorsFormat) {
         EXPECT_EQ(VelmoraDayText(time), day) << time;
 }
 
-// "#brush reason; " for each finding of box check, without ", which always
-// win(s)", in a palette of `attribute` with a brush per JSON condition object.
+// "#brush reason; " per finding, up to ", which", for a brush per JSON condition.
 std::string Findings(const std::string& attribute, const std::string& conditions) {
     const std::string brush = "{\"name\": \"b\", \"condition\": ";
     const std::string brushes =

@@ -13,12 +13,10 @@
 #include <cstring>
 
 namespace {
-// Every kind of condition, and settings the editor never makes: four
-// different spacings and colours, carried values of box, palette and brush.
+// Every kind of condition, and settings and carried values the editor never makes.
 const std::string kEveryKind =
     ReadWholeFile(std::string(VELMORA_TOOL_TEST_DATA) + "/every_kind.json");
 
-// .dat -> export -> import gives back the file's bytes.
 std::string JsonRoundTrip(const TempDir& dir, const std::string& dat, bool old) {
     CVPaletteBox loaded;
     LoadBox(dat, old, loaded);
@@ -131,8 +129,8 @@ std::string Repeated(const std::string& item, int count) {
     return list;
 }
 
-// What the JSON form documents is taken at its edges and refused past them;
-// messages echo a short, printable part of the input, not the parser's codes.
+// Documented values at their edges and past; messages echo a short, printable
+// part of the input, not the parser's codes.
 TEST(BoxJson, DocumentedValuesAtTheirEdgesAndPast) {
     const std::string free = "{\"name\": \"p\", \"attribute\": 0}";
     auto text = [](size_t bytes) {

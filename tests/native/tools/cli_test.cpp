@@ -12,8 +12,7 @@ namespace {
 const std::string kData = VELMORA_TOOL_TEST_DATA;
 const std::string kMap = kData + "/small_map.xml", kBox = kData + "/small_box.json";
 
-// 2: a command line that no file could satisfy; 1: what a file holds, or a
-// name or number that it lacks; each with one line on standard error.
+// 2: a command line no file could satisfy; 1: what a file holds or lacks.
 TEST(Cli, ExitStatusesAndMessages) {
     TempDir dir;
     std::string paint = "paint " + Quoted(kMap) + " --box " + Quoted(kBox);
@@ -63,8 +62,7 @@ TEST(Cli, ExitStatusesAndMessages) {
     }
 }
 
-// A command run in this process: "2: " and the usage error, "1: " and the
-// input error, or the status and what it printed.
+// A command run in this process: "status: " and its error or what it printed.
 std::string Outcome(const std::string& line) {
     std::istringstream in(line);
     std::vector<std::string> words{std::istream_iterator<std::string>(in), {}};
@@ -85,9 +83,8 @@ std::string Outcome(const std::string& line) {
     return outcome + testing::internal::GetCapturedStdout();
 }
 
-// A value at the edge of its option's range is taken: the missing file that
-// follows is then the fault. Palettes classified from the sample town have no
-// dead brush; 宅地 is its most frequent land category.
+// A value at the edge of its range is taken: the missing file is then the fault.
+// The sample town's palettes have no dead brush; 宅地 is its commonest category.
 TEST(Cli, OptionsAtTheirEdgesAndPast) {
     TempDir dir;
     std::string paint = "paint " + kMap + " --box " + kBox + " -o " + dir.File("x.svg");

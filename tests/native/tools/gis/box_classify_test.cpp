@@ -1,5 +1,4 @@
-// Palettes built from data. The ramps' colours are checked against QGIS's own
-// by qgis_check.py.
+// Palettes built from data; qgis_check.py compares the ramps with QGIS's.
 #include "tools/box/box_check.h"
 #include "tools/box/box_classify.h"
 #include "tools/box/class_breaks.h"
@@ -50,9 +49,8 @@ CVObjPlt Classify(const ClassifyRequest& request, size_t parcels,
     return plt;
 }
 
-// Codes most frequent first, named by the code book; ranges follow on for
-// whole numbers and share their ends for areas; every date before 1970 is
-// one range, as the library shows and matches them as the day 0/0/0.
+// Codes most frequent first, named by the code book; whole numbers follow on,
+// areas share ends; dates before 1970 are one range, the library's day 0/0/0.
 TEST(BoxClassify, BrushesNamedAsTheEditorNamesThem) {
     CCodeBook::Clear();
     CCodeBook::SetName(CODE_TBL_CHIMOKU, 1, "田");
@@ -100,8 +98,7 @@ TEST(BoxClassify, BrushesNamedAsTheEditorNamesThem) {
     CCodeBook::Clear();
 }
 
-// A palette holds 255 brushes; owner 1 is on most parcels. Brushes are
-// byte-packed: their fields are read by value.
+// A palette holds 255 brushes; owner 1 is on most parcels.
 TEST(BoxClassify, UniqueValuesPastTheLastBrushAreCounted) {
     for (size_t owners : {255, 256, 300}) {
         ClassifyReport report;

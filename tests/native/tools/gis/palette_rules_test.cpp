@@ -19,8 +19,7 @@
 #include <random>
 
 namespace {
-// A column's value as a layer holds it: a number, a text (a date as
-// YYYY-MM-DD), or null for an empty field.
+// A layer's value: a number, a text (a date as YYYY-MM-DD), or null.
 struct Cell {
     double number;
     std::string text = "";
@@ -65,9 +64,8 @@ CVObjPlt Palette(WORD zty, const std::vector<VELMORA_Z_TYPE>& conditions) {
     return plt;
 }
 
-// An attribute's parcels, each a record and the layer's row for it, and the
-// values and bounds its random conditions take (for a text attribute, places
-// in `texts`).
+// An attribute's parcels, as records and layer rows, and the bounds its random
+// conditions take (for texts, places in `texts`).
 struct Kind {
     WORD zty;
     std::string field;
@@ -113,11 +111,9 @@ void ExpectRulesAgree(const Kind& kind) {
     }
 }
 
-// Whole numbers take what earlier brushes leave; an empty area holds what the
-// library reads for it, 0, and areas keep shared ends with the earlier brush;
-// a date is read at its local midnight (negative up to 1970-01-01 in Tokyo),
-// bounds at any hour; codes and texts take each value once; 所有権 holds by
-// presence; 小字 is read with its 大字, as (大字 << 16) | 小字.
+// An empty area is 0, and a shared end belongs to the earlier brush; a date is
+// its local midnight (negative up to 1970-01-01 in Tokyo), bounds at any hour;
+// 所有権 holds by presence; 小字 is read as (大字 << 16) | 小字.
 TEST(PaletteRules, RulesHoldExactlyWhereTheLibraryChoosesTheBrush) {
     Kind people{201, u8"共有人数", {}}, area{500, u8"公簿面積", {0, 0.5, 1, 1.5, 2, 2.5, 3, NAN}},
         date{401, u8"登記日付", {}}, chimoku{102, u8"現況地目", {0, 1, 2, 3, 4}},
@@ -154,8 +150,7 @@ TEST(PaletteRules, RulesHoldExactlyWhereTheLibraryChoosesTheBrush) {
         ExpectRulesAgree(kind);
 }
 
-// Field names quoted, texts escaped, bounds as each reader takes them; a
-// brush that an earlier one covers keeps its rule, which never holds.
+// Names quoted, texts escaped; a brush an earlier one covers keeps a rule that never holds.
 TEST(PaletteRules, ExpressionsAndFiltersReadAsQgisAndSeDo) {
     ZEL drawing;
     FillSampleDrawing(drawing.Attr());
@@ -211,8 +206,7 @@ PaletteStyle StyleOf(const MapFill& fill) {
     return PaletteStyle{"p", {StyleRule{"b", 0, fill, StyleFilter()}}};
 }
 
-// Every hatch type and spacing, at the ends of what each output draws, and
-// colours channel by channel: the SVG picture and legend, QML and SLD.
+// Hatch types, spacings at each output's ends, and colours, in SVG, legend, QML and SLD.
 TEST(PaletteRules, FillsKeepTheirRangesInEveryOutput) {
     // QGIS turns lines counter-clockwise, in QML as an angle and in SLD as
     // the rotation of a "horline" mark, which it reads as lines only when not 0.
@@ -238,8 +232,7 @@ TEST(PaletteRules, FillsKeepTheirRangesInEveryOutput) {
     EXPECT_EQ(Between(WriteQml(StyleOf(paint)), "name=\"color\" value=\"", "\""), "86,52,18,255");
     EXPECT_EQ(Between(WriteSld(StyleOf(paint), "l"), "name=\"fill\">", "<"), "#563412");
 
-    // Millimetres in QML and SLD; map pixels of the picture; the legend's
-    // swatches from millimetres.
+    // Millimetres in QML and SLD, map pixels in the picture, millimetres in the legend.
     struct Spacing {
         double at;
         const char *qml, *sld, *picture;

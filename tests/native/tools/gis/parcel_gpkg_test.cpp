@@ -1,5 +1,4 @@
-// velmora export read back with GDAL. The sample town's attributes and how
-// QGIS draws the style are checked by qgis_check.py.
+// velmora export read back with GDAL; qgis_check.py covers the sample town.
 #include "tests/native/tools/tool_run.h"
 #include "tools/gis/plane_crs.h"
 
@@ -24,8 +23,7 @@ std::string Field(OGRFeature& feature, const char* name) {
                : "NULL";
 }
 
-// The rows of small_map.csv (a date before 1970 kept) and 2-2, which has none;
-// brushes of 地目.
+// The rows of small_map.csv, a date before 1970 kept, and 2-2, which has none.
 TEST(ParcelGpkg, EveryParcelCarriesItsKeysAttributesAndBrush) {
     TempDir dir;
     std::string out = dir.File("parcels.gpkg");

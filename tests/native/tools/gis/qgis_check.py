@@ -1,12 +1,10 @@
 #!/usr/bin/python3
 """usage: qgis_check.py VELMORA SAMPLE_DIR WORK_DIR [REGISTRY_MAP.xml]
 
-For every palette of the sample box, on the sample town and on the registry map
-when present (with made-up attributes), QGIS draws the exported GeoPackage by its
-stored default style, by the QML and by the SLD of `box export` (to WORK_DIR/*.png)
-with each parcel's fill as `velmora paint` gives it. GDAL reads the town's
-attributes back as the CSV gives them; `box classify` colours as QGIS's ramps.
-Run with /usr/bin/python3 and QT_QPA_PLATFORM=offscreen.
+QGIS draws each palette's GeoPackage, QML and SLD (to WORK_DIR/*.png) with each
+parcel's fill as `velmora paint` gives it, on the sample town and on the registry
+map with made-up attributes. GDAL reads the town's attributes back as the CSV
+gives them; `box classify` colours as QGIS's ramps. Needs QT_QPA_PLATFORM=offscreen.
 """
 import csv
 import json
