@@ -40,3 +40,11 @@ template <typename F> std::string InputErrorOf(F action) {
     }
     return std::string();
 }
+
+// `count` items separated by commas.
+inline std::string Repeated(const std::string& item, int count) {
+    std::string list;
+    for (int i = 0; i < count; ++i)
+        list += (i ? "," : "") + item;
+    return list;
+}

@@ -5,10 +5,7 @@
 
 void UseTimeZone(const char* zone) {
 #ifdef _WIN32
-    // The C runtime follows Wine's zone when TZ is unset; Wine's own TZ names
-    // are no zone strings to it.
-    (void)zone;
-    _putenv_s("TZ", "");
+    _putenv_s("TZ", zone);
     _tzset();
 #else
     setenv("TZ", zone, 1);

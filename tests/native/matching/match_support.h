@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-// Under Wine the zone the run was started with (TZ), which Wine takes from its host.
+// Sets TZ; under Wine an empty zone is the one Wine takes from its host.
 void UseTimeZone(const char* zone);
 
 // The local day of a date as YYYYMMDD; 0 for negative or unconvertible dates.

@@ -8,7 +8,8 @@
 
 namespace {
 #ifdef _WIN32
-const char* const kZones[] = {"WineZone"};
+// An empty TZ: the C runtime follows Wine's zone, whose names it cannot read.
+const char* const kZones[] = {""};
 #else
 // Tokyo and zones whose clocks change oddly.
 const char* const kZones[] = {

@@ -76,13 +76,8 @@ TEST(SelectBrs, BoxFormsUseTheSelectedPalette) {
 TEST(SelectDate, DaysFollowTheTimeZone) {
 #ifdef _WIN32
     const char* zones[] = {"JST-9", "EST5EDT"};
-    const auto useZone = [](const char* zone) {
-        _putenv_s("TZ", zone);
-        _tzset();
-    };
 #else
     const char* zones[] = {"Asia/Tokyo", "America/New_York"};
-    const auto useZone = UseTimeZone;
 #endif
     // 2021-06-15 20:00 and 2021-06-16 10:00 UTC: both on the 16th in Tokyo,
     // on the 15th and the 16th in New York.
@@ -94,10 +89,10 @@ TEST(SelectDate, DaysFollowTheTimeZone) {
     SvyKkData kk;
     kk.SetZoku(zoku);
     for (int round = 0; round < 2; ++round) {
-        useZone(zones[0]);
+        UseTimeZone(zones[0]);
         EXPECT_EQ(Chosen(plt, kk), 0);
-        useZone(zones[1]);
+        UseTimeZone(zones[1]);
         EXPECT_EQ(Chosen(plt, kk), -1);
     }
-    UseTimeZone("Asia/Tokyo");
+    UseTimeZone(zones[0]);
 }

@@ -29,9 +29,9 @@ TEST(MapXml, ReadsEveryRegistrySample) {
     for (const auto& sample : samples) {
         KkMap map = ReadMapXml(kMoj + "/" + sample.file);
         ASSERT_EQ(map.parcels.size(), sample.parcels) << sample.file;
-        EXPECT_EQ(map.scale, sample.scale) << sample.file;
-        EXPECT_EQ(map.parcels[sample.parcel].chiban, sample.chiban);
-        EXPECT_EQ(map.parcels[sample.parcel].oaza, sample.oaza);
+        const MapParcel& parcel = map.parcels[sample.parcel];
+        EXPECT_EQ(std::make_tuple(map.scale, parcel.chiban, parcel.oaza),
+                  std::make_tuple(sample.scale, std::string(sample.chiban), sample.oaza));
     }
     EXPECT_EQ(ReadMapXml(kMoj + "/46505-3411-102.xml").parcels[0].oazaName, u8"平内");
     KkMap map = ReadMapXml(kMoj + "/12103-0400-76.xml");
@@ -107,12 +107,11 @@ TEST(MapXml, ReadsMapsInAnyLegalForm) {
     text.insert(at, pad + "<" + longName + " a='>'></" + longName + " >");
     KkMap map = ReadMapXml(dir.Write("any.xml", text));
     ASSERT_EQ(map.parcels.size(), 1u);
-    EXPECT_EQ(map.parcels[0].chiban, "1<2&A");
-    EXPECT_EQ(map.parcels[0].oaza, 7u);
-    EXPECT_EQ(map.parcels[0].line, 4);
-    EXPECT_EQ(map.scale, 250);
-    ASSERT_EQ(map.parcels[0].rings[0].size(), 4u);
-    EXPECT_EQ(map.parcels[0].rings[0][1].y, 10.0);
+    const MapParcel& parcel = map.parcels[0];
+    ASSERT_EQ(parcel.rings[0].size(), 4u);
+    EXPECT_EQ(
+        std::make_tuple(parcel.chiban, parcel.oaza, parcel.line, map.scale, parcel.rings[0][1].y),
+        std::make_tuple(std::string("1<2&A"), 7u, 4, 250, 10.0));
 }
 
 std::string Triangle() {

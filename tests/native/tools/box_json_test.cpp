@@ -122,13 +122,6 @@ std::string Paint(const std::string& paint) {
     return Palette("102", "{\"condition\": {\"code\": 1}, " + paint + "}");
 }
 
-std::string Repeated(const std::string& item, int count) {
-    std::string list;
-    for (int i = 0; i < count; ++i)
-        list += (i ? "," : "") + item;
-    return list;
-}
-
 // Documented values at their edges and past; messages echo a short, printable
 // part of the input, not the parser's codes.
 TEST(BoxJson, DocumentedValuesAtTheirEdgesAndPast) {

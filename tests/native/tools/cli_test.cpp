@@ -65,9 +65,9 @@ TEST(Cli, ExitStatusesAndMessages) {
 // A command run in this process: "status: " and its error or what it printed.
 std::string Outcome(const std::string& line) {
     std::istringstream in(line);
+    std::string command;
+    in >> command;
     std::vector<std::string> words{std::istream_iterator<std::string>(in), {}};
-    std::string command = words[0];
-    words.erase(words.begin());
     testing::internal::CaptureStdout();
     std::string outcome;
     try {
@@ -95,9 +95,7 @@ TEST(Cli, OptionsAtTheirEdgesAndPast) {
     std::string box999 = kData + "/unknown_attribute.json";
     // A box takes 100 palettes: classify fills the 100th and refuses a 101st.
     auto boxOf = [&dir](int palettes) {
-        std::string list;
-        for (int p = 0; p < palettes; ++p)
-            list += std::string(p ? "," : "") + R"({"name": "p", "attribute": 0})";
+        std::string list = Repeated(R"({"name": "p", "attribute": 0})", palettes);
         return dir.Write(std::to_string(palettes) + ".json", "{\"palettes\": [" + list + "]}");
     };
     std::string unique = " --attrs " + kData + u8"/small_map.csv --attr 現況地目 --method unique";
@@ -170,8 +168,8 @@ TEST(Cli, OptionsAtTheirEdgesAndPast) {
         {"box classify " + boxOf(100) + unique,
          "1: " + dir.File("100.json") + ": the box holds 100 palettes, as many as it can"},
         {odd + attrs, u8"1: " + kData + u8"/odd_palettes.json: palette '空' has no brush"},
-        {odd + " --palette-no 2" + attrs,
-         u8"1: small_map.csv:1: no column 立会日付, by which palette '日付' colours"},
+        {odd + " --palette-no 2 --attrs " + dir.File("no_area.csv"),
+         u8"1: no_area.csv:1: no column 立会日付, by which palette '日付' colours"},
         {odd + " --palette-no 2",
          u8"1: palette '日付' colours by 立会日付, which the maps do not give; add --attrs"},
         {odd + " --palette-no 3", u8"1: palette '自由' is a free palette"},
