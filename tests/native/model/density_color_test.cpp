@@ -4,7 +4,6 @@
 
 #include <limits>
 
-namespace {
 constexpr COLORREF Rgb(int r, int g, int b) {
     return static_cast<COLORREF>(r | (g << 8) | (b << 16));
 }
@@ -32,4 +31,3 @@ TEST(DensityColor, LightensEachChannelWithinZeroToHundred) {
     for (const Case& c : cases)
         EXPECT_EQ(DensityColor(c.color, c.depth), c.shown) << std::hex << c.color << " " << c.depth;
 }
-} // namespace

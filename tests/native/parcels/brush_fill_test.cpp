@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
 constexpr COLORREF Rgb(int r, int g, int b) {
     return static_cast<COLORREF>(r | (g << 8) | (b << 16));
 }
@@ -45,4 +44,3 @@ TEST(BrushFill, MapFillOfABrush) {
         EXPECT_EQ(hatch.spacingMm, 2.5);
     }
 }
-} // namespace

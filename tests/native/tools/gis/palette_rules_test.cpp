@@ -73,8 +73,7 @@ struct Kind {
     std::vector<std::string> texts = {};
     std::vector<std::pair<SVY_KKDB_ZOKUSEI, Row>> parcels = {};
 
-    void Add(
-        Cell cell, const std::function<void(SVY_KKDB_ZOKUSEI&)>& set = [](auto&) {}) {
+    void Add(Cell cell, const std::function<void(SVY_KKDB_ZOKUSEI&)>& set) {
         SVY_KKDB_ZOKUSEI zoku{};
         set(zoku);
         parcels.push_back({zoku, {{field, cell}}});
@@ -124,7 +123,7 @@ TEST(PaletteRules, RulesHoldExactlyWhereTheLibraryChoosesTheBrush) {
     for (int v = -3; v <= 12; ++v)
         people.ends.push_back(v);
     for (Kind* kind : {&area, &date, &chimoku, &number})
-        kind->Add(Cell{0, "", true});
+        kind->Add(Cell{0, "", true}, [](auto&) {});
     for (double v : {0.0, 0.5, 1.0, 1.25, 1.5, 2.0, 2.5, 3.0, 99.0})
         area.Add(Cell{v}, [v](auto& z) { z.KoboMen = v; });
     for (std::int64_t first : {DayNumber(1969, 12, 28), DayNumber(2000, 1, 1)})
