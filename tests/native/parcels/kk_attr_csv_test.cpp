@@ -74,7 +74,6 @@ TEST(KkAttrCsv, BadRowsNameFileLineColumnAndValue) {
     } cases[] = {
         {header + good + u8"2,65535,1,1,2000-02-29,,,1234567890123,\n", ""},
         {header + good + u8"2,3,1,1,2001-02-29,,,,\n", u8":3: bad date '2001-02-29' in 立会日付"},
-        {header + good + u8"2,3,1,1,2001-02-30,,,,\n", u8":3: bad date '2001-02-30' in 立会日付"},
         {header + good + u8"2,3,1,1,,2001-1-5,,,\n", u8":3: bad date '2001-1-5' in 登記日付"},
         {header + good + u8"2,3,1,1,,1901-12-13,,,\n", u8":3: bad date '1901-12-13'"},
         {header + good + u8"2,3,1,1,,2038-01-20,,,\n", u8":3: bad date '2038-01-20'"},

@@ -78,18 +78,11 @@ TEST(ParcelGpkg, ALocalSystemHasNoCoordinateSystem) {
 }
 
 TEST(PlaneCrs, RegistryNamesOfTheNineteenZones) {
-    const std::pair<const char*, int> zones[] = {{u8"公共座標1系", 6669},
-                                                 {u8"公共座標9系", 6677},
-                                                 {u8"公共座標19系", 6687},
-                                                 {u8"任意座標系", 0},
-                                                 {u8"公共座標0系", -1},
-                                                 {u8"公共座標20系", -1},
-                                                 {u8"公共座標09系", -1},
-                                                 {u8"公共座標系", -1},
-                                                 {u8"公共座標 9系", -1},
-                                                 {u8"公共座標９系", -1},
-                                                 {"", -1},
-                                                 {"JGD2011", -1}};
+    const std::pair<const char*, int> zones[] = {
+        {u8"公共座標1系", 6669}, {u8"公共座標9系", 6677}, {u8"公共座標19系", 6687},
+        {u8"任意座標系", 0},     {u8"公共座標0系", -1},   {u8"公共座標20系", -1},
+        {u8"公共座標09系", -1},  {u8"公共座標系", -1},    {u8"公共座標 9系", -1},
+        {u8"公共座標９系", -1},  {"JGD2011", -1}};
     for (const auto& [name, epsg] : zones)
         EXPECT_EQ(PlaneCrsEpsg(name), epsg) << name;
 }
