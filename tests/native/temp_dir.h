@@ -41,10 +41,11 @@ template <typename F> std::string InputErrorOf(F action) {
     return std::string();
 }
 
-// `count` items separated by commas.
-inline std::string Repeated(const std::string& item, int count) {
+// `count` items, each but the first after `separator`.
+inline std::string Repeated(const std::string& item, int count,
+                            const std::string& separator = ",") {
     std::string list;
     for (int i = 0; i < count; ++i)
-        list += (i ? "," : "") + item;
+        list += (i ? separator : "") + item;
     return list;
 }

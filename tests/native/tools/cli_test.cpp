@@ -20,9 +20,7 @@ TEST(Cli, ExitStatusesAndMessages) {
     std::string attrs = dir.Write("attrs.csv", u8"地番,登記日付\n1-1,1960-04-01\n1-2,x\n"
                                                u8"2-1,1901-12-14\n9-9,2001-01-01\n");
     auto badRows = [&dir](int rows) {
-        std::string csv = u8"地番,登記日付\n";
-        for (int i = 0; i < rows; ++i)
-            csv += "1-1,x\n";
+        std::string csv = u8"地番,登記日付\n" + Repeated("1-1,x", rows, "\n") + "\n";
         return Quoted(dir.Write(std::to_string(rows) + ".csv", csv));
     };
     struct Case {
