@@ -9,12 +9,10 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <numeric>
 
 namespace {
 TEST(ClassBreaks, EqualQuantileAndNaturalBreaks) {
-    std::vector<double> ten(11);
-    std::iota(ten.begin(), ten.end(), 0.0);
+    const std::vector<double> ten = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
     EXPECT_EQ(EqualBreaks(ten, 4, false), (std::vector<double>{2.5, 5.0, 7.5, 10.0}));
     EXPECT_EQ(EqualBreaks(ten, 4, true), (std::vector<double>{2.0, 5.0, 7.0, 10.0}));
     EXPECT_EQ(QuantileBreaks(ten, 2), (std::vector<double>{5.0, 10.0}));

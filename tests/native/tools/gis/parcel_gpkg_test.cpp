@@ -60,17 +60,14 @@ TEST(ParcelGpkg, EveryParcelCarriesItsKeysAttributesAndBrush) {
     for (const char* field : {"f_table_name", "f_geometry_column", "styleName", "useAsDefault"})
         row += std::string(style->GetFieldAsString(field)) + "|";
     EXPECT_EQ(row, u8"筆|geom|地目|1|");
-}
 
-// A map in a local system is written in the undefined Cartesian system, -1.
-TEST(ParcelGpkg, ALocalSystemHasNoCoordinateSystem) {
-    TempDir dir;
+    // A map in a local system is written in the undefined Cartesian system, -1.
     std::string map = ReadWholeFile(kData + "/small_map.xml"), local = dir.File("local.gpkg");
     map.replace(map.find(u8"公共座標9系"), std::string(u8"公共座標9系").size(), u8"任意座標系");
-    ToolRun run = RunVelmora(dir, "export " + Quoted(dir.Write("local.xml", map)) + " --box " +
-                                      kBox + " --palette-no 2 -o " + Quoted(local));
+    run = RunVelmora(dir, "export " + Quoted(dir.Write("local.xml", map)) + " --box " + kBox +
+                              " --palette-no 2 -o " + Quoted(local));
     ASSERT_EQ(run.status, 0) << run.err;
-    GDALDatasetUniquePtr dataset = Open(local);
+    dataset = Open(local);
     OGRLayer* systems =
         dataset->ExecuteSQL("SELECT srs_id FROM gpkg_geometry_columns", nullptr, nullptr);
     EXPECT_EQ(OGRFeatureUniquePtr(systems->GetNextFeature())->GetFieldAsInteger(0), -1);
