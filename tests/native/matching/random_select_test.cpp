@@ -106,25 +106,20 @@ protected:
     VELMORA_Z_TYPE Condition(WORD zty) {
         VELMORA_Z_TYPE z{};
         const DWORD range = Chance(0.5) ? Pick(kCodes) : 0;
-        switch (zty / 100) {
-        case 1:
+        const int kind = zty / 100;
+        if (kind == 1)
             z.ZCode.Code = Chance(0.3) ? (Pick(kCodes) << 16) | Pick(kCodes) : Pick(kCodes);
-            break;
-        case 2:
+        else if (kind == 2)
             z.ZLong = {0, range, static_cast<std::int32_t>(Pick(kNumbers)),
                        static_cast<std::int32_t>(Pick(kNumbers))};
-            break;
-        case 3:
+        else if (kind == 4)
+            z.ZDate = {0, range, Date(), Date()};
+        else if (kind != 3)
+            z.ZReal = {0, range, Pick(kReals), Pick(kReals)};
+        else {
             z = ::Condition(ZOK_KK_NM, 0, 0, 0, Pick(kTexts));
             if (Chance(0.05))
                 std::memset(z.ZText.Text, 'x', sizeof z.ZText.Text);
-            break;
-        case 4:
-            z.ZDate = {0, range, Date(), Date()};
-            break;
-        default:
-            z.ZReal = {0, range, Pick(kReals), Pick(kReals)};
-            break;
         }
         return z;
     }

@@ -57,11 +57,10 @@ bool Holds(WORD zty, const VELMORA_Z_TYPE& z, const SvyKkData& kk, const SVY_KKD
                                 : onFrom;
     }
     case 501:
+        TMen_Nt(kk, 0).ZM_Men_Nt(&area);
+        return InRange(z.ZReal.RangeFlg, area, z.ZReal.From, z.ZReal.To);
     case 502:
-        if (zty == 501)
-            TMen_Nt(kk, 0).ZM_Men_Nt(&area);
-        else
-            TMen_Nt(kk, 0).S3T_Men_Nt(&area);
+        TMen_Nt(kk, 0).S3T_Men_Nt(&area);
         return InRange(z.ZReal.RangeFlg, area, z.ZReal.From, z.ZReal.To);
     case 500:
         return InRange(z.ZReal.RangeFlg, zoku.KoboMen, z.ZReal.From, z.ZReal.To);

@@ -22,13 +22,11 @@ TEST(BrushFill, HatchTypesAndSpacing) {
 TEST(BrushFill, MapFillOfABrush) {
     ZEL drawing;
     FillSampleDrawing(drawing.Attr());
-    CVObjBrs brs;
-    brs.PaintFlg = 0;
+    CVObjBrs brs; // painted
     brs.PaintData.Color = Rgb(255, 0, 0);
     brs.PaintData.Depth = 50.0;
     MapFill paint = BrushMapFill(brs, drawing.Attr());
-    EXPECT_EQ(paint.kind, MapFill::PAINT);
-    EXPECT_EQ(paint.color, Rgb(255, 128, 128));
+    EXPECT_TRUE(paint.kind == MapFill::PAINT && paint.color == Rgb(255, 128, 128));
     brs.PaintFlg = 1;
     brs.HatchData.Space[0] = 2.5;
     for (auto [stored, type] : {std::pair<WORD, int>{0x0105, 5}, {0x0080, 128}, {0x00FF, 255}}) {
@@ -39,8 +37,7 @@ TEST(BrushFill, MapFillOfABrush) {
     for (int number : {1, count - 1, count, 255}) {
         brs.HatchData.Color[0] = static_cast<BYTE>(number);
         MapFill hatch = BrushMapFill(brs, drawing.Attr());
-        EXPECT_EQ(hatch.kind, MapFill::HATCH);
+        EXPECT_TRUE(hatch.kind == MapFill::HATCH && hatch.spacingMm == 2.5) << number;
         EXPECT_EQ(hatch.color, drawing.Attr().GetColor(number < count ? number : 0)) << number;
-        EXPECT_EQ(hatch.spacingMm, 2.5);
     }
 }

@@ -31,19 +31,25 @@ TEST(KkAttrCsv, ReadsColumnsInAnyOrderAndNamesUnknownOnes) {
     EXPECT_STREQ(report.encoding, "UTF-8");
     EXPECT_EQ(report.ignoredColumns, (std::vector<std::string>{u8"備考", u8"現況地日"}));
     const KkAttr& a = table.at({3, "1-2"});
-    EXPECT_EQ(a.owners, (std::vector<WORD>{9002, 9001}));
     EXPECT_EQ(DayOf(a.tokiDate).year * 10000 + DayOf(a.tokiDate).day, 20130005);
-    EXPECT_DOUBLE_EQ(a.koboArea, 123.45);
-    EXPECT_EQ(std::make_tuple(+a.shoyuken, a.fudosanNo, +a.tochiShubetsu, +a.kyoyuNinzu),
-              std::make_tuple(1, std::string("1234567890123"), 2, 4));
+    EXPECT_EQ(std::make_tuple(a.owners, a.koboArea, +a.shoyuken, a.fudosanNo, +a.tochiShubetsu,
+                              +a.kyoyuNinzu),
+              std::make_tuple(std::vector<WORD>{9002, 9001}, 123.45, 1,
+                              std::string("1234567890123"), 2, 4));
     const KkAttr& b = table.at({3, "2,\"x\""});
-    EXPECT_EQ(b.owners, (std::vector<WORD>{9003}));
-    EXPECT_EQ(std::make_tuple(b.tokiDate, +b.shoyuken, +b.kyoyuNinzu), std::make_tuple(0, 0, 5));
+    EXPECT_EQ(std::make_tuple(b.owners, b.tokiDate, +b.shoyuken, +b.kyoyuNinzu),
+              std::make_tuple(std::vector<WORD>{9003}, 0, 0, 5));
 
     std::string cp932;
     ASSERT_TRUE(Utf8ToCp932(u8"地番,所有権\n川原-1,有り\n", cp932));
     EXPECT_EQ(Read(cp932, {{1, u8"川原-1"}}, report).at({1, u8"川原-1"}).shoyuken, 1);
     EXPECT_STREQ(report.encoding, "CP932");
+    // A 大字コード column tells apart parcels of one 地番 in several 大字.
+    table = Read(u8"大字コード,地番,共有人数\n001,5,1\n2,5,2\n,6,3\n9999,5,4\n",
+                 {{1, "5"}, {2, "5"}, {2, "6"}, {9999, "5"}}, report);
+    EXPECT_EQ(std::make_tuple(+table.at({1, "5"}).kyoyuNinzu, +table.at({2, "5"}).kyoyuNinzu,
+                              +table.at({2, "6"}).kyoyuNinzu, +table.at({9999, "5"}).kyoyuNinzu),
+              std::make_tuple(1, 2, 3, 4));
 }
 
 // 32-bit seconds: 1901-12-14 to 2038-01-19 in Tokyo; dates before 1970 are counted.
@@ -111,16 +117,6 @@ TEST(KkAttrCsv, BadRowsNameFileLineColumnAndValue) {
             << message << " for " << c.text;
     }
     CCodeBook::Clear();
-}
-
-// A 大字コード column tells apart parcels of one 地番 in several 大字.
-TEST(KkAttrCsv, OazaColumnKeysParcelsOfSeveralOaza) {
-    KkAttrReport report;
-    KkAttrTable table = Read(u8"大字コード,地番,共有人数\n001,5,1\n2,5,2\n,6,3\n9999,5,4\n",
-                             {{1, "5"}, {2, "5"}, {2, "6"}, {9999, "5"}}, report);
-    EXPECT_EQ(std::make_tuple(+table.at({1, "5"}).kyoyuNinzu, +table.at({2, "5"}).kyoyuNinzu,
-                              +table.at({2, "6"}).kyoyuNinzu, +table.at({9999, "5"}).kyoyuNinzu),
-              std::make_tuple(1, 2, 3, 4));
 }
 
 // Rows of parcels left out are checked, but only painted parcels are kept.

@@ -48,28 +48,19 @@ void AddOddBrushes(CVObjPlt& plt, WORD zty, int n) {
     brs.PaintFlg = 7;
     brs.PaintData.Color = 0xFF123456u;
     brs.PaintData.Depth = n % 2 ? -50.0 : std::nan("");
-    switch (VelmoraZokKindOf(zty)) {
-    case ZOK_KIND_LONG:
+    const VelmoraZokKind kind = VelmoraZokKindOf(zty);
+    const std::uint64_t payload = 0x7FF4000000000001ull; // a signalling NaN's bits
+    if (kind == ZOK_KIND_LONG)
         brs.ZVal.ZLong.RangeFlg = 2;
-        break;
-    case ZOK_KIND_DATE:
-        brs.ZVal.ZDate.RangeFlg = 0;
-        brs.ZVal.ZDate.To = -7;
-        break;
-    case ZOK_KIND_REAL: {
-        brs.ZVal.ZReal.RangeFlg = 0;
-        std::uint64_t payload = 0x7FF4000000000001ull;
+    else if (kind == ZOK_KIND_DATE)
+        brs.ZVal.ZDate = {zty, 0, brs.ZVal.ZDate.From, -7};
+    else if (kind == ZOK_KIND_REAL) {
+        brs.ZVal.ZReal = {zty, 0, -0.0, 0.0};
         std::memcpy(&brs.ZVal.ZReal.To, &payload, sizeof payload);
-        brs.ZVal.ZReal.From = -0.0;
-        break;
-    }
-    case ZOK_KIND_TEXT:
+    } else if (kind == ZOK_KIND_TEXT)
         std::strcpy(brs.ZVal.ZText.Text, "\xFF\x81"); // bytes that are no text
-        break;
-    default:
+    else
         brs.ZVal.Zty = static_cast<WORD>(zty + 1);
-        break;
-    }
     plt.AddBrs(plt.CountBrs(), &brs);
     plt.SetBFg(static_cast<BYTE>(plt.CountBrs() - 1), 3);
 }
