@@ -31,7 +31,7 @@ private:
     std::string path_;
 };
 
-// Runs `action` and returns the InputError message it throws, or "" when none.
+// The InputError message `action` throws, or "".
 template <typename F> std::string InputErrorOf(F action) {
     try {
         action();
@@ -39,4 +39,13 @@ template <typename F> std::string InputErrorOf(F action) {
         return error.what();
     }
     return std::string();
+}
+
+// `count` items, each but the first after `separator`.
+inline std::string Repeated(const std::string& item, int count,
+                            const std::string& separator = ",") {
+    std::string list;
+    for (int i = 0; i < count; ++i)
+        list += (i ? separator : "") + item;
+    return list;
 }

@@ -8,7 +8,6 @@
 #include <string>
 
 namespace {
-// True when the call raised E; a file exception's cause goes to `cause`.
 template <class E, class Call> bool Raises(Call call, int* cause = nullptr) {
     try {
         call();
@@ -57,8 +56,7 @@ TEST(CFileTest, OpenWriteReadSeekTruncate) {
     std::filesystem::remove(path);
 }
 
-// A growing file fills a gap behind a seek with zeros; a fixed buffer
-// neither grows nor seeks before its start.
+// A gap behind a seek reads as zeros; a fixed buffer neither grows nor seeks before it.
 TEST(CMemFileTest, GrowsFillsGapsAndKeepsAFixedBuffer) {
     CMemFile file(4);
     for (int i = 0; i < 1000; ++i)
@@ -91,8 +89,7 @@ TEST(CMemFileTest, GrowsFillsGapsAndKeepsAFixedBuffer) {
     EXPECT_EQ(0, std::memcmp(spare, "\0b\x09\x09", 4));
 }
 
-// Both builds split names alike: a drive letter with ':', either separator,
-// double-byte characters kept whole; a part not wanted may be left out.
+// Both builds split names alike, double-byte characters kept whole.
 TEST(SplitPath, PartsOfANameAsTheWindowsRuntimeTakesThem) {
     const char* const cases[][5] = {
         {"C:\\work\\town.txt", "C:", "\\work\\", "town", ".txt"},

@@ -8,7 +8,7 @@
 
 TEST(SvyKkData, CallsFillTheirOutputOrLeaveIt) {
     SvyKkData kk;
-    SVY_KKDB_ZOKUSEI zoku, stored = EmptyZoku();
+    SVY_KKDB_ZOKUSEI zoku, stored{};
     std::memset(&zoku, 0x5A, sizeof zoku);
     SVY_KKDB_TK tk{77};
     WORD code = 9;
@@ -37,8 +37,8 @@ TEST(SvyKkData, CallsFillTheirOutputOrLeaveIt) {
     EXPECT_STREQ(kk.KkNm, "");
 }
 
-// A comb: triangles fanned from its first corner would reach outside it.
-// Survey coordinates lie far from the origin.
+// Triangles fanned from a comb's first corner reach outside it; survey
+// coordinates lie far from the origin.
 TEST(TMenNt, AreasOfRings) {
     const std::vector<PT> comb{{0, 0}, {5, 0}, {5, 3}, {4, 3}, {4, 1}, {3, 1},
                                {3, 3}, {2, 3}, {2, 1}, {1, 1}, {1, 3}, {0, 3}};

@@ -1,15 +1,11 @@
 #include "match_support.h"
 
 #include <cstdlib>
-#include <cstring>
 #include <ctime>
 
 void UseTimeZone(const char* zone) {
 #ifdef _WIN32
-    // The C runtime follows Wine's zone when TZ is unset; Wine's own TZ names
-    // are no zone strings to it.
-    (void)zone;
-    _putenv_s("TZ", "");
+    _putenv_s("TZ", zone);
     _tzset();
 #else
     setenv("TZ", zone, 1);
@@ -103,10 +99,4 @@ int Chosen(CVObjPlt& plt, SvyKkData& kk) {
     EXPECT_EQ(layer, found ? 2000u + at : 0xFEEDF00Du);
     EXPECT_EQ(whole.BNm, CString(found ? plt.GetBNm(at) : "untouched"));
     return pos;
-}
-
-SVY_KKDB_ZOKUSEI EmptyZoku() {
-    SVY_KKDB_ZOKUSEI zoku;
-    std::memset(&zoku, 0, sizeof zoku);
-    return zoku;
 }

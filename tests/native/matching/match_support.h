@@ -1,5 +1,4 @@
-// Helpers for the matching tests: palettes of brushes that name their
-// position, local days, time zones, and the selection rules read plainly.
+// Palettes whose brushes name their position, local days, time zones, plain rules.
 #pragma once
 
 #include "host/svy_kk_data.h"
@@ -11,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-// Under Wine the zone the run was started with (TZ), which Wine takes from its host.
+// Sets TZ; under Wine an empty zone is the one Wine takes from its host.
 void UseTimeZone(const char* zone);
 
 // The local day of a date as YYYYMMDD; 0 for negative or unconvertible dates.
@@ -26,10 +25,7 @@ std::vector<std::int64_t> ClockChanges(int firstYear, int lastYear);
 // Appends a brush with the condition; its colour, hatch and layer name its position.
 void AddCondition(CVObjPlt& plt, const VELMORA_Z_TYPE& zval);
 
-// The position of the brush the palette chooses, or -1; checks on the way
-// that both forms agree and that nothing is written without a match.
+// The chosen brush's position, or -1; both forms must agree, and write nothing without a match.
 int Chosen(CVObjPlt& plt, SvyKkData& kk);
 // The position by the plain rules (reference_selector.cpp).
 int ReferenceChoice(const CVObjPlt& plt, const SvyKkData& kk);
-
-SVY_KKDB_ZOKUSEI EmptyZoku();

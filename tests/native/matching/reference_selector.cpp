@@ -1,5 +1,4 @@
-// The selection rules read plainly: per brush the parcel's value is asked of
-// the host again and dates are converted to local days every time.
+// The plain rules: per brush the value is asked again, and dates made local days.
 #include "host/men_nt.h"
 #include "match_support.h"
 
@@ -18,7 +17,7 @@ bool Holds(WORD zty, const VELMORA_Z_TYPE& z, const SvyKkData& kk, const SVY_KKD
     const DWORD code = z.ZCode.Code;
     WORD person = 0;
     SVY_KKDB_TK tk{};
-    SVY_KKDB_ZOKUSEI fresh = EmptyZoku();
+    SVY_KKDB_ZOKUSEI fresh{};
     double area = 0.0;
     switch (zty) {
     case 100:
@@ -58,11 +57,10 @@ bool Holds(WORD zty, const VELMORA_Z_TYPE& z, const SvyKkData& kk, const SVY_KKD
                                 : onFrom;
     }
     case 501:
+        TMen_Nt(kk, 0).ZM_Men_Nt(&area);
+        return InRange(z.ZReal.RangeFlg, area, z.ZReal.From, z.ZReal.To);
     case 502:
-        if (zty == 501)
-            TMen_Nt(kk, 0).ZM_Men_Nt(&area);
-        else
-            TMen_Nt(kk, 0).S3T_Men_Nt(&area);
+        TMen_Nt(kk, 0).S3T_Men_Nt(&area);
         return InRange(z.ZReal.RangeFlg, area, z.ZReal.From, z.ZReal.To);
     case 500:
         return InRange(z.ZReal.RangeFlg, zoku.KoboMen, z.ZReal.From, z.ZReal.To);
@@ -73,7 +71,7 @@ bool Holds(WORD zty, const VELMORA_Z_TYPE& z, const SvyKkData& kk, const SVY_KKD
 } // namespace
 
 int ReferenceChoice(const CVObjPlt& plt, const SvyKkData& kk) {
-    SVY_KKDB_ZOKUSEI zoku = EmptyZoku();
+    SVY_KKDB_ZOKUSEI zoku{};
     kk.GetZoku(zoku);
     for (int pos = 0; pos < plt.CountBrs(); ++pos)
         if (Holds(plt.GetZty(), plt.Brs[pos].ZVal, kk, zoku))

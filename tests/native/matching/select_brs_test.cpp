@@ -24,7 +24,7 @@ TEST(SelectBrs, TriesEveryInUseSlotUpToTheLast) {
 
 TEST(SelectBrs, ReadsTheRecordOnceAndHostValuesPerBrush) {
     SvyKkData kk;
-    kk.SetZoku(EmptyZoku());
+    kk.SetZoku(SVY_KKDB_ZOKUSEI{});
     kk.SetNo(9);
     kk.SetBoundary({{0, 0}, {1, 0}, {0, 1}});
     const struct {
@@ -72,33 +72,27 @@ TEST(SelectBrs, BoxFormsUseTheSelectedPalette) {
     EXPECT_EQ(hat * 10 + brush.ZVal.ZLong.From, 10005u);
 }
 
-// The parcel's day is kept from one call to the next; a new time zone, once
-// the C library takes it up, gives new days.
+// The parcel's day is kept between calls; a new time zone gives new days.
 TEST(SelectDate, DaysFollowTheTimeZone) {
 #ifdef _WIN32
     const char* zones[] = {"JST-9", "EST5EDT"};
-    const auto useZone = [](const char* zone) {
-        _putenv_s("TZ", zone);
-        _tzset();
-    };
 #else
     const char* zones[] = {"Asia/Tokyo", "America/New_York"};
-    const auto useZone = UseTimeZone;
 #endif
     // 2021-06-15 20:00 and 2021-06-16 10:00 UTC: both on the 16th in Tokyo,
     // on the 15th and the 16th in New York.
     CVObjPlt plt;
     plt.SetZty(ZOK_TACHIAI);
     AddCondition(plt, Condition(ZOK_TACHIAI, 0, 1623837600));
-    SVY_KKDB_ZOKUSEI zoku = EmptyZoku();
+    SVY_KKDB_ZOKUSEI zoku{};
     zoku.Tachiai = 1623787200;
     SvyKkData kk;
     kk.SetZoku(zoku);
     for (int round = 0; round < 2; ++round) {
-        useZone(zones[0]);
+        UseTimeZone(zones[0]);
         EXPECT_EQ(Chosen(plt, kk), 0);
-        useZone(zones[1]);
+        UseTimeZone(zones[1]);
         EXPECT_EQ(Chosen(plt, kk), -1);
     }
-    UseTimeZone("Asia/Tokyo");
+    UseTimeZone(zones[0]);
 }

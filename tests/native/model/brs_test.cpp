@@ -12,9 +12,8 @@ auto Plain(const CVObjBrs& b) {
 }
 } // namespace
 
-// New and cleared brushes hold the clear values in every element, the whole
-// condition union zero; the host's hatch points stay as they were. Copies
-// are equal and stand on their own.
+// Clearing zeroes the whole condition union but keeps the host's hatch
+// points; copies stand on their own.
 TEST(Brs, ClearedAndCopiedBrushes) {
     CVObjBrs source;
     source.BFg = 7;

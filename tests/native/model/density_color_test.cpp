@@ -4,13 +4,12 @@
 
 #include <limits>
 
-namespace {
 constexpr COLORREF Rgb(int r, int g, int b) {
     return static_cast<COLORREF>(r | (g << 8) | (b << 16));
 }
 
-// Each channel moves towards white by itself, cut towards zero; a density
-// outside 0 to 100 (both ends drawn) leaves the colour, less its top byte.
+// Channels move towards white, cut towards zero; a density outside 0 to 100
+// leaves the colour, less its top byte.
 TEST(DensityColor, LightensEachChannelWithinZeroToHundred) {
     struct Case {
         COLORREF color;
@@ -32,4 +31,3 @@ TEST(DensityColor, LightensEachChannelWithinZeroToHundred) {
     for (const Case& c : cases)
         EXPECT_EQ(DensityColor(c.color, c.depth), c.shown) << std::hex << c.color << " " << c.depth;
 }
-} // namespace

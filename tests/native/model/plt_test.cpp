@@ -14,7 +14,6 @@ std::string Names(const CVObjPlt& plt) {
     return names;
 }
 
-// Appends a brush per letter, its code the letter.
 void Add(CVObjPlt& plt, const char* names) {
     for (CVObjBrs brs; *names; ++names) {
         brs.BNm = CString(names, 1);
@@ -25,9 +24,7 @@ void Add(CVObjPlt& plt, const char* names) {
 }
 } // namespace
 
-// Inserts at any position up to the count, never beyond it or into a full
-// palette; the new slot is in use and may come from a slot the shift moves.
-// Deleting moves the later brushes down and clears the freed slot.
+// The new slot may come from a slot the shift moves; deleting clears the freed slot.
 TEST(Plt, AddAndDeleteShiftTheBrushes) {
     CVObjPlt plt, full;
     CVObjBrs n;
@@ -62,8 +59,8 @@ TEST(Plt, AddAndDeleteShiftTheBrushes) {
     EXPECT_EQ(254, full.CountBrs());
 }
 
-// Each mask bit on its own replaces its field and nothing else, the
-// condition never; a brush may change from its own slot.
+// Each mask bit alone replaces its field, never the condition; a brush may
+// change from its own slot.
 TEST(Plt, ChgBrsReplacesExactlyTheMaskedFields) {
     CVObjBrs change;
     change.BNm = "new";
@@ -93,8 +90,7 @@ TEST(Plt, ChgBrsReplacesExactlyTheMaskedFields) {
     }
 }
 
-// Copies replace everything and stand on their own. The spacing is set on all
-// four lines and read from the first.
+// The spacing is set on all four lines and read from the first.
 TEST(Plt, CopiesAndSpacing) {
     CVObjPlt source;
     source.SetPNm("source");

@@ -27,8 +27,7 @@ TEST(ZokCatalogue, IndexIdNameAndCodeTableAgreeForEveryAttribute) {
     EXPECT_STREQ("小字", name);
 }
 
-// An unknown index leaves the name, an unknown ID empties it; both map to no
-// attribute and no code table.
+// An unknown index leaves the name, an unknown ID empties it.
 TEST(ZokCatalogue, UnknownIndexOrIdIsNoAttribute) {
     CString name("keep");
     EXPECT_EQ(0, Velmora_GetZokName(17, name) + Velmora_GetZokName(-1, name));

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
 constexpr COLORREF Rgb(int r, int g, int b) {
     return static_cast<COLORREF>(r | (g << 8) | (b << 16));
 }
@@ -19,18 +18,15 @@ TEST(BrushFill, HatchTypesAndSpacing) {
     EXPECT_DOUBLE_EQ(HatchSpacingOnGround(2.0, 1000), 2.0);
 }
 
-// A hatch takes its colour from the drawing's table, the last number included,
-// and its type from the low byte alone.
+// Hatch colours from the drawing's table, its last included; types from the low byte.
 TEST(BrushFill, MapFillOfABrush) {
     ZEL drawing;
     FillSampleDrawing(drawing.Attr());
-    CVObjBrs brs;
-    brs.PaintFlg = 0;
+    CVObjBrs brs; // painted
     brs.PaintData.Color = Rgb(255, 0, 0);
     brs.PaintData.Depth = 50.0;
     MapFill paint = BrushMapFill(brs, drawing.Attr());
-    EXPECT_EQ(paint.kind, MapFill::PAINT);
-    EXPECT_EQ(paint.color, Rgb(255, 128, 128));
+    EXPECT_TRUE(paint.kind == MapFill::PAINT && paint.color == Rgb(255, 128, 128));
     brs.PaintFlg = 1;
     brs.HatchData.Space[0] = 2.5;
     for (auto [stored, type] : {std::pair<WORD, int>{0x0105, 5}, {0x0080, 128}, {0x00FF, 255}}) {
@@ -41,9 +37,7 @@ TEST(BrushFill, MapFillOfABrush) {
     for (int number : {1, count - 1, count, 255}) {
         brs.HatchData.Color[0] = static_cast<BYTE>(number);
         MapFill hatch = BrushMapFill(brs, drawing.Attr());
-        EXPECT_EQ(hatch.kind, MapFill::HATCH);
+        EXPECT_TRUE(hatch.kind == MapFill::HATCH && hatch.spacingMm == 2.5) << number;
         EXPECT_EQ(hatch.color, drawing.Attr().GetColor(number < count ? number : 0)) << number;
-        EXPECT_EQ(hatch.spacingMm, 2.5);
     }
 }
-} // namespace

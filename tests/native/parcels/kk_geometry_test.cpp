@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-// An L: the square 0..10 × 0..10 without its quarter 5..10 × 5..10, so that
-// a line from a point can cross the boundary twice.
+// An L, 0..10 × 0..10 less 5..10 × 5..10: a line may cross its boundary twice.
 const MapRing kEll = {{0, 0}, {10, 0}, {10, 5}, {5, 5}, {5, 10}, {0, 10}, {0, 0}};
 
 TEST(KkGeometry, RingHoldsByEvenOddCrossings) {
@@ -27,4 +25,3 @@ TEST(KkGeometry, RingHoldsByEvenOddCrossings) {
     for (const Case& c : cases)
         EXPECT_EQ(RingHolds(c.ring, c.point), c.held) << c.point.x << ", " << c.point.y;
 }
-} // namespace

@@ -25,8 +25,7 @@ CVObjPlt* SamplePlt(WORD zty, int n) {
 }
 } // namespace
 
-// Both builds write the golden file's bytes and read it back, a full box too;
-// the older layout loads with its tails cleared. VELMORA_WRITE_GOLDEN writes
+// The older layout loads with its tails cleared. VELMORA_WRITE_GOLDEN writes
 // the golden file anew, for a layout changed on purpose.
 TEST_F(BoxFolderTest, GoldenFullAndOlderBoxesSaveAndLoadBack) {
     const fs::path goldenPath = fs::path(VELMORA_TEST_DATA) / "storage" / "golden_box.dat";
@@ -57,9 +56,8 @@ TEST_F(BoxFolderTest, GoldenFullAndOlderBoxesSaveAndLoadBack) {
     }
 }
 
-// The older reader never creates a file; the current one creates the folder
-// and the file from the box, which it does not empty: the file's copy stands
-// in front of the original. Where the folder cannot be made, both fail.
+// Only the current reader creates the folder and the file, from the box,
+// which it does not empty: the file's copy stands in front of the original.
 TEST_F(BoxFolderTest, FirstLoadCreatesFolderAndFile) {
     CVPaletteBox box;
     box.AddPlt(SamplePlt(401, 1));
@@ -76,8 +74,8 @@ TEST_F(BoxFolderTest, FirstLoadCreatesFolderAndFile) {
     EXPECT_EQ(BOX_FILE_FAILED, box.ReadPltsBox("x", kKind));
 }
 
-// Only the file-name part of a name counts, of a name of up to 255 bytes; a
-// save replaces the file and leaves nothing beside it.
+// Only the file-name part counts, of a name of up to 255 bytes; a save
+// replaces the file and leaves nothing beside it.
 TEST_F(BoxFolderTest, NamesUpTo255BytesTheirFileNamePartCounting) {
     CVPaletteBox box, empty;
     box.AddPlt(SamplePlt(101, 2));
@@ -93,9 +91,8 @@ TEST_F(BoxFolderTest, NamesUpTo255BytesTheirFileNamePartCounting) {
     EXPECT_EQ((std::vector<fs::path>{BoxPath("b"), BoxPath("town")}), Files());
 }
 
-// The box values are taken whatever the count; a count outside 0 to 100 reads
-// no palette, one inside keeps the box's own behind those read. A file
-// without the owner mark changes nothing.
+// The box values are taken whatever the count; a count past 0 to 100 reads no
+// palette, and a file without the owner mark changes nothing.
 TEST_F(BoxFolderTest, HeaderCountsAtAndBeyondTheLimits) {
     CVObjPlt plt;
     FillSamplePlt(plt, 101, 1, 1);
@@ -133,8 +130,7 @@ TEST_F(BoxFolderTest, FailedPaletteLeavesNoGapAndTheLastReadGivesTheResult) {
         box.AddPlt(before);
         EXPECT_EQ(brokenLast ? REC_OWN_NO : 0, box.ReadPltsBox("gap", kKind));
         ASSERT_EQ(3, box.GetPltCount());
-        EXPECT_EQ(Stored(a), Stored(*box.GetPlt(0)));
-        EXPECT_EQ(Stored(b), Stored(*box.GetPlt(1)));
+        EXPECT_TRUE(Stored(a) == Stored(*box.GetPlt(0)) && Stored(b) == Stored(*box.GetPlt(1)));
         EXPECT_EQ(before, box.GetPlt(2));
     }
 }

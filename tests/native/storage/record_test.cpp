@@ -1,5 +1,5 @@
-// Box records cut, damaged and written into a full file: each stop gives the
-// code of its item, and the loader gives what the host's record functions give.
+// Box records cut, damaged and written into a full file: each stop gives its
+// item's code, and the loader agrees with the host's record functions.
 #include "host/record_file.h"
 #include "storage/box_records.h"
 #include "tests/native/storage/storage_samples.h"
@@ -29,15 +29,14 @@ struct CFullFile : CMemFile {
     size_t m_room;
 };
 
-// Where an item of a written box ends, and the code of a read of either
-// layout or of a write that stops inside it.
+// Where an item ends, and the codes of reads of either layout and writes stopping in it.
 struct Item {
     size_t end;
     int olderRead, currentRead, write;
 };
 
-// The items of a box holding the one palette: 7 per brush, 5 in the older
-// layout. A current record cut in a brush head reads as far as it goes.
+// The items of a one-palette box: 7 per brush, 5 in the older layout. A
+// current record cut in a brush head reads as far as it goes.
 std::vector<Item> BoxItems(const CVObjPlt& plt, bool older) {
     std::vector<Item> items;
     size_t end = 0;
@@ -86,8 +85,7 @@ int ReadBoxThroughFile(CVPaletteBox& box, Bytes bytes, bool older) {
     return result;
 }
 
-// Every byte of every slot, the whole condition union included; the brush's
-// items lie in declaration order, its name among them.
+// Every byte of every slot, condition union included; BNm lies among the items.
 bool SameSlots(const CVObjPlt& a, const CVObjPlt& b) {
     auto same = [](const void* x, const void* y, const void* xEnd) {
         return std::memcmp(x, y, static_cast<const char*>(xEnd) - static_cast<const char*>(x)) == 0;
@@ -99,8 +97,8 @@ bool SameSlots(const CVObjPlt& a, const CVObjPlt& b) {
     return alike;
 }
 
-// The loader's result, and its box in `read`; the record functions must
-// agree. The bytes are a copy, so that the sanitizers see any read past them.
+// The loader's result and box, which the record functions must match. The
+// bytes are a copy, so that the sanitizers see any read past them.
 int ExpectSameRead(Bytes bytes, bool older, size_t at, CVPaletteBox& read, UINT most = 0) {
     CVPaletteBox throughFile;
     CTrickleFile file(bytes, most ? most : static_cast<UINT>(bytes.size()));
@@ -121,8 +119,7 @@ Bytes WriteBox(CVPaletteBox& box, bool older) {
 }
 } // namespace
 
-// Every kind in both layouts, cut at every byte of its first slots and its
-// end; 201 and 401 share their layout but not their reader's branch.
+// Every kind in both layouts, cut at every byte of its first slots and its end.
 TEST(Records, EachCutGivesTheCodeOfItsItemAndDamageReadsAlike) {
     for (WORD zty : {0, 101, 201, 301, 401, 501})
         for (bool older : {false, true}) {
@@ -169,8 +166,7 @@ TEST(Records, EachCutGivesTheCodeOfItsItemAndDamageReadsAlike) {
         }
 }
 
-// Items across the end of what the loader has read so far, from a file that
-// gives a few bytes at a time, and a text longer than the piece it reads.
+// Items across the loader's pieces, from a file giving a few bytes at a time.
 TEST(Records, ReadAheadAcrossItsPieces) {
     CVPaletteBox box;
     for (WORD zty : {301, 401, 501}) {
@@ -187,9 +183,8 @@ TEST(Records, ReadAheadAcrossItsPieces) {
         }
 }
 
-// A condition text without a terminator is written as the 254 bytes it
-// holds, a longer stored one cut to them; a text running past the file's end
-// fails and leaves the text as it was.
+// An unterminated condition text is written as its 254 bytes, a longer stored
+// one cut to them; a text past the file's end fails and leaves the text alone.
 TEST(Records, TextsAreBoundedByTheFieldAndTheFile) {
     CVObjBrs brs = SampleBrs(301, 1), read;
     std::memset(brs.ZVal.ZText.Text, 'z', sizeof brs.ZVal.ZText.Text);

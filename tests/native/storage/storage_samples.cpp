@@ -17,26 +17,18 @@ CVObjBrs SampleBrs(WORD zty, int n) {
     brs.BNm = name;
     VELMORA_Z_TYPE& zval = brs.ZVal;
     zval.Zty = zty;
-    switch (zty / 100) { // the value kind; the DLL does not export the catalogue's
-    case 1:
+    const int kind = zty / 100; // the DLL does not export the catalogue's kinds
+    if (kind == 1)
         zval.ZCode.Code = 7u * n + 1;
-        break;
-    case 2:
+    else if (kind == 2)
         zval.ZLong = {zty, static_cast<DWORD>(n % 2), -3 * n, 5 * n + 2};
-        break;
-    case 3:
+    else if (kind == 3)
         std::snprintf(zval.ZText.Text, sizeof zval.ZText.Text, "所有者%03d", n);
-        break;
-    case 4:
+    else if (kind == 4)
         zval.ZDate = {zty, static_cast<DWORD>((n + 1) % 2), 86400 * (n % 20000) - 32400,
                       86400 * (n % 20000 + 30)};
-        break;
-    case 5:
+    else if (kind == 5)
         zval.ZReal = {zty, 1, n * 1.25, n * 2.5 + 0.125};
-        break;
-    default:
-        break;
-    }
     brs.LayerNo = 10u + n;
     brs.PaintFlg = static_cast<WORD>(n % 2);
     brs.PaintData = {0x00102030u + n, 40.0 + n % 60};

@@ -10,8 +10,7 @@ CVObjBrs SampleBrs(WORD zty, int n);
 // Names the palette, gives it zty and its first `count` slots sample brushes.
 void FillSamplePlt(CVObjPlt& plt, WORD zty, int count, int n);
 
-// The box of the golden file: a text and a real palette of three brushes each,
-// selected number 1 and a box word of its own.
+// The golden file's box: a text and a real palette of three brushes each.
 void FillGoldenBox(CVPaletteBox& box);
 
 // 100 palettes of 255 named brushes with text conditions.

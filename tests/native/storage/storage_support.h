@@ -57,8 +57,7 @@ inline void ClearTails(CVObjPlt& plt) {
     }
 }
 
-// A private folder, named to the library as the folder of one folder kind.
-// The clock keeps two runs of the same tests on one machine apart.
+// A private folder for one folder kind; the clock keeps two runs apart.
 struct BoxFolderTest : ::testing::Test {
     static constexpr int kKind = 7;
 

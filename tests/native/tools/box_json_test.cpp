@@ -13,12 +13,10 @@
 #include <cstring>
 
 namespace {
-// Every kind of condition, and settings the editor never makes: four
-// different spacings and colours, carried values of box, palette and brush.
+// Every kind of condition, and settings and carried values the editor never makes.
 const std::string kEveryKind =
     ReadWholeFile(std::string(VELMORA_TOOL_TEST_DATA) + "/every_kind.json");
 
-// .dat -> export -> import gives back the file's bytes.
 std::string JsonRoundTrip(const TempDir& dir, const std::string& dat, bool old) {
     CVPaletteBox loaded;
     LoadBox(dat, old, loaded);
@@ -31,19 +29,16 @@ std::string JsonRoundTrip(const TempDir& dir, const std::string& dat, bool old) 
 TEST(BoxJson, ValuesLandInTheirFieldsAndComeBack) {
     CVPaletteBox box;
     BoxFromJson("every.json", kEveryKind, box);
-    EXPECT_EQ(box.GetSelPNo(), 1);
-    EXPECT_EQ(int{box.BoxWord}, 7);
-    const CVObjBrs& takuchi = *box.GetPlt(0)->GetObjBrs(0);
-    EXPECT_EQ(DWORD{takuchi.PaintData.Color}, 0x0180FFu);      // red in the lowest byte
-    EXPECT_EQ(WORD{box.GetPlt(1)->GetObjBrs(0)->PaintFlg}, 1); // only hatch settings: hatch
-    const CVObjBrs& koaza = *box.GetPlt(2)->GetObjBrs(0);
-    EXPECT_EQ(DWORD{koaza.PaintData.Color}, 0x01000001u);
-    EXPECT_EQ(WORD{koaza.PaintFlg}, 2);
-    EXPECT_EQ(double{koaza.PaintData.Depth}, 250.0);
+    EXPECT_EQ(std::make_tuple(box.GetSelPNo(), +box.BoxWord, box.GetPlt(8)->GetZty()),
+              std::make_tuple(1, 7, 999));
+    // Red in the lowest byte; only hatch settings make a hatch; carried values as they are.
+    const CVObjBrs &takuchi = *box.GetPlt(0)->GetObjBrs(0), &koaza = *box.GetPlt(2)->GetObjBrs(0);
+    EXPECT_EQ(std::make_tuple(+takuchi.PaintData.Color, +box.GetPlt(1)->GetObjBrs(0)->PaintFlg,
+                              +koaza.PaintData.Color, +koaza.PaintFlg, +koaza.PaintData.Depth),
+              std::make_tuple(0x0180FFu, 1, 0x01000001u, 2, 250.0));
     EXPECT_EQ(box.GetPlt(3)->GetObjBrs(0)->BNm, "1～-294967296"); // "%d" of the stored bits
     // A made-up name, 254 bytes of From and "～", is cut before the "～" that would cross 255.
     EXPECT_EQ(std::string(box.GetPlt(6)->GetObjBrs(2)->BNm).size(), 254u);
-    EXPECT_EQ(box.GetPlt(8)->GetZty(), 999);
 }
 
 // Values the editor leaves behind or a host carries, which a box must keep.
@@ -53,28 +48,19 @@ void AddOddBrushes(CVObjPlt& plt, WORD zty, int n) {
     brs.PaintFlg = 7;
     brs.PaintData.Color = 0xFF123456u;
     brs.PaintData.Depth = n % 2 ? -50.0 : std::nan("");
-    switch (VelmoraZokKindOf(zty)) {
-    case ZOK_KIND_LONG:
+    const VelmoraZokKind kind = VelmoraZokKindOf(zty);
+    const std::uint64_t payload = 0x7FF4000000000001ull; // a signalling NaN's bits
+    if (kind == ZOK_KIND_LONG)
         brs.ZVal.ZLong.RangeFlg = 2;
-        break;
-    case ZOK_KIND_DATE:
-        brs.ZVal.ZDate.RangeFlg = 0;
-        brs.ZVal.ZDate.To = -7;
-        break;
-    case ZOK_KIND_REAL: {
-        brs.ZVal.ZReal.RangeFlg = 0;
-        std::uint64_t payload = 0x7FF4000000000001ull;
+    else if (kind == ZOK_KIND_DATE)
+        brs.ZVal.ZDate = {zty, 0, brs.ZVal.ZDate.From, -7};
+    else if (kind == ZOK_KIND_REAL) {
+        brs.ZVal.ZReal = {zty, 0, -0.0, 0.0};
         std::memcpy(&brs.ZVal.ZReal.To, &payload, sizeof payload);
-        brs.ZVal.ZReal.From = -0.0;
-        break;
-    }
-    case ZOK_KIND_TEXT:
+    } else if (kind == ZOK_KIND_TEXT)
         std::strcpy(brs.ZVal.ZText.Text, "\xFF\x81"); // bytes that are no text
-        break;
-    default:
+    else
         brs.ZVal.Zty = static_cast<WORD>(zty + 1);
-        break;
-    }
     plt.AddBrs(plt.CountBrs(), &brs);
     plt.SetBFg(static_cast<BYTE>(plt.CountBrs() - 1), 3);
 }
@@ -127,15 +113,8 @@ std::string Paint(const std::string& paint) {
     return Palette("102", "{\"condition\": {\"code\": 1}, " + paint + "}");
 }
 
-std::string Repeated(const std::string& item, int count) {
-    std::string list;
-    for (int i = 0; i < count; ++i)
-        list += (i ? "," : "") + item;
-    return list;
-}
-
-// What the JSON form documents is taken at its edges and refused past them;
-// messages echo a short, printable part of the input, not the parser's codes.
+// Documented values at their edges and past; messages echo a short, printable
+// part of the input, not the parser's codes.
 TEST(BoxJson, DocumentedValuesAtTheirEdgesAndPast) {
     const std::string free = "{\"name\": \"p\", \"attribute\": 0}";
     auto text = [](size_t bytes) {

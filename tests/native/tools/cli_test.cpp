@@ -12,8 +12,7 @@ namespace {
 const std::string kData = VELMORA_TOOL_TEST_DATA;
 const std::string kMap = kData + "/small_map.xml", kBox = kData + "/small_box.json";
 
-// 2: a command line that no file could satisfy; 1: what a file holds, or a
-// name or number that it lacks; each with one line on standard error.
+// 2: a command line no file could satisfy; 1: what a file holds or lacks.
 TEST(Cli, ExitStatusesAndMessages) {
     TempDir dir;
     std::string paint = "paint " + Quoted(kMap) + " --box " + Quoted(kBox);
@@ -21,9 +20,7 @@ TEST(Cli, ExitStatusesAndMessages) {
     std::string attrs = dir.Write("attrs.csv", u8"地番,登記日付\n1-1,1960-04-01\n1-2,x\n"
                                                u8"2-1,1901-12-14\n9-9,2001-01-01\n");
     auto badRows = [&dir](int rows) {
-        std::string csv = u8"地番,登記日付\n";
-        for (int i = 0; i < rows; ++i)
-            csv += "1-1,x\n";
+        std::string csv = u8"地番,登記日付\n" + Repeated("1-1,x", rows, "\n") + "\n";
         return Quoted(dir.Write(std::to_string(rows) + ".csv", csv));
     };
     struct Case {
@@ -63,13 +60,12 @@ TEST(Cli, ExitStatusesAndMessages) {
     }
 }
 
-// A command run in this process: "2: " and the usage error, "1: " and the
-// input error, or the status and what it printed.
+// A command run in this process: "status: " and its error or what it printed.
 std::string Outcome(const std::string& line) {
     std::istringstream in(line);
+    std::string command;
+    in >> command;
     std::vector<std::string> words{std::istream_iterator<std::string>(in), {}};
-    std::string command = words[0];
-    words.erase(words.begin());
     testing::internal::CaptureStdout();
     std::string outcome;
     try {
@@ -85,9 +81,8 @@ std::string Outcome(const std::string& line) {
     return outcome + testing::internal::GetCapturedStdout();
 }
 
-// A value at the edge of its option's range is taken: the missing file that
-// follows is then the fault. Palettes classified from the sample town have no
-// dead brush; 宅地 is its most frequent land category.
+// A value at the edge of its range is taken: the missing file is then the fault.
+// The sample town's palettes have no dead brush; 宅地 is its commonest category.
 TEST(Cli, OptionsAtTheirEdgesAndPast) {
     TempDir dir;
     std::string paint = "paint " + kMap + " --box " + kBox + " -o " + dir.File("x.svg");
@@ -98,9 +93,7 @@ TEST(Cli, OptionsAtTheirEdgesAndPast) {
     std::string box999 = kData + "/unknown_attribute.json";
     // A box takes 100 palettes: classify fills the 100th and refuses a 101st.
     auto boxOf = [&dir](int palettes) {
-        std::string list;
-        for (int p = 0; p < palettes; ++p)
-            list += std::string(p ? "," : "") + R"({"name": "p", "attribute": 0})";
+        std::string list = Repeated(R"({"name": "p", "attribute": 0})", palettes);
         return dir.Write(std::to_string(palettes) + ".json", "{\"palettes\": [" + list + "]}");
     };
     std::string unique = " --attrs " + kData + u8"/small_map.csv --attr 現況地目 --method unique";
@@ -173,8 +166,8 @@ TEST(Cli, OptionsAtTheirEdgesAndPast) {
         {"box classify " + boxOf(100) + unique,
          "1: " + dir.File("100.json") + ": the box holds 100 palettes, as many as it can"},
         {odd + attrs, u8"1: " + kData + u8"/odd_palettes.json: palette '空' has no brush"},
-        {odd + " --palette-no 2" + attrs,
-         u8"1: small_map.csv:1: no column 立会日付, by which palette '日付' colours"},
+        {odd + " --palette-no 2 --attrs " + dir.File("no_area.csv"),
+         u8"1: no_area.csv:1: no column 立会日付, by which palette '日付' colours"},
         {odd + " --palette-no 2",
          u8"1: palette '日付' colours by 立会日付, which the maps do not give; add --attrs"},
         {odd + " --palette-no 3", u8"1: palette '自由' is a free palette"},
@@ -200,10 +193,10 @@ TEST(Cli, OptionsAtTheirEdgesAndPast) {
         EXPECT_EQ(got.substr(0, 3), outcome.substr(0, 3)) << line << "\n" << got;
         EXPECT_NE(got.find(outcome.substr(3)), std::string::npos) << line << "\n" << got;
     }
-    EXPECT_FALSE(std::filesystem::exists(dir.File("out.gpkg")));
-    EXPECT_FALSE(std::filesystem::exists(dir.File("bad.svg")));
-    EXPECT_FALSE(std::filesystem::exists("none.dat")); // not made by loading it
-    EXPECT_FALSE(std::filesystem::exists(dir.File("out.gpkg.part")));
+    // Nothing is left of a failed output; a missing box is not made by loading it.
+    for (const std::string& left : {dir.File("out.gpkg"), dir.File("out.gpkg.part"),
+                                    dir.File("bad.svg"), std::string("none.dat")})
+        EXPECT_FALSE(std::filesystem::exists(left)) << left;
     std::string shown = Outcome("box show " + town + codes);
     EXPECT_LT(shown.find(u8"宅地"), shown.find(u8"畑"));
     EXPECT_NE(shown.find(u8"公簿面積（自然分類 9）"), std::string::npos) << shown;

@@ -14,22 +14,14 @@ inline VELMORA_Z_TYPE Condition(WORD zty, DWORD range, double from, double to = 
     VELMORA_Z_TYPE z;
     std::memset(&z, 0, sizeof z);
     z.Zty = zty;
-    auto whole = [](double value) { return static_cast<std::int32_t>(value); };
-    switch (VelmoraZokKindOf(zty)) {
-    case ZOK_KIND_LONG:
-        z.ZLong = {zty, range, whole(from), whole(to)};
-        break;
-    case ZOK_KIND_DATE:
-        z.ZDate = {zty, range, whole(from), whole(to)};
-        break;
-    case ZOK_KIND_REAL:
+    const VelmoraZokKind kind = VelmoraZokKindOf(zty);
+    if (kind == ZOK_KIND_LONG || kind == ZOK_KIND_DATE) // laid out alike
+        z.ZLong = {zty, range, static_cast<std::int32_t>(from), static_cast<std::int32_t>(to)};
+    else if (kind == ZOK_KIND_REAL)
         z.ZReal = {zty, range, from, to};
-        break;
-    case ZOK_KIND_CODE:
+    else if (kind == ZOK_KIND_CODE)
         z.ZCode.Code = static_cast<DWORD>(from);
-        break;
-    default:
+    else
         std::memcpy(z.ZText.Text, text.data(), std::min(text.size() + 1, sizeof z.ZText.Text));
-    }
     return z;
 }

@@ -10,7 +10,6 @@ namespace {
 const std::string kData = VELMORA_TOOL_TEST_DATA;
 using Entries = std::vector<std::pair<std::string, std::string>>;
 
-// Writes a zip archive of the entries, deflated unless `stored`; returns its path.
 std::string Zip(const TempDir& dir, const std::string& name, const Entries& entries,
                 bool stored = false) {
     zip_t* zip = zip_open(dir.File(name).c_str(), ZIP_CREATE | ZIP_TRUNCATE, nullptr);
@@ -74,8 +73,7 @@ TEST(MapSources, FoldersAndArchivesHoldTheSameMaps) {
         EXPECT_EQ(set.parcels[0].chiban, Read({kData + "/small_map.xml"}).parcels[0].chiban);
     }
     EXPECT_EQ(Read({outerZip}).maps[0].path, outerZip + "/0001.zip/a.xml");
-    // Every limit met exactly: 2 entries 2 deep, an inner archive and a map of
-    // just the bytes allowed, and a total of just the budget.
+    // Every limit met exactly: entries, depth, archive and map bytes, and the total.
     std::string inner = ReadWholeFile(Zip(dir, "in.zip", {{"a.xml", small}}));
     std::string limits = Zip(dir, "out.zip", {{"in.zip", inner}, {"b.xml", OtherOaza(small)}});
     EXPECT_EQ(

@@ -23,8 +23,7 @@
 namespace {
 const std::string kData = VELMORA_TOOL_TEST_DATA;
 
-// The small map with its attributes; a picture it paints, by a palette of
-// small_box.json, points into its map set.
+// The small map with its attributes, painted by a palette of small_box.json.
 struct SmallMap {
     Progress progress;
     MapSources sources{{kData + "/small_map.xml"}};
@@ -49,8 +48,7 @@ struct SmallMap {
     }
 };
 
-// Fixed byte for byte, legend included. After a deliberate change of the
-// picture, rewrite the golden file with VELMORA_UPDATE_GOLDEN=1 and review it.
+// After a deliberate change, rewrite the picture with VELMORA_UPDATE_GOLDEN=1.
 TEST(Paint, SmallMapMatchesItsGoldenPicture) {
     SmallMap map;
     std::string svg = WriteMapSvg(map.Paint(0));
@@ -60,9 +58,9 @@ TEST(Paint, SmallMapMatchesItsGoldenPicture) {
     EXPECT_EQ(svg, ReadWholeFile(golden));
     // Areas of 400 m² fall in both ranges of 面積; the first wins.
     MapPicture byArea = map.Paint(1);
-    EXPECT_EQ(byArea.legend[0].count, 0);
-    EXPECT_EQ(byArea.legend[1].count, 4);
-    EXPECT_DOUBLE_EQ(byArea.legend[1].area, 1600.0);
+    EXPECT_EQ(
+        std::make_tuple(byArea.legend[0].count, byArea.legend[1].count, byArea.legend[1].area),
+        std::make_tuple(0, 4, 1600.0));
 }
 
 // A good run leaves no partial file; a PDF on A3 turns to the picture's longer
@@ -86,7 +84,6 @@ TEST(Paint, CommandWritesEachFormat) {
               std::string::npos);
 }
 
-// Tables by name or number; each bad row names its line.
 TEST(Paint, CodeBookFileFillsTheHostsCodeBook) {
     TempDir dir;
     CCodeBook::Clear();
@@ -123,20 +120,16 @@ bool Near(cairo_surface_t* png, double x, double y, int reach, unsigned rgb) {
     return false;
 }
 
-// The PNG shows each parcel in the colour the SVG gives it, at twice the SVG's
-// size at 192 dpi; a PDF has the same bytes every time and no creation date.
+// The PNG at 192 dpi is twice the SVG and colours each parcel alike; a PDF
+// has the same bytes every time, without a creation date.
 TEST(Picture, PngAndPdfDrawTheSvgsFills) {
     TempDir dir;
     SmallMap map;
-    // 宅地 painted #ff8080, 田 hatched in #2b83ba, 畑 by a hatch type without
-    // lines, and one parcel unmatched.
     MapPicture picture = map.Paint(0);
     picture.labels = false;
     picture.mapSize = 300.0;
     WritePicture(dir.File("map.svg"), picture, PictureOptions());
     std::string svg = ReadWholeFile(dir.File("map.svg"));
-    ASSERT_NE(svg.find("fill=\"#ff8080\""), std::string::npos);
-    ASSERT_NE(svg.find("stroke=\"#2b83ba\""), std::string::npos);
     PictureOptions twice;
     twice.dpi = 192.0;
     WritePicture(dir.File("map.png"), picture, twice);
@@ -147,7 +140,7 @@ TEST(Picture, PngAndPdfDrawTheSvgsFills) {
     EXPECT_EQ(cairo_image_surface_get_width(png), static_cast<int>(std::ceil(width * 2)));
     EXPECT_EQ(cairo_image_surface_get_height(png), static_cast<int>(std::ceil(height * 2)));
     MapFrame frame = LayOutMap(picture).frame;
-    // The colour of each parcel, and whether the fill leaves white between its lines.
+    // 宅地 painted, 田 hatched, 畑 by a hatch type without lines, one unmatched.
     const std::pair<unsigned, bool> parcels[] = {
         {0xFF8080, false}, {0x2B83BA, true}, {0xFFFFFF, true}, {0xFFFFFF, true}};
     for (size_t p = 0; p < std::size(parcels); ++p) {

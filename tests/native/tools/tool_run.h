@@ -1,4 +1,3 @@
-// Runs the velmora tool as a user does and keeps what it printed.
 #pragma once
 
 #include "tests/native/temp_dir.h"

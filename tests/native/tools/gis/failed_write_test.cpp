@@ -1,6 +1,5 @@
-// Every output under a file size limit that stops its writes part way, as a
-// full disk does: the command fails with a message, the file it would have
-// replaced is as it was, and nothing else stays in the folder.
+// Every output under a file size limit, as on a full disk: the command fails, the
+// file it would have replaced is as it was, and nothing else stays in the folder.
 #include "tests/native/tools/tool_run.h"
 
 #include <gtest/gtest.h>
@@ -17,8 +16,7 @@ std::set<std::string> FilesIn(const TempDir& dir) {
     return names;
 }
 
-// Runs the tool with its writes limited to `blocks` of 1024 bytes; what it
-// prints goes through a pipe, which the limit does not reach.
+// Writes limited to `blocks` of 1024 bytes; messages go through a pipe, unlimited.
 ToolRun RunLimited(const TempDir& dir, const std::string& args, int blocks) {
     std::string command = "bash -c \"(trap '' XFSZ; ulimit -f " + std::to_string(blocks) +
                           "; exec '" + VELMORA_TOOL + "' " + args + ") 2>&1 | cat >'" +

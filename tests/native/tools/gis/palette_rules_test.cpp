@@ -19,17 +19,12 @@
 #include <random>
 
 namespace {
-// A column's value as a layer holds it: a number, a text (a date as
-// YYYY-MM-DD), or null for an empty field.
+// A layer's value: a number, a text (a date as YYYY-MM-DD), or null.
 struct Cell {
-    bool null;
     double number;
-    std::string text;
+    std::string text = "";
+    bool null = false;
 };
-Cell Number(double value) {
-    return Cell{false, value, ""};
-}
-const Cell kNull{true, 0.0, ""};
 using Row = std::map<std::string, Cell>;
 
 bool TermHolds(const FieldTerm& term, const Row& row) {
@@ -69,9 +64,8 @@ CVObjPlt Palette(WORD zty, const std::vector<VELMORA_Z_TYPE>& conditions) {
     return plt;
 }
 
-// An attribute's parcels, each a record and the layer's row for it, and the
-// values and bounds its random conditions take (for a text attribute, places
-// in `texts`).
+// An attribute's parcels, as records and layer rows, and the bounds its random
+// conditions take (for texts, places in `texts`).
 struct Kind {
     WORD zty;
     std::string field;
@@ -79,10 +73,8 @@ struct Kind {
     std::vector<std::string> texts = {};
     std::vector<std::pair<SVY_KKDB_ZOKUSEI, Row>> parcels = {};
 
-    void Add(
-        Cell cell, const std::function<void(SVY_KKDB_ZOKUSEI&)>& set = [](auto&) {}) {
-        SVY_KKDB_ZOKUSEI zoku;
-        std::memset(&zoku, 0, sizeof zoku);
+    void Add(Cell cell, const std::function<void(SVY_KKDB_ZOKUSEI&)>& set) {
+        SVY_KKDB_ZOKUSEI zoku{};
         set(zoku);
         parcels.push_back({zoku, {{field, cell}}});
     }
@@ -109,9 +101,8 @@ void ExpectRulesAgree(const Kind& kind) {
             SvyKkData kk;
             kk.SetZoku(zoku);
             BYTE col = 0;
-            DWORD hat = 0, layer = 0;
             std::vector<int> chosen;
-            if (plt.GetBrsToKk(&kk, &col, &hat, &layer))
+            if (plt.GetBrsToKk(&kk, &col, nullptr, nullptr))
                 chosen.push_back(col + 1);
             ASSERT_EQ(HeldRules(style, row), chosen) << kind.field << ", trial " << trial << ", "
                                                      << QgisExpression(style.rules[0].filter);
@@ -119,49 +110,46 @@ void ExpectRulesAgree(const Kind& kind) {
     }
 }
 
-// Whole numbers take what earlier brushes leave; an empty area holds what the
-// library reads for it, 0, and areas keep shared ends with the earlier brush;
-// a date is read at its local midnight (negative up to 1970-01-01 in Tokyo),
-// bounds at any hour; codes and texts take each value once; 所有権 holds by
-// presence; 小字 is read with its 大字, as (大字 << 16) | 小字.
+// An empty area is 0, and a shared end belongs to the earlier brush; a date is
+// its local midnight (negative up to 1970-01-01 in Tokyo), bounds at any hour;
+// 所有権 holds by presence; 小字 is read as (大字 << 16) | 小字.
 TEST(PaletteRules, RulesHoldExactlyWhereTheLibraryChoosesTheBrush) {
     Kind people{201, u8"共有人数", {}}, area{500, u8"公簿面積", {0, 0.5, 1, 1.5, 2, 2.5, 3, NAN}},
         date{401, u8"登記日付", {}}, chimoku{102, u8"現況地目", {0, 1, 2, 3, 4}},
         owned{106, u8"所有権", {0, 1, 2, 3}},
         number{301, u8"不動産番号", {0, 1, 2, 3}, {"", "1", "12", "120"}}, koaza{107, u8"小字", {}};
     for (WORD v = 0; v <= 12; ++v)
-        people.Add(Number(v), [v](auto& z) { z.KyoyuNinzu = v; });
+        people.Add(Cell{double(v)}, [v](auto& z) { z.KyoyuNinzu = v; });
     for (int v = -3; v <= 12; ++v)
         people.ends.push_back(v);
     for (Kind* kind : {&area, &date, &chimoku, &number})
-        kind->Add(kNull);
+        kind->Add(Cell{0, "", true}, [](auto&) {});
     for (double v : {0.0, 0.5, 1.0, 1.25, 1.5, 2.0, 2.5, 3.0, 99.0})
-        area.Add(Number(v), [v](auto& z) { z.KoboMen = v; });
+        area.Add(Cell{v}, [v](auto& z) { z.KoboMen = v; });
     for (std::int64_t first : {DayNumber(1969, 12, 28), DayNumber(2000, 1, 1)})
         for (std::int64_t day = first; day < first + 7; ++day) {
             auto midnight = static_cast<std::int32_t>(LocalMidnight(day));
-            date.Add(Cell{false, 0.0, DayText(day)}, [=](auto& z) { z.Toki = midnight; });
+            date.Add(Cell{0, DayText(day)}, [=](auto& z) { z.Toki = midnight; });
             for (int hour : {0, 1, 12, 23})
                 date.ends.push_back(midnight + 3600.0 * hour);
         }
     for (WORD v = 0; v <= 4; ++v)
-        chimoku.Add(Number(v), [v](auto& z) { z.GenkyoChimoku = v; });
+        chimoku.Add(Cell{double(v)}, [v](auto& z) { z.GenkyoChimoku = v; });
     for (WORD v : {0, 1, 7})
-        owned.Add(Number(v), [v](auto& z) { z.ShoyukenFlg = v; });
+        owned.Add(Cell{double(v)}, [v](auto& z) { z.ShoyukenFlg = v; });
     for (const std::string& t : number.texts)
-        number.Add(Cell{false, 0.0, t}, [t](auto& z) { std::strcpy(z.FudosanNo, t.c_str()); });
+        number.Add(Cell{0, t}, [t](auto& z) { std::strcpy(z.FudosanNo, t.c_str()); });
     for (WORD oaza = 1; oaza <= 2; ++oaza)
         for (WORD k = 1; k <= 2; ++k) {
-            koaza.Add(Number(k), [=](auto& z) { z.Oaza = oaza, z.Koaza = k; });
-            koaza.parcels.back().second[u8"大字コード"] = Number(oaza);
+            koaza.Add(Cell{double(k)}, [=](auto& z) { z.Oaza = oaza, z.Koaza = k; });
+            koaza.parcels.back().second[u8"大字コード"] = Cell{double(oaza)};
             koaza.ends.push_back(oaza << 16 | k);
         }
     for (const Kind& kind : {people, area, date, chimoku, owned, number, koaza})
         ExpectRulesAgree(kind);
 }
 
-// Field names quoted, texts escaped, bounds as each reader takes them; a
-// brush that an earlier one covers keeps its rule, which never holds.
+// Names quoted, texts escaped; a brush an earlier one covers keeps a rule that never holds.
 TEST(PaletteRules, ExpressionsAndFiltersReadAsQgisAndSeDo) {
     ZEL drawing;
     FillSampleDrawing(drawing.Attr());
@@ -217,8 +205,7 @@ PaletteStyle StyleOf(const MapFill& fill) {
     return PaletteStyle{"p", {StyleRule{"b", 0, fill, StyleFilter()}}};
 }
 
-// Every hatch type and spacing, at the ends of what each output draws, and
-// colours channel by channel: the SVG picture and legend, QML and SLD.
+// Hatch types, spacings at each output's ends, and colours, in SVG, legend, QML and SLD.
 TEST(PaletteRules, FillsKeepTheirRangesInEveryOutput) {
     // QGIS turns lines counter-clockwise, in QML as an angle and in SLD as
     // the rotation of a "horline" mark, which it reads as lines only when not 0.
@@ -244,8 +231,7 @@ TEST(PaletteRules, FillsKeepTheirRangesInEveryOutput) {
     EXPECT_EQ(Between(WriteQml(StyleOf(paint)), "name=\"color\" value=\"", "\""), "86,52,18,255");
     EXPECT_EQ(Between(WriteSld(StyleOf(paint), "l"), "name=\"fill\">", "<"), "#563412");
 
-    // Millimetres in QML and SLD; map pixels of the picture; the legend's
-    // swatches from millimetres.
+    // Millimetres in QML and SLD, map pixels in the picture, millimetres in the legend.
     struct Spacing {
         double at;
         const char *qml, *sld, *picture;
