@@ -1,12 +1,9 @@
 // The fill settings dialog for one brush and the host controls it holds,
-// driven as a user drives them: which controls each choice enables, and what
-// OK writes into the brush while Cancel writes nothing. The editor's tests
-// drive the one for several.
+// driven as a user drives them. The editor's tests drive the one for several.
 #include "host/lum_popup_grid.h"
 #include "host/sample_drawing.h"
 #include "ui/dialog_scope.h"
 #include "ui/fill_set_dlg.h"
-#include "ui/fill_set_multi_dlg.h"
 #include "ui/resource.h"
 #include "dib_picture.h"
 #include "ui_driver.h"
@@ -91,17 +88,9 @@ class FillSetTest : public ::testing::Test {
 protected:
     FillSetTest() { FillSampleDrawing(drawing.Attr()); }
 
-    // Which of the paint, then the hatch settings are enabled.
-    static std::string Enabled(const UiDialog& dlg) {
-        return dlg.Enabled({IDC_FILL_PAINT_COLOR, IDC_FILL_DEPTH, IDC_FILL_SPIN,
-                            IDC_FILL_HATCH_COLOR, IDC_FILL_HATCH_TYPE, IDC_FILL_SPACE});
-    }
-
-    int Run(bool multi, const std::function<void(UiDialog&)>& script) {
-        auto open = [&]() -> int {
+    int Run(const std::function<void(UiDialog&)>& script) {
+        auto open = [&] {
             CVelmoraDlgScope scope;
-            if (multi)
-                return (int)CFillSetMultiDlg(host.Wnd(), &mask, &brs, &drawing.Attr()).DoModal();
             FillSetDlg dlg(host.Wnd(), &brs, &drawing.Attr());
             one = &dlg;
             return (int)dlg.DoModal();
@@ -111,22 +100,9 @@ protected:
 
     // A click on one arrow of the density spin.
     void ClickSpin(UiDialog& dlg, bool up) {
-        HWND spin = dlg.Item(IDC_FILL_SPIN);
         RECT rect;
-        ::GetClientRect(spin, &rect);
-        LPARAM at = MAKELPARAM(rect.right / 2, up ? rect.bottom / 4 : rect.bottom * 3 / 4);
-        ::PostMessageA(spin, WM_LBUTTONDOWN, MK_LBUTTON, at);
-        ::PostMessageA(spin, WM_LBUTTONUP, 0, at);
-        host.Sync();
-    }
-
-    // Picks a red in the colour dialog that the paint colour button opens.
-    void PickPaintColor(UiDialog& dlg, int red, bool ok) {
-        dlg.Click(IDC_FILL_PAINT_COLOR);
-        UiDialog colors = dlg.WaitForPopup();
-        ::SetDlgItemInt(colors.Hwnd(), 706, red, FALSE);
-        host.Sync();
-        colors.Click(ok ? IDOK : IDCANCEL);
+        ::GetClientRect(dlg.Item(IDC_FILL_SPIN), &rect);
+        Press(dlg.Item(IDC_FILL_SPIN), {rect.right / 2, rect.bottom * (up ? 1 : 3) / 4});
     }
 
     // Clicks a picker button and returns its popup once it shows.
@@ -135,9 +111,9 @@ protected:
         return ui.WaitForWindow(LUM_POPUP_CLASS);
     }
 
-    void Press(HWND popup, POINT at) {
-        ::PostMessageA(popup, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
-        ::PostMessageA(popup, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+    void Press(HWND window, POINT at) {
+        ::PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+        ::PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
         host.Sync();
     }
 
@@ -161,7 +137,6 @@ protected:
     UiHost host;
     ZEL drawing;
     CVObjBrs brs = PaintBrush();
-    WORD mask = 0;
     FillSetDlg* one = nullptr; // the one-brush dialog while it runs
 };
 
@@ -183,12 +158,15 @@ TEST_F(FillSetTest, TheFillKindEnablesItsControlsAndOkWritesTheShownFill) {
     for (const auto& c : cases) {
         brs = PaintBrush();
         brs.PaintFlg = c.flg;
-        int result = Run(false, [&](UiDialog& dlg) {
+        int result = Run([&](UiDialog& dlg) {
             EXPECT_EQ(dlg.Text(IDC_FILL_DEPTH) + " " + dlg.Text(IDC_FILL_SPACE), "56 2.50");
             EXPECT_EQ(dlg.ItemText(IDC_FILL_LAYER, dlg.Sel(IDC_FILL_LAYER)), "3:塗潰し");
             if (c.click)
                 dlg.Click(c.click);
-            EXPECT_EQ(Enabled(dlg), c.enabled) << +c.flg << " " << c.click;
+            EXPECT_EQ(dlg.Enabled({IDC_FILL_PAINT_COLOR, IDC_FILL_DEPTH, IDC_FILL_SPIN,
+                                   IDC_FILL_HATCH_COLOR, IDC_FILL_HATCH_TYPE, IDC_FILL_SPACE}),
+                      c.enabled)
+                << +c.flg << " " << c.click;
             const bool paint = c.enabled[0] == '1';
             EXPECT_EQ(::IsDlgButtonChecked(dlg.Hwnd(), paint ? IDC_FILL_PAINT : IDC_FILL_HATCH),
                       BST_CHECKED);
@@ -202,7 +180,6 @@ TEST_F(FillSetTest, TheFillKindEnablesItsControlsAndOkWritesTheShownFill) {
             expected.PaintData.Depth = c.written ? 56.0 : 1.0;
             SetHatch(expected, {6, 6, 6, 6}, {2.5, 2.5, 2.5, 2.5});
         }
-        EXPECT_EQ(+brs.LayerNo, +expected.LayerNo);
         EXPECT_EQ(+brs.PaintFlg, +expected.PaintFlg);
         EXPECT_EQ(0, std::memcmp(&brs.PaintData, &expected.PaintData, sizeof(brs.PaintData)));
         EXPECT_EQ(0, std::memcmp(&brs.HatchData, &expected.HatchData, sizeof(brs.HatchData)));
@@ -226,7 +203,7 @@ TEST_F(FillSetTest, DensityAndSpacingAreTakenAtTheirLimitsAndSettledPastThem) {
         {IDC_FILL_SPACE, "99.99", "99.99"}, {IDC_FILL_SPACE, "0.01", "0.10"},
         {IDC_FILL_SPACE, "100", "99.99"},   {IDC_FILL_SPACE, "12.345", "12.35"},
     };
-    int result = Run(false, [&](UiDialog& dlg) {
+    int result = Run([&](UiDialog& dlg) {
         for (const auto& c : cases) {
             if (!dlg.IsEnabled(c.id))
                 dlg.Click(IDC_FILL_HATCH);
@@ -245,25 +222,6 @@ TEST_F(FillSetTest, DensityAndSpacingAreTakenAtTheirLimitsAndSettledPastThem) {
     EXPECT_DOUBLE_EQ(+brs.HatchData.Space[3], 12.35);
 }
 
-// A density out of range is settled; a layer above 255 is kept.
-TEST_F(FillSetTest, StartValuesSurviveBothDialogs) {
-    for (int layer = 8; layer < 300; ++layer)
-        drawing.Attr().AddLayer(("L" + std::to_string(layer)).c_str());
-    brs.LayerNo = 299;
-    brs.PaintData.Depth = 0.0;
-    for (bool multi : {false, true}) {
-        EXPECT_EQ(Run(multi,
-                      [](UiDialog& dlg) {
-                          EXPECT_EQ(dlg.ItemText(IDC_FILL_LAYER, dlg.Sel(IDC_FILL_LAYER)), "L299");
-                          EXPECT_EQ(dlg.Text(IDC_FILL_DEPTH), "1");
-                          dlg.Click(IDOK);
-                      }),
-                  IDOK);
-        EXPECT_EQ(+brs.LayerNo, 299u) << multi;
-        EXPECT_EQ(+brs.PaintData.Depth, 1.0) << multi;
-    }
-}
-
 // The host's layer list and picker buttons, by mouse and keys to their edges,
 // checked by their values and the pixels they draw; OK writes what they show.
 TEST_F(FillSetTest, HostLayerListAndPickersTakeMouseAndKeysToTheirEdges) {
@@ -271,13 +229,13 @@ TEST_F(FillSetTest, HostLayerListAndPickersTakeMouseAndKeysToTheirEdges) {
     ZelAttr& attr = drawing.Attr();
     for (int layer = attr.GetLayerCnt(); layer < 300; ++layer)
         attr.AddLayer((std::to_string(layer) + ":追加").c_str());
-    int result = Run(false, [&](UiDialog& ui) {
+    int result = Run([&](UiDialog& ui) {
         FillSetDlg& dlg = *one;
         dlg.m_cmbLayer.SetData(300);
         ASSERT_EQ(ui.Count(IDC_FILL_LAYER), 301);
-        EXPECT_EQ(ui.ItemText(IDC_FILL_LAYER, 7), "7:作業用");
-        EXPECT_EQ(ui.ItemText(IDC_FILL_LAYER, 299), "299:追加");
-        EXPECT_EQ(ui.ItemText(IDC_FILL_LAYER, 300), "300:(未登録)");
+        EXPECT_EQ(ui.ItemText(IDC_FILL_LAYER, 7) + " " + ui.ItemText(IDC_FILL_LAYER, 299) + " " +
+                      ui.ItemText(IDC_FILL_LAYER, 300),
+                  "7:作業用 299:追加 300:(未登録)");
         EXPECT_EQ(dlg.m_cmbLayer.GetData(), 300);
         ui.ChooseCombo(IDC_FILL_LAYER, 256);
         EXPECT_EQ(dlg.m_cmbLayer.GetData(), 256);
@@ -361,8 +319,13 @@ TEST_F(FillSetTest, HostLayerListAndPickersTakeMouseAndKeysToTheirEdges) {
         WindowPicture chosen(ui.Item(IDC_FILL_HATCH_TYPE));
         EXPECT_EQ(LinesIn(chosen, chosen.Swatch()), kRise);
         ui.Click(IDC_FILL_PAINT);
-        PickPaintColor(ui, 90, false);
-        PickPaintColor(ui, 120, true);
+        for (int red : {90, 120}) { // the colour dialog cancelled, then confirmed
+            ui.Click(IDC_FILL_PAINT_COLOR);
+            UiDialog colors = ui.WaitForPopup();
+            ::SetDlgItemInt(colors.Hwnd(), 706, red, FALSE);
+            host.Sync();
+            colors.Click(red == 120 ? IDOK : IDCANCEL);
+        }
         ui.Click(IDOK);
     });
     EXPECT_EQ(result, IDOK);

@@ -66,15 +66,14 @@ protected:
     }
 
     // The context menu once it shows: which of add, change and delete are
-    // greyed; then the keys pressed in it.
-    std::string Menu(UiDialog& dlg, std::initializer_list<UINT> keys) {
+    // greyed; then Esc closes it.
+    std::string Menu(UiDialog& dlg) {
         HWND window = dlg.WaitForWindow("#32768");
         HMENU menu = (HMENU)::SendMessageA(window, MN_GETHMENU, 0, 0);
         std::string greyed;
         for (int id : {IDC_BRS_ADD, IDC_BRS_CHANGE, IDC_BRS_DELETE})
             greyed += ::GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED ? '1' : '0';
-        for (UINT key : keys)
-            ::PostMessageA(window, WM_KEYDOWN, key, 0);
+        ::PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
         host.Sync();
         return greyed;
     }
@@ -110,7 +109,6 @@ TEST_F(MakePaleteTest, EachAttributeKindAddsABrushNamedInTheEditorsForm) {
         Run(c.bNew, [&](UiDialog& dlg) {
             EXPECT_EQ(dlg.Text(IDC_PLT_NAME), c.bNew ? "新規パレット" : "既存パレット");
             EXPECT_EQ(dlg.Text(IDC_PLT_ZOK), c.zok);
-            EXPECT_FALSE(dlg.IsEnabled(IDC_BRS_LIST));
             dlg.Click(IDC_BRS_ADD);
             UiDialog cond = dlg.WaitForPopup();
             if (!c.field) {
@@ -126,7 +124,6 @@ TEST_F(MakePaleteTest, EachAttributeKindAddsABrushNamedInTheEditorsForm) {
             cond.Click(IDOK);
             EXPECT_EQ(dlg.RowText(IDC_BRS_LIST, 0, 0), c.row) << c.zty;
             EXPECT_EQ(SelectedRows(dlg), Rows{0});
-            EXPECT_TRUE(dlg.IsEnabled(IDC_BRS_LIST));
             dlg.Click(IDOK);
         });
         ASSERT_EQ(plt.CountBrs(), c.field ? 1 : 0) << c.zty;
@@ -134,17 +131,14 @@ TEST_F(MakePaleteTest, EachAttributeKindAddsABrushNamedInTheEditorsForm) {
             continue;
         const CVObjBrs& brs = *plt.GetObjBrs(0);
         EXPECT_EQ(+brs.ZVal.Zty, c.zty);
-        EXPECT_EQ(+brs.BFg, 1);
         EXPECT_EQ(+brs.Hat, 1u); // cleared: black paint at 100 on layer 0
         EXPECT_EQ(+brs.PaintData.Depth, 100.0);
-        if (c.zty == 0) { // a free brush carries only its name
-            EXPECT_STREQ(brs.ZVal.ZText.Text, "");
-        }
+        EXPECT_STREQ(c.zty ? "" : brs.ZVal.ZText.Text, ""); // a free brush carries only its name
     }
 }
 
 // OK takes the name and the first selected row; Cancel neither, but the
-// brushes changed meanwhile stay changed. An empty name cannot confirm.
+// brushes changed meanwhile stay changed.
 TEST_F(MakePaleteTest, OkStoresTheNameAndTheFirstSelectedRowAndCancelNeither) {
     for (int button : {IDCANCEL, IDOK}) {
         plt.DelAllBrs();
@@ -152,8 +146,6 @@ TEST_F(MakePaleteTest, OkStoresTheNameAndTheFirstSelectedRowAndCancelNeither) {
         int result = Run(0, [&](UiDialog& dlg) {
             Select(dlg, {3, 1});
             dlg.Click(IDC_BRS_DELETE);
-            dlg.Type(IDC_PLT_NAME, "");
-            dlg.WaitEnabled(IDOK, false);
             dlg.Type(IDC_PLT_NAME, "所有%d別%s");
             Select(dlg, {2, 0});
             dlg.Click(button);
@@ -175,7 +167,7 @@ TEST_F(MakePaleteTest, TheLastSlotFillsAndThenAddIsDisabledAndGreyed) {
         dlg.WaitEnabled(IDC_BRS_DELETE, false); // the idle pass has updated the buttons
         EXPECT_TRUE(dlg.IsEnabled(IDC_BRS_ADD));
         dlg.ClickRow(IDC_BRS_LIST, 0, false);
-        EXPECT_EQ(Menu(dlg, {VK_ESCAPE}), "000");
+        EXPECT_EQ(Menu(dlg), "000");
         dlg.Click(IDC_BRS_ADD);
         UiDialog cond = dlg.WaitForPopup();
         cond.Type(IDC_FRTO_FROM, "7");
@@ -183,7 +175,7 @@ TEST_F(MakePaleteTest, TheLastSlotFillsAndThenAddIsDisabledAndGreyed) {
         EXPECT_EQ(SelectedRows(dlg), Rows{254});
         dlg.WaitEnabled(IDC_BRS_ADD, false);
         dlg.ClickRow(IDC_BRS_LIST, 254, false);
-        EXPECT_EQ(Menu(dlg, {VK_ESCAPE}), "100");
+        EXPECT_EQ(Menu(dlg), "100");
         ::PostMessageA(dlg.Hwnd(), WM_COMMAND, IDC_BRS_ADD, 0);
         host.Sync();
         EXPECT_EQ(host.VisibleDialogs().size(), 1u);
@@ -213,8 +205,7 @@ TEST_F(MakePaleteTest, DeletingSelectsTheRowThatTookTheFirstDeletedPlace) {
     EXPECT_EQ(sel, -1);
 }
 
-// A double-click on a row selects it and changes it; the menu, shown
-// without a selection, greys change and delete and its add works.
+// A double-click on a row selects it and changes it.
 TEST_F(MakePaleteTest, ChangingOneBrushEditsACopyAndRefreshesItsRow) {
     AddBrushes(3);
     Run(0, [&](UiDialog& dlg) {
@@ -232,13 +223,6 @@ TEST_F(MakePaleteTest, ChangingOneBrushEditsACopyAndRefreshesItsRow) {
         again.Click(IDOK);
         EXPECT_EQ(dlg.RowText(IDC_BRS_LIST, 1, 4) + " " + dlg.RowText(IDC_BRS_LIST, 1, 5),
                   "---- 2.50");
-        Select(dlg, {});
-        dlg.ClickRow(IDC_BRS_LIST, 0, false, 300);
-        EXPECT_EQ(Menu(dlg, {VK_DOWN, VK_RETURN}), "011");
-        UiDialog cond = dlg.WaitForPopup();
-        cond.Type(IDC_FRTO_FROM, "3");
-        cond.Click(IDOK);
-        EXPECT_EQ(ListView_GetItemCount(dlg.Item(IDC_BRS_LIST)), 4);
         dlg.Click(IDOK);
     });
     // A single change keeps everything it does not show.

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <iterator>
 #include <map>
 #include <random>
@@ -102,8 +103,7 @@ private:
     void Check(UiDialog& dlg) {
         int count = m_plt.CountBrs();
         if (ListView_GetItemCount(List(dlg)) != count)
-            throw UiError("the list shows " + std::to_string(ListView_GetItemCount(List(dlg))) +
-                          " rows for " + std::to_string(count) + " brushes");
+            throw UiError("the list has not one row per brush");
         for (int i = 0; i < count; ++i) {
             BYTE b = BYTE(i);
             bool paint = m_plt.GetPaintFlg(b) == 0;
@@ -128,9 +128,8 @@ private:
             "the editor's controls to follow " + std::to_string(count) + " brushes");
     }
 
-    // The counts once the editor has taken its input and painted itself. The
-    // paint taken from its loop here would leave the loop asleep without its
-    // idle pass; a message after it wakes the pass, as a mouse move would.
+    // The counts once the editor has taken its input and painted itself; a
+    // message after the paint wakes its idle pass, as a mouse move would.
     GuiObjects Counts(UiDialog& dlg) {
         m_host.Sync();
         ::RedrawWindow(dlg.Hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -168,7 +167,7 @@ private:
         m_host.WaitUntil([&] { return !popup.IsOpen(); }, "the dialog to close");
         ok = ok && kind != "属性ペイント"; // the message box of an unknown attribute
         if (m_adding && m_plt.CountBrs() != count + (ok ? 1 : 0))
-            throw UiError("adding left " + std::to_string(m_plt.CountBrs()) + " brushes");
+            throw UiError("adding left a wrong number of brushes");
         // Compared when the dialog changed nothing. Its first showings load
         // objects that Wine keeps, and Wine remakes some now and then; a
         // dialog that leaks leaves more objects at every closing.
@@ -182,25 +181,25 @@ private:
 
     void PlayControl(UiDialog& popup, HWND item) {
         int id = ::GetDlgCtrlID(item);
-        char type[32] = {};
-        ::GetClassNameA(item, type, sizeof(type));
-        std::string kind = type;
+        char kind[32] = {};
+        ::GetClassNameA(item, kind, sizeof(kind));
         if (std::find(std::begin(kNotPlayed), std::end(kNotPlayed), id) != std::end(kNotPlayed))
             return;
-        if (kind == "Edit") {
+        if (!std::strcmp(kind, "Edit")) {
             std::string text = AnyText();
             Log("  type '" + text + "' into " + std::to_string(id));
             popup.Type(id, text);
-        } else if (kind == "ComboBox") {
+        } else if (!std::strcmp(kind, "ComboBox")) {
             int index = Pick(popup.Count(id) + 1) - 1;
             Log("  choose " + std::to_string(index) + " in " + std::to_string(id));
             popup.ChooseCombo(id, index);
-        } else if (kind == DATETIMEPICK_CLASSA) {
+        } else if (!std::strcmp(kind, DATETIMEPICK_CLASSA)) {
             SYSTEMTIME day = {
                 WORD(1971 + Pick(66)), WORD(1 + Pick(12)), 0, WORD(1 + Pick(28)), 12, 0, 0, 0};
             Log("  date " + std::to_string(day.wYear) + "-" + std::to_string(day.wMonth));
             ::SendMessageA(item, DTM_SETSYSTEMTIME, GDT_VALID, (LPARAM)&day);
-        } else if (kind == "Button" && (::GetWindowLongA(item, GWL_STYLE) & 0xF) != BS_GROUPBOX) {
+        } else if (!std::strcmp(kind, "Button") &&
+                   (::GetWindowLongA(item, GWL_STYLE) & 0xF) != BS_GROUPBOX) {
             Log("  click " + std::to_string(id));
             popup.Click(id);
         }
@@ -214,7 +213,7 @@ private:
         int left = m_plt.CountBrs() - Selected(dlg);
         dlg.Click(id);
         if (id == IDC_BRS_DELETE && m_plt.CountBrs() != left)
-            throw UiError("deleting left " + std::to_string(m_plt.CountBrs()) + " brushes");
+            throw UiError("deleting left a wrong number of brushes");
         m_adding = id == IDC_BRS_ADD;
         return id != IDC_BRS_DELETE;
     }
@@ -302,15 +301,11 @@ TEST(RandomUserTest, OpeningAndClosingTheEditorGrowsNoObjects) {
     CVObjPlt plt; // enough rows for a scroll bar, in every colour and pattern
     plt.SetZty(ZOK_KYOYU_NINZU);
     for (int i = 0; i < 40; ++i) {
-        CVObjBrs brs;
-        brs.BFg = 1;
-        brs.BNm = std::to_string(i).c_str();
-        brs.LayerNo = i % 8;
-        brs.PaintFlg = i % 2;
-        brs.PaintData.Color = RGB(i * 6, 0, 0);
-        brs.HatchData.Type = i % 6;
-        brs.HatchData.Color[0] = BYTE(i % 16);
-        plt.AddBrs(BYTE(i), &brs);
+        FACEZSKHATCH_DATA hatch = {};
+        hatch.Type = i % 6;
+        hatch.Color[0] = BYTE(i % 16);
+        plt.AddBrs(BYTE(i), std::to_string(i).c_str(), 0, 1, VELMORA_Z_TYPE{}, i % 8, i % 2,
+                   {RGB(i * 6, 0, 0), 100}, hatch);
     }
     int sel = 0;
     int opens = EnvInt("VELMORA_RANDOM_OPENS", 20);

@@ -100,6 +100,7 @@ std::function<COLORREF(int, int)> Hatch(int type) {
 class SvyListTest : public ::testing::Test {
 protected:
     SvyListTest() {
+        m_drawing.Attr().AddColor(RGB(30, 160, 90)); // entry 0 is not the colour of no entry
         FillSampleDrawing(m_drawing.Attr());
         AddPaint(m_plt, "赤50", kRed, 50, 3);
         AddPaint(m_plt, "赤0", kRed, 0, 7);
@@ -109,7 +110,8 @@ protected:
         for (WORD type = 0; type < 6; ++type)
             AddHatch(m_plt, "ハッチ", type, (BYTE)(type + 1), 2.5 + type,
                      type == 1 ? 0xFFFFFFFF : 4);
-        AddHatch(m_plt, "種類6", 6, 15, 1, 4);
+        AddHatch(m_plt, "種類6", 6, 16, 1, 4);
+        AddHatch(m_plt, "表外", 0, 17, 1, 4);
     }
 
     ZEL m_drawing;
@@ -120,7 +122,7 @@ TEST_F(SvyListTest, RowsShowTheirTextsAndSwatches) {
     ListWindow window(m_drawing, m_plt);
     CSvyListCrl& list = window.List();
     EXPECT_EQ(list.GetExtendedStyle(), DWORD(LVS_EX_HEADERDRAGDROP | LVS_EX_FULLROWSELECT));
-    ASSERT_EQ(list.GetItemCount(), 12);
+    ASSERT_EQ(list.GetItemCount(), 13);
     // Layer 8 lies beyond the table, 0xFFFFFFFF is negative: both show layer 0.
     const struct {
         int row, col;
@@ -142,29 +144,15 @@ TEST_F(SvyListTest, RowsShowTheirTextsAndSwatches) {
         EXPECT_TRUE(window.Shows(row, 3, Solid(GetSysColor(COLOR_WINDOWTEXT))));
     }
     // Hatch: the table colour and the pattern; the last colour of the table
-    // is its own, and type 6 has no pattern: its cell is one plain colour.
+    // is its own, one past it entry 0's; type 6 has no pattern: one plain colour.
     for (int type = 0; type < 6; ++type) {
         EXPECT_TRUE(window.Shows(5 + type, 2, Solid(m_drawing.Attr().GetColor(type + 1)))) << type;
         EXPECT_TRUE(window.Shows(5 + type, 3, Hatch(type))) << type;
     }
-    EXPECT_TRUE(window.Shows(11, 2, Solid(m_drawing.Attr().GetColor(15))));
+    EXPECT_TRUE(window.Shows(11, 2, Solid(m_drawing.Attr().GetColor(16))));
     EXPECT_TRUE(window.Shows(11, 3, Solid(window.At(11, 3))));
     EXPECT_NE(window.At(11, 3), kListText);
-}
-
-TEST(SvyListDrawing, OutOfTableNumbersTakeEntryZero) {
-    ZEL drawing;
-    drawing.Attr().AddColor(RGB(30, 160, 90));
-    drawing.Attr().AddColor(RGB(200, 0, 0));
-    drawing.Attr().AddLayer("基本");
-    drawing.Attr().AddLayer("注記");
-    CVObjPlt plt;
-    AddHatch(plt, "表外", 0, 2, 1, 2);
-    AddHatch(plt, "表内", 0, 1, 1, 1);
-    ListWindow window(drawing, plt);
-    EXPECT_TRUE(window.Shows(0, 2, Solid(RGB(30, 160, 90))));
-    EXPECT_TRUE(window.Shows(1, 2, Solid(RGB(200, 0, 0))));
-    EXPECT_EQ(window.Text(0, 1) + window.Text(1, 1), "基本注記");
+    EXPECT_TRUE(window.Shows(12, 2, Solid(RGB(30, 160, 90))));
 }
 
 // Out of range rows change nothing; a row in range takes its brush's texts
@@ -175,7 +163,7 @@ TEST_F(SvyListTest, UpdateRowRefreshesAndRepaintsOneRowFromItsBrush) {
     m_plt.SetLayerNo(4, 5);
     m_plt.SetDepth(4, 100);
     m_plt.SetPaintData(3, {RGB(0, 200, 0), -10}); // a new colour only
-    EXPECT_EQ(list.UpdateRow(-1) + list.UpdateRow(12), 0);
+    EXPECT_EQ(list.UpdateRow(-1) + list.UpdateRow(13), 0);
     EXPECT_EQ(window.Text(4, 4), "33");
     ValidateRect(list, nullptr);
     EXPECT_EQ(list.UpdateRow(3), 1);

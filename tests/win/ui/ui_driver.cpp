@@ -25,6 +25,16 @@ std::string TextOf(HWND hWnd) {
     return text;
 }
 
+// A double-click, or else a right click, at a point of a window.
+void PostClick(HWND window, LPARAM at, bool twice) {
+    if (twice)
+        for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+            ::PostMessageA(window, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
+    else
+        for (UINT message : {WM_RBUTTONDOWN, WM_RBUTTONUP})
+            ::PostMessageA(window, message, message == WM_RBUTTONUP ? 0 : MK_RBUTTON, at);
+}
+
 } // namespace
 
 HWND UiDialog::Item(int id) const {
@@ -74,9 +84,7 @@ void UiDialog::DoubleClickList(int id, int index) {
     ::SendMessageA(list, LB_SETTOPINDEX, index, 0);
     if (::SendMessageA(list, LB_GETITEMRECT, index, (LPARAM)&rect) == LB_ERR)
         throw UiError("list " + std::to_string(id) + " has no item " + std::to_string(index));
-    LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-    for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
-        ::PostMessageA(list, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
+    PostClick(list, MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2), true);
     m_host.Sync();
 }
 
@@ -84,22 +92,15 @@ void UiDialog::ClickRow(int id, int row, bool twice, int y) {
     HWND list = Item(id);
     RECT rect = {};
     ListView_GetItemRect(list, row, &rect, LVIR_BOUNDS);
-    LPARAM at = MAKELPARAM(rect.left + 20, y >= 0 ? y : (rect.top + rect.bottom) / 2);
-    if (twice)
-        for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
-            ::PostMessageA(list, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
-    else
-        for (UINT message : {WM_RBUTTONDOWN, WM_RBUTTONUP})
-            ::PostMessageA(list, message, message == WM_RBUTTONUP ? 0 : MK_RBUTTON, at);
+    PostClick(list, MAKELPARAM(rect.left + 20, y >= 0 ? y : (rect.top + rect.bottom) / 2), twice);
     m_host.Sync();
 }
 
 void UiDialog::PressKey(UINT key) {
     GUITHREADINFO info = {};
     info.cbSize = sizeof(info);
-    HWND target = m_hWnd;
-    if (::GetGUIThreadInfo(m_host.UiThreadId(), &info) && info.hwndFocus)
-        target = info.hwndFocus;
+    HWND target =
+        ::GetGUIThreadInfo(m_host.UiThreadId(), &info) && info.hwndFocus ? info.hwndFocus : m_hWnd;
     ::PostMessageA(target, WM_KEYDOWN, key, 1);
     ::PostMessageA(target, WM_KEYUP, key, 0xC0000001);
     m_host.Sync();
@@ -122,8 +123,8 @@ std::string UiDialog::Enabled(std::initializer_list<int> ids) const {
 }
 
 std::string UiDialog::ToolTip(int id) const {
-    TOOLINFOA tool = {};
     char text[1024] = {}; // the tool tip copies up to 1024 bytes
+    TOOLINFOA tool = {};
     tool.cbSize = sizeof(tool);
     tool.hwnd = m_hWnd;
     tool.uId = (UINT_PTR)Item(id);
