@@ -10,9 +10,8 @@
 
 #include <gtest/gtest.h>
 
-#include <windows.h>
-
 #include <cstring>
+#include <filesystem>
 
 namespace {
 const std::string kSample = VELMORA_SAMPLE_DIR;
@@ -33,7 +32,7 @@ std::string Value(const AppMap& map, const char* chiban, WORD zty) {
 // A folder holding the sample town and the given file beside it.
 std::string TownWith(const std::string& name, const std::string& bytes) {
     std::string folder = TestFolder(name);
-    WriteBytes(folder + "\\town.xml", ReadBytes(kSample + "/town.xml"));
+    std::filesystem::copy_file(kSample + "/town.xml", folder + "\\town.xml");
     WriteBytes(folder + "\\" + name, bytes);
     return folder;
 }
@@ -88,17 +87,13 @@ TEST(KkValueTextTest, ValuesShowAsTheStatusBarShowsThem) {
     CCodeBook::Clear();
 }
 
-bool Exists(const std::string& path) {
-    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 TEST(BoxStoreTest, BadFilesGiveNoBoxAndAMessageNamingTheFileAndFailedSavesLeaveTheFile) {
     std::string folder = TestFolder("box_store");
     CVPaletteBox box;
     box.AddPlt(new CVObjPlt);
     std::string error;
     ASSERT_TRUE(WriteBoxFile(box, folder + "\\good.dat", error)) << error;
-    EXPECT_FALSE(Exists(folder + "\\good~saving.dat"));
+    EXPECT_FALSE(std::filesystem::exists(folder + "\\good~saving.dat"));
     EXPECT_FALSE(ReadBoxFile(folder + "\\good.dat", BoxLayout::OLD, error));
 
     // The library would read, or create, folder\town.dat for these names.
@@ -113,13 +108,13 @@ TEST(BoxStoreTest, BadFilesGiveNoBoxAndAMessageNamingTheFileAndFailedSavesLeaveT
         EXPECT_FALSE(ReadBoxFile(folder + "\\" + c.name, BoxLayout::CURRENT, error)) << c.name;
         EXPECT_NE(error.find(c.says), std::string::npos) << error;
     }
-    EXPECT_FALSE(Exists(folder + "\\town.dat"));
+    EXPECT_FALSE(std::filesystem::exists(folder + "\\town.dat"));
 
     // A save that fails (a folder in the way) leaves the saved file as it was.
     std::string before = ReadBytes(folder + "\\good.dat");
     CVPaletteBox empty;
     EXPECT_FALSE(WriteBoxFile(empty, folder + "\\good", error));
-    ::CreateDirectoryA((folder + "\\good~saving.dat").c_str(), nullptr);
+    std::filesystem::create_directory(folder + "\\good~saving.dat");
     EXPECT_FALSE(WriteBoxFile(empty, folder + "\\good.dat", error));
     EXPECT_NE(error.find("good.dat"), std::string::npos) << error;
     EXPECT_EQ(ReadBytes(folder + "\\good.dat"), before);

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <chrono>
+#include <cstring>
 #include <cwchar>
 #include <thread>
 
@@ -26,10 +27,8 @@ std::wstring Wide(const std::string& text) {
 
 std::string Narrow(const wchar_t* wide) {
     std::string text(std::wcslen(wide) * 2 + 1, '\0');
-    text.resize(
-        ::WideCharToMultiByte(CP_ACP, 0, wide, -1, &text[0], (int)text.size(), nullptr, nullptr) -
-        1);
-    return text;
+    int size = ::WideCharToMultiByte(CP_ACP, 0, wide, -1, &text[0], (int)text.size(), 0, 0);
+    return text.substr(0, size - 1);
 }
 
 } // namespace
@@ -37,9 +36,8 @@ std::string Narrow(const wchar_t* wide) {
 HostProcess::HostProcess(const std::string& arguments) {
     char path[MAX_PATH] = {};
     ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string command = path;
-    command =
-        "\"" + command.substr(0, command.find_last_of('\\')) + "\\velmora-host.exe\" " + arguments;
+    *std::strrchr(path, '\\') = '\0';
+    std::string command = "\"" + std::string(path) + "\\velmora-host.exe\" " + arguments;
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
     if (!::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,

@@ -167,11 +167,8 @@ TEST_F(SvyListTest, UpdateRowRefreshesAndRepaintsOneRowFromItsBrush) {
     EXPECT_EQ(window.Text(4, 4), "33");
     ValidateRect(list, nullptr);
     EXPECT_EQ(list.UpdateRow(3), 1);
-    HRGN dirty = CreateRectRgn(0, 0, 0, 0);
-    GetUpdateRgn(list, dirty, FALSE);
     RECT box, row;
-    GetRgnBox(dirty, &box);
-    DeleteObject(dirty);
+    GetUpdateRect(list, &box, FALSE);
     list.GetItemRect(3, &row, LVIR_BOUNDS);
     EXPECT_TRUE(EqualRect(&box, &row));
     EXPECT_EQ(list.UpdateRow(4), 1);

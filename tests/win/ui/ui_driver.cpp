@@ -82,8 +82,7 @@ void UiDialog::DoubleClickList(int id, int index) {
     HWND list = Item(id);
     RECT rect = {};
     ::SendMessageA(list, LB_SETTOPINDEX, index, 0);
-    if (::SendMessageA(list, LB_GETITEMRECT, index, (LPARAM)&rect) == LB_ERR)
-        throw UiError("list " + std::to_string(id) + " has no item " + std::to_string(index));
+    ::SendMessageA(list, LB_GETITEMRECT, index, (LPARAM)&rect);
     PostClick(list, MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2), true);
     m_host.Sync();
 }

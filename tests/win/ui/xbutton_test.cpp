@@ -23,27 +23,18 @@ public:
 // The button drawn for one item state into a picture the size of the item.
 void Draw(DibPicture& picture, UINT state) {
     picture.Fill(RGB(1, 2, 3));
-    TestButton button(kColor);
-    DRAWITEMSTRUCT item = {};
-    item.CtlType = ODT_BUTTON;
-    item.itemAction = ODA_DRAWENTIRE;
-    item.itemState = state;
-    item.hDC = picture.Dc();
-    item.rcItem = {0, 0, kWidth, kHeight};
-    button.DrawItem(&item);
-}
-
-COLORREF Sys(int index) {
-    return GetSysColor(index);
+    DRAWITEMSTRUCT item = {
+        ODT_BUTTON, 0, 0, ODA_DRAWENTIRE, state, nullptr, picture.Dc(), {0, 0, kWidth, kHeight}, 0};
+    TestButton(kColor).DrawItem(&item);
 }
 
 // Normal: a raised edge and an outlined swatch. Pressed: a shadow frame
 // instead of the edge. Focused: a black border, a white ring, and the rest
 // two pixels in. Disabled looks the same in each state.
 TEST(XButton, EachStateDrawsItsEdgeAndSwatch) {
-    const COLORREF hi = Sys(COLOR_BTNHIGHLIGHT), light = Sys(COLOR_3DLIGHT),
-                   dark = Sys(COLOR_3DDKSHADOW), shadow = Sys(COLOR_BTNSHADOW),
-                   face = Sys(COLOR_BTNFACE);
+    const COLORREF hi = GetSysColor(COLOR_BTNHIGHLIGHT), light = GetSysColor(COLOR_3DLIGHT),
+                   dark = GetSysColor(COLOR_3DDKSHADOW), shadow = GetSysColor(COLOR_BTNSHADOW),
+                   face = GetSysColor(COLOR_BTNFACE);
     const UINT sel = ODS_SELECTED, focus = ODS_FOCUS;
     const struct {
         UINT state;

@@ -1,7 +1,5 @@
 // The attribute selection dialogs through their exports, driven as a user
-// drives them: the combo box (a prompt first, then the attributes) and the
-// list (the attributes only). Only OK gives the caller an index. And the help
-// table as the host's help manager reads it through the exports.
+// drives them; and the help table as the host's help manager reads it.
 #include "ui/help_table.h"
 #include "ui/resource.h"
 #include "ui/zok_type.h"
@@ -61,8 +59,8 @@ TEST_F(ZokTypeTest, ChoiceAndWayOutGiveTheIndexOrLeaveTheByte) {
     }
 }
 
-// The combo box's prompt cannot confirm; the dialog runs on the library's
-// resources over a disabled owner, and gives both back.
+// The combo box offers a prompt first, which cannot confirm; the dialog runs
+// on the library's resources over a disabled owner, and gives both back.
 TEST_F(ZokTypeTest, ComboOffersThePromptWhichCannotConfirm) {
     HINSTANCE during = nullptr;
     BOOL ownerEnabled = TRUE;
@@ -74,9 +72,8 @@ TEST_F(ZokTypeTest, ComboOffersThePromptWhichCannotConfirm) {
         EXPECT_EQ(dlg.ItemText(IDC_ZOK_COMBO, 0) + dlg.ItemText(IDC_ZOK_COMBO, 1) +
                       dlg.ItemText(IDC_ZOK_COMBO, 17),
                   "属性を選択して下さい画地No不動産番号");
-        EXPECT_FALSE(dlg.IsEnabled(IDOK));
-        // Buttons with handlers of their own stay usable.
-        EXPECT_TRUE(dlg.IsEnabled(IDCANCEL) && dlg.IsEnabled(IDC_KESH_HELP));
+        // OK off; buttons with handlers of their own stay usable.
+        EXPECT_EQ(dlg.Enabled({IDOK, IDCANCEL, IDC_KESH_HELP}), "011");
         dlg.PressEnter();
         EXPECT_TRUE(dlg.IsOpen());
         dlg.ChooseCombo(IDC_ZOK_COMBO, 5);
@@ -97,6 +94,7 @@ TEST_F(ZokTypeTest, ComboOffersThePromptWhichCannotConfirm) {
     EXPECT_TRUE(IsWindowEnabled(host.Wnd()->m_hWnd));
 }
 
+// The list offers the attributes only, the first chosen.
 TEST_F(ZokTypeTest, ListOffersTheAttributesWithTheFirstChosen) {
     Run(true, [](UiDialog& dlg) {
         EXPECT_EQ(dlg.Count(IDC_ZOK_LIST), 17);
@@ -118,10 +116,9 @@ TEST(HelpTable, EntriesInOrderAndABadIndexLeavesTheTarget) {
     // Backwards, so that each copy overwrites a longer or shorter title.
     for (int index = 4; index >= 0; --index) {
         EXPECT_EQ(___OSTINHELP_CONTEXT(index, &entry), &entry);
-        EXPECT_STREQ(entry.GetTitle(), titles[index]);
-        EXPECT_EQ(entry.GetIndex(), index);
-        EXPECT_EQ(entry.GetKind(), 4);
-        EXPECT_STREQ(entry.GetModule(), "velmora.dll");
+        EXPECT_EQ(std::to_string(entry.GetKind()) + " " + entry.GetModule() + " " +
+                      std::to_string(entry.GetIndex()) + " " + entry.GetTitle(),
+                  "4 velmora.dll " + std::to_string(index) + " " + titles[index]);
     }
     ___OSTINHELP_CONTEXT(5, &entry);
     ___OSTINHELP_CONTEXT(-1, &entry);
