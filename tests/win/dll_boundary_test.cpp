@@ -1,6 +1,5 @@
-// velmora.dll as a host sees it: texts and objects made on one side of the
-// DLL boundary are released on the other, and the library's exception
-// reaches the host as the class library's pointer exception.
+// velmora.dll as a host sees it: texts and objects cross the DLL boundary, and
+// the library's exception reaches the host as a class library pointer.
 #include "velmora.h"
 
 #include <gtest/gtest.h>
@@ -12,8 +11,7 @@ namespace {
 
 const char kOwner[] = "\x8f\x8a\x97\x4c\x8e\xd2"; // 所有者, as code page 932 bytes
 
-// A palette of the host's own kind; the box deletes it through the virtual
-// destructor, so the host's part runs too.
+// A palette of the host's own kind, which the box must delete as such.
 class HostPlt : public CVObjPlt {
 public:
     explicit HostPlt(int* deletions) : m_deletions(deletions) {}

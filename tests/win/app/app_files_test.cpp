@@ -1,5 +1,4 @@
-// The files the host program opens and saves: what lies beside a map, and
-// box files; a bad file is refused naming it and costs nothing already held.
+// The files the host program opens and saves; a bad one is refused, naming it.
 #include "app_test_map.h"
 
 #include "app/app_map.h"

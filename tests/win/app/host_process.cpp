@@ -10,8 +10,7 @@
 namespace {
 constexpr DWORD kWaitLimitMs = 20000;
 
-// A program that hangs fails the test instead of stopping it. Wine carries
-// texts between processes in UTF-16 only.
+// A program that hangs fails the test. Wine carries texts between processes in UTF-16 only.
 LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR result = 0;
     if (!::SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, kWaitLimitMs, &result))
@@ -60,8 +59,7 @@ HostProcess::~HostProcess() {
     ::CloseHandle(m_process.hProcess);
 }
 
-// Actions are sent messages, taken in order before posted input; SendNotifyMessage
-// does not wait for a handler that opens a dialog.
+// SendNotifyMessage does not wait for a handler that opens a dialog.
 void HostProcess::Command(int id) {
     ::SendNotifyMessageA(m_frame, WM_COMMAND, MAKEWPARAM(id, 0), 0);
     Sync();
@@ -93,7 +91,7 @@ void HostProcess::ChooseCombo(HWND dialog, int id, const std::string& text) {
 }
 
 void HostProcess::MoveMouse(HWND window, int x, int y) {
-    // The pointer moves there too, so that the window does not see it leave.
+    // The pointer moves too, so that the window does not see it leave.
     POINT at{x, y};
     ::ClientToScreen(window, &at);
     ::SetCursorPos(at.x, at.y);
@@ -101,7 +99,6 @@ void HostProcess::MoveMouse(HWND window, int x, int y) {
 }
 
 void HostProcess::Key(HWND window, UINT key) {
-    // Posted, as keys arrive: the program's message loop turns them into commands.
     ::PostMessageA(window, WM_KEYDOWN, key, 1);
     ::PostMessageA(window, WM_KEYUP, key, 0xC0000001);
     Sync();
@@ -142,8 +139,7 @@ HWND HostProcess::WaitPopup(HWND owner) {
     return popup;
 }
 
-// Until the window is gone, not only hidden: an ending dialog's loop still takes
-// messages, so that a click sent then would run inside it.
+// Until gone, not only hidden: a click sent into an ending dialog's loop runs there.
 void HostProcess::WaitClosed(HWND window) {
     WaitUntil([&] { return !::IsWindow(window); }, "a window to close");
     Sync();
@@ -161,8 +157,7 @@ void HostProcess::WaitUntil(const std::function<bool()>& cond, const std::string
 }
 
 void HostProcess::Sync() const {
-    // Sent messages are taken in order, also by a dialog that one of them opened;
-    // a posted one wakes the dialog's idle pass, which enables its buttons.
+    // A posted message wakes a dialog's idle pass, which enables its buttons.
     ::PostMessageA(m_frame, WM_NULL, 0, 0);
     Send(m_frame, WM_NULL, 0, 0);
 }

@@ -1,5 +1,4 @@
-// velmora-host.exe driven from outside with messages, as input reaches it, and
-// read back by what its windows show. A wait that runs out throws HostError.
+// velmora-host.exe driven from outside with messages; a wait that runs out throws.
 #pragma once
 
 #include <windows.h>

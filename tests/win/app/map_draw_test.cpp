@@ -1,5 +1,4 @@
-// The map as the host shows it: where it lies in its window, which parcel is
-// under a point, fills, hatch lines on the ground, outlines and holes.
+// The map as the host shows it, and which parcel is under a point.
 #include "app_test_map.h"
 
 #include "app/fill_brush.h"
@@ -123,11 +122,7 @@ TEST_F(MapPaintTest, ParcelsTouchingTheWindowsEdgesAreAskedForAndNoneBeyond) {
 }
 
 MapFill Hatch(int type) {
-    MapFill fill;
-    fill.kind = MapFill::HATCH;
-    fill.color = kRed;
-    fill.hatchType = type;
-    return fill;
+    return MapFill{MapFill::HATCH, kRed, type, 0.0};
 }
 
 // Fills a picture with the fill's brush, its pattern starting at the top left.

@@ -1,5 +1,4 @@
-// The new-brush condition dialogs, opened with the library's resources as the
-// editor opens them, and driven as a user drives them.
+// The new-brush condition dialogs, driven as a user drives them.
 #include "host/code_book.h"
 #include "host/code_tables.h"
 #include "ui/brs_frto_dlg.h"
@@ -91,7 +90,7 @@ TEST_F(BrsOnlyTest, TextNeedsOneCharacterAndTakesAtMost64) {
             EXPECT_EQ(ui.Text(IDC_ONLY_LABEL), c.label);
             EXPECT_FALSE(ui.IsShown(IDC_ONLY_COMBO));
             EXPECT_FALSE(ui.IsEnabled(IDOK));
-            ui.PressEnter();
+            ui.PressKey(VK_RETURN);
             EXPECT_TRUE(ui.IsOpen());
             ExpectHelp(ui, "ペイント設定ライブラリ-ブラシの設定画面");
             ui.Type(IDC_ONLY_TEXT, "a");
@@ -136,7 +135,7 @@ TEST_F(BrsOnlyTest, ListsTheAttributesValuesAndGivesTheChosenCodeAndText) {
             EXPECT_EQ(texts, c.texts);
             if (!*c.texts) {
                 EXPECT_FALSE(ui.IsEnabled(IDOK));
-                ui.PressEnter();
+                ui.PressKey(VK_RETURN);
                 EXPECT_TRUE(ui.IsOpen());
             } else {
                 EXPECT_EQ(ui.Sel(IDC_ONLY_COMBO), 0);
@@ -176,7 +175,7 @@ void BrsFrtoTest::ExpectFrto(const std::vector<FrtoCase>& cases) {
             if (!dates) { // OK needs a value in each field in use
                 ui.Type(from, "");
                 ui.WaitEnabled(IDOK, false);
-                ui.PressEnter(); // the dialog stays open
+                ui.PressKey(VK_RETURN); // the dialog stays open
                 ui.Type(from, "2");
                 ui.Type(to, "");
                 ui.WaitEnabled(IDOK, !c.range);

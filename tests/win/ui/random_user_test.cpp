@@ -1,7 +1,5 @@
-// A random user of the palette editor: seeded random actions of every kind,
-// with the list, the enabled states and the process's GDI and USER objects
-// checked after each. VELMORA_RANDOM_SEED, _ACTIONS and _OPENS ask for a long
-// run (scripts/random-user); a failure prints the seed and the actions.
+// A random user of the palette editor, checked after each action. VELMORA_RANDOM_SEED,
+// _ACTIONS and _OPENS ask for a long run (scripts/random-user).
 #include "host/sample_drawing.h"
 #include "ui/palette_set.h"
 #include "ui/resource.h"
@@ -87,7 +85,7 @@ private:
                 Log(how == 0 ? "OK" : how == 1 ? "Cancel" : "Esc");
                 if (how == 0 && dlg.IsEnabled(IDOK))
                     return dlg.Click(IDOK);
-                return how == 1 ? dlg.Click(IDCANCEL) : dlg.PressEsc();
+                return how == 1 ? dlg.Click(IDCANCEL) : dlg.PressKey(VK_ESCAPE);
             }
             GuiObjects before = Counts(dlg);
             int count = m_plt.CountBrs();
@@ -155,11 +153,11 @@ private:
         if (end == 0 && popup.IsEnabled(IDOK))
             popup.Click(IDOK);
         else if (end < 2)
-            popup.PressEnter();
+            popup.PressKey(VK_RETURN);
         else if (end == 2 && ::GetDlgItem(popup.Hwnd(), IDCANCEL))
             popup.Click(IDCANCEL);
         else
-            end == 4 ? popup.CloseBox() : popup.PressEsc();
+            end == 4 ? popup.CloseBox() : popup.PressKey(VK_ESCAPE);
         if (ok && popup.IsOpen()) { // Enter while the dialog cannot confirm keeps it open
             popup.Click(IDCANCEL);
             ok = false;
@@ -314,7 +312,7 @@ TEST(RandomUserTest, OpeningAndClosingTheEditorGrowsNoObjects) {
         host.Run([&] { return Velmora_PaletteSet(host.Wnd(), &drawing, &plt, &sel, 0); },
                  [&](UiDialog& dlg) {
                      ::SendMessageA(dlg.Item(IDC_BRS_LIST), WM_VSCROLL, SB_BOTTOM, 0);
-                     i % 2 ? dlg.PressEsc() : dlg.Click(IDCANCEL);
+                     i % 2 ? dlg.PressKey(VK_ESCAPE) : dlg.Click(IDCANCEL);
                  });
         counts.push_back(CountGuiObjects());
     }

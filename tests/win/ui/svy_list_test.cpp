@@ -1,5 +1,4 @@
-// The brush list in a real window: its rows' texts, and its swatches read
-// back from a picture of the list as it paints itself.
+// The brush list in a real window: its rows' texts, and its swatches as painted.
 #include "control_window.h"
 #include "dib_picture.h"
 #include "host/sample_drawing.h"
@@ -39,8 +38,7 @@ void AddHatch(CVObjPlt& plt, const char* name, WORD type, BYTE color, double spa
     plt.AddBrs(plt.CountBrs(), name, 0, 1, VELMORA_Z_TYPE(), layer, 1, {kRed, 100}, hatch);
 }
 
-// The brush list as the editor shows it: a report view with the six columns
-// and 32-pixel rows.
+// The brush list as the editor shows it: six columns, 32-pixel rows.
 class ListWindow : public ControlWindow {
 public:
     ListWindow(ZEL& drawing, CVObjPlt& plt) : ControlWindow(WC_LISTVIEWA, LVS_REPORT, 460, 520) {

@@ -1,7 +1,5 @@
-// Drives a running modal dialog the way a user does. The test's thread plays
-// the host and makes the call that runs the dialog; a driver thread acts
-// through posted messages, as input arrives, and reads what the dialog shows.
-// A wait that runs out fails the test and closes the dialog.
+// Drives a running modal dialog the way a user does: the test's thread makes
+// the call that runs it, a driver thread acts through posted messages.
 #pragma once
 
 #include "afx/afxwin.h"
@@ -39,9 +37,7 @@ public:
     void DoubleClickList(int id, int index);
     // A right click or a double-click on a list view's row, at height y if given.
     void ClickRow(int id, int row, bool twice, int y = -1);
-    void PressEnter() { PressKey(VK_RETURN); }
-    void PressEsc() { PressKey(VK_ESCAPE); }
-    void PressTab() { PressKey(VK_TAB); }
+    void PressKey(UINT key); // to the control with the focus
     void CloseBox();
 
     // Texts in code page 932; the item queries answer for a combo or list box,
@@ -69,7 +65,6 @@ public:
 
 private:
     void Choose(int id, int index, UINT set, WORD notice);
-    void PressKey(UINT key);
     bool IsList(int id) const;
 
     UiHost& m_host;

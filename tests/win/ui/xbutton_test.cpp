@@ -1,5 +1,4 @@
-// The colour button's picture in each state, pixel by pixel at its edge, its
-// focus ring and its swatch; and a real button window drawing itself.
+// The colour button's picture in each state, and a real button window drawing itself.
 #include "control_window.h"
 #include "dib_picture.h"
 #include "ui/xbutton.h"

@@ -23,32 +23,27 @@ protected:
     BYTE index = kUntouched;
 };
 
-// The way out: a button clicked, a key, or a double-click on the list.
 TEST_F(ZokTypeTest, ChoiceAndWayOutGiveTheIndexOrLeaveTheByte) {
-    const int kEnter = -1, kEsc = -2, kDoubleClick = -3;
+    const int kDoubleClick = -1;
     const struct {
         bool list;
         int item; // the combo box's item 0 is the prompt
-        int way;  // a button, or one of the above
+        int way;  // a button clicked, a key, or a double-click on the item
         int result;
         BYTE index;
-    } cases[] = {
-        {false, 1, kEnter, IDOK, 0},
-        {false, 17, IDOK, IDOK, 16},
-        {false, 5, kEsc, IDCANCEL, kUntouched},
-        {true, 10, kDoubleClick, IDOK, 10},
-        {true, 16, kEnter, IDOK, 16},
-        {true, 7, IDCANCEL, IDCANCEL, kUntouched},
-    };
+    } cases[] = {{false, 1, VK_RETURN, IDOK, 0},
+                 {false, 17, IDOK, IDOK, 16},
+                 {false, 5, VK_ESCAPE, IDCANCEL, kUntouched},
+                 {true, 10, kDoubleClick, IDOK, 10},
+                 {true, 16, VK_RETURN, IDOK, 16},
+                 {true, 7, IDCANCEL, IDCANCEL, kUntouched}};
     for (const auto& c : cases) {
         index = kUntouched;
         int result = Run(c.list, [&](UiDialog& dlg) {
             c.list ? dlg.ChooseList(IDC_ZOK_LIST, c.item) : dlg.ChooseCombo(IDC_ZOK_COMBO, c.item);
             dlg.WaitEnabled(IDOK, true);
-            if (c.way == kEnter)
-                dlg.PressEnter();
-            else if (c.way == kEsc)
-                dlg.PressEsc();
+            if (c.way == VK_RETURN || c.way == VK_ESCAPE)
+                dlg.PressKey(c.way);
             else if (c.way == kDoubleClick)
                 dlg.DoubleClickList(IDC_ZOK_LIST, c.item);
             else
@@ -74,7 +69,7 @@ TEST_F(ZokTypeTest, ComboOffersThePromptWhichCannotConfirm) {
                   "属性を選択して下さい画地No不動産番号");
         // OK off; buttons with handlers of their own stay usable.
         EXPECT_EQ(dlg.Enabled({IDOK, IDCANCEL, IDC_KESH_HELP}), "011");
-        dlg.PressEnter();
+        dlg.PressKey(VK_RETURN);
         EXPECT_TRUE(dlg.IsOpen());
         dlg.ChooseCombo(IDC_ZOK_COMBO, 5);
         dlg.WaitEnabled(IDOK, true);
