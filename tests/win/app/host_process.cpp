@@ -51,10 +51,8 @@ HostProcess::HostProcess(const std::string& arguments) {
 }
 
 HostProcess::~HostProcess() {
-    if (::WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT) {
-        ::TerminateProcess(m_process.hProcess, 1);
-        ::WaitForSingleObject(m_process.hProcess, kWaitLimitMs);
-    }
+    ::TerminateProcess(m_process.hProcess, 1); // fails harmlessly once it has ended
+    ::WaitForSingleObject(m_process.hProcess, kWaitLimitMs);
     ::CloseHandle(m_process.hThread);
     ::CloseHandle(m_process.hProcess);
 }

@@ -98,14 +98,12 @@ protected:
         return host.Run(open, script);
     }
 
-    // A click on one arrow of the density spin.
     void ClickSpin(UiDialog& dlg, bool up) {
         RECT rect;
         ::GetClientRect(dlg.Item(IDC_FILL_SPIN), &rect);
         Press(dlg.Item(IDC_FILL_SPIN), {rect.right / 2, rect.bottom * (up ? 1 : 3) / 4});
     }
 
-    // Clicks a picker button and returns its popup once it shows.
     HWND OpenPopup(UiDialog& ui, int id) {
         ui.Click(id);
         return ui.WaitForWindow(LUM_POPUP_CLASS);
@@ -218,8 +216,8 @@ TEST_F(FillSetTest, DensityAndSpacingAreTakenAtTheirLimitsAndSettledPastThem) {
     EXPECT_DOUBLE_EQ(+brs.HatchData.Space[3], 12.35);
 }
 
-// The host's layer list and picker buttons, by mouse and keys to their edges,
-// checked by their values and the pixels they draw; OK writes what they show.
+// The host's layer list and picker buttons, by mouse and keys to their edges;
+// OK writes what they show.
 TEST_F(FillSetTest, HostLayerListAndPickersTakeMouseAndKeysToTheirEdges) {
     brs.PaintFlg = 1; // hatching: the pickers are enabled
     ZelAttr& attr = drawing.Attr();

@@ -40,7 +40,6 @@ public:
         m_host.SetWaitLimit(30000); // a loaded machine, not a broken editor, is slow
     }
 
-    // Opens the editor until the actions run out; returns the first failure.
     std::string Play() {
         while (m_left > 0) {
             if (m_plt.CountBrs() == 0 && Pick(3) == 0)
@@ -137,8 +136,7 @@ private:
         return counts;
     }
 
-    // Plays the dialog opened over the editor at random, ends it in one of the
-    // ways a user can, and checks the brush it adds and the counts.
+    // Plays the dialog opened over the editor, ends it as a user can, and checks.
     void InPopup(UiDialog& dlg, const GuiObjects& before, int count) {
         UiDialog popup = dlg.WaitForPopup();
         std::string texts = popup.AllTexts(), kind = texts.substr(0, texts.find('\n'));
@@ -166,9 +164,8 @@ private:
         ok = ok && kind != "属性ペイント"; // the message box of an unknown attribute
         if (m_adding && m_plt.CountBrs() != count + (ok ? 1 : 0))
             throw UiError("adding left a wrong number of brushes");
-        // Compared when the dialog changed nothing. Its first showings load
-        // objects that Wine keeps, and Wine remakes some now and then; a
-        // dialog that leaks leaves more objects at every closing.
+        // Compared when the dialog changed nothing; Wine keeps and remakes some
+        // objects, but a dialog that leaks leaves more at every closing.
         GuiObjects after = Counts(dlg);
         if (after > before)
             Log("  left " + after.Text() + " after " + before.Text());
@@ -203,7 +200,6 @@ private:
         }
     }
 
-    // Add, Delete or Change, when enabled.
     bool Press(UiDialog& dlg, int id, const char* name) {
         if (!dlg.IsEnabled(id))
             return false;
@@ -316,9 +312,8 @@ TEST(RandomUserTest, OpeningAndClosingTheEditorGrowsNoObjects) {
                  });
         counts.push_back(CountGuiObjects());
     }
-    // The first openings load what the process keeps, and Wine's caches grow
-    // by a few objects now and then; an editor that leaks leaves at least one
-    // object at every opening of the later half.
+    // Wine's caches grow now and then; an editor that leaks leaves at least
+    // one object at every opening of the later half.
     const GuiObjects& half = counts[opens / 2 - 1];
     EXPECT_LT(counts.back().gdi, half.gdi + opens / 2);
     EXPECT_LE(counts.back().user, half.user);

@@ -144,9 +144,7 @@ bool UiDialog::IsList(int id) const {
 
 std::string UiDialog::ItemText(int id, int index) const {
     char text[512] = {};
-    UINT get = IsList(id) ? LB_GETTEXT : CB_GETLBTEXT;
-    if (::SendMessageA(Item(id), get, index, (LPARAM)text) < 0)
-        throw UiError("control " + std::to_string(id) + " has no item " + std::to_string(index));
+    ::SendMessageA(Item(id), IsList(id) ? LB_GETTEXT : CB_GETLBTEXT, index, (LPARAM)text);
     return text;
 }
 
@@ -170,14 +168,8 @@ void UiDialog::WaitEnabled(int id, bool enabled) {
 
 UiDialog UiDialog::WaitForPopup() {
     HWND popup = nullptr;
-    m_host.WaitUntil(
-        [&] {
-            for (HWND hWnd : m_host.VisibleDialogs())
-                if (hWnd != m_hWnd && ::GetWindow(hWnd, GW_OWNER) == m_hWnd)
-                    popup = hWnd;
-            return popup != nullptr;
-        },
-        "a window over the dialog");
+    m_host.WaitUntil([&] { return (popup = m_host.OwnedDialog(m_hWnd)) != nullptr; },
+                     "a window over the dialog");
     m_host.Sync();
     return UiDialog(m_host, popup);
 }
@@ -238,10 +230,9 @@ std::vector<HWND> UiHost::VisibleDialogs() const {
     return dialogs;
 }
 
-// The dialog that the call opened over the host's window.
-HWND UiHost::FindDialog() const {
+HWND UiHost::OwnedDialog(HWND owner) const {
     for (HWND hWnd : VisibleDialogs())
-        if (::GetWindow(hWnd, GW_OWNER) == m_wnd.m_hWnd)
+        if (::GetWindow(hWnd, GW_OWNER) == owner)
             return hWnd;
     return nullptr;
 }
@@ -264,7 +255,7 @@ std::string UiHost::Drive(const std::function<int()>& open,
                 [&] {
                     if (m_callReturned)
                         throw UiError("the call returned before its dialog was shown");
-                    return (dialog = FindDialog()) != nullptr;
+                    return (dialog = OwnedDialog(m_wnd.m_hWnd)) != nullptr;
                 },
                 "the dialog to be shown");
             Sync(); // the dialog has shown itself and been idle once

@@ -27,9 +27,8 @@ public:
     HWND Hwnd() const { return m_hWnd; }
     HWND Item(int id) const;
 
-    // Each action returns once the dialog has taken it; a click first waits
-    // for the idle pass to enable its control. Type picks "Y/M/D h:mm:ss" in
-    // a date picker.
+    // Each action returns once the dialog has taken it. Type picks
+    // "Y/M/D h:mm:ss" in a date picker.
     void Click(int id);
     void Type(int id, const std::string& text);
     void ChooseCombo(int id, int index) { Choose(id, index, CB_SETCURSEL, CBN_SELCHANGE); }
@@ -40,8 +39,7 @@ public:
     void PressKey(UINT key); // to the control with the focus
     void CloseBox();
 
-    // Texts in code page 932; the item queries answer for a combo or list box,
-    // RowText for a list view.
+    // Texts in code page 932.
     std::string Text(int id) const;
     std::string ToolTip(int id) const;
     std::string ItemText(int id, int index) const;
@@ -53,8 +51,7 @@ public:
         return (int)::SendMessageA(Item(id), IsList(id) ? LB_GETCURSEL : CB_GETCURSEL, 0, 0);
     }
     bool IsEnabled(int id) const { return ::IsWindowEnabled(Item(id)) != FALSE; }
-    // Which of the controls are enabled, as 0s and 1s.
-    std::string Enabled(std::initializer_list<int> ids) const;
+    std::string Enabled(std::initializer_list<int> ids) const; // as 0s and 1s
     bool IsShown(int id) const { return ::IsWindowVisible(Item(id)) != FALSE; }
     bool IsOpen() const { return ::IsWindow(m_hWnd) && ::IsWindowVisible(m_hWnd); }
     std::string AllTexts() const; // the window's and its children's, one per line
@@ -81,22 +78,20 @@ public:
     CWnd* Wnd() { return &m_wnd; } // the parent to pass to a dialog
 
     // Runs open(), which shows a modal dialog over Wnd(), while script acts on
-    // it from the driver thread; returns open()'s result. Drive, for use
-    // outside a test, returns the failure instead, empty when none.
+    // it; returns open()'s result. Drive returns the failure instead.
     int Run(const std::function<int()>& open, const std::function<void(UiDialog&)>& script);
     std::string Drive(const std::function<int()>& open,
                       const std::function<void(UiDialog&)>& script, int& result);
 
     void SetWaitLimit(DWORD ms) { m_waitLimitMs = ms; }
-    // Polls cond until it holds; throws UiError naming what was awaited.
     void WaitUntil(const std::function<bool()>& cond, const std::string& what);
     void Sync(); // returns once the dialog's thread has taken every message posted so far
     DWORD UiThreadId() const { return m_uiThreadId; }
     std::vector<HWND> VisibleDialogs() const; // of the host's thread
+    HWND OwnedDialog(HWND owner) const;       // a visible one that owner owns
 
 private:
     static LRESULT CALLBACK HostProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
-    HWND FindDialog() const;
 
     CWnd m_wnd;
     DWORD m_uiThreadId;

@@ -89,7 +89,6 @@ TEST_F(ZokTypeTest, ComboOffersThePromptWhichCannotConfirm) {
     EXPECT_TRUE(IsWindowEnabled(host.Wnd()->m_hWnd));
 }
 
-// The list offers the attributes only, the first chosen.
 TEST_F(ZokTypeTest, ListOffersTheAttributesWithTheFirstChosen) {
     Run(true, [](UiDialog& dlg) {
         EXPECT_EQ(dlg.Count(IDC_ZOK_LIST), 17);
