@@ -79,13 +79,6 @@ public:
         SetText(dialog, 1148, path);
         Ok(dialog);
     }
-
-    std::string AnswerMessage() {
-        HWND box = WaitPopup(Frame());
-        std::string text = Text(Item(box, 0xFFFF));
-        Ok(box);
-        return text;
-    }
 };
 
 TEST(HostProgramTest, PaletteMadeInTheDialogsPaintsTheMapIsSavedAndComesBack) {
@@ -149,7 +142,9 @@ TEST(HostProgramTest, PaletteMadeInTheDialogsPaintsTheMapIsSavedAndComesBack) {
                  {ID_FILE_OPEN_MAP, "badrows.xml", "badrows.csv:", "2001-02-30", true}};
     for (const auto& c : files) {
         host.Open(c.command, folder + "/" + c.file);
-        std::string message = host.AnswerMessage();
+        HWND box = host.WaitPopup(host.Frame());
+        std::string message = host.Text(host.Item(box, 0xFFFF));
+        host.Ok(box);
         EXPECT_TRUE(message.find(c.names) != std::string::npos &&
                     message.find(c.says) != std::string::npos)
             << message;

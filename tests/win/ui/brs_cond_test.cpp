@@ -103,8 +103,7 @@ TEST_F(BrsOnlyTest, TextNeedsOneCharacterAndTakesAtMost64) {
     }
 }
 
-// OK gives the chosen code and its text; Cancel, and a table without codes
-// (which gives no OK), leave what the caller had.
+// Cancel, and a table without codes (which gives no OK), leave the caller's.
 TEST_F(BrsOnlyTest, ListsTheAttributesValuesAndGivesTheChosenCodeAndText) {
     const struct {
         WORD zty;
@@ -151,8 +150,7 @@ TEST_F(BrsOnlyTest, ListsTheAttributesValuesAndGivesTheChosenCodeAndText) {
 }
 
 // Each number field takes both ends of its range, typed over another value;
-// past them it is kept in range. A range comes back in order, one value as
-// typed, dates as the picked local times; Cancel leaves what the caller had.
+// a range comes back in order, one value as typed; Cancel leaves the caller's.
 void BrsFrtoTest::ExpectFrto(const std::vector<FrtoCase>& cases) {
     for (const FrtoCase& c : cases) {
         const bool dates = c.zty / 100 == 4;

@@ -138,9 +138,8 @@ protected:
     FillSetDlg* one = nullptr; // the one-brush dialog while it runs
 };
 
-// OK writes the shown fill: a density or spacing typed and confirmed with
-// Enter if in range, the first hatch colour and spacing into all four, any
-// kind but paint as hatch. Cancel writes nothing.
+// OK writes a value typed and confirmed with Enter, the first hatch colour and
+// spacing into all four, any kind but paint as hatch. Cancel writes nothing.
 TEST_F(FillSetTest, TheFillKindEnablesItsControlsAndOkWritesTheShownFill) {
     const struct {
         BYTE flg;
@@ -181,8 +180,7 @@ TEST_F(FillSetTest, TheFillKindEnablesItsControlsAndOkWritesTheShownFill) {
     }
 }
 
-// Typing at a limit is taken; past it, or not a number, leaving the field
-// settles it. The spin steps from the typed density and stops at its ends.
+// Leaving the field settles it; the spin steps from the typed density.
 TEST_F(FillSetTest, DensityAndSpacingAreTakenAtTheirLimitsAndSettledPastThem) {
     const struct {
         int id;

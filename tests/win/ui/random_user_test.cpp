@@ -102,12 +102,11 @@ private:
         if (ListView_GetItemCount(List(dlg)) != count)
             throw UiError("the list has not one row per brush");
         for (int i = 0; i < count; ++i) {
-            BYTE b = BYTE(i);
-            bool paint = m_plt.GetPaintFlg(b) == 0;
+            bool paint = m_plt.GetPaintFlg(BYTE(i)) == 0;
             std::string name = dlg.RowText(IDC_BRS_LIST, i, 0),
                         layer = dlg.RowText(IDC_BRS_LIST, i, 1);
-            if (name != m_plt.GetBNm(b) ||
-                layer != m_drawing.Attr().GetLayerLabel(int(m_plt.GetLayerNo(b))) ||
+            if (name != m_plt.GetBNm(BYTE(i)) ||
+                layer != m_drawing.Attr().GetLayerLabel(int(m_plt.GetLayerNo(BYTE(i)))) ||
                 (dlg.RowText(IDC_BRS_LIST, i, 4) == "----") == paint ||
                 (dlg.RowText(IDC_BRS_LIST, i, 5) == "----") != paint)
                 throw UiError("row " + std::to_string(i) + " shows " + name + " | " + layer);

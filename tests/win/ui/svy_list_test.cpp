@@ -153,8 +153,7 @@ TEST_F(SvyListTest, RowsShowTheirTextsAndSwatches) {
     EXPECT_TRUE(window.Shows(12, 2, Solid(RGB(30, 160, 90))));
 }
 
-// Out of range rows change nothing; a row in range takes its brush's texts
-// and repaints whole even when no text changes.
+// Out of range rows change nothing; a row repaints even when no text changes.
 TEST_F(SvyListTest, UpdateRowRefreshesAndRepaintsOneRowFromItsBrush) {
     ListWindow window(m_drawing, m_plt);
     CSvyListCrl& list = window.List();
