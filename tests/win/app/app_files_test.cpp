@@ -11,6 +11,8 @@
 
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace {
 const std::string kSample = VELMORA_SAMPLE_DIR;
@@ -28,11 +30,24 @@ std::string Value(const AppMap& map, const char* chiban, WORD zty) {
     return "no parcel " + std::string(chiban);
 }
 
+// An empty folder of its own under the temporary folder.
+std::string TestFolder(const std::string& name) {
+    std::filesystem::path folder = std::filesystem::temp_directory_path() / ("velmora_app_" + name);
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directory(folder);
+    return folder.string();
+}
+
+std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
 // A folder holding the sample town and the given file beside it.
 std::string TownWith(const std::string& name, const std::string& bytes) {
     std::string folder = TestFolder(name);
     std::filesystem::copy_file(kSample + "/town.xml", folder + "\\town.xml");
-    WriteBytes(folder + "\\" + name, bytes);
+    std::ofstream(folder + "\\" + name, std::ios::binary) << bytes;
     return folder;
 }
 
@@ -96,7 +111,7 @@ TEST(BoxStoreTest, BadFilesGiveNoBoxAndAMessageNamingTheFileAndFailedSavesLeaveT
     EXPECT_FALSE(ReadBoxFile(folder + "\\good.dat", BoxLayout::OLD, error));
 
     // The library would read, or create, folder\town.dat for these names.
-    WriteBytes(folder + "\\other.dat", "not a palette box");
+    std::ofstream(folder + "\\other.dat", std::ios::binary) << "not a palette box";
     const struct {
         const char* name;
         const char* says;

@@ -316,6 +316,7 @@ TEST_F(FillSetTest, HostLayerListAndPickersTakeMouseAndKeysToTheirEdges) {
             host.Sync();
             colors.Click(red == 120 ? IDOK : IDCANCEL);
         }
+        EXPECT_EQ(WindowPicture(ui.Item(IDC_FILL_PAINT_COLOR)).Middle(), RGB(120, 40, 10));
         ui.Click(IDOK);
     });
     EXPECT_EQ(+brs.LayerNo, 256u);

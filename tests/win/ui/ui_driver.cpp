@@ -78,19 +78,12 @@ void UiDialog::Choose(int id, int index, UINT set, WORD notice) {
     m_host.Sync();
 }
 
-void UiDialog::DoubleClickList(int id, int index) {
-    HWND list = Item(id);
-    RECT rect = {};
-    ::SendMessageA(list, LB_SETTOPINDEX, index, 0);
-    ::SendMessageA(list, LB_GETITEMRECT, index, (LPARAM)&rect);
-    PostClick(list, MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2), true);
-    m_host.Sync();
-}
-
 void UiDialog::ClickRow(int id, int row, bool twice, int y) {
     HWND list = Item(id);
-    RECT rect = {};
-    ListView_GetItemRect(list, row, &rect, LVIR_BOUNDS);
+    RECT rect = {LVIR_BOUNDS, 0, 0, 0};
+    if (IsList(id))
+        ::SendMessageA(list, LB_SETTOPINDEX, row, 0);
+    ::SendMessageA(list, IsList(id) ? LB_GETITEMRECT : LVM_GETITEMRECT, row, (LPARAM)&rect);
     PostClick(list, MAKELPARAM(rect.left + 20, y >= 0 ? y : (rect.top + rect.bottom) / 2), twice);
     m_host.Sync();
 }

@@ -33,8 +33,7 @@ public:
     void Type(int id, const std::string& text);
     void ChooseCombo(int id, int index) { Choose(id, index, CB_SETCURSEL, CBN_SELCHANGE); }
     void ChooseList(int id, int index) { Choose(id, index, LB_SETCURSEL, LBN_SELCHANGE); }
-    void DoubleClickList(int id, int index);
-    // A right click or a double-click on a list view's row, at height y if given.
+    // A right click or a double-click on a list's row, at height y if given.
     void ClickRow(int id, int row, bool twice, int y = -1);
     void PressKey(UINT key); // to the control with the focus
     void CloseBox();

@@ -61,8 +61,9 @@ TEST(XButton, EachStateDrawsItsEdgeAndSwatch) {
         }
 }
 
-// A host's template may hold a plain push button.
-TEST(XButton, TemplateButtonBecomesOwnerDrawnAndShowsItsNewColour) {
+// A host's template may hold a plain push button. (The fill dialog's test
+// sees a new colour shown.)
+TEST(XButton, TemplateButtonBecomesOwnerDrawn) {
     ControlWindow window("BUTTON", BS_PUSHBUTTON, kWidth, kHeight);
     XButton button(kColor);
     ASSERT_TRUE(button.SubclassWindow(window.control));
@@ -70,10 +71,6 @@ TEST(XButton, TemplateButtonBecomesOwnerDrawnAndShowsItsNewColour) {
     DibPicture picture(kWidth, kHeight);
     picture.Print(window.control);
     EXPECT_EQ(picture.At(20, 12), kColor);
-    button.m_crColor = RGB(200, 30, 40);
-    button.Invalidate();
-    picture.Print(window.control);
-    EXPECT_EQ(picture.At(20, 12), RGB(200, 30, 40));
     button.UnsubclassWindow();
 }
 

@@ -54,7 +54,7 @@ TEST_F(ZokTypeTest, ChoiceAndWayOutGiveTheIndexOrLeaveTheByte) {
             if (c.way == VK_RETURN || c.way == VK_ESCAPE)
                 dlg.PressKey(c.way);
             else if (c.way == kDoubleClick)
-                dlg.DoubleClickList(IDC_ZOK_LIST, c.item);
+                dlg.ClickRow(IDC_ZOK_LIST, c.item, true);
             else
                 dlg.Click(c.way);
         });
