@@ -1,5 +1,4 @@
-// velmora.dll as a host sees it: texts and objects cross the DLL boundary, and
-// the library's exception reaches the host as a class library pointer.
+// velmora.dll as a host sees it: texts, objects and exceptions cross the boundary.
 #include "velmora.h"
 
 #include <gtest/gtest.h>
@@ -29,8 +28,8 @@ TEST(PaletteBox, DeletesTheHostsPalettesThroughTheirOwnDestructor) {
     int deletions = 0;
     {
         CVPaletteBox box;
-        ASSERT_EQ(box.AddPlt(new HostPlt(&deletions)), 1);
-        ASSERT_EQ(box.AddPlt(new HostPlt(&deletions)), 1);
+        for (int i = 0; i < 2; ++i)
+            ASSERT_EQ(box.AddPlt(new HostPlt(&deletions)), 1);
         ASSERT_EQ(box._RemovePlt(0), 1);
         EXPECT_EQ(deletions, 1);
     }

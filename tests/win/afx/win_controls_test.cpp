@@ -1,5 +1,4 @@
-// The class library's wrappers where their users never reach: the combo and list
-// boxes past their last item, and the colour dialog's flags and answer.
+// The class library's wrappers where their users never reach.
 #include "afx/afxdlgs.h"
 #include "tests/win/ui/control_window.h"
 

@@ -10,8 +10,7 @@
 #include <string>
 #include <vector>
 
-// Adds a parcel with its 現況地目: a rectangle from (east0, north0) to
-// (east1, north1) in metres, less the holes given as further rectangles.
+// A parcel with its 現況地目: a rectangle in metres, less the holes.
 inline void AddRectParcel(AppMap& map, const std::string& chiban, double east0, double north0,
                           double east1, double north1, WORD genkyoChimoku,
                           const std::vector<MapBounds>& holes = {}) {
@@ -32,7 +31,6 @@ inline void AddRectParcel(AppMap& map, const std::string& chiban, double east0, 
     MeasureAppMap(map);
 }
 
-// A brush of a 現況地目 palette for one land category code.
 inline CVObjBrs CategoryBrush(const char* name, DWORD code) {
     CVObjBrs brush;
     brush.BNm = name;

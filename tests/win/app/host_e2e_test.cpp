@@ -1,5 +1,4 @@
-// velmora-host.exe driven as a user drives it, in the work folder that
-// host_e2e_check.sh fills.
+// velmora-host.exe driven as a user does, in the folder that host_e2e_check.sh fills.
 #include "host_process.h"
 
 #include "app/app_resource.h"
@@ -13,10 +12,6 @@
 
 namespace {
 
-const COLORREF kBlack = RGB(0, 0, 0);
-// Black at a density of 50 %: half way to white, cut towards zero.
-const COLORREF kGrey = RGB(128, 128, 128);
-
 class Host : public HostProcess {
 public:
     using HostProcess::HostProcess;
@@ -29,7 +24,6 @@ public:
     std::vector<std::string> Palettes() const { return ListTexts(Item(Frame(), IDC_PLT_LIST)); }
     std::vector<std::string> Legend() const { return ListTexts(Item(Frame(), IDC_LEGEND_LIST)); }
 
-    // What the status bar tells of the parcel under the cursor.
     std::string Hover(POINT at) {
         MoveMouse(Map(), at.x, at.y);
         return Text(Item(Frame(), IDC_STATUS_BAR));
@@ -109,14 +103,16 @@ TEST(HostProgramTest, PaletteMadeInTheDialogsPaintsTheMapIsSavedAndComesBack) {
         EXPECT_EQ(legend[0].substr(0, legend[0].find('\t')) + "|" +
                       legend[1].substr(0, legend[1].find('\t')),
                   "田|宅地");
-        host.FindParcel(kBlack, "田");
-        POINT residence = host.FindParcel(kGrey, "宅地");
+        host.FindParcel(RGB(0, 0, 0), "田");
+        // Black at a density of 50 %: half way to white, cut towards zero.
+        POINT residence = host.FindParcel(RGB(128, 128, 128), "宅地");
 
         // Zoomed in, the 宅地 parcel leaves the cursor; Home fits the map again.
         std::string atResidence = host.Hover(residence);
         host.Command(ID_VIEW_ZOOM_IN);
         EXPECT_NE(host.Hover(residence), atResidence);
-        host.Key(host.Map(), VK_HOME);
+        ::PostMessageA(host.Map(), WM_KEYDOWN, VK_HOME, 1); // the loop makes it a command
+        ::PostMessageA(host.Map(), WM_KEYUP, VK_HOME, 0xC0000001);
         host.WaitUntil([&] { return host.Hover(residence) == atResidence; }, "Home to fit");
 
         host.Command(ID_FILE_SAVE_BOX);

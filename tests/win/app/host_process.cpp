@@ -96,12 +96,6 @@ void HostProcess::MoveMouse(HWND window, int x, int y) {
     Send(window, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
 }
 
-void HostProcess::Key(HWND window, UINT key) {
-    ::PostMessageA(window, WM_KEYDOWN, key, 1);
-    ::PostMessageA(window, WM_KEYUP, key, 0xC0000001);
-    Sync();
-}
-
 std::string HostProcess::Text(HWND window) const {
     wchar_t text[2048] = {};
     Send(window, WM_GETTEXT, 2048, (LPARAM)text);

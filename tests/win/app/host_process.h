@@ -29,7 +29,6 @@ public:
     void SetText(HWND window, int id, const std::string& text);
     void ChooseCombo(HWND dialog, int id, const std::string& text);
     void MoveMouse(HWND window, int x, int y);
-    void Key(HWND window, UINT key);
 
     std::string Text(HWND window) const;
     std::vector<std::string> ListTexts(HWND list) const;

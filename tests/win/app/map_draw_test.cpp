@@ -17,9 +17,7 @@
 #include <cmath>
 
 namespace {
-const COLORREF kWhite = RGB(255, 255, 255);
-const COLORREF kOutline = RGB(51, 51, 51);
-const COLORREF kRed = RGB(255, 0, 0);
+const COLORREF kWhite = RGB(255, 255, 255), kOutline = RGB(51, 51, 51), kRed = RGB(255, 0, 0);
 
 class MapPaintTest : public ::testing::Test {
 protected:
@@ -125,7 +123,6 @@ MapFill Hatch(int type) {
     return MapFill{MapFill::HATCH, kRed, type, 0.0};
 }
 
-// Fills a picture with the fill's brush, its pattern starting at the top left.
 void FillWith(DibPicture& picture, const MapFill& fill, double spacing) {
     HBRUSH brush = CreateFillBrush(fill, spacing);
     ASSERT_NE(brush, nullptr) << fill.hatchType << " " << spacing;

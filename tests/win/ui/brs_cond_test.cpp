@@ -38,7 +38,6 @@ struct FrtoCase {
     const char* want; // the range flag, from and to
 };
 
-// Both dialogs, and the code book that the list of values comes from.
 class BrsFrtoTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -62,7 +61,6 @@ protected:
             script);
     }
 
-    // The help button shows the dialog's entry of the help table.
     static void ExpectHelp(UiDialog& ui, const char* title) {
         ui.Click(IDC_KESH_HELP);
         UiDialog box = ui.WaitForPopup();
@@ -148,8 +146,7 @@ TEST_F(BrsOnlyTest, ListsTheAttributesValuesAndGivesTheChosenCodeAndText) {
     }
 }
 
-// Each number field takes both ends of its range, typed over another value;
-// a range comes back in order, one value as typed; Cancel leaves the caller's.
+// Both ends of a range are taken over another value; a range comes back in order.
 void BrsFrtoTest::ExpectFrto(const std::vector<FrtoCase>& cases) {
     for (const FrtoCase& c : cases) {
         const bool dates = c.zty / 100 == 4;

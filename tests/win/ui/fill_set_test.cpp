@@ -1,5 +1,4 @@
-// The fill settings dialog for one brush and the host controls it holds,
-// driven as a user drives them. The editor's tests drive the one for several.
+// The fill dialog for one brush and the host controls it holds, driven as a user does.
 #include "host/lum_popup_grid.h"
 #include "host/sample_drawing.h"
 #include "ui/dialog_scope.h"
@@ -40,7 +39,6 @@ public:
     using CFillSetDlg::m_cmbLayer;
 };
 
-// A window's picture as PrintWindow draws it.
 struct WindowPicture : DibPicture {
     explicit WindowPicture(HWND hWnd) : DibPicture(Size(hWnd).cx, Size(hWnd).cy) {
         ::PrintWindow(hWnd, Dc(), 0);
@@ -98,12 +96,6 @@ protected:
         return host.Run(open, script);
     }
 
-    void ClickSpin(UiDialog& dlg, bool up) {
-        RECT rect;
-        ::GetClientRect(dlg.Item(IDC_FILL_SPIN), &rect);
-        Press(dlg.Item(IDC_FILL_SPIN), {rect.right / 2, rect.bottom * (up ? 1 : 3) / 4});
-    }
-
     HWND OpenPopup(UiDialog& ui, int id) {
         ui.Click(id);
         return ui.WaitForWindow(LUM_POPUP_CLASS);
@@ -138,8 +130,7 @@ protected:
     FillSetDlg* one = nullptr; // the one-brush dialog while it runs
 };
 
-// OK writes a value typed and confirmed with Enter, the first hatch colour and
-// spacing into all four, any kind but paint as hatch. Cancel writes nothing.
+// OK writes the first hatch colour and spacing into all four, any kind but paint as hatch.
 TEST_F(FillSetTest, TheFillKindEnablesItsControlsAndOkWritesTheShownFill) {
     const struct {
         BYTE flg;
@@ -201,7 +192,10 @@ TEST_F(FillSetTest, DensityAndSpacingAreTakenAtTheirLimitsAndSettledPastThem) {
             if (!dlg.IsEnabled(c.id))
                 dlg.Click(IDC_FILL_HATCH);
             if (c.typed[0] == '+' || c.typed[0] == '-') {
-                ClickSpin(dlg, c.typed[0] == '+');
+                RECT spin;
+                ::GetClientRect(dlg.Item(IDC_FILL_SPIN), &spin);
+                Press(dlg.Item(IDC_FILL_SPIN),
+                      {spin.right / 2, spin.bottom * (c.typed[0] == '+' ? 1 : 3) / 4});
             } else {
                 dlg.Type(c.id, c.typed);
                 dlg.PressKey(VK_TAB);
@@ -214,8 +208,7 @@ TEST_F(FillSetTest, DensityAndSpacingAreTakenAtTheirLimitsAndSettledPastThem) {
     EXPECT_DOUBLE_EQ(+brs.HatchData.Space[3], 12.35);
 }
 
-// The host's layer list and picker buttons, by mouse and keys to their edges;
-// OK writes what they show.
+// The host's layer list and pickers to their edges; OK writes what they show.
 TEST_F(FillSetTest, HostLayerListAndPickersTakeMouseAndKeysToTheirEdges) {
     brs.PaintFlg = 1; // hatching: the pickers are enabled
     ZelAttr& attr = drawing.Attr();
@@ -241,16 +234,15 @@ TEST_F(FillSetTest, HostLayerListAndPickersTakeMouseAndKeysToTheirEdges) {
         EXPECT_EQ(LinesIn(pattern, pattern.Swatch()), 0);
 
         // The pattern grid has 6 cells in 3 columns, the colour grid 16 in 8.
+        const int type = IDC_FILL_HATCH_TYPE, colour = IDC_FILL_HATCH_COLOR;
         const struct {
             int id;
             const char* keys;
             int value;
-        } cases[] = {{IDC_FILL_HATCH_TYPE, "<x", 9},      {IDC_FILL_HATCH_TYPE, "^.", 0},
-                     {IDC_FILL_HATCH_TYPE, "]<>>.", 5},   {IDC_FILL_HATCH_TYPE, "][<_", 0},
-                     {IDC_FILL_HATCH_TYPE, "[>>>.", 3},   {IDC_FILL_HATCH_TYPE, "[>>vv.", 5},
-                     {IDC_FILL_HATCH_TYPE, "]<<v.", 3},   {IDC_FILL_HATCH_TYPE, "]<<^^.", 0},
-                     {IDC_FILL_HATCH_TYPE, "]^^.", 2},    {IDC_FILL_HATCH_COLOR, "v.", 0},
-                     {IDC_FILL_HATCH_COLOR, "[>>v.", 10}, {IDC_FILL_HATCH_COLOR, "]>^.", 7}};
+        } cases[] = {{type, "<x", 9},    {type, "^.", 0},       {type, "]<>>.", 5},
+                     {type, "][<_", 0},  {type, "[>>>.", 3},    {type, "[>>vv.", 5},
+                     {type, "]<<v.", 3}, {type, "]<<^^.", 0},   {type, "]^^.", 2},
+                     {colour, "v.", 0},  {colour, "[>>v.", 10}, {colour, "]>^.", 7}};
         for (const auto& c : cases)
             EXPECT_EQ(Pick(ui, c.id, c.keys), c.value) << c.keys;
 

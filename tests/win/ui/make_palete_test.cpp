@@ -30,8 +30,7 @@ protected:
                         script);
     }
 
-    // Only these: painted brushes of colour 7 and pattern 9 on layer row % 8
-    // of attribute 201, named by their row.
+    // Only these: brushes of colour 7, pattern 9, layer row % 8, named by their row.
     void SetBrushes(int count) {
         plt.DelAllBrs();
         plt.SetZty(ZOK_KYOYU_NINZU);
@@ -63,8 +62,7 @@ protected:
         host.Sync();
     }
 
-    // The context menu of a right click on the row: which of add, change and
-    // delete are greyed; then Esc closes it.
+    // Which of add, change and delete the context menu of the row greys.
     std::string Menu(UiDialog& dlg, int row) {
         dlg.ClickRow(IDC_BRS_LIST, row, false);
         HWND window = dlg.WaitForWindow("#32768");
@@ -83,9 +81,8 @@ protected:
     int sel = kUntouchedSel;
 };
 
-// Each kind of attribute asks through its own dialog and names the new,
-// otherwise cleared brush in the editor's form. (The random user adds to an
-// unknown attribute.) OK stores the name: the new palette's comes last.
+// Each kind of attribute asks through its own dialog and names the new, otherwise
+// cleared brush in the editor's form (the random user tries an unknown one).
 TEST_F(MakePaleteTest, EachAttributeKindAddsABrushNamedInTheEditorsForm) {
     const struct {
         int bNew;
@@ -188,7 +185,8 @@ TEST_F(MakePaleteTest, DeletingSelectsTheRowThatTookTheFirstDeletedPlace) {
     EXPECT_EQ(sel, -1);
 }
 
-TEST_F(MakePaleteTest, ChangingOneBrushEditsACopyAndRefreshesItsRow) {
+// A double-click on a row, with none selected, changes that brush.
+TEST_F(MakePaleteTest, DoubleClickChangesOneBrushAndRefreshesItsRow) {
     SetBrushes(3);
     Run(0, [&](UiDialog& dlg) {
         Select(dlg, {});
@@ -196,13 +194,8 @@ TEST_F(MakePaleteTest, ChangingOneBrushEditsACopyAndRefreshesItsRow) {
         dlg.ClickRow(IDC_BRS_LIST, 1, true);
         UiDialog fill = dlg.WaitForPopup();
         fill.Click(IDC_FILL_HATCH);
-        fill.Click(IDCANCEL);
-        EXPECT_EQ(+plt.GetObjBrs(1)->PaintFlg, 0);
-        dlg.Click(IDC_BRS_CHANGE);
-        UiDialog again = dlg.WaitForPopup();
-        again.Click(IDC_FILL_HATCH);
-        again.Type(IDC_FILL_SPACE, "2.5");
-        again.Click(IDOK);
+        fill.Type(IDC_FILL_SPACE, "2.5");
+        fill.Click(IDOK);
         EXPECT_EQ(dlg.RowText(IDC_BRS_LIST, 1, 4) + " " + dlg.RowText(IDC_BRS_LIST, 1, 5),
                   "---- 2.50");
         dlg.Click(IDOK);
@@ -213,9 +206,8 @@ TEST_F(MakePaleteTest, ChangingOneBrushEditsACopyAndRefreshesItsRow) {
     EXPECT_EQ(+brs.Col, 7);
 }
 
-// Each box alone, on two brushes of three: the fill kind enables its boxes,
-// a box its controls, and only its settings are applied. The dialog starts
-// from the layer and the fill kind the two share, if any.
+// Each box alone, on two brushes of three, enables and applies only its settings;
+// the dialog starts from the layer and the fill kind the two share, if any.
 TEST_F(MakePaleteTest, ChangingSeveralAppliesEachCheckedSettingAlone) {
     const struct {
         int box;

@@ -124,8 +124,7 @@ private:
             "the editor's controls to follow " + std::to_string(count) + " brushes");
     }
 
-    // The counts once the editor has taken its input and painted itself; a
-    // message after the paint wakes its idle pass, as a mouse move would.
+    // Once the editor has painted; a message after the paint wakes its idle pass.
     GuiObjects Counts(UiDialog& dlg) {
         m_host.Sync();
         ::RedrawWindow(dlg.Hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -153,8 +152,10 @@ private:
             popup.PressKey(VK_RETURN);
         else if (end == 2 && ::GetDlgItem(popup.Hwnd(), IDCANCEL))
             popup.Click(IDCANCEL);
+        else if (end == 4)
+            ::PostMessageA(popup.Hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
         else
-            end == 4 ? popup.CloseBox() : popup.PressKey(VK_ESCAPE);
+            popup.PressKey(VK_ESCAPE);
         if (ok && popup.IsOpen()) { // Enter while the dialog cannot confirm keeps it open
             popup.Click(IDCANCEL);
             ok = false;
@@ -163,8 +164,7 @@ private:
         ok = ok && kind != "属性ペイント"; // the message box of an unknown attribute
         if (m_adding && m_plt.CountBrs() != count + (ok ? 1 : 0))
             throw UiError("adding left a wrong number of brushes");
-        // Compared when the dialog changed nothing; Wine keeps and remakes some
-        // objects, but a dialog that leaks leaves more at every closing.
+        // Wine remakes some objects, but a leaking dialog leaves more at every closing.
         GuiObjects after = Counts(dlg);
         if (after > before)
             Log("  left " + after.Text() + " after " + before.Text());
@@ -311,8 +311,7 @@ TEST(RandomUserTest, OpeningAndClosingTheEditorGrowsNoObjects) {
                  });
         counts.push_back(CountGuiObjects());
     }
-    // Wine's caches grow now and then; an editor that leaks leaves at least
-    // one object at every opening of the later half.
+    // Wine's caches grow now and then; a leak grows at every opening of the later half.
     const GuiObjects& half = counts[opens / 2 - 1];
     EXPECT_LT(counts.back().gdi, half.gdi + opens / 2);
     EXPECT_LE(counts.back().user, half.user);

@@ -11,8 +11,7 @@
 
 namespace {
 
-const COLORREF kRed = RGB(255, 0, 0);
-const COLORREF kBlue = RGB(10, 120, 200);
+const COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(10, 120, 200);
 // The list's text colour, which the hatch lines take.
 const COLORREF kListText = RGB(0, 0, 160);
 
@@ -57,8 +56,7 @@ public:
 
     CSvyListCrl& List() { return m_list; }
     std::string Text(int row, int col) const { return m_list.GetItemText(row, col).GetString(); }
-    // Whether a swatch cell shows a 1-pixel border in the button face colour
-    // one pixel inside the cell, and inside it expect(x, y) at every pixel.
+    // A 1-pixel border in the button face one pixel inside the cell, expect(x, y) within.
     bool Shows(int row, int col, const std::function<COLORREF(int, int)>& expect) const {
         RECT cell = {};
         m_list.GetSubItemRect(row, col, LVIR_BOUNDS, cell);
@@ -133,16 +131,14 @@ TEST_F(SvyListTest, RowsShowTheirTextsAndSwatches) {
     for (const auto& t : texts)
         EXPECT_EQ(window.Text(t.row, t.col), t.text) << t.row << ", " << t.col;
 
-    // Paint: the colour lightened by the density, out of range not at all;
-    // the pattern cell solid in the window text colour, whatever the paint.
+    // Paint: the colour lightened by the density, out of range not at all.
     const COLORREF paint[] = {RGB(255, 128, 128), RGB(255, 255, 255), kBlue, kBlue,
                               RGB(172, 210, 237)};
     for (int row = 0; row < 5; ++row) {
         EXPECT_TRUE(window.Shows(row, 2, Solid(paint[row]))) << row;
         EXPECT_TRUE(window.Shows(row, 3, Solid(GetSysColor(COLOR_WINDOWTEXT))));
     }
-    // Hatch: the table colour and the pattern; the last colour of the table
-    // is its own, one past it entry 0's; type 6 has no pattern: one plain colour.
+    // Hatch: one past the colour table is entry 0; type 6 has no pattern.
     for (int type = 0; type < 6; ++type) {
         EXPECT_TRUE(window.Shows(5 + type, 2, Solid(m_drawing.Attr().GetColor(type + 1)))) << type;
         EXPECT_TRUE(window.Shows(5 + type, 3, Hatch(type))) << type;

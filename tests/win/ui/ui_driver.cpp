@@ -25,7 +25,6 @@ std::string TextOf(HWND hWnd) {
     return text;
 }
 
-// A double-click, or else a right click, at a point of a window.
 void PostClick(HWND window, LPARAM at, bool twice) {
     if (twice)
         for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
@@ -38,10 +37,9 @@ void PostClick(HWND window, LPARAM at, bool twice) {
 } // namespace
 
 HWND UiDialog::Item(int id) const {
-    HWND item = ::GetDlgItem(m_hWnd, id);
-    if (!item)
-        throw UiError("the dialog has no control " + std::to_string(id));
-    return item;
+    if (HWND item = ::GetDlgItem(m_hWnd, id))
+        return item;
+    throw UiError("the dialog has no control " + std::to_string(id));
 }
 
 void UiDialog::Click(int id) {
@@ -95,11 +93,6 @@ void UiDialog::PressKey(UINT key) {
         ::GetGUIThreadInfo(m_host.UiThreadId(), &info) && info.hwndFocus ? info.hwndFocus : m_hWnd;
     ::PostMessageA(target, WM_KEYDOWN, key, 1);
     ::PostMessageA(target, WM_KEYUP, key, 0xC0000001);
-    m_host.Sync();
-}
-
-void UiDialog::CloseBox() {
-    ::PostMessageA(m_hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
     m_host.Sync();
 }
 
@@ -291,8 +284,7 @@ BOOL CALLBACK CountWindow(HWND hWnd, LPARAM count) {
 }
 } // namespace
 
-// Wine answers GetGuiResources with nothing; there the GDI handle table and
-// the process's windows are counted.
+// Wine answers GetGuiResources with 0: count the GDI handle table and the windows.
 GuiObjects CountGuiObjects() {
     GuiObjects counts;
     counts.gdi = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);

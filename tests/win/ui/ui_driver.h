@@ -1,5 +1,4 @@
-// Drives a running modal dialog the way a user does: the test's thread makes
-// the call that runs it, a driver thread acts through posted messages.
+// Drives a modal dialog as a user does: a driver thread acts through posted messages.
 #pragma once
 
 #include "afx/afxwin.h"
@@ -19,7 +18,6 @@ public:
 
 class UiHost;
 
-// A dialog window as the driver thread sees it.
 class UiDialog {
 public:
     UiDialog(UiHost& host, HWND hWnd) : m_host(host), m_hWnd(hWnd) {}
@@ -27,8 +25,7 @@ public:
     HWND Hwnd() const { return m_hWnd; }
     HWND Item(int id) const;
 
-    // Each action returns once the dialog has taken it. Type picks
-    // "Y/M/D h:mm:ss" in a date picker.
+    // Each returns once the dialog has taken it. Type picks "Y/M/D h:mm:ss" in a date picker.
     void Click(int id);
     void Type(int id, const std::string& text);
     void ChooseCombo(int id, int index) { Choose(id, index, CB_SETCURSEL, CBN_SELCHANGE); }
@@ -36,19 +33,14 @@ public:
     // A right click or a double-click on a list's row, at height y if given.
     void ClickRow(int id, int row, bool twice, int y = -1);
     void PressKey(UINT key); // to the control with the focus
-    void CloseBox();
 
     // Texts in code page 932.
     std::string Text(int id) const;
     std::string ToolTip(int id) const;
     std::string ItemText(int id, int index) const;
     std::string RowText(int id, int row, int column) const;
-    int Count(int id) const {
-        return (int)::SendMessageA(Item(id), IsList(id) ? LB_GETCOUNT : CB_GETCOUNT, 0, 0);
-    }
-    int Sel(int id) const {
-        return (int)::SendMessageA(Item(id), IsList(id) ? LB_GETCURSEL : CB_GETCURSEL, 0, 0);
-    }
+    int Count(int id) const { return Send(id, IsList(id) ? LB_GETCOUNT : CB_GETCOUNT); }
+    int Sel(int id) const { return Send(id, IsList(id) ? LB_GETCURSEL : CB_GETCURSEL); }
     bool IsEnabled(int id) const { return ::IsWindowEnabled(Item(id)) != FALSE; }
     std::string Enabled(std::initializer_list<int> ids) const; // as 0s and 1s
     bool IsShown(int id) const { return ::IsWindowVisible(Item(id)) != FALSE; }
@@ -62,6 +54,7 @@ public:
 private:
     void Choose(int id, int index, UINT set, WORD notice);
     bool IsList(int id) const;
+    int Send(int id, UINT message) const { return (int)::SendMessageA(Item(id), message, 0, 0); }
 
     UiHost& m_host;
     HWND m_hWnd;
@@ -76,8 +69,7 @@ public:
 
     CWnd* Wnd() { return &m_wnd; } // the parent to pass to a dialog
 
-    // Runs open(), which shows a modal dialog over Wnd(), while script acts on
-    // it; returns open()'s result. Drive returns the failure instead.
+    // open() shows a modal dialog over Wnd(), script acts on it; Drive returns the failure.
     int Run(const std::function<int()>& open, const std::function<void(UiDialog&)>& script);
     std::string Drive(const std::function<int()>& open,
                       const std::function<void(UiDialog&)>& script, int& result);
@@ -102,8 +94,7 @@ private:
 
 // The process's GDI and USER objects, to tell a leak.
 struct GuiObjects {
-    DWORD gdi = 0;
-    DWORD user = 0;
+    DWORD gdi = 0, user = 0;
     bool operator>(const GuiObjects& other) const { return gdi > other.gdi || user > other.user; }
     std::string Text() const {
         return "GDI " + std::to_string(gdi) + ", USER " + std::to_string(user);

@@ -7,11 +7,8 @@
 
 namespace {
 
-const int kWidth = 40;
-const int kHeight = 24;
-const COLORREF kColor = RGB(30, 144, 255);
-const COLORREF kBlack = RGB(0, 0, 0);
-const COLORREF kWhite = RGB(255, 255, 255);
+const int kWidth = 40, kHeight = 24;
+const COLORREF kColor = RGB(30, 144, 255), kBlack = RGB(0, 0, 0), kWhite = RGB(255, 255, 255);
 
 class TestButton : public XButton {
 public:
@@ -19,7 +16,6 @@ public:
     using XButton::XButton;
 };
 
-// The button drawn for one item state into a picture the size of the item.
 void Draw(DibPicture& picture, UINT state) {
     picture.Fill(RGB(1, 2, 3));
     DRAWITEMSTRUCT item = {
@@ -27,9 +23,8 @@ void Draw(DibPicture& picture, UINT state) {
     TestButton(kColor).DrawItem(&item);
 }
 
-// Normal: a raised edge and an outlined swatch. Pressed: a shadow frame
-// instead of the edge. Focused: a black border, a white ring, and the rest
-// two pixels in. Disabled looks the same in each state.
+// Pressed: a shadow frame instead of the raised edge. Focused: a black border, a
+// white ring, and the rest two pixels in. Disabled looks the same in each state.
 TEST(XButton, EachStateDrawsItsEdgeAndSwatch) {
     const COLORREF hi = GetSysColor(COLOR_BTNHIGHLIGHT), light = GetSysColor(COLOR_3DLIGHT),
                    dark = GetSysColor(COLOR_3DDKSHADOW), shadow = GetSysColor(COLOR_BTNSHADOW),
@@ -61,8 +56,7 @@ TEST(XButton, EachStateDrawsItsEdgeAndSwatch) {
         }
 }
 
-// A host's template may hold a plain push button. (The fill dialog's test
-// sees a new colour shown.)
+// A host's template may hold a plain push button.
 TEST(XButton, TemplateButtonBecomesOwnerDrawn) {
     ControlWindow window("BUTTON", BS_PUSHBUTTON, kWidth, kHeight);
     XButton button(kColor);

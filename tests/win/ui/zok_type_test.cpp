@@ -1,5 +1,4 @@
-// The attribute selection dialogs through their exports, driven as a user
-// drives them; and the help table as the host's help manager reads it.
+// The attribute selection dialogs, driven as a user does; the help table's exports.
 #include "ui/help_table.h"
 #include "ui/resource.h"
 #include "ui/zok_type.h"
@@ -63,8 +62,7 @@ TEST_F(ZokTypeTest, ChoiceAndWayOutGiveTheIndexOrLeaveTheByte) {
     }
 }
 
-// The combo box offers a prompt first, which cannot confirm; the dialog runs
-// on the library's resources over a disabled owner, and gives both back.
+// A prompt that cannot confirm; the library's resources over a disabled owner, both given back.
 TEST_F(ZokTypeTest, ComboOffersThePromptWhichCannotConfirm) {
     HINSTANCE during = nullptr;
     BOOL ownerEnabled = TRUE;
@@ -99,10 +97,8 @@ TEST_F(ZokTypeTest, ComboOffersThePromptWhichCannotConfirm) {
 }
 
 TEST(HelpTable, EntriesInOrderAndABadIndexLeavesTheTarget) {
-    const char* titles[] = {
-        "ペイント設定ライブラリ-メインヘルプ", "ペイント設定ライブラリ-メイン画面",
-        "ペイント設定ライブラリ-属性選択画面", "ペイント設定ライブラリ-ブラシの作成画面",
-        "ペイント設定ライブラリ-ブラシの設定画面"};
+    const std::string titles[] = {"メインヘルプ", "メイン画面", "属性選択画面", "ブラシの作成画面",
+                                  "ブラシの設定画面"};
     ASSERT_EQ(___OSTINHELP_NUM(), 5);
     TOstinHelpContext entry(0, "", -1, "");
     // Backwards, so that each copy overwrites a longer or shorter title.
@@ -110,12 +106,13 @@ TEST(HelpTable, EntriesInOrderAndABadIndexLeavesTheTarget) {
         EXPECT_EQ(___OSTINHELP_CONTEXT(index, &entry), &entry);
         EXPECT_EQ(std::to_string(entry.GetKind()) + " " + entry.GetModule() + " " +
                       std::to_string(entry.GetIndex()) + " " + entry.GetTitle(),
-                  "4 velmora.dll " + std::to_string(index) + " " + titles[index]);
+                  "4 velmora.dll " + std::to_string(index) + " ペイント設定ライブラリ-" +
+                      titles[index]);
     }
     ___OSTINHELP_CONTEXT(5, &entry);
     ___OSTINHELP_CONTEXT(-1, &entry);
     EXPECT_EQ(entry.GetIndex(), 0);
-    EXPECT_STREQ(entry.GetTitle(), titles[0]);
+    EXPECT_EQ(entry.GetTitle(), "ペイント設定ライブラリ-" + titles[0]);
     EXPECT_EQ(___OSTINHELP_CONTEXT(0, nullptr), nullptr);
 }
 
