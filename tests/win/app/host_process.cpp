@@ -65,7 +65,6 @@ void HostProcess::Command(int id) {
 
 void HostProcess::Click(HWND window, int id) {
     HWND button = Item(window, id);
-    // A dialog enables its buttons when it next comes idle.
     WaitUntil([&] { return ::IsWindowEnabled(button) != FALSE; },
               "button " + std::to_string(id) + " to be enabled");
     ::SendNotifyMessageA(button, BM_CLICK, 0, 0);

@@ -82,7 +82,6 @@ TEST_F(MapPaintTest, HatchLinesLieAtTheirSpacingOnTheGroundInTheDrawingsColour) 
     }
     // 1 m apart on the ground, meeting the parcel's edges (rows 50 and 150).
     EXPECT_EQ(rows, (std::vector<int>{60, 70, 80, 90, 100, 110, 120, 130, 140}));
-    // Panned by 3 pixels, the lines move with the map.
     m_view.Pan(0, 3);
     Draw();
     EXPECT_TRUE(m_picture.At(260, 63) == blue && m_picture.At(260, 60) == kWhite);

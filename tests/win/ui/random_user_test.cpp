@@ -1,5 +1,5 @@
-// A random user of the palette editor, checked after each action. VELMORA_RANDOM_SEED,
-// _ACTIONS and _OPENS ask for a long run (scripts/random-user).
+// A random user of the palette editor, checked after each action; scripts/random-user
+// sets VELMORA_RANDOM_SEED, _ACTIONS and _OPENS for a long run.
 #include "host/sample_drawing.h"
 #include "ui/palette_set.h"
 #include "ui/resource.h"
