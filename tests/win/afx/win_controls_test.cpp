@@ -1,7 +1,4 @@
-// The class library's wrappers where their users never reach: the combo and list
-// boxes past their last item, and the colour dialog's flags and answer. The
-// list view and the off-screen context are checked through the brush list and
-// the colour button that draw with them.
+// The class library's wrappers where their users never reach.
 #include "afx/afxdlgs.h"
 #include "tests/win/ui/control_window.h"
 
@@ -30,8 +27,7 @@ TEST(CComboBoxListBox, ItemTextsToTheLastItemAndNoneBeyond) {
     EXPECT_TRUE(pastCombo.IsEmpty() && pastList.IsEmpty());
 }
 
-// Plays the user of the colour dialog: types red 200, leaves green and blue
-// as the dialog opened with them, and answers OK when lCustData says so.
+// Types red 200 into the colour dialog; answers OK when lCustData says so.
 UINT_PTR CALLBACK ColorUser(HWND hDlg, UINT message, WPARAM, LPARAM lParam) {
     if (message != WM_INITDIALOG)
         return 0;

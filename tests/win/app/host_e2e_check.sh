@@ -1,6 +1,5 @@
 #!/bin/sh
-# The host program end to end: the sample box made by the native build's tool,
-# the program driven under Wine, the box it saved read back by the tool.
+# The host program end to end, its box made and read back by the native tool:
 # host_e2e_check.sh WINE_RUN TEST_EXE NATIVE_TOOL SAMPLE_DIR WORK_DIR EXPECTED
 set -eu
 wine_run=$1 test_exe=$2 tool=$3 sample=$4 work=$5 expected=$6

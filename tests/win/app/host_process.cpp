@@ -3,14 +3,14 @@
 #include <commctrl.h>
 
 #include <chrono>
+#include <cstring>
 #include <cwchar>
 #include <thread>
 
 namespace {
 constexpr DWORD kWaitLimitMs = 20000;
 
-// A program that hangs fails the test instead of stopping it. Wine carries
-// texts between processes in UTF-16 only.
+// A program that hangs fails the test. Wine carries texts between processes in UTF-16 only.
 LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR result = 0;
     if (!::SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, kWaitLimitMs, &result))
@@ -26,10 +26,8 @@ std::wstring Wide(const std::string& text) {
 
 std::string Narrow(const wchar_t* wide) {
     std::string text(std::wcslen(wide) * 2 + 1, '\0');
-    text.resize(
-        ::WideCharToMultiByte(CP_ACP, 0, wide, -1, &text[0], (int)text.size(), nullptr, nullptr) -
-        1);
-    return text;
+    int size = ::WideCharToMultiByte(CP_ACP, 0, wide, -1, &text[0], (int)text.size(), 0, 0);
+    return text.substr(0, size - 1);
 }
 
 } // namespace
@@ -37,9 +35,8 @@ std::string Narrow(const wchar_t* wide) {
 HostProcess::HostProcess(const std::string& arguments) {
     char path[MAX_PATH] = {};
     ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string command = path;
-    command =
-        "\"" + command.substr(0, command.find_last_of('\\')) + "\\velmora-host.exe\" " + arguments;
+    *std::strrchr(path, '\\') = '\0';
+    std::string command = "\"" + std::string(path) + "\\velmora-host.exe\" " + arguments;
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
     if (!::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
@@ -54,16 +51,13 @@ HostProcess::HostProcess(const std::string& arguments) {
 }
 
 HostProcess::~HostProcess() {
-    if (::WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT) {
-        ::TerminateProcess(m_process.hProcess, 1);
-        ::WaitForSingleObject(m_process.hProcess, kWaitLimitMs);
-    }
+    ::TerminateProcess(m_process.hProcess, 1); // fails harmlessly once it has ended
+    ::WaitForSingleObject(m_process.hProcess, kWaitLimitMs);
     ::CloseHandle(m_process.hThread);
     ::CloseHandle(m_process.hProcess);
 }
 
-// Actions are sent messages, taken in order before posted input; SendNotifyMessage
-// does not wait for a handler that opens a dialog.
+// SendNotifyMessage does not wait for a handler that opens a dialog.
 void HostProcess::Command(int id) {
     ::SendNotifyMessageA(m_frame, WM_COMMAND, MAKEWPARAM(id, 0), 0);
     Sync();
@@ -71,7 +65,6 @@ void HostProcess::Command(int id) {
 
 void HostProcess::Click(HWND window, int id) {
     HWND button = Item(window, id);
-    // A dialog enables its buttons when it next comes idle.
     WaitUntil([&] { return ::IsWindowEnabled(button) != FALSE; },
               "button " + std::to_string(id) + " to be enabled");
     ::SendNotifyMessageA(button, BM_CLICK, 0, 0);
@@ -95,18 +88,11 @@ void HostProcess::ChooseCombo(HWND dialog, int id, const std::string& text) {
 }
 
 void HostProcess::MoveMouse(HWND window, int x, int y) {
-    // The pointer moves there too, so that the window does not see it leave.
+    // The pointer moves too, so that the window does not see it leave.
     POINT at{x, y};
     ::ClientToScreen(window, &at);
     ::SetCursorPos(at.x, at.y);
     Send(window, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
-}
-
-void HostProcess::Key(HWND window, UINT key) {
-    // Posted, as keys arrive: the program's message loop turns them into commands.
-    ::PostMessageA(window, WM_KEYDOWN, key, 1);
-    ::PostMessageA(window, WM_KEYUP, key, 0xC0000001);
-    Sync();
 }
 
 std::string HostProcess::Text(HWND window) const {
@@ -144,8 +130,7 @@ HWND HostProcess::WaitPopup(HWND owner) {
     return popup;
 }
 
-// Until the window is gone, not only hidden: an ending dialog's loop still takes
-// messages, so that a click sent then would run inside it.
+// Until gone, not only hidden: a click sent into an ending dialog's loop runs there.
 void HostProcess::WaitClosed(HWND window) {
     WaitUntil([&] { return !::IsWindow(window); }, "a window to close");
     Sync();
@@ -163,8 +148,7 @@ void HostProcess::WaitUntil(const std::function<bool()>& cond, const std::string
 }
 
 void HostProcess::Sync() const {
-    // Sent messages are taken in order, also by a dialog that one of them opened;
-    // a posted one wakes the dialog's idle pass, which enables its buttons.
+    // A posted message wakes a dialog's idle pass, which enables its buttons.
     ::PostMessageA(m_frame, WM_NULL, 0, 0);
     Send(m_frame, WM_NULL, 0, 0);
 }

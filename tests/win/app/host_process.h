@@ -1,5 +1,4 @@
-// velmora-host.exe driven from outside with messages, as input reaches it, and
-// read back by what its windows show. A wait that runs out throws HostError.
+// velmora-host.exe driven from outside with messages; a wait that runs out throws.
 #pragma once
 
 #include <windows.h>
@@ -25,28 +24,23 @@ public:
     HWND Frame() const { return m_frame; }
     HWND Item(HWND window, int id) const { return ::GetDlgItem(window, id); }
 
-    void Command(int id); // as the menu sends it
-    // Clicks a button; returns at once, even if a dialog opens.
-    void Click(HWND window, int id);
+    void Command(int id);            // as the menu sends it
+    void Click(HWND window, int id); // returns at once, even if a dialog opens
     void SetText(HWND window, int id, const std::string& text);
     void ChooseCombo(HWND dialog, int id, const std::string& text);
     void MoveMouse(HWND window, int x, int y);
-    void Key(HWND window, UINT key);
 
     std::string Text(HWND window) const;
     std::vector<std::string> ListTexts(HWND list) const;
 
-    // Waits for a dialog or message box that `owner` owns to show.
-    HWND WaitPopup(HWND owner);
+    HWND WaitPopup(HWND owner); // a dialog or message box that owner owns
     void WaitClosed(HWND window);
     void WaitUntil(const std::function<bool()>& cond, const std::string& what) const;
-    // Returns once the program has taken every message sent to it so far.
-    void Sync() const;
-    DWORD Close(); // as the user closes the main window; the exit code
+    void Sync() const; // returns once the program has taken every message sent so far
+    DWORD Close();     // as the user closes the main window; the exit code
 
 private:
-    // A shown top-level window of the class that `owner` (if any) owns.
-    HWND Shown(const char* className, HWND owner) const;
+    HWND Shown(const char* className, HWND owner) const; // owned by owner, if any
 
     PROCESS_INFORMATION m_process{};
     HWND m_frame = nullptr;

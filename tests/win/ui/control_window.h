@@ -4,8 +4,7 @@
 
 #include <commctrl.h>
 
-// A control in a shown popup of the same size that reflects notifications
-// and drawing to it, as a dialog does.
+// A control in a shown popup that reflects notifications and drawing, as a dialog does.
 struct ControlWindow {
     ControlWindow(const char* className, DWORD style, int width, int height) {
         INITCOMMONCONTROLSEX init = {sizeof(init), ICC_LISTVIEW_CLASSES};

@@ -1,5 +1,4 @@
-// A 32-bit top-down DIB in a memory context, for drawing tests to render into
-// and read back pixel by pixel.
+// A 32-bit top-down DIB in a memory context, read back pixel by pixel.
 #pragma once
 
 #include <windows.h>

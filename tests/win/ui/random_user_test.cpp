@@ -1,7 +1,5 @@
-// A random user of the palette editor: seeded random actions of every kind,
-// with the list, the enabled states and the process's GDI and USER objects
-// checked after each. VELMORA_RANDOM_SEED, _ACTIONS and _OPENS ask for a long
-// run (scripts/random-user); a failure prints the seed and the actions.
+// A random user of the palette editor, checked after each action; scripts/random-user
+// sets VELMORA_RANDOM_SEED, _ACTIONS and _OPENS for a long run.
 #include "host/sample_drawing.h"
 #include "ui/palette_set.h"
 #include "ui/resource.h"
@@ -12,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <iterator>
 #include <map>
 #include <random>
@@ -41,7 +40,6 @@ public:
         m_host.SetWaitLimit(30000); // a loaded machine, not a broken editor, is slow
     }
 
-    // Opens the editor until the actions run out; returns the first failure.
     std::string Play() {
         while (m_left > 0) {
             if (m_plt.CountBrs() == 0 && Pick(3) == 0)
@@ -86,7 +84,7 @@ private:
                 Log(how == 0 ? "OK" : how == 1 ? "Cancel" : "Esc");
                 if (how == 0 && dlg.IsEnabled(IDOK))
                     return dlg.Click(IDOK);
-                return how == 1 ? dlg.Click(IDCANCEL) : dlg.PressEsc();
+                return how == 1 ? dlg.Click(IDCANCEL) : dlg.PressKey(VK_ESCAPE);
             }
             GuiObjects before = Counts(dlg);
             int count = m_plt.CountBrs();
@@ -102,15 +100,13 @@ private:
     void Check(UiDialog& dlg) {
         int count = m_plt.CountBrs();
         if (ListView_GetItemCount(List(dlg)) != count)
-            throw UiError("the list shows " + std::to_string(ListView_GetItemCount(List(dlg))) +
-                          " rows for " + std::to_string(count) + " brushes");
+            throw UiError("the list has not one row per brush");
         for (int i = 0; i < count; ++i) {
-            BYTE b = BYTE(i);
-            bool paint = m_plt.GetPaintFlg(b) == 0;
+            bool paint = m_plt.GetPaintFlg(BYTE(i)) == 0;
             std::string name = dlg.RowText(IDC_BRS_LIST, i, 0),
                         layer = dlg.RowText(IDC_BRS_LIST, i, 1);
-            if (name != m_plt.GetBNm(b) ||
-                layer != m_drawing.Attr().GetLayerLabel(int(m_plt.GetLayerNo(b))) ||
+            if (name != m_plt.GetBNm(BYTE(i)) ||
+                layer != m_drawing.Attr().GetLayerLabel(int(m_plt.GetLayerNo(BYTE(i)))) ||
                 (dlg.RowText(IDC_BRS_LIST, i, 4) == "----") == paint ||
                 (dlg.RowText(IDC_BRS_LIST, i, 5) == "----") != paint)
                 throw UiError("row " + std::to_string(i) + " shows " + name + " | " + layer);
@@ -128,9 +124,7 @@ private:
             "the editor's controls to follow " + std::to_string(count) + " brushes");
     }
 
-    // The counts once the editor has taken its input and painted itself. The
-    // paint taken from its loop here would leave the loop asleep without its
-    // idle pass; a message after it wakes the pass, as a mouse move would.
+    // Once the editor has painted; a message after the paint wakes its idle pass.
     GuiObjects Counts(UiDialog& dlg) {
         m_host.Sync();
         ::RedrawWindow(dlg.Hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -140,8 +134,7 @@ private:
         return counts;
     }
 
-    // Plays the dialog opened over the editor at random, ends it in one of the
-    // ways a user can, and checks the brush it adds and the counts.
+    // Plays the dialog opened over the editor, ends it as a user can, and checks.
     void InPopup(UiDialog& dlg, const GuiObjects& before, int count) {
         UiDialog popup = dlg.WaitForPopup();
         std::string texts = popup.AllTexts(), kind = texts.substr(0, texts.find('\n'));
@@ -156,11 +149,13 @@ private:
         if (end == 0 && popup.IsEnabled(IDOK))
             popup.Click(IDOK);
         else if (end < 2)
-            popup.PressEnter();
+            popup.PressKey(VK_RETURN);
         else if (end == 2 && ::GetDlgItem(popup.Hwnd(), IDCANCEL))
             popup.Click(IDCANCEL);
+        else if (end == 4)
+            ::PostMessageA(popup.Hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
         else
-            end == 4 ? popup.CloseBox() : popup.PressEsc();
+            popup.PressKey(VK_ESCAPE);
         if (ok && popup.IsOpen()) { // Enter while the dialog cannot confirm keeps it open
             popup.Click(IDCANCEL);
             ok = false;
@@ -168,10 +163,8 @@ private:
         m_host.WaitUntil([&] { return !popup.IsOpen(); }, "the dialog to close");
         ok = ok && kind != "属性ペイント"; // the message box of an unknown attribute
         if (m_adding && m_plt.CountBrs() != count + (ok ? 1 : 0))
-            throw UiError("adding left " + std::to_string(m_plt.CountBrs()) + " brushes");
-        // Compared when the dialog changed nothing. Its first showings load
-        // objects that Wine keeps, and Wine remakes some now and then; a
-        // dialog that leaks leaves more objects at every closing.
+            throw UiError("adding left a wrong number of brushes");
+        // Wine remakes some objects, but a leaking dialog leaves more at every closing.
         GuiObjects after = Counts(dlg);
         if (after > before)
             Log("  left " + after.Text() + " after " + before.Text());
@@ -182,31 +175,30 @@ private:
 
     void PlayControl(UiDialog& popup, HWND item) {
         int id = ::GetDlgCtrlID(item);
-        char type[32] = {};
-        ::GetClassNameA(item, type, sizeof(type));
-        std::string kind = type;
+        char kind[32] = {};
+        ::GetClassNameA(item, kind, sizeof(kind));
         if (std::find(std::begin(kNotPlayed), std::end(kNotPlayed), id) != std::end(kNotPlayed))
             return;
-        if (kind == "Edit") {
+        if (!std::strcmp(kind, "Edit")) {
             std::string text = AnyText();
             Log("  type '" + text + "' into " + std::to_string(id));
             popup.Type(id, text);
-        } else if (kind == "ComboBox") {
+        } else if (!std::strcmp(kind, "ComboBox")) {
             int index = Pick(popup.Count(id) + 1) - 1;
             Log("  choose " + std::to_string(index) + " in " + std::to_string(id));
             popup.ChooseCombo(id, index);
-        } else if (kind == DATETIMEPICK_CLASSA) {
+        } else if (!std::strcmp(kind, DATETIMEPICK_CLASSA)) {
             SYSTEMTIME day = {
                 WORD(1971 + Pick(66)), WORD(1 + Pick(12)), 0, WORD(1 + Pick(28)), 12, 0, 0, 0};
             Log("  date " + std::to_string(day.wYear) + "-" + std::to_string(day.wMonth));
             ::SendMessageA(item, DTM_SETSYSTEMTIME, GDT_VALID, (LPARAM)&day);
-        } else if (kind == "Button" && (::GetWindowLongA(item, GWL_STYLE) & 0xF) != BS_GROUPBOX) {
+        } else if (!std::strcmp(kind, "Button") &&
+                   (::GetWindowLongA(item, GWL_STYLE) & 0xF) != BS_GROUPBOX) {
             Log("  click " + std::to_string(id));
             popup.Click(id);
         }
     }
 
-    // Add, Delete or Change, when enabled.
     bool Press(UiDialog& dlg, int id, const char* name) {
         if (!dlg.IsEnabled(id))
             return false;
@@ -214,7 +206,7 @@ private:
         int left = m_plt.CountBrs() - Selected(dlg);
         dlg.Click(id);
         if (id == IDC_BRS_DELETE && m_plt.CountBrs() != left)
-            throw UiError("deleting left " + std::to_string(m_plt.CountBrs()) + " brushes");
+            throw UiError("deleting left a wrong number of brushes");
         m_adding = id == IDC_BRS_ADD;
         return id != IDC_BRS_DELETE;
     }
@@ -302,15 +294,11 @@ TEST(RandomUserTest, OpeningAndClosingTheEditorGrowsNoObjects) {
     CVObjPlt plt; // enough rows for a scroll bar, in every colour and pattern
     plt.SetZty(ZOK_KYOYU_NINZU);
     for (int i = 0; i < 40; ++i) {
-        CVObjBrs brs;
-        brs.BFg = 1;
-        brs.BNm = std::to_string(i).c_str();
-        brs.LayerNo = i % 8;
-        brs.PaintFlg = i % 2;
-        brs.PaintData.Color = RGB(i * 6, 0, 0);
-        brs.HatchData.Type = i % 6;
-        brs.HatchData.Color[0] = BYTE(i % 16);
-        plt.AddBrs(BYTE(i), &brs);
+        FACEZSKHATCH_DATA hatch = {};
+        hatch.Type = i % 6;
+        hatch.Color[0] = BYTE(i % 16);
+        plt.AddBrs(BYTE(i), std::to_string(i).c_str(), 0, 1, VELMORA_Z_TYPE{}, i % 8, i % 2,
+                   {RGB(i * 6, 0, 0), 100}, hatch);
     }
     int sel = 0;
     int opens = EnvInt("VELMORA_RANDOM_OPENS", 20);
@@ -319,13 +307,11 @@ TEST(RandomUserTest, OpeningAndClosingTheEditorGrowsNoObjects) {
         host.Run([&] { return Velmora_PaletteSet(host.Wnd(), &drawing, &plt, &sel, 0); },
                  [&](UiDialog& dlg) {
                      ::SendMessageA(dlg.Item(IDC_BRS_LIST), WM_VSCROLL, SB_BOTTOM, 0);
-                     i % 2 ? dlg.PressEsc() : dlg.Click(IDCANCEL);
+                     i % 2 ? dlg.PressKey(VK_ESCAPE) : dlg.Click(IDCANCEL);
                  });
         counts.push_back(CountGuiObjects());
     }
-    // The first openings load what the process keeps, and Wine's caches grow
-    // by a few objects now and then; an editor that leaks leaves at least one
-    // object at every opening of the later half.
+    // Wine's caches grow now and then; a leak grows at every opening of the later half.
     const GuiObjects& half = counts[opens / 2 - 1];
     EXPECT_LT(counts.back().gdi, half.gdi + opens / 2);
     EXPECT_LE(counts.back().user, half.user);

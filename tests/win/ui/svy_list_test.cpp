@@ -1,5 +1,4 @@
-// The brush list in a real window: its rows' texts, and its swatches read
-// back from a picture of the list as it paints itself.
+// The brush list in a real window: its rows' texts, and its swatches as painted.
 #include "control_window.h"
 #include "dib_picture.h"
 #include "host/sample_drawing.h"
@@ -12,8 +11,7 @@
 
 namespace {
 
-const COLORREF kRed = RGB(255, 0, 0);
-const COLORREF kBlue = RGB(10, 120, 200);
+const COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(10, 120, 200);
 // The list's text colour, which the hatch lines take.
 const COLORREF kListText = RGB(0, 0, 160);
 
@@ -39,8 +37,7 @@ void AddHatch(CVObjPlt& plt, const char* name, WORD type, BYTE color, double spa
     plt.AddBrs(plt.CountBrs(), name, 0, 1, VELMORA_Z_TYPE(), layer, 1, {kRed, 100}, hatch);
 }
 
-// The brush list as the editor shows it: a report view with the six columns
-// and 32-pixel rows.
+// The brush list as the editor shows it: six columns, 32-pixel rows.
 class ListWindow : public ControlWindow {
 public:
     ListWindow(ZEL& drawing, CVObjPlt& plt) : ControlWindow(WC_LISTVIEWA, LVS_REPORT, 460, 520) {
@@ -59,8 +56,7 @@ public:
 
     CSvyListCrl& List() { return m_list; }
     std::string Text(int row, int col) const { return m_list.GetItemText(row, col).GetString(); }
-    // Whether a swatch cell shows a 1-pixel border in the button face colour
-    // one pixel inside the cell, and inside it expect(x, y) at every pixel.
+    // A 1-pixel border in the button face one pixel inside the cell, expect(x, y) within.
     bool Shows(int row, int col, const std::function<COLORREF(int, int)>& expect) const {
         RECT cell = {};
         m_list.GetSubItemRect(row, col, LVIR_BOUNDS, cell);
@@ -100,6 +96,7 @@ std::function<COLORREF(int, int)> Hatch(int type) {
 class SvyListTest : public ::testing::Test {
 protected:
     SvyListTest() {
+        m_drawing.Attr().AddColor(RGB(30, 160, 90)); // entry 0 is not the colour of no entry
         FillSampleDrawing(m_drawing.Attr());
         AddPaint(m_plt, "赤50", kRed, 50, 3);
         AddPaint(m_plt, "赤0", kRed, 0, 7);
@@ -109,7 +106,8 @@ protected:
         for (WORD type = 0; type < 6; ++type)
             AddHatch(m_plt, "ハッチ", type, (BYTE)(type + 1), 2.5 + type,
                      type == 1 ? 0xFFFFFFFF : 4);
-        AddHatch(m_plt, "種類6", 6, 15, 1, 4);
+        AddHatch(m_plt, "種類6", 6, 16, 1, 4);
+        AddHatch(m_plt, "表外", 0, 17, 1, 4);
     }
 
     ZEL m_drawing;
@@ -120,7 +118,7 @@ TEST_F(SvyListTest, RowsShowTheirTextsAndSwatches) {
     ListWindow window(m_drawing, m_plt);
     CSvyListCrl& list = window.List();
     EXPECT_EQ(list.GetExtendedStyle(), DWORD(LVS_EX_HEADERDRAGDROP | LVS_EX_FULLROWSELECT));
-    ASSERT_EQ(list.GetItemCount(), 12);
+    ASSERT_EQ(list.GetItemCount(), 13);
     // Layer 8 lies beyond the table, 0xFFFFFFFF is negative: both show layer 0.
     const struct {
         int row, col;
@@ -133,57 +131,37 @@ TEST_F(SvyListTest, RowsShowTheirTextsAndSwatches) {
     for (const auto& t : texts)
         EXPECT_EQ(window.Text(t.row, t.col), t.text) << t.row << ", " << t.col;
 
-    // Paint: the colour lightened by the density, out of range not at all;
-    // the pattern cell solid in the window text colour, whatever the paint.
+    // Paint: the colour lightened by the density, out of range not at all.
     const COLORREF paint[] = {RGB(255, 128, 128), RGB(255, 255, 255), kBlue, kBlue,
                               RGB(172, 210, 237)};
     for (int row = 0; row < 5; ++row) {
         EXPECT_TRUE(window.Shows(row, 2, Solid(paint[row]))) << row;
         EXPECT_TRUE(window.Shows(row, 3, Solid(GetSysColor(COLOR_WINDOWTEXT))));
     }
-    // Hatch: the table colour and the pattern; the last colour of the table
-    // is its own, and type 6 has no pattern: its cell is one plain colour.
+    // Hatch: one past the colour table is entry 0; type 6 has no pattern.
     for (int type = 0; type < 6; ++type) {
         EXPECT_TRUE(window.Shows(5 + type, 2, Solid(m_drawing.Attr().GetColor(type + 1)))) << type;
         EXPECT_TRUE(window.Shows(5 + type, 3, Hatch(type))) << type;
     }
-    EXPECT_TRUE(window.Shows(11, 2, Solid(m_drawing.Attr().GetColor(15))));
+    EXPECT_TRUE(window.Shows(11, 2, Solid(m_drawing.Attr().GetColor(16))));
     EXPECT_TRUE(window.Shows(11, 3, Solid(window.At(11, 3))));
     EXPECT_NE(window.At(11, 3), kListText);
+    EXPECT_TRUE(window.Shows(12, 2, Solid(RGB(30, 160, 90))));
 }
 
-TEST(SvyListDrawing, OutOfTableNumbersTakeEntryZero) {
-    ZEL drawing;
-    drawing.Attr().AddColor(RGB(30, 160, 90));
-    drawing.Attr().AddColor(RGB(200, 0, 0));
-    drawing.Attr().AddLayer("基本");
-    drawing.Attr().AddLayer("注記");
-    CVObjPlt plt;
-    AddHatch(plt, "表外", 0, 2, 1, 2);
-    AddHatch(plt, "表内", 0, 1, 1, 1);
-    ListWindow window(drawing, plt);
-    EXPECT_TRUE(window.Shows(0, 2, Solid(RGB(30, 160, 90))));
-    EXPECT_TRUE(window.Shows(1, 2, Solid(RGB(200, 0, 0))));
-    EXPECT_EQ(window.Text(0, 1) + window.Text(1, 1), "基本注記");
-}
-
-// Out of range rows change nothing; a row in range takes its brush's texts
-// and repaints whole even when no text changes.
+// Out of range rows change nothing; a row repaints even when no text changes.
 TEST_F(SvyListTest, UpdateRowRefreshesAndRepaintsOneRowFromItsBrush) {
     ListWindow window(m_drawing, m_plt);
     CSvyListCrl& list = window.List();
     m_plt.SetLayerNo(4, 5);
     m_plt.SetDepth(4, 100);
     m_plt.SetPaintData(3, {RGB(0, 200, 0), -10}); // a new colour only
-    EXPECT_EQ(list.UpdateRow(-1) + list.UpdateRow(12), 0);
+    EXPECT_EQ(list.UpdateRow(-1) + list.UpdateRow(13), 0);
     EXPECT_EQ(window.Text(4, 4), "33");
     ValidateRect(list, nullptr);
     EXPECT_EQ(list.UpdateRow(3), 1);
-    HRGN dirty = CreateRectRgn(0, 0, 0, 0);
-    GetUpdateRgn(list, dirty, FALSE);
     RECT box, row;
-    GetRgnBox(dirty, &box);
-    DeleteObject(dirty);
+    GetUpdateRect(list, &box, FALSE);
     list.GetItemRect(3, &row, LVIR_BOUNDS);
     EXPECT_TRUE(EqualRect(&box, &row));
     EXPECT_EQ(list.UpdateRow(4), 1);

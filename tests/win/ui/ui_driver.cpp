@@ -25,13 +25,21 @@ std::string TextOf(HWND hWnd) {
     return text;
 }
 
+void PostClick(HWND window, LPARAM at, bool twice) {
+    if (twice)
+        for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+            ::PostMessageA(window, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
+    else
+        for (UINT message : {WM_RBUTTONDOWN, WM_RBUTTONUP})
+            ::PostMessageA(window, message, message == WM_RBUTTONUP ? 0 : MK_RBUTTON, at);
+}
+
 } // namespace
 
 HWND UiDialog::Item(int id) const {
-    HWND item = ::GetDlgItem(m_hWnd, id);
-    if (!item)
-        throw UiError("the dialog has no control " + std::to_string(id));
-    return item;
+    if (HWND item = ::GetDlgItem(m_hWnd, id))
+        return item;
+    throw UiError("the dialog has no control " + std::to_string(id));
 }
 
 void UiDialog::Click(int id) {
@@ -68,45 +76,23 @@ void UiDialog::Choose(int id, int index, UINT set, WORD notice) {
     m_host.Sync();
 }
 
-void UiDialog::DoubleClickList(int id, int index) {
-    HWND list = Item(id);
-    RECT rect = {};
-    ::SendMessageA(list, LB_SETTOPINDEX, index, 0);
-    if (::SendMessageA(list, LB_GETITEMRECT, index, (LPARAM)&rect) == LB_ERR)
-        throw UiError("list " + std::to_string(id) + " has no item " + std::to_string(index));
-    LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-    for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
-        ::PostMessageA(list, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
-    m_host.Sync();
-}
-
 void UiDialog::ClickRow(int id, int row, bool twice, int y) {
     HWND list = Item(id);
-    RECT rect = {};
-    ListView_GetItemRect(list, row, &rect, LVIR_BOUNDS);
-    LPARAM at = MAKELPARAM(rect.left + 20, y >= 0 ? y : (rect.top + rect.bottom) / 2);
-    if (twice)
-        for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
-            ::PostMessageA(list, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
-    else
-        for (UINT message : {WM_RBUTTONDOWN, WM_RBUTTONUP})
-            ::PostMessageA(list, message, message == WM_RBUTTONUP ? 0 : MK_RBUTTON, at);
+    RECT rect = {LVIR_BOUNDS, 0, 0, 0};
+    if (IsList(id))
+        ::SendMessageA(list, LB_SETTOPINDEX, row, 0);
+    ::SendMessageA(list, IsList(id) ? LB_GETITEMRECT : LVM_GETITEMRECT, row, (LPARAM)&rect);
+    PostClick(list, MAKELPARAM(rect.left + 20, y >= 0 ? y : (rect.top + rect.bottom) / 2), twice);
     m_host.Sync();
 }
 
 void UiDialog::PressKey(UINT key) {
     GUITHREADINFO info = {};
     info.cbSize = sizeof(info);
-    HWND target = m_hWnd;
-    if (::GetGUIThreadInfo(m_host.UiThreadId(), &info) && info.hwndFocus)
-        target = info.hwndFocus;
+    HWND target =
+        ::GetGUIThreadInfo(m_host.UiThreadId(), &info) && info.hwndFocus ? info.hwndFocus : m_hWnd;
     ::PostMessageA(target, WM_KEYDOWN, key, 1);
     ::PostMessageA(target, WM_KEYUP, key, 0xC0000001);
-    m_host.Sync();
-}
-
-void UiDialog::CloseBox() {
-    ::PostMessageA(m_hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
     m_host.Sync();
 }
 
@@ -122,8 +108,8 @@ std::string UiDialog::Enabled(std::initializer_list<int> ids) const {
 }
 
 std::string UiDialog::ToolTip(int id) const {
-    TOOLINFOA tool = {};
     char text[1024] = {}; // the tool tip copies up to 1024 bytes
+    TOOLINFOA tool = {};
     tool.cbSize = sizeof(tool);
     tool.hwnd = m_hWnd;
     tool.uId = (UINT_PTR)Item(id);
@@ -144,9 +130,7 @@ bool UiDialog::IsList(int id) const {
 
 std::string UiDialog::ItemText(int id, int index) const {
     char text[512] = {};
-    UINT get = IsList(id) ? LB_GETTEXT : CB_GETLBTEXT;
-    if (::SendMessageA(Item(id), get, index, (LPARAM)text) < 0)
-        throw UiError("control " + std::to_string(id) + " has no item " + std::to_string(index));
+    ::SendMessageA(Item(id), IsList(id) ? LB_GETTEXT : CB_GETLBTEXT, index, (LPARAM)text);
     return text;
 }
 
@@ -170,14 +154,8 @@ void UiDialog::WaitEnabled(int id, bool enabled) {
 
 UiDialog UiDialog::WaitForPopup() {
     HWND popup = nullptr;
-    m_host.WaitUntil(
-        [&] {
-            for (HWND hWnd : m_host.VisibleDialogs())
-                if (hWnd != m_hWnd && ::GetWindow(hWnd, GW_OWNER) == m_hWnd)
-                    popup = hWnd;
-            return popup != nullptr;
-        },
-        "a window over the dialog");
+    m_host.WaitUntil([&] { return (popup = m_host.OwnedDialog(m_hWnd)) != nullptr; },
+                     "a window over the dialog");
     m_host.Sync();
     return UiDialog(m_host, popup);
 }
@@ -238,10 +216,9 @@ std::vector<HWND> UiHost::VisibleDialogs() const {
     return dialogs;
 }
 
-// The dialog that the call opened over the host's window.
-HWND UiHost::FindDialog() const {
+HWND UiHost::OwnedDialog(HWND owner) const {
     for (HWND hWnd : VisibleDialogs())
-        if (::GetWindow(hWnd, GW_OWNER) == m_wnd.m_hWnd)
+        if (::GetWindow(hWnd, GW_OWNER) == owner)
             return hWnd;
     return nullptr;
 }
@@ -264,7 +241,7 @@ std::string UiHost::Drive(const std::function<int()>& open,
                 [&] {
                     if (m_callReturned)
                         throw UiError("the call returned before its dialog was shown");
-                    return (dialog = FindDialog()) != nullptr;
+                    return (dialog = OwnedDialog(m_wnd.m_hWnd)) != nullptr;
                 },
                 "the dialog to be shown");
             Sync(); // the dialog has shown itself and been idle once
@@ -307,8 +284,7 @@ BOOL CALLBACK CountWindow(HWND hWnd, LPARAM count) {
 }
 } // namespace
 
-// Wine answers GetGuiResources with nothing; there the GDI handle table and
-// the process's windows are counted.
+// Wine answers GetGuiResources with 0: count the GDI handle table and the windows.
 GuiObjects CountGuiObjects() {
     GuiObjects counts;
     counts.gdi = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);

@@ -1,7 +1,4 @@
-// Drives a running modal dialog the way a user does. The test's thread plays
-// the host and makes the call that runs the dialog; a driver thread acts
-// through posted messages, as input arrives, and reads what the dialog shows.
-// A wait that runs out fails the test and closes the dialog.
+// Drives a modal dialog as a user does: a driver thread acts through posted messages.
 #pragma once
 
 #include "afx/afxwin.h"
@@ -21,7 +18,6 @@ public:
 
 class UiHost;
 
-// A dialog window as the driver thread sees it.
 class UiDialog {
 public:
     UiDialog(UiHost& host, HWND hWnd) : m_host(host), m_hWnd(hWnd) {}
@@ -29,51 +25,36 @@ public:
     HWND Hwnd() const { return m_hWnd; }
     HWND Item(int id) const;
 
-    // Each action returns once the dialog has taken it; a click first waits
-    // for the idle pass to enable its control.
+    // Each returns once the dialog has taken it. Type picks "Y/M/D h:mm:ss" in a date picker.
     void Click(int id);
-    // Types into an edit field, or picks "Y/M/D h:mm:ss" in a date picker.
     void Type(int id, const std::string& text);
     void ChooseCombo(int id, int index) { Choose(id, index, CB_SETCURSEL, CBN_SELCHANGE); }
     void ChooseList(int id, int index) { Choose(id, index, LB_SETCURSEL, LBN_SELCHANGE); }
-    void DoubleClickList(int id, int index);
-    // A right click or a double-click on a list view's row, at its middle or
-    // at height y.
+    // A right click or a double-click on a list's row, at height y if given.
     void ClickRow(int id, int row, bool twice, int y = -1);
-    void PressEnter() { PressKey(VK_RETURN); }
-    void PressEsc() { PressKey(VK_ESCAPE); }
-    void PressTab() { PressKey(VK_TAB); }
-    void CloseBox();
+    void PressKey(UINT key); // to the control with the focus
 
-    // Texts in code page 932; the item queries answer for a combo or list box.
+    // Texts in code page 932.
     std::string Text(int id) const;
     std::string ToolTip(int id) const;
     std::string ItemText(int id, int index) const;
-    std::string RowText(int id, int row, int column) const; // a list view's
-    int Count(int id) const {
-        return (int)::SendMessageA(Item(id), IsList(id) ? LB_GETCOUNT : CB_GETCOUNT, 0, 0);
-    }
-    int Sel(int id) const {
-        return (int)::SendMessageA(Item(id), IsList(id) ? LB_GETCURSEL : CB_GETCURSEL, 0, 0);
-    }
+    std::string RowText(int id, int row, int column) const;
+    int Count(int id) const { return Send(id, IsList(id) ? LB_GETCOUNT : CB_GETCOUNT); }
+    int Sel(int id) const { return Send(id, IsList(id) ? LB_GETCURSEL : CB_GETCURSEL); }
     bool IsEnabled(int id) const { return ::IsWindowEnabled(Item(id)) != FALSE; }
-    // Which of the controls are enabled, as 0s and 1s.
-    std::string Enabled(std::initializer_list<int> ids) const;
+    std::string Enabled(std::initializer_list<int> ids) const; // as 0s and 1s
     bool IsShown(int id) const { return ::IsWindowVisible(Item(id)) != FALSE; }
     bool IsOpen() const { return ::IsWindow(m_hWnd) && ::IsWindowVisible(m_hWnd); }
-    // The window's text and its children's, one per line.
-    std::string AllTexts() const;
+    std::string AllTexts() const; // the window's and its children's, one per line
 
     void WaitEnabled(int id, bool enabled);
-    // Waits for a message box (or another dialog) opened over this one.
-    UiDialog WaitForPopup();
-    // Waits for a window of the class to show: a menu (#32768), a picker's popup.
-    HWND WaitForWindow(const char* className);
+    UiDialog WaitForPopup();                   // a message box or dialog opened over this one
+    HWND WaitForWindow(const char* className); // a menu (#32768), a picker's popup
 
 private:
     void Choose(int id, int index, UINT set, WORD notice);
-    void PressKey(UINT key);
     bool IsList(int id) const;
+    int Send(int id, UINT message) const { return (int)::SendMessageA(Item(id), message, 0, 0); }
 
     UiHost& m_host;
     HWND m_hWnd;
@@ -88,25 +69,20 @@ public:
 
     CWnd* Wnd() { return &m_wnd; } // the parent to pass to a dialog
 
-    // Runs open(), which shows a modal dialog over Wnd(), while script acts on
-    // it from the driver thread; returns open()'s result.
+    // open() shows a modal dialog over Wnd(), script acts on it; Drive returns the failure.
     int Run(const std::function<int()>& open, const std::function<void(UiDialog&)>& script);
-    // The same outside a test: returns the failure, empty when none.
     std::string Drive(const std::function<int()>& open,
                       const std::function<void(UiDialog&)>& script, int& result);
 
     void SetWaitLimit(DWORD ms) { m_waitLimitMs = ms; }
-    // Polls cond until it holds; throws UiError naming what was awaited.
     void WaitUntil(const std::function<bool()>& cond, const std::string& what);
-    // Returns once the dialog's thread has taken every message posted so far.
-    void Sync();
+    void Sync(); // returns once the dialog's thread has taken every message posted so far
     DWORD UiThreadId() const { return m_uiThreadId; }
-    // The visible dialog windows of the host's thread.
-    std::vector<HWND> VisibleDialogs() const;
+    std::vector<HWND> VisibleDialogs() const; // of the host's thread
+    HWND OwnedDialog(HWND owner) const;       // a visible one that owner owns
 
 private:
     static LRESULT CALLBACK HostProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
-    HWND FindDialog() const;
 
     CWnd m_wnd;
     DWORD m_uiThreadId;
@@ -118,8 +94,7 @@ private:
 
 // The process's GDI and USER objects, to tell a leak.
 struct GuiObjects {
-    DWORD gdi = 0;
-    DWORD user = 0;
+    DWORD gdi = 0, user = 0;
     bool operator>(const GuiObjects& other) const { return gdi > other.gdi || user > other.user; }
     std::string Text() const {
         return "GDI " + std::to_string(gdi) + ", USER " + std::to_string(user);

@@ -1,7 +1,4 @@
-// The attribute selection dialogs through their exports, driven as a user
-// drives them: the combo box (a prompt first, then the attributes) and the
-// list (the attributes only). Only OK gives the caller an index. And the help
-// table as the host's help manager reads it through the exports.
+// The attribute selection dialogs, driven as a user does; the help table's exports.
 #include "ui/help_table.h"
 #include "ui/resource.h"
 #include "ui/zok_type.h"
@@ -25,34 +22,38 @@ protected:
     BYTE index = kUntouched;
 };
 
-// The way out: a button clicked, a key, or a double-click on the list.
 TEST_F(ZokTypeTest, ChoiceAndWayOutGiveTheIndexOrLeaveTheByte) {
-    const int kEnter = -1, kEsc = -2, kDoubleClick = -3;
+    const int kDoubleClick = -1;
     const struct {
         bool list;
         int item; // the combo box's item 0 is the prompt
-        int way;  // a button, or one of the above
+        int way;  // a button clicked, a key, or a double-click on the item
         int result;
         BYTE index;
-    } cases[] = {
-        {false, 1, kEnter, IDOK, 0},
-        {false, 17, IDOK, IDOK, 16},
-        {false, 5, kEsc, IDCANCEL, kUntouched},
-        {true, 10, kDoubleClick, IDOK, 10},
-        {true, 16, kEnter, IDOK, 16},
-        {true, 7, IDCANCEL, IDCANCEL, kUntouched},
-    };
+    } cases[] = {{false, 1, VK_RETURN, IDOK, 0},
+                 {false, 17, IDOK, IDOK, 16},
+                 {false, 5, VK_ESCAPE, IDCANCEL, kUntouched},
+                 {true, 10, kDoubleClick, IDOK, 10},
+                 {true, 16, VK_RETURN, IDOK, 16},
+                 {true, 7, IDCANCEL, IDCANCEL, kUntouched}};
     for (const auto& c : cases) {
         index = kUntouched;
         int result = Run(c.list, [&](UiDialog& dlg) {
+            if (c.list) { // the attributes only, the first chosen
+                EXPECT_EQ(dlg.Count(IDC_ZOK_LIST), 17);
+                EXPECT_EQ(dlg.Sel(IDC_ZOK_LIST), 0);
+                EXPECT_EQ(dlg.ItemText(IDC_ZOK_LIST, 0) + dlg.ItemText(IDC_ZOK_LIST, 10),
+                          "画地No所有権");
+                EXPECT_EQ(GetDlgItem(dlg.Hwnd(), IDC_KESH_HELP), nullptr);
+                EXPECT_EQ(dlg.ToolTip(IDC_ZOK_LIST),
+                          "塗潰ブラシが塗潰の対象とする属性を選択します。");
+            }
             c.list ? dlg.ChooseList(IDC_ZOK_LIST, c.item) : dlg.ChooseCombo(IDC_ZOK_COMBO, c.item);
             dlg.WaitEnabled(IDOK, true);
-            if (c.way == kEnter)
-                dlg.PressEnter();
-            else if (c.way == kEsc)
-                dlg.PressEsc();
+            if (c.way == VK_RETURN || c.way == VK_ESCAPE)
+                dlg.PressKey(c.way);
             else if (c.way == kDoubleClick)
-                dlg.DoubleClickList(IDC_ZOK_LIST, c.item);
+                dlg.ClickRow(IDC_ZOK_LIST, c.item, true);
             else
                 dlg.Click(c.way);
         });
@@ -61,8 +62,7 @@ TEST_F(ZokTypeTest, ChoiceAndWayOutGiveTheIndexOrLeaveTheByte) {
     }
 }
 
-// The combo box's prompt cannot confirm; the dialog runs on the library's
-// resources over a disabled owner, and gives both back.
+// A prompt that cannot confirm; the library's resources over a disabled owner, both given back.
 TEST_F(ZokTypeTest, ComboOffersThePromptWhichCannotConfirm) {
     HINSTANCE during = nullptr;
     BOOL ownerEnabled = TRUE;
@@ -74,10 +74,9 @@ TEST_F(ZokTypeTest, ComboOffersThePromptWhichCannotConfirm) {
         EXPECT_EQ(dlg.ItemText(IDC_ZOK_COMBO, 0) + dlg.ItemText(IDC_ZOK_COMBO, 1) +
                       dlg.ItemText(IDC_ZOK_COMBO, 17),
                   "属性を選択して下さい画地No不動産番号");
-        EXPECT_FALSE(dlg.IsEnabled(IDOK));
-        // Buttons with handlers of their own stay usable.
-        EXPECT_TRUE(dlg.IsEnabled(IDCANCEL) && dlg.IsEnabled(IDC_KESH_HELP));
-        dlg.PressEnter();
+        // OK off; buttons with handlers of their own stay usable.
+        EXPECT_EQ(dlg.Enabled({IDOK, IDCANCEL, IDC_KESH_HELP}), "011");
+        dlg.PressKey(VK_RETURN);
         EXPECT_TRUE(dlg.IsOpen());
         dlg.ChooseCombo(IDC_ZOK_COMBO, 5);
         dlg.WaitEnabled(IDOK, true);
@@ -97,36 +96,23 @@ TEST_F(ZokTypeTest, ComboOffersThePromptWhichCannotConfirm) {
     EXPECT_TRUE(IsWindowEnabled(host.Wnd()->m_hWnd));
 }
 
-TEST_F(ZokTypeTest, ListOffersTheAttributesWithTheFirstChosen) {
-    Run(true, [](UiDialog& dlg) {
-        EXPECT_EQ(dlg.Count(IDC_ZOK_LIST), 17);
-        EXPECT_EQ(dlg.Sel(IDC_ZOK_LIST), 0);
-        EXPECT_EQ(dlg.ItemText(IDC_ZOK_LIST, 0) + dlg.ItemText(IDC_ZOK_LIST, 10), "画地No所有権");
-        EXPECT_EQ(GetDlgItem(dlg.Hwnd(), IDC_KESH_HELP), nullptr);
-        EXPECT_EQ(dlg.ToolTip(IDC_ZOK_LIST), "塗潰ブラシが塗潰の対象とする属性を選択します。");
-        dlg.Click(IDCANCEL);
-    });
-}
-
 TEST(HelpTable, EntriesInOrderAndABadIndexLeavesTheTarget) {
-    const char* titles[] = {
-        "ペイント設定ライブラリ-メインヘルプ", "ペイント設定ライブラリ-メイン画面",
-        "ペイント設定ライブラリ-属性選択画面", "ペイント設定ライブラリ-ブラシの作成画面",
-        "ペイント設定ライブラリ-ブラシの設定画面"};
+    const std::string titles[] = {"メインヘルプ", "メイン画面", "属性選択画面", "ブラシの作成画面",
+                                  "ブラシの設定画面"};
     ASSERT_EQ(___OSTINHELP_NUM(), 5);
     TOstinHelpContext entry(0, "", -1, "");
     // Backwards, so that each copy overwrites a longer or shorter title.
     for (int index = 4; index >= 0; --index) {
         EXPECT_EQ(___OSTINHELP_CONTEXT(index, &entry), &entry);
-        EXPECT_STREQ(entry.GetTitle(), titles[index]);
-        EXPECT_EQ(entry.GetIndex(), index);
-        EXPECT_EQ(entry.GetKind(), 4);
-        EXPECT_STREQ(entry.GetModule(), "velmora.dll");
+        EXPECT_EQ(std::to_string(entry.GetKind()) + " " + entry.GetModule() + " " +
+                      std::to_string(entry.GetIndex()) + " " + entry.GetTitle(),
+                  "4 velmora.dll " + std::to_string(index) + " ペイント設定ライブラリ-" +
+                      titles[index]);
     }
     ___OSTINHELP_CONTEXT(5, &entry);
     ___OSTINHELP_CONTEXT(-1, &entry);
     EXPECT_EQ(entry.GetIndex(), 0);
-    EXPECT_STREQ(entry.GetTitle(), titles[0]);
+    EXPECT_EQ(entry.GetTitle(), "ペイント設定ライブラリ-" + titles[0]);
     EXPECT_EQ(___OSTINHELP_CONTEXT(0, nullptr), nullptr);
 }
 
