@@ -7,7 +7,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <type_traits>
 
 namespace {
 // The loop steps one pointer and counts no position: the position is worked
@@ -44,28 +43,22 @@ int FindCode(const CVObjBrs* brs, const SvyKkData& kk, const SVY_KKDB_ZOKUSEI& z
     }
 }
 
-// from <= value <= to as one unsigned comparison, which mostly fails and so
-// costs one well-predicted branch per brush, however the values lie around
-// the brushes'; it holds for ordered ends only.
-template <class Whole> bool InRange(Whole from, Whole value, Whole to) {
-    using Unsigned = std::make_unsigned_t<Whole>;
-    const Unsigned offset = static_cast<Unsigned>(static_cast<Unsigned>(value) - from);
-    return offset <= static_cast<Unsigned>(static_cast<Unsigned>(to) - from) && from <= to;
-}
-
-// A single whole number is the range from it to itself.
 // 画地No: unsigned 32-bit.
 int FindKkNo(const CVObjBrs* brs, DWORD value) {
     return FirstHolding(brs, [value](const VELMORA_Z_TYPE& z) {
         const DWORD from = static_cast<DWORD>(z.ZLong.From);
-        return InRange(from, value, z.ZLong.RangeFlg == 0 ? from : static_cast<DWORD>(z.ZLong.To));
+        if (z.ZLong.RangeFlg == 0)
+            return value == from;
+        return from <= value && value <= static_cast<DWORD>(z.ZLong.To);
     });
 }
 
 // 共有人数: signed 32-bit.
 int FindKyoyuNinzu(const CVObjBrs* brs, std::int32_t value) {
     return FirstHolding(brs, [value](const VELMORA_Z_TYPE& z) {
-        return InRange(z.ZLong.From, value, z.ZLong.RangeFlg == 0 ? z.ZLong.From : z.ZLong.To);
+        if (z.ZLong.RangeFlg == 0)
+            return value == z.ZLong.From;
+        return z.ZLong.From <= value && value <= z.ZLong.To;
     });
 }
 
