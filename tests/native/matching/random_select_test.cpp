@@ -1,6 +1,7 @@
 // The selector against the plain rules, on random palettes and parcels from
 // small pools, with dates crowded around midnights, clock changes and the epoch.
 #include "match_support.h"
+#include "model/zok_catalogue.h"
 #include "tests/native/tools/condition.h"
 
 #include <limits>
@@ -25,7 +26,7 @@ const std::vector<DWORD> kNumbers{0,          1,          2,     3,     5,      
                                   0x80000000, 0xFFFFFFFF, 65535, 65536, 0xFFFFFFFE};
 const std::vector<DWORD> kCodes{0, 1, 2, 7, 0xFFFF};
 const std::vector<double> kReals{0.0, -0.0, 3.0, 99.5, 100.0, 100.5, 1e-300, 2.0 / 3.0, kNaN, kInf};
-const std::vector<WORD> kDateZty{400, 401};
+const std::vector<WORD> kDateZty{ZOK_TACHIAI, ZOK_TOKI};
 const std::string kLong(254, 'x');
 const std::vector<std::string> kTexts{
     "", "A", "a", "A ", "画地", "0123", "12345678901234", kLong, kLong + "x"};
@@ -106,15 +107,15 @@ protected:
     VELMORA_Z_TYPE Condition(WORD zty) {
         VELMORA_Z_TYPE z{};
         const DWORD range = Chance(0.5) ? Pick(kCodes) : 0;
-        const int kind = zty / 100;
-        if (kind == 1)
+        const VelmoraZokKind kind = VelmoraZokKindOf(zty);
+        if (kind == ZOK_KIND_CODE)
             z.ZCode.Code = Chance(0.3) ? (Pick(kCodes) << 16) | Pick(kCodes) : Pick(kCodes);
-        else if (kind == 2)
+        else if (kind == ZOK_KIND_LONG)
             z.ZLong = {0, range, static_cast<std::int32_t>(Pick(kNumbers)),
                        static_cast<std::int32_t>(Pick(kNumbers))};
-        else if (kind == 4)
+        else if (kind == ZOK_KIND_DATE)
             z.ZDate = {0, range, Date(), Date()};
-        else if (kind != 3)
+        else if (kind != ZOK_KIND_TEXT)
             z.ZReal = {0, range, Pick(kReals), Pick(kReals)};
         else {
             z = ::Condition(ZOK_KK_NM, 0, 0, 0, Pick(kTexts));

@@ -3,6 +3,7 @@
 #include "host/record_file.h"
 #include "storage/record_codes.h"
 #include "storage/record_format.h"
+#include "model/zok_catalogue.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -17,17 +18,17 @@ CVObjBrs SampleBrs(WORD zty, int n) {
     brs.BNm = name;
     VELMORA_Z_TYPE& zval = brs.ZVal;
     zval.Zty = zty;
-    const int kind = zty / 100; // the DLL does not export the catalogue's kinds
-    if (kind == 1)
+    const VelmoraZokKind kind = VelmoraZokKindOf(zty);
+    if (kind == ZOK_KIND_CODE)
         zval.ZCode.Code = 7u * n + 1;
-    else if (kind == 2)
+    else if (kind == ZOK_KIND_LONG)
         zval.ZLong = {zty, static_cast<DWORD>(n % 2), -3 * n, 5 * n + 2};
-    else if (kind == 3)
+    else if (kind == ZOK_KIND_TEXT)
         std::snprintf(zval.ZText.Text, sizeof zval.ZText.Text, "所有者%03d", n);
-    else if (kind == 4)
+    else if (kind == ZOK_KIND_DATE)
         zval.ZDate = {zty, static_cast<DWORD>((n + 1) % 2), 86400 * (n % 20000) - 32400,
                       86400 * (n % 20000 + 30)};
-    else if (kind == 5)
+    else if (kind == ZOK_KIND_REAL)
         zval.ZReal = {zty, 1, n * 1.25, n * 2.5 + 0.125};
     brs.LayerNo = 10u + n;
     brs.PaintFlg = static_cast<WORD>(n % 2);

@@ -1,6 +1,7 @@
 // The new-brush condition dialogs, driven as a user drives them.
 #include "host/code_book.h"
 #include "host/code_tables.h"
+#include "model/zok_catalogue.h"
 #include "ui/brs_frto_dlg.h"
 #include "ui/brs_only_dlg.h"
 #include "ui/dialog_scope.h"
@@ -149,7 +150,7 @@ TEST_F(BrsOnlyTest, ListsTheAttributesValuesAndGivesTheChosenCodeAndText) {
 // Both ends of a range are taken over another value; a range comes back in order.
 void BrsFrtoTest::ExpectFrto(const std::vector<FrtoCase>& cases) {
     for (const FrtoCase& c : cases) {
-        const bool dates = c.zty / 100 == 4;
+        const bool dates = VelmoraZokKindOf(c.zty) == ZOK_KIND_DATE;
         const int from = dates ? IDC_FRTO_FROM_DATE : IDC_FRTO_FROM;
         const int to = dates ? IDC_FRTO_TO_DATE : IDC_FRTO_TO;
         CBrsFrtoDlg dlg(host.Wnd(), c.zty, dates);
