@@ -107,20 +107,22 @@ int FindText(const CVObjBrs* brs, const SvyKkData& kk, WORD zty) {
     });
 }
 
-// A range holds for a date strictly between its ends whatever its day.
-bool RangeHoldsWithin(const VELMORA_ZDATE& date, std::int32_t value) {
-    return date.RangeFlg != 0 && date.From < value && value < date.To;
-}
-
 // The day (0, 0, 0) of a negative date, or of one the C library cannot
 // convert; every non-negative 32-bit date converts, so only negative dates
 // share it.
 int FindDateOnNoDay(const CVObjBrs* brs, std::int32_t value) {
     return FirstHolding(brs, [value](const VELMORA_Z_TYPE& z) {
+        const std::int32_t from = z.ZDate.From;
         if (z.ZDate.RangeFlg == 0)
-            return z.ZDate.From < 0;
-        return RangeHoldsWithin(z.ZDate, value) || z.ZDate.From < 0 || z.ZDate.To < 0;
+            return from < 0;
+        const std::int32_t to = z.ZDate.To;
+        return (from < value && value < to) || from < 0 || to < 0;
     });
+}
+
+// A range holds for a date strictly between its ends whatever its day.
+bool RangeHoldsWithin(const VELMORA_ZDATE& date, std::int32_t value) {
+    return date.RangeFlg != 0 && date.From < value && value < date.To;
 }
 
 // Brushes tried without the parcel's day while none comes near its date:
