@@ -6,6 +6,9 @@
 #include <cctype>
 #include <iterator>
 #include <cstring>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace {
 // Longer tags or texts are refused rather than held.
@@ -33,29 +36,91 @@ bool EndsName(char c) {
     return kNameEnds.ends[static_cast<unsigned char>(c)];
 }
 
-// Counted in blocks the compiler turns into vector compares: a map has a
-// line every few dozen bytes.
+#ifdef __SSE2__
+__m128i Equal(__m128i block, char c) {
+    return _mm_cmpeq_epi8(block, _mm_set1_epi8(c));
+}
+#endif
+
+// Counted sixteen bytes at a time where SSE2 is at hand: a map has a line
+// every few dozen bytes, and every byte is counted once.
 size_t CountNewlines(const char* p, const char* end) {
     size_t count = 0;
-    for (; end - p >= 64; p += 64) {
-        unsigned char block = 0;
-        for (int i = 0; i < 64; ++i)
-            block += p[i] == '\n';
-        count += block;
+#ifdef __SSE2__
+    while (end - p >= 16) {
+        // A byte lane counts up to 255 newlines before the lanes are summed.
+        __m128i lanes = _mm_setzero_si128();
+        for (int n = 0; n < 255 && end - p >= 16; ++n, p += 16)
+            lanes = _mm_sub_epi8(lanes,
+                                 Equal(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)), '\n'));
+        __m128i sums = _mm_sad_epu8(lanes, _mm_setzero_si128());
+        count += static_cast<size_t>(_mm_cvtsi128_si64(sums)) +
+                 static_cast<size_t>(_mm_cvtsi128_si64(_mm_unpackhi_epi64(sums, sums)));
     }
+#endif
     for (; p < end; ++p)
         count += *p == '\n';
     return count;
 }
 
-// Where the local part of a name starts: after its last colon, if any.
-size_t LocalStart(const char* name, size_t length) {
+// Where the first '<' lies in the `near` bytes of `run`, at most sixteen;
+// `near` when none does.
+size_t FirstTagWithin(const char* run, size_t near) {
+#ifdef __SSE2__
+    if (near == 16) {
+        int hits =
+            _mm_movemask_epi8(Equal(_mm_loadu_si128(reinterpret_cast<const __m128i*>(run)), '<'));
+        return hits ? static_cast<size_t>(__builtin_ctz(static_cast<unsigned>(hits))) : near;
+    }
+#endif
+    size_t lt = 0;
+    while (lt < near && run[lt] != '<')
+        ++lt;
+    return lt;
+}
+
+// A name's length, and where its local part starts: after its last colon, if any.
+struct NameSpan {
+    size_t length = 0;
     size_t local = 0;
-    for (const char* colon = name;
-         (colon = static_cast<const char*>(std::memchr(colon, ':', name + length - colon)));
-         ++colon)
-        local = static_cast<size_t>(colon - name) + 1;
-    return local;
+};
+
+#ifdef __SSE2__
+// The bytes of `block` that end a name, as a bit mask.
+int NameEndMask(__m128i block) {
+    __m128i space = _mm_or_si128(_mm_or_si128(Equal(block, ' '), Equal(block, '\t')),
+                                 _mm_or_si128(Equal(block, '\r'), Equal(block, '\n')));
+    __m128i marks = _mm_or_si128(_mm_or_si128(Equal(block, '/'), Equal(block, '>')),
+                                 _mm_or_si128(Equal(block, '='), Equal(block, '<')));
+    __m128i quotes = _mm_or_si128(Equal(block, '"'), Equal(block, '\''));
+    return _mm_movemask_epi8(_mm_or_si128(_mm_or_si128(space, marks), quotes));
+}
+#endif
+
+// Names are read sixteen bytes at a time where as many are held, as the
+// names of tags are most of the bytes a map reader looks at.
+NameSpan ScanName(const char* name, const char* stop) {
+    NameSpan span;
+    size_t& i = span.length;
+#ifdef __SSE2__
+    for (; stop - name - i >= 16; i += 16) {
+        __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(name + i));
+        int ends = NameEndMask(block);
+        int colons = _mm_movemask_epi8(Equal(block, ':'));
+        if (ends)
+            colons &= (1 << __builtin_ctz(static_cast<unsigned>(ends))) - 1;
+        if (colons)
+            span.local = i + 32 - static_cast<size_t>(__builtin_clz(static_cast<unsigned>(colons)));
+        if (ends) {
+            i += static_cast<size_t>(__builtin_ctz(static_cast<unsigned>(ends)));
+            return span;
+        }
+    }
+#endif
+    for (; name + i < stop && !EndsName(name[i]); ++i)
+        if (name[i] == ':')
+            span.local = i + 1;
+    return span;
 }
 
 void AppendUtf8(unsigned long code, std::string& out) {
@@ -426,19 +491,18 @@ void XmlPull::ReadStartTag() {
     Fill(kShortTag);
     const char* start = buffer_.data() + pos_ + 1;
     const char* stop = buffer_.data() + end_;
-    const char* nameEnd = start;
-    while (nameEnd < stop && !EndsName(*nameEnd))
-        ++nameEnd;
+    NameSpan span = ScanName(start, stop);
     size_t held = static_cast<size_t>(stop - start);
-    size_t i = static_cast<size_t>(nameEnd - start);
-    size_t local = LocalStart(start, i);
+    size_t i = span.length;
+    size_t local = span.local;
     size_t gt = i < held && start[i] == '>' ? i + 1 : Find('>', i + 1);
     if (gt == std::string_view::npos)
         Malformed("the file ends inside a tag");
     std::string_view tag(buffer_.data() + pos_ + 1, gt - 1);
     if (i == held) { // a name longer than the bytes held
-        i = static_cast<size_t>(std::find_if(tag.begin(), tag.end(), EndsName) - tag.begin());
-        local = LocalStart(tag.data(), i);
+        span = ScanName(tag.data(), tag.data() + tag.size());
+        i = span.length;
+        local = span.local;
     }
     if (i == 0) {
         FindTagEnd();
@@ -487,9 +551,7 @@ XmlPull::Event XmlPull::Next(bool text) {
             // Most runs between tags are a few bytes of indentation.
             const char* run = buffer_.data() + pos_;
             size_t near = std::min<size_t>(16, end_ - pos_);
-            size_t lt = 1;
-            while (lt < near && run[lt] != '<')
-                ++lt;
+            size_t lt = FirstTagWithin(run, near);
             if (lt == near)
                 lt = Find('<', lt);
             size_t length = lt == std::string_view::npos ? end_ - pos_ : lt;

@@ -68,9 +68,9 @@ void SvgCanvas::Path(const std::vector<MapRing>& rings, const MapFrame& frame, i
         const MapRing& ring = rings[r];
         for (size_t i = 0; i + 1 < ring.size(); ++i) {
             out_ += i == 0 ? (r == 0 ? "M" : " M") : " L";
-            out_ += SvgNumber(frame.PixelX(ring[i]));
+            AppendSvgNumber(out_, frame.PixelX(ring[i]));
             out_ += ' ';
-            out_ += SvgNumber(frame.PixelY(ring[i]));
+            AppendSvgNumber(out_, frame.PixelY(ring[i]));
         }
         out_ += " Z";
     }

@@ -15,6 +15,7 @@ std::string SvgColor(COLORREF color);
 
 // A number with two decimals.
 std::string SvgNumber(double value);
+void AppendSvgNumber(std::string& out, double value);
 
 // The value of a fill attribute for a map fill; `patternId` names the
 // pattern a hatch fill refers to.
