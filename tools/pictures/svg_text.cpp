@@ -37,14 +37,27 @@ std::string SvgColor(COLORREF color) {
     return text;
 }
 
-// to_chars writes what "%.2f" would, without printf's cost: a large map
-// writes two numbers a vertex.
+// What "%.2f" writes, without printf's cost: a large map writes two numbers
+// a vertex. Whole hundredths are written as digits while a long long holds
+// them exactly.
 void AppendSvgNumber(std::string& out, double value) {
+    double hundredths = std::round(value * 100.0);
     char text[64];
-    double shown = std::round(value * 100.0) / 100.0;
-    auto written = std::to_chars(text, text + sizeof text, shown == 0.0 ? 0.0 : shown,
-                                 std::chars_format::fixed, 2);
-    out.append(text, written.ptr);
+    if (!(std::fabs(hundredths) < 1e15)) {
+        double shown = hundredths / 100.0;
+        out.append(text,
+                   std::to_chars(text, text + sizeof text, shown, std::chars_format::fixed, 2).ptr);
+        return;
+    }
+    long long whole = static_cast<long long>(hundredths);
+    if (whole < 0) {
+        out += '-';
+        whole = -whole;
+    }
+    out.append(text, std::to_chars(text, text + sizeof text, whole / 100).ptr);
+    out += '.';
+    out += static_cast<char>('0' + whole % 100 / 10);
+    out += static_cast<char>('0' + whole % 10);
 }
 
 std::string SvgNumber(double value) {
