@@ -65,8 +65,11 @@ const ChildIndex kChildIndex;
 } // namespace
 
 Kind ChildKind(Kind parent, std::string_view local) {
+    // Sizes and last bytes tell nearly all siblings apart before their texts
+    // are compared; no child's name is empty.
     for (const Child* child : kChildIndex.of[parent])
-        if (local == child->local)
+        if (local.size() == child->local.size() && local.back() == child->local.back() &&
+            local == child->local)
             return child->kind;
     return OTHER;
 }

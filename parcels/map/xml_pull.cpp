@@ -513,7 +513,9 @@ void XmlPull::ReadStartTag() {
     // whose attributes do not read to that '>' is looked at again.
     bool selfClosing = false;
     name_ = tag.substr(0, i);
-    if (ReadAttributes(tag, i, selfClosing)) {
+    if (i == tag.size()) // most tags are a bare name
+        attrs_.clear();
+    else if (ReadAttributes(tag, i, selfClosing)) {
         gt = FindTagEnd();
         tag = std::string_view(buffer_.data() + pos_ + 1, gt - 1);
         name_ = tag.substr(0, i);
