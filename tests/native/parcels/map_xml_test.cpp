@@ -83,16 +83,16 @@ std::string Surface(std::initializer_list<const char*> curves) {
 const std::string kParcel = u8"<筆 id=\"H1\"><地番>5</地番><形状 idref=\"F1\"/></筆>";
 
 // The streaming reader takes any legal form: BOM, CRLF, comments, DOCTYPE, CDATA,
-// references, '>' in quotes, long names, and elements in any order.
+// references, '>' in quotes, long names and prefixes, and elements in any order.
 TEST(MapXml, ReadsMapsInAnyLegalForm) {
     TempDir dir;
     std::string text =
         "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"
         "<!DOCTYPE x [ <!ENTITY e \"y\"> ]>\r\n"
         u8"<地図 xmlns:zmn='z>'><!-- a > comment -->\r\n"
-        u8"<主題属性><筆 "
+        u8"<主題属性><a-prefix-past-sixteen-bytes:筆 "
         u8"id=\"H1\"><大字コード>007</大字コード><地番><![CDATA[1<2]]>&amp;&#x41;</地番>"
-        u8"<形状 idref='F1'/></筆></主題属性>\r\n"
+        u8"<形状 idref='F1'/></a-prefix-past-sixteen-bytes:筆></主題属性>\r\n"
         u8"<空間属性>\r\n" +
         Surface({"C1", "C2", "C3"}) + Curve("C1", "A", "B") + Curve("C2", "B", "C") +
         Curve("C3", "C", "A") + Point("A", "0", "0") + Point("B", "0", " 10 ") +
