@@ -14,6 +14,11 @@ median per build is printed, with its ratio to the first base, and the ratios
 between cases that selection's speed is judged by. Times are CPU times per
 parcel: on a shared machine they leave out the time other processes take.
 
+Every run is held to one processor (the lowest this process may use, or
+--cpu): on a virtual machine one processor can be slowed for a while by
+its host, by a third or more, and a run that landed on it would otherwise
+count that against whichever build it happened to be.
+
   bench/compare.py e049670 9ed4587
   bench/compare.py -r 7 -f 'Date|Integer|PlainScan' build/native-old
 """
@@ -62,9 +67,10 @@ def build_commit(commit):
         return build(tree, "-DBUILD_TESTING=OFF")
 
 
-def times(directory, args):
+def times(directory, args, cpu):
     out = subprocess.run([os.path.join(directory, BENCH), "--benchmark_format=json"] + args,
-                         check=True, capture_output=True, text=True).stdout
+                         check=True, capture_output=True, text=True,
+                         preexec_fn=lambda: os.sched_setaffinity(0, {cpu})).stdout
     return {b["name"]: b["cpu_time"] for b in json.loads(out)["benchmarks"]}
 
 
@@ -74,6 +80,8 @@ def main():
     parser.add_argument("-r", "--repetitions", type=int, default=5)
     parser.add_argument("-f", "--filter", default=".", help="bench_match's case filter")
     parser.add_argument("--min-time", default="0.2", help="seconds per case and run")
+    parser.add_argument("--cpu", type=int, default=min(os.sched_getaffinity(0)),
+                        help="the processor every run is held to")
     options = parser.parse_args()
 
     builds = []
@@ -87,7 +95,7 @@ def main():
     for rep in range(options.repetitions):
         print(f"repetition {rep + 1}/{options.repetitions}", file=sys.stderr)
         for (_, directory), sample in zip(builds, samples):
-            for name, time in times(directory, args).items():
+            for name, time in times(directory, args, options.cpu).items():
                 sample.setdefault(name, []).append(time)
     medians = [{name: statistics.median(t) for name, t in s.items()} for s in samples]
 
