@@ -48,6 +48,10 @@ enum Kind : unsigned char {
     SHAPE,
 };
 
+// Coordinates farther from a plane system's origin, in metres, are refused:
+// no system reaches them.
+constexpr double kMostCoordinate = 1e7;
+
 // The kind of the element `local` inside one of kind `parent`: OTHER for an
 // element the reader does not know there.
 Kind ChildKind(Kind parent, std::string_view local);

@@ -11,6 +11,7 @@
 #include "parcels/map/map_xml.h"
 #include "parcels/map/map_elements.h"
 #include "parcels/map/map_ids.h"
+#include "parcels/map/plain_geometry.h"
 #include "parcels/text/input_error.h"
 #include "parcels/text/text_cut.h"
 #include "parcels/map/xml_pull.h"
@@ -27,6 +28,10 @@
 using namespace mapxml;
 
 namespace {
+// The bytes looked at for a point or curve in the plain form: more than
+// nearly every curve of a registry map, and far less than the buffer held.
+constexpr size_t kPlainReach = 64u << 10;
+
 // A curve vertex is the slot of the point it refers to, or with this bit the
 // index of a position given inline.
 constexpr std::uint32_t kInline = 0x80000000u;
@@ -170,6 +175,7 @@ private:
         case POINT:
             point_ = points_.Slot(Id());
             pointPlaced_ = false;
+            ReadPlainPoint();
             break;
         case DIRECT_POSITION:
         case POSITION_DIRECT:
@@ -179,6 +185,7 @@ private:
             curve_ = curves_.Slot(Id());
             curveFirst_ = static_cast<std::uint32_t>(vertices_.size());
             reversed_ = false;
+            ReadPlainCurve();
             break;
         case COLUMN:
             columnDirect_ = columnRef_ = false;
@@ -214,9 +221,49 @@ private:
             parcel_.shapeLine = pull_.Line();
             break;
         }
+        case OTHER:
+            SkipPlain();
+            break;
         default:
             break;
         }
+    }
+
+    // The content of an element the map does not use, passed over at once
+    // when it is plain: a map's theme holds many more than its parcels.
+    void SkipPlain() {
+        size_t length = 0;
+        if (mapxml::SkipPlainContent(pull_.Ahead(kPlainReach), pull_.Name(), plainNames_, length))
+            pull_.Pass(length);
+    }
+
+    // A point's position in the plain form, read at once.
+    void ReadPlainPoint() {
+        size_t length = 0;
+        if (mapxml::ReadPlainPoint(pull_.Ahead(kPlainReach), plainNames_, pointAt_, length)) {
+            pointPlaced_ = true;
+            pull_.Pass(length);
+        }
+    }
+
+    // A curve's orientation and segment in the plain form, read at once.
+    void ReadPlainCurve() {
+        if (!mapxml::ReadPlainCurve(pull_.Ahead(kPlainReach), plainNames_, plainCurve_))
+            return;
+        size_t direct = 0;
+        for (const PlainColumn& column : plainCurve_.columns)
+            direct += column.ref.empty();
+        if (inlineXY_.size() + direct > kInline)
+            return; // read event by event, to fail at the column
+        for (const PlainColumn& column : plainCurve_.columns) {
+            if (column.ref.empty())
+                AddInline(column.at);
+            else
+                vertices_.push_back(points_.Slot(column.ref));
+        }
+        if (plainCurve_.oriented)
+            reversed_ = plainCurve_.reversed;
+        pull_.Pass(plainCurve_.length);
     }
 
     // Plain decimals, as nearly every map writes them, are read straight;
@@ -265,11 +312,11 @@ private:
             header_.scale = static_cast<int>(Number(1, 1e7));
             break;
         case X:
-            position_.x = Number(-1e7, 1e7);
+            position_.x = Number(-kMostCoordinate, kMostCoordinate);
             hasX_ = true;
             break;
         case Y:
-            position_.y = Number(-1e7, 1e7);
+            position_.y = Number(-kMostCoordinate, kMostCoordinate);
             hasY_ = true;
             break;
         case DIRECT_POSITION:
@@ -348,12 +395,16 @@ private:
         if (columnDirect_) {
             if (inlineXY_.size() >= kInline)
                 FailAt(pull_.StartLine(), "too many curve points");
-            vertices_.push_back(static_cast<std::uint32_t>(inlineXY_.size()) | kInline);
-            inlineXY_.push_back(columnAt_);
+            AddInline(columnAt_);
         } else if (columnRef_) {
             vertices_.push_back(columnRefPoint_);
         } else
             FailAt(pull_.StartLine(), "curve point is neither direct nor a point reference");
+    }
+
+    void AddInline(MapPoint at) {
+        vertices_.push_back(static_cast<std::uint32_t>(inlineXY_.size()) | kInline);
+        inlineXY_.push_back(at);
     }
 
     void EndCurve() {
@@ -550,6 +601,8 @@ private:
     std::vector<size_t> ringEnds_;   // where each ring ends in shapeXY_
     std::vector<MapPoint> shapeXY_;
     std::vector<CurvePart> parts_;
+    PlainNames plainNames_;
+    PlainCurve plainCurve_;
     std::deque<ParcelEntry> ready_; // 筆 read whole, in file order
 
     // The element being read.

@@ -17,10 +17,6 @@ constexpr size_t kFirstBuffer = 1u << 20;
 // Enough for the name of nearly every tag.
 constexpr size_t kShortTag = 128;
 
-bool IsSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
 // The characters that end a tag or attribute name, as a table: names are
 // most of the bytes a map reader looks at.
 struct NameEnds {
@@ -79,12 +75,6 @@ size_t FirstTagWithin(const char* run, size_t near) {
     return lt;
 }
 
-// A name's length, and where its local part starts: after its last colon, if any.
-struct NameSpan {
-    size_t length = 0;
-    size_t local = 0;
-};
-
 #ifdef __SSE2__
 // The bytes of `block` that end a name, as a bit mask.
 int NameEndMask(__m128i block) {
@@ -97,10 +87,12 @@ int NameEndMask(__m128i block) {
 }
 #endif
 
+} // namespace
+
 // Names are read sixteen bytes at a time where as many are held, as the
 // names of tags are most of the bytes a map reader looks at.
-NameSpan ScanName(const char* name, const char* stop) {
-    NameSpan span;
+XmlNameSpan XmlScanName(const char* name, const char* stop) {
+    XmlNameSpan span;
     size_t& i = span.length;
 #ifdef __SSE2__
     for (; stop - name - i >= 16; i += 16) {
@@ -122,6 +114,8 @@ NameSpan ScanName(const char* name, const char* stop) {
             span.local = i + 1;
     return span;
 }
+
+namespace {
 
 void AppendUtf8(unsigned long code, std::string& out) {
     if (code < 0x80) {
@@ -273,6 +267,13 @@ size_t XmlPull::FindText(std::string_view what, size_t from) {
     }
 }
 
+std::string_view XmlPull::Ahead(size_t most) {
+    if (pendingEnd_)
+        return {};
+    Fill(most);
+    return std::string_view(buffer_.data() + pos_, std::min(most, end_ - pos_));
+}
+
 void XmlPull::Consume(size_t length) {
     pos_ += length;
 }
@@ -415,7 +416,7 @@ void XmlPull::ReadEndTag() {
     if (gt == std::string_view::npos)
         Malformed("the file ends inside a tag");
     std::string_view tag(buffer_.data() + pos_ + 2, gt - 2);
-    while (!tag.empty() && IsSpace(tag.back()))
+    while (!tag.empty() && XmlIsSpace(tag.back()))
         tag.remove_suffix(1);
     if (opens_.empty())
         Malformed("</" + std::string(tag) + "> closes no element");
@@ -453,7 +454,7 @@ const char* XmlPull::ReadAttributes(std::string_view tag, size_t i, bool& selfCl
     attrs_.clear();
     selfClosing = false;
     while (i < tag.size()) {
-        if (IsSpace(tag[i])) {
+        if (XmlIsSpace(tag[i])) {
             ++i;
             continue;
         }
@@ -465,12 +466,12 @@ const char* XmlPull::ReadAttributes(std::string_view tag, size_t i, bool& selfCl
         while (i < tag.size() && !EndsName(tag[i]))
             ++i;
         std::string_view attrName = tag.substr(start, i - start);
-        while (i < tag.size() && IsSpace(tag[i]))
+        while (i < tag.size() && XmlIsSpace(tag[i]))
             ++i;
         if (attrName.empty() || i >= tag.size() || tag[i] != '=')
             return "a bad attribute in <";
         ++i;
-        while (i < tag.size() && IsSpace(tag[i]))
+        while (i < tag.size() && XmlIsSpace(tag[i]))
             ++i;
         if (i >= tag.size() || (tag[i] != '"' && tag[i] != '\''))
             return "an attribute value without quotes in <";
@@ -491,7 +492,7 @@ void XmlPull::ReadStartTag() {
     Fill(kShortTag);
     const char* start = buffer_.data() + pos_ + 1;
     const char* stop = buffer_.data() + end_;
-    NameSpan span = ScanName(start, stop);
+    XmlNameSpan span = XmlScanName(start, stop);
     size_t held = static_cast<size_t>(stop - start);
     size_t i = span.length;
     size_t local = span.local;
@@ -500,7 +501,7 @@ void XmlPull::ReadStartTag() {
         Malformed("the file ends inside a tag");
     std::string_view tag(buffer_.data() + pos_ + 1, gt - 1);
     if (i == held) { // a name longer than the bytes held
-        span = ScanName(tag.data(), tag.data() + tag.size());
+        span = XmlScanName(tag.data(), tag.data() + tag.size());
         i = span.length;
         local = span.local;
     }
@@ -566,7 +567,7 @@ XmlPull::Event XmlPull::Next(bool text) {
                 continue;
             }
             run = buffer_.data() + pos_;
-            const char* stray = std::find_if_not(run, run + length, IsSpace);
+            const char* stray = std::find_if_not(run, run + length, XmlIsSpace);
             if (stray != run + length) {
                 eventStart_ = pos_ + static_cast<size_t>(stray - run);
                 Malformed("text outside the root element");

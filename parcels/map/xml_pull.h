@@ -12,6 +12,18 @@
 #include <string_view>
 #include <vector>
 
+inline bool XmlIsSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+// A name's length in the bytes from `name` to `stop`, and where its local
+// part starts: after its last colon, if any.
+struct XmlNameSpan {
+    size_t length = 0;
+    size_t local = 0;
+};
+XmlNameSpan XmlScanName(const char* name, const char* stop);
+
 class XmlPull {
 public:
     enum Event { START, END, TEXT, DONE };
@@ -47,6 +59,15 @@ public:
 
     // Throws InputError naming the file and the current event's line.
     [[noreturn]] void Fail(const std::string& what);
+
+    // The bytes that follow the current event, up to `most` of them, for a
+    // reader of its own to look at; none after the START of an empty element.
+    // The view stays valid until the next call of Next, Ahead or Pass.
+    std::string_view Ahead(size_t most);
+
+    // Moves past `length` bytes of Ahead(), which hold whole elements and the
+    // text between them: the next event is the one after them.
+    void Pass(size_t length) { Consume(length); }
 
 private:
     bool Fill(size_t need) { return end_ - pos_ >= need || Refill(need); }

@@ -114,6 +114,53 @@ TEST(MapXml, ReadsMapsInAnyLegalForm) {
         std::make_tuple(std::string("1<2&A"), 7u, 4, 250, 10.0));
 }
 
+std::string Replaced(std::string text, const std::string& part, const std::string& by) {
+    return text.replace(text.find(part), part.size(), by);
+}
+
+std::vector<std::pair<double, double>> Corners(const MapParcel& parcel) {
+    std::vector<std::pair<double, double>> corners;
+    for (const MapRing& ring : parcel.rings)
+        for (const MapPoint& p : ring)
+            corners.emplace_back(p.x, p.y);
+    return corners;
+}
+
+// Points, curves and unused elements written plainly are read at once, and
+// read alike written any other way.
+TEST(MapXml, ReadsPlainAndOtherFormsAlike) {
+    TempDir dir;
+    const std::string direct =
+        "<zmn:GM_Curve id=\"C2\"><zmn:GM_Curve.segment><zmn:GM_LineString><zmn:GM_LineString."
+        "controlPoint><zmn:GM_PointArray.column><zmn:GM_Position.direct><zmn:X>0</zmn:X><zmn:Y>10"
+        "</zmn:Y></zmn:GM_Position.direct></zmn:GM_PointArray.column><zmn:GM_PointArray.column>"
+        "<zmn:GM_Position.indirect><zmn:GM_PointRef.point idref=\"C\"/></zmn:GM_Position.indirect>"
+        "</zmn:GM_PointArray.column></zmn:GM_LineString.controlPoint></zmn:GM_LineString></"
+        "zmn:GM_Curve.segment></zmn:GM_Curve>\n";
+    const std::string plain = MapWith(
+        Point("A", "0", "0") + Point("B", "0", "10") + Point("C", "10", "0") +
+            Curve("C1", "A", "B") + direct + Curve("C3", "C", "A") + Surface({"C1", "C2", "C3"}),
+        u8"<筆界線 id=\"L1\"><線種別>1</線種別><形状 idref=\"C1\"/></筆界線>" + kParcel);
+    const KkMap read = ReadMapXml(dir.Write("plain.xml", plain));
+    ASSERT_EQ(read.parcels.size(), 1u);
+    const auto corners = Corners(read.parcels[0]);
+    EXPECT_EQ(corners, (std::vector<std::pair<double, double>>{{0, 0}, {0, 10}, {10, 0}, {0, 0}}));
+    const struct {
+        std::string part, by;
+    } others[] = {
+        {"<zmn:X>0</zmn:X><zmn:Y>10", "<zmn:X> 0 </zmn:X><zmn:Y>1&#48;"},
+        {"idref=\"C\"", "idref='C'"},
+        {"\"B\"/>", "\"&#66;\"/>"},
+        {"<zmn:GM_Point.position>", "<zmn:GM_Point.position><!-- -->"},
+        {u8"<線種別>1", u8"<線種別><![CDATA[1]]>"},
+    };
+    for (const auto& other : others) {
+        KkMap map = ReadMapXml(dir.Write("other.xml", Replaced(plain, other.part, other.by)));
+        ASSERT_EQ(map.parcels.size(), 1u);
+        EXPECT_EQ(Corners(map.parcels[0]), corners) << other.by;
+    }
+}
+
 std::string Triangle() {
     return Point("A", "0", "0") + Point("B", "0", "10") + Point("C", "10", "0") +
            Curve("C1", "A", "B") + Curve("C2", "B", "C") + Curve("C3", "C", "A") +
@@ -166,6 +213,8 @@ TEST(MapXml, LimitsAndBadMapsNameFileAndLine) {
         {MapWith(triangle, u8"<筆 id=\"H1\"><形状 idref=\"F1\"/></筆>"),
          u8"bad.xml:8: 筆 has no 地番"},
         {MapWith(triangle) + "<x/>", "bad.xml:10: malformed XML: a second root element"},
+        {with(kParcel, "<x><y></x></y>" + kParcel), "malformed XML: </x> does not close <y>"},
+        {with("<zmn:GM_LineString>", "<zmn:GM_LineString><!x/>"), "an unknown markup declaration"},
         {MapWith(triangle) + "text", "bad.xml:10: malformed XML: text outside the root"},
         {MapWith(triangle).substr(0, 150), "malformed XML: the file ends inside"},
         {MapWith(triangle + "<zmn:GM_Point>\n</zmn:GM_Point>\n"),

@@ -1,0 +1,72 @@
+// The plain form in which registry exports write points and curves, read
+// straight from the bytes held rather than one event at a time: curves and
+// points are most of a map's bytes, and handing out each of their dozens of
+// tags as an event cost most of its reading.
+//
+// The plain form is a run of tags with nothing in them but a name and
+// attributes written name="value", with single spaces and no references;
+// white space between them, and in the elements that hold text, text without
+// references. A part written in
+// any other form, legal or not, is not read here, and the map reader then
+// reads it event by event as before.
+#pragma once
+
+#include "parcels/map/kk_map.h"
+#include "parcels/map/map_elements.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace mapxml {
+// The names a map gives the children of each kind of element, kept from one
+// element to the next: nearly every tag repeats one, and is then known by one
+// comparison rather than read and looked up.
+class PlainNames {
+public:
+    struct Known {
+        std::string name;
+        Kind kind;
+    };
+
+    // The kept child of `parent` whose name the start tag at `tag` (its '<',
+    // with `held` bytes from there) has, ended by '>', ' ' or '/'.
+    const Known* Find(Kind parent, const char* tag, size_t held) const;
+    void Keep(Kind parent, std::string_view name, Kind kind);
+
+private:
+    std::vector<Known> of_[SHAPE + 1];
+};
+
+// A curve point: a reference to a GM_Point's id, or when `ref` is empty the
+// position given inline.
+struct PlainColumn {
+    std::string_view ref;
+    MapPoint at;
+};
+
+// A GM_Curve's content from just after its start tag up to and including the
+// end tag of its first segment: orientations and empty elements the map does
+// not use, then the segment.
+struct PlainCurve {
+    bool oriented = false; // an orientation was given
+    bool reversed = false; // and the last one given was "-"
+    std::vector<PlainColumn> columns;
+    size_t length = 0; // the bytes read
+};
+
+// False, with `curve` in no particular state, when the bytes do not begin
+// with a curve's content in the plain form.
+bool ReadPlainCurve(std::string_view bytes, PlainNames& names, PlainCurve& curve);
+
+// The content of an element `name` that the map does not use, from just after
+// its start tag up to its end tag: `length` the bytes before the end tag.
+// Elements in it are in the plain form, and text in them may be anything.
+bool SkipPlainContent(std::string_view bytes, std::string_view name, PlainNames& names,
+                      size_t& length);
+
+// A GM_Point's GM_Point.position element, from just after the point's start
+// tag: its position and the bytes read.
+bool ReadPlainPoint(std::string_view bytes, PlainNames& names, MapPoint& at, size_t& length);
+} // namespace mapxml
