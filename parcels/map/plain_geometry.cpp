@@ -103,6 +103,8 @@ public:
 
     // Any text up to the next tag.
     bool SkipText() {
+        if (p_ == end_) // no bytes at all, perhaps not even a pointer to them
+            return false;
         const void* lt = std::memchr(p_, '<', Held());
         p_ = lt ? static_cast<const char*>(lt) : end_;
         return lt != nullptr;

@@ -32,8 +32,9 @@ std::string Replaced(std::string text, const std::string& part, const std::strin
 TEST(PlainGeometry, ReadsTheRegistryFormAndNoOther) {
     PlainNames names;
     PlainCurve curve;
+    const std::string registry = kRegistryCurve + kCurveEnd;
     for (int pass = 0; pass < 2; ++pass) { // the names kept, then known
-        ASSERT_TRUE(ReadPlainCurve(kRegistryCurve + kCurveEnd, names, curve));
+        ASSERT_TRUE(ReadPlainCurve(registry, names, curve));
         EXPECT_EQ(curve.length, kRegistryCurve.size());
         ASSERT_EQ(curve.columns.size(), 2u);
         EXPECT_EQ(curve.columns[0].ref, "P1");
