@@ -3,9 +3,6 @@
 
 #include <charconv>
 #include <cstring>
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
 
 namespace mapxml {
 // Few names per parent are kept: a map names each child one way.
@@ -150,27 +147,7 @@ private:
         return Take(">");
     }
 
-    // Sixteen bytes at a time where SSE2 is at hand: most runs between a
-    // map's tags are a newline and a dozen tabs.
-    void SkipSpace() {
-#ifdef __SSE2__
-        while (Held() >= 16) {
-            __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p_));
-            __m128i space = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(block, _mm_set1_epi8(' ')),
-                                                      _mm_cmpeq_epi8(block, _mm_set1_epi8('\t'))),
-                                         _mm_or_si128(_mm_cmpeq_epi8(block, _mm_set1_epi8('\n')),
-                                                      _mm_cmpeq_epi8(block, _mm_set1_epi8('\r'))));
-            unsigned other = ~static_cast<unsigned>(_mm_movemask_epi8(space)) & 0xFFFFu;
-            if (other) {
-                p_ += __builtin_ctz(other);
-                return;
-            }
-            p_ += 16;
-        }
-#endif
-        while (p_ != end_ && XmlIsSpace(*p_))
-            ++p_;
-    }
+    void SkipSpace() { p_ = XmlSkipSpace(p_, end_); }
 
     bool Take(std::string_view expected) {
         if (Held() < expected.size() || std::memcmp(p_, expected.data(), expected.size()) != 0)

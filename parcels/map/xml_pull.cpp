@@ -76,10 +76,15 @@ size_t FirstTagWithin(const char* run, size_t near) {
 }
 
 #ifdef __SSE2__
+// The white space bytes of `block`, as bytes of all ones.
+__m128i Spaces(__m128i block) {
+    return _mm_or_si128(_mm_or_si128(Equal(block, ' '), Equal(block, '\t')),
+                        _mm_or_si128(Equal(block, '\r'), Equal(block, '\n')));
+}
+
 // The bytes of `block` that end a name, as a bit mask.
 int NameEndMask(__m128i block) {
-    __m128i space = _mm_or_si128(_mm_or_si128(Equal(block, ' '), Equal(block, '\t')),
-                                 _mm_or_si128(Equal(block, '\r'), Equal(block, '\n')));
+    __m128i space = Spaces(block);
     __m128i marks = _mm_or_si128(_mm_or_si128(Equal(block, '/'), Equal(block, '>')),
                                  _mm_or_si128(Equal(block, '='), Equal(block, '<')));
     __m128i quotes = _mm_or_si128(Equal(block, '"'), Equal(block, '\''));
@@ -113,6 +118,23 @@ XmlNameSpan XmlScanName(const char* name, const char* stop) {
         if (name[i] == ':')
             span.local = i + 1;
     return span;
+}
+
+// Sixteen bytes at a time where SSE2 is at hand: most runs between a map's
+// tags are a newline and a dozen tabs.
+const char* XmlSkipSpace(const char* p, const char* end) {
+#ifdef __SSE2__
+    for (; end - p >= 16; p += 16) {
+        unsigned other = ~static_cast<unsigned>(_mm_movemask_epi8(
+                             Spaces(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p))))) &
+                         0xFFFFu;
+        if (other)
+            return p + __builtin_ctz(other);
+    }
+#endif
+    while (p != end && XmlIsSpace(*p))
+        ++p;
+    return p;
 }
 
 namespace {

@@ -24,6 +24,9 @@ struct XmlNameSpan {
 };
 XmlNameSpan XmlScanName(const char* name, const char* stop);
 
+// The first byte from `p` on that is not white space, or `end`.
+const char* XmlSkipSpace(const char* p, const char* end);
+
 class XmlPull {
 public:
     enum Event { START, END, TEXT, DONE };

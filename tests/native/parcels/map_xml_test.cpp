@@ -1,4 +1,5 @@
 #include "tests/native/temp_dir.h"
+#include "tests/native/text_edit.h"
 #include "parcels/map/map_xml.h"
 #include "parcels/attrs/kk_record.h"
 
@@ -114,10 +115,6 @@ TEST(MapXml, ReadsMapsInAnyLegalForm) {
         std::make_tuple(std::string("1<2&A"), 7u, 4, 250, 10.0));
 }
 
-std::string Replaced(std::string text, const std::string& part, const std::string& by) {
-    return text.replace(text.find(part), part.size(), by);
-}
-
 std::vector<std::pair<double, double>> Corners(const MapParcel& parcel) {
     std::vector<std::pair<double, double>> corners;
     for (const MapRing& ring : parcel.rings)
@@ -170,8 +167,7 @@ std::string Triangle() {
 TEST(MapXml, LimitsAndBadMapsNameFileAndLine) {
     TempDir dir;
     auto with = [](const std::string& part, const std::string& by) {
-        std::string text = MapWith(Triangle(), kParcel);
-        return text.replace(text.find(part), part.size(), by);
+        return Replaced(MapWith(Triangle(), kParcel), part, by);
     };
     auto scale = [&](std::string s) {
         return with(u8"</地図>", u8"<図郭><縮尺分母>" + s + u8"</縮尺分母></図郭></地図>");

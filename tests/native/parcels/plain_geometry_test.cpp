@@ -1,4 +1,5 @@
 #include "parcels/map/plain_geometry.h"
+#include "tests/native/text_edit.h"
 
 #include <gtest/gtest.h>
 
@@ -22,10 +23,6 @@ const std::string kRegistryCurve =
     "\n\t\t\t\t\t</zmn:GM_LineString.controlPoint>\n\t\t\t\t</zmn:GM_LineString>"
     "\n\t\t\t</zmn:GM_Curve.segment>";
 const std::string kCurveEnd = "\n\t\t</zmn:GM_Curve>\n";
-
-std::string Replaced(std::string text, const std::string& part, const std::string& by) {
-    return text.replace(text.find(part), part.size(), by);
-}
 
 // The registry's form is read whole; any other is left to the map reader,
 // which reads it event by event (the map reader's tests read them all).
