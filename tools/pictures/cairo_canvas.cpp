@@ -167,21 +167,19 @@ void CairoCanvas::AddRings(const std::vector<MapRing>& rings) {
     }
 }
 
+// The parcels of each fill are filled and stroked as one path, which a PDF
+// then writes once; those without a fill are stroked last, so that no fill
+// covers their outlines.
 void CairoCanvas::DrawParcels() {
     if (parcels_.empty())
         return;
     PictureStyle style = groups_.empty() ? PictureStyle() : groups_.back();
-    PictureStyle fillOnly = style;
-    fillOnly.stroke.clear();
-    for (size_t fill = 1; fill < parcels_.size(); ++fill) {
+    for (size_t i = 1; i <= parcels_.size(); ++i) {
+        size_t fill = i % parcels_.size();
         for (const std::vector<MapRing>* rings : parcels_[fill])
             AddRings(*rings);
-        FillAndStroke(static_cast<int>(fill) - 1, fillOnly);
+        FillAndStroke(static_cast<int>(fill) - 1, style);
     }
-    for (const auto& byFill : parcels_)
-        for (const std::vector<MapRing>* rings : byFill)
-            AddRings(*rings);
-    FillAndStroke(-1, style);
     parcels_.clear();
     pending_ = 0;
 }
