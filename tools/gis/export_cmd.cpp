@@ -6,7 +6,7 @@
 #include "tools/common/tool_args.h"
 #include "tools/gis/attr_columns.h"
 #include "tools/commands.h"
-#include "tools/gis/parcel_gpkg.h"
+#include "tools/gis/gpkg_module.h"
 #include "tools/gis/plane_crs.h"
 #include "tools/gis/qml_style.h"
 #include "tools/gis/sld_style.h"
@@ -125,7 +125,7 @@ int RunExport(const std::vector<std::string>& words) {
     PaletteStyle style = BrushNumberStyle(plt, drawing.Attr(), kBrushNoField);
     if (progress.Due())
         progress.Show("writing " + in.out);
-    WriteParcelGpkg(in.out, Features(set, attrs, painted, plt), epsg,
-                    GpkgStyle{style.name, WriteQml(style), WriteSld(style, kParcelLayer)});
+    GpkgWriter()(in.out, Features(set, attrs, painted, plt), epsg,
+                 GpkgStyle{style.name, WriteQml(style), WriteSld(style, kParcelLayer)});
     return 0;
 }

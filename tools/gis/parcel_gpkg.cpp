@@ -9,9 +9,6 @@
 #include <memory>
 #include <stdexcept>
 
-const char* const kParcelLayer = u8"筆";
-const char* const kBrushNoField = u8"ブラシ番号";
-
 namespace {
 enum Field {
     F_KK_NO,

@@ -10,8 +10,8 @@
 #include <vector>
 
 // The layer's name, and its columns that the style reads.
-extern const char* const kParcelLayer;
-extern const char* const kBrushNoField;
+inline const char* const kParcelLayer = u8"筆";
+inline const char* const kBrushNoField = u8"ブラシ番号";
 
 struct ParcelFeature {
     const KkMap* map = nullptr;
@@ -33,5 +33,6 @@ struct GpkgStyle {
 // Writes the parcels in order as features 1, 2, ...; `epsg` 0 gives the
 // layer no coordinate system. The file is written beside `path` and renamed
 // into place; throws std::runtime_error with GDAL's message on failure.
-void WriteParcelGpkg(const std::string& path, const std::vector<ParcelFeature>& features, int epsg,
-                     const GpkgStyle& style);
+// It lives in the GeoPackage module, which the tool loads by this name.
+extern "C" void WriteParcelGpkg(const std::string& path, const std::vector<ParcelFeature>& features,
+                                int epsg, const GpkgStyle& style);

@@ -74,6 +74,25 @@ TEST(ParcelGpkg, EveryParcelCarriesItsKeysAttributesAndBrush) {
     dataset->ReleaseResultSet(systems);
 }
 
+// A tool without its GeoPackage module still paints, and says why it cannot export.
+TEST(ParcelGpkg, ToolWithoutItsModuleFailsOnlyTheExport) {
+    TempDir dir;
+    std::string tool = dir.File("velmora"), out = dir.File("parcels.gpkg");
+    std::filesystem::copy_file(VELMORA_TOOL, tool);
+    std::filesystem::permissions(tool, std::filesystem::perms::owner_exec,
+                                 std::filesystem::perm_options::add);
+    std::string inputs = Quoted(kData + "/small_map.xml") + " --attrs " + kAttrs + " --box " + kBox;
+    std::string command = Quoted(tool) + " paint " + inputs + " -o " + Quoted(dir.File("map.svg"));
+    EXPECT_EQ(std::system(command.c_str()), 0);
+    command = Quoted(tool) + " export " + inputs + " -o " + Quoted(out) + " 2>" +
+              Quoted(dir.File("stderr"));
+    int status = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1);
+    EXPECT_NE(ReadWholeFile(dir.File("stderr")).find("cannot load the GeoPackage writer"),
+              std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(out));
+}
+
 TEST(PlaneCrs, RegistryNamesOfTheNineteenZones) {
     const std::pair<const char*, int> zones[] = {
         {u8"公共座標1系", 6669}, {u8"公共座標9系", 6677}, {u8"公共座標19系", 6687},
