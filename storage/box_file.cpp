@@ -48,7 +48,7 @@ bool LocateBoxFile(const char* name, int folderKind, BoxFile& box) {
 }
 
 bool StoreContent(const CString& path, CMemFile& content) {
-    const CString temporary = path + ".tmp";
+    const CString temporary = path + kBoxSavingSuffix;
     CFile file;
     if (!file.Open(temporary, CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclusive |
                                   CFile::typeBinary))

@@ -3,6 +3,10 @@
 
 #include "afx/afxtypes.h"
 
+// Ends the name of the file a palette box is written to before that file
+// takes the box file's place.
+inline constexpr char kBoxSavingSuffix[] = ".tmp";
+
 // True when a file or folder of that path exists.
 bool BoxPathExists(LPCTSTR path);
 // Creates one folder level, with default security.

@@ -36,7 +36,7 @@ std::string ReadWholeFile(const std::string& path) {
 }
 
 void WriteWholeFile(const std::string& path, const std::string& bytes) {
-    std::string temporary = path + ".part";
+    std::string temporary = PartFileOf(path);
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

@@ -7,6 +7,7 @@
 #include "parcels/text/read_file.h"
 #include "parcels/text/text_codec.h"
 #include "parcels/text/text_cut.h"
+#include "tools/common/output_file.h"
 #include "tools/common/tool_args.h"
 
 #include <algorithm>
@@ -67,7 +68,7 @@ int RunBox(const std::vector<std::string>& words) {
     }
     if (action == "export") {
         if (args.Has("-o"))
-            WriteWholeFile(args.Value("-o"), BoxToJson(box));
+            WriteOutput(args.Value("-o"), BoxToJson(box));
         else
             std::cout << BoxToJson(box);
         return 0;

@@ -2,9 +2,11 @@
 #include "tools/box/box_json.h"
 #include "parcels/text/input_error.h"
 #include "parcels/text/read_file.h"
+#include "tools/common/output_file.h"
 #include "tools/common/tool_args.h"
 
 #include "host/jkn_folder.h"
+#include "storage/file_system.h"
 
 #include <cstdio>
 #include <stdexcept>
@@ -61,6 +63,7 @@ void LoadBox(const std::string& path, bool old, CVPaletteBox& box) {
 void SaveBox(const std::string& path, CVPaletteBox& box) {
     CheckBoxFilePath(path, false);
     NameFolderOf(path);
+    RemovedOnSignal saving(path + kBoxSavingSuffix);
     int result = box.WritePltsBox(path.c_str(), kToolFolderKind);
     if (result != 0)
         throw std::runtime_error(path + ": cannot write the palette box (code " + Hex(result) +

@@ -8,9 +8,9 @@
 #include "tools/box/color_ramps.h"
 #include "tools/commands.h"
 #include "parcels/text/input_error.h"
-#include "parcels/text/read_file.h"
 #include "parcels/text/text_codec.h"
 #include "parcels/text/text_cut.h"
+#include "tools/common/output_file.h"
 #include "tools/common/tool_args.h"
 #include "tools/gis/attr_columns.h"
 
@@ -164,7 +164,7 @@ int RunBoxClassify(const std::vector<std::string>& words) {
     box.AddPlt(plt.release());
     box.SetSelPNo(box.GetPltCount() - 1); // painting takes the new palette without --palette
     if (path.size() > 5 && path.compare(path.size() - 5, 5, ".json") == 0)
-        WriteWholeFile(path, BoxToJson(box));
+        WriteOutput(path, BoxToJson(box));
     else
         SaveBox(path, box);
     std::cout << path << ": palette #" << box.GetPltCount() << " " << name << ": " << brushes

@@ -3,6 +3,8 @@
 #include "parcels/text/input_error.h"
 #include "parcels/text/text_cut.h"
 #include "parcels/text/text_codec.h"
+#include "parcels/text/read_file.h"
+#include "tools/common/output_file.h"
 #include "tools/common/tool_args.h"
 #include "tools/gis/attr_columns.h"
 #include "tools/commands.h"
@@ -125,6 +127,8 @@ int RunExport(const std::vector<std::string>& words) {
     PaletteStyle style = BrushNumberStyle(plt, drawing.Attr(), kBrushNoField);
     if (progress.Due())
         progress.Show("writing " + in.out);
+    // SQLite keeps its journal beside the file GDAL writes until it is done.
+    RemovedOnSignal part(PartFileOf(in.out)), journal(PartFileOf(in.out) + "-journal");
     GpkgWriter()(in.out, Features(set, attrs, painted, plt), epsg,
                  GpkgStyle{style.name, WriteQml(style), WriteSld(style, kParcelLayer)});
     return 0;

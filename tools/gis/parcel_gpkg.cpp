@@ -1,5 +1,6 @@
 #include "tools/gis/parcel_gpkg.h"
 #include "tools/gis/local_days.h"
+#include "parcels/text/read_file.h"
 
 #include <gdal_priv.h>
 #include <ogrsf_frmts.h>
@@ -265,7 +266,7 @@ void WriteDataset(const std::string& file, const std::vector<ParcelFeature>& fea
 void WriteParcelGpkg(const std::string& path, const std::vector<ParcelFeature>& features, int epsg,
                      const GpkgStyle& style) {
     GdalErrors errors;
-    std::string temporary = path + ".part";
+    std::string temporary = PartFileOf(path);
     std::remove(temporary.c_str());
     try {
         WriteDataset(temporary, features, epsg, style, path);

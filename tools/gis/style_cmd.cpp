@@ -1,7 +1,7 @@
 // velmora box export --format qml|sld: a palette as a style for layers that
 // carry its attribute.
 #include "tools/box/box_file.h"
-#include "parcels/text/read_file.h"
+#include "tools/common/output_file.h"
 #include "tools/common/tool_args.h"
 #include "tools/gis/attr_columns.h"
 #include "tools/commands.h"
@@ -33,7 +33,7 @@ int RunBoxStyle(const std::vector<std::string>& words) {
     FillSampleDrawing(drawing.Attr());
     PaletteStyle style =
         AttributeStyle(plt, drawing.Attr(), args.Value("--field", AttributeField(plt.GetZty())));
-    WriteWholeFile(args.Value("-o"),
-                   format == "qml" ? WriteQml(style) : WriteSld(style, kParcelLayer));
+    WriteOutput(args.Value("-o"),
+                format == "qml" ? WriteQml(style) : WriteSld(style, kParcelLayer));
     return 0;
 }

@@ -1,5 +1,5 @@
 #include "tools/pictures/picture_file.h"
-#include "parcels/text/read_file.h"
+#include "tools/common/output_file.h"
 #include "tools/pictures/cairo_canvas.h"
 #include "tools/pictures/map_drawing.h"
 #include "tools/pictures/svg_canvas.h"
@@ -154,9 +154,9 @@ void WritePicture(const std::string& path, const MapPicture& picture,
     if (format == "svg") {
         SvgCanvas canvas;
         DrawMap(picture, layout, canvas);
-        WriteWholeFile(path, canvas.Svg());
+        WriteOutput(path, canvas.Svg());
         return;
     }
-    WriteWholeFile(path, format == "png" ? Png(path, picture, layout, options.dpi)
-                                         : Pdf(path, picture, layout, options.paper));
+    WriteOutput(path, format == "png" ? Png(path, picture, layout, options.dpi)
+                                      : Pdf(path, picture, layout, options.paper));
 }

@@ -1,9 +1,11 @@
 // Every output under a file size limit, as on a full disk: the command fails, the
-// file it would have replaced is as it was, and nothing else stays in the folder.
+// file it would have replaced is as it was, and nothing else stays in the folder;
+// nor when the limit's signal ends the run.
 #include "tests/native/tools/tool_run.h"
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <set>
 
 namespace {
@@ -17,10 +19,12 @@ std::set<std::string> FilesIn(const TempDir& dir) {
 }
 
 // Writes limited to `blocks` of 1024 bytes; messages go through a pipe, unlimited.
-ToolRun RunLimited(const TempDir& dir, const std::string& args, int blocks) {
-    std::string command = "bash -c \"(trap '' XFSZ; ulimit -f " + std::to_string(blocks) +
-                          "; exec '" + VELMORA_TOOL + "' " + args + ") 2>&1 | cat >'" +
-                          dir.File("stderr") + "'; exit \\${PIPESTATUS[0]}\"";
+// A write past the limit fails, or with `signal` ends the run by SIGXFSZ.
+ToolRun RunLimited(const TempDir& dir, const std::string& args, int blocks, bool signal = false) {
+    std::string command = "bash -c \"(" + std::string(signal ? "" : "trap '' XFSZ; ") +
+                          "ulimit -f " + std::to_string(blocks) + "; exec '" + VELMORA_TOOL + "' " +
+                          args + ") 2>&1 | cat >'" + dir.File("stderr") +
+                          "'; exit \\${PIPESTATUS[0]}\"";
     int status = std::system(command.c_str());
     return ToolRun{WIFEXITED(status) ? WEXITSTATUS(status) : -1, "",
                    ReadWholeFile(dir.File("stderr"))};
@@ -59,6 +63,10 @@ TEST(FailedWrite, EveryOutputKeepsTheFileItWouldReplace) {
             EXPECT_EQ(ReadWholeFile(before), "what was there before\n");
             EXPECT_EQ(FilesIn(dir), files);
         }
+        // A signal that ends the run part way removes what it wrote.
+        EXPECT_EQ(RunLimited(dir, args, 0, true).status, 128 + SIGXFSZ) << out;
+        EXPECT_EQ(ReadWholeFile(before), "what was there before\n");
+        EXPECT_EQ(FilesIn(dir), files) << out;
         std::filesystem::remove(before);
     }
 }
