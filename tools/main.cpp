@@ -2,11 +2,10 @@
 // Exit status: 0 done, 1 bad input data, 2 wrong arguments.
 #include "tools/commands.h"
 #include "parcels/text/text_cut.h"
+#include "tools/common/large_heap.h"
 #include "tools/common/tool_args.h"
 
 #include "afx/afx.h"
-
-#include <malloc.h>
 
 #include <algorithm>
 #include <iostream>
@@ -24,11 +23,6 @@ const Command kCommands[] = {
     {"export", RunExport, "MAP... --box BOX -o OUT.gpkg [options]", kExportUsage},
     {"box", RunBox, "show|export|import|check|classify ...", kBoxUsage},
 };
-
-// The largest block malloc lets its heap hold; and the free memory its heap
-// keeps rather than give back, as much as a run could have.
-constexpr int kLargestHeapBlock = 32 << 20;
-constexpr int kKeptFreeMemory = 1 << 30;
 
 // Each command's line ends with where its help is, from this column on when
 // the line leaves room.
@@ -87,13 +81,7 @@ int Run(std::vector<std::string> words) {
 } // namespace
 
 int main(int argc, char** argv) {
-    // A large map grows the reader's tables, the parcels and the picture to
-    // hundreds of megabytes, many blocks by doubling. Left to itself, malloc
-    // gives large blocks back to the system when they are freed, and the
-    // next ones are faulted in afresh page by page, which costs such a run a
-    // sixth of its time; the heap keeps them for use again instead.
-    mallopt(M_MMAP_THRESHOLD, kLargestHeapBlock);
-    mallopt(M_TRIM_THRESHOLD, kKeptFreeMemory);
+    PrepareLargeHeap();
     std::vector<std::string> words(argv + 1, argv + argc);
     try {
         return Run(words);
