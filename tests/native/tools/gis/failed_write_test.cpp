@@ -8,6 +8,10 @@
 #include <csignal>
 #include <set>
 
+#include <poll.h>
+#include <sys/inotify.h>
+#include <unistd.h>
+
 namespace {
 const std::string kSample = VELMORA_SAMPLE_DIR;
 
@@ -69,5 +73,44 @@ TEST(FailedWrite, EveryOutputKeepsTheFileItWouldReplace) {
         EXPECT_EQ(FilesIn(dir), files) << out;
         std::filesystem::remove(before);
     }
+}
+
+// Whether the file `name` is created in the watched folder within ten seconds.
+bool Created(int watch, const std::string& name) {
+    alignas(inotify_event) char events[4096];
+    pollfd ready{watch, POLLIN, 0};
+    while (poll(&ready, 1, 10000) == 1) {
+        ssize_t length = read(watch, events, sizeof events);
+        for (ssize_t at = 0; at < length;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(events + at);
+            if (event->len && name == event->name)
+                return true;
+            at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+        }
+    }
+    return false;
+}
+
+// SIGTERM the moment an export starts its file: the run ends by it, and
+// neither the file nor SQLite's journal stays.
+TEST(FailedWrite, ExportEndedBySigtermLeavesNothing) {
+    TempDir dir;
+    const std::string out = dir.File("town.gpkg");
+    int watch = inotify_init1(IN_CLOEXEC);
+    ASSERT_GE(inotify_add_watch(watch, dir.File("").c_str(), IN_CREATE), 0);
+    pid_t tool = fork();
+    if (tool == 0) {
+        execl(VELMORA_TOOL, "velmora", "export", (kSample + "/town.xml").c_str(), "--attrs",
+              (kSample + "/town.csv").c_str(), "--box", (kSample + "/palettes.json").c_str(), "-o",
+              out.c_str(), nullptr);
+        _exit(127);
+    }
+    EXPECT_TRUE(Created(watch, "town.gpkg.part"));
+    kill(tool, SIGTERM);
+    int status = 0;
+    waitpid(tool, &status, 0);
+    close(watch);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
+    EXPECT_EQ(FilesIn(dir), std::set<std::string>());
 }
 } // namespace
