@@ -142,9 +142,7 @@ TEST(MapXml, ReadsPlainAndOtherFormsAlike) {
     ASSERT_EQ(read.parcels.size(), 1u);
     const auto corners = Corners(read.parcels[0]);
     EXPECT_EQ(corners, (std::vector<std::pair<double, double>>{{0, 0}, {0, 10}, {10, 0}, {0, 0}}));
-    const struct {
-        std::string part, by;
-    } others[] = {
+    const TextEdit others[] = {
         {"<zmn:X>0</zmn:X><zmn:Y>10", "<zmn:X> 0 </zmn:X><zmn:Y>1&#48;"},
         {"idref=\"C\"", "idref='C'"},
         {"\"B\"/>", "\"&#66;\"/>"},
@@ -152,7 +150,7 @@ TEST(MapXml, ReadsPlainAndOtherFormsAlike) {
         {u8"<線種別>1", u8"<線種別><![CDATA[1]]>"},
     };
     for (const auto& other : others) {
-        KkMap map = ReadMapXml(dir.Write("other.xml", Replaced(plain, other.part, other.by)));
+        KkMap map = ReadMapXml(dir.Write("other.xml", Replaced(plain, other)));
         ASSERT_EQ(map.parcels.size(), 1u);
         EXPECT_EQ(Corners(map.parcels[0]), corners) << other.by;
     }

@@ -40,9 +40,7 @@ TEST(PlainGeometry, ReadsTheRegistryFormAndNoOther) {
         EXPECT_EQ(curve.columns[1].at.y, 12.5);
         EXPECT_TRUE(curve.oriented && !curve.reversed);
     }
-    const struct {
-        std::string part, by;
-    } others[] = {
+    const TextEdit others[] = {
         {"\"P1\"", "'P1'"},
         {"\"P1\"", "\"P&#49;\""},
         {"idref=\"P1\"", "idref=\"P1\" x=\"y\""},
@@ -59,8 +57,7 @@ TEST(PlainGeometry, ReadsTheRegistryFormAndNoOther) {
         {"<zmn:GM_Position.indirect>", "<zmn:GM_Position.elsewhere>"},
     };
     for (const auto& other : others)
-        EXPECT_FALSE(ReadPlainCurve(Replaced(kRegistryCurve, other.part, other.by) + kCurveEnd,
-                                    names, curve))
+        EXPECT_FALSE(ReadPlainCurve(Replaced(kRegistryCurve, other) + kCurveEnd, names, curve))
             << other.by;
     EXPECT_FALSE(ReadPlainCurve(kRegistryCurve.substr(0, kRegistryCurve.size() - 3), names, curve));
 
