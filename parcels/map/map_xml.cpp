@@ -233,14 +233,14 @@ private:
     // when it is plain: a map's theme holds many more than its parcels.
     void SkipPlain() {
         size_t length = 0;
-        if (mapxml::SkipPlainContent(pull_.Ahead(kPlainReach), pull_.Name(), plainNames_, length))
+        if (mapxml::SkipPlainContent(pull_.Ahead(kPlainReach), pull_.Name(), plainForms_, length))
             pull_.Pass(length);
     }
 
     // A point's position in the plain form, read at once.
     void ReadPlainPoint() {
         size_t length = 0;
-        if (mapxml::ReadPlainPoint(pull_.Ahead(kPlainReach), plainNames_, pointAt_, length)) {
+        if (mapxml::ReadPlainPoint(pull_.Ahead(kPlainReach), plainForms_, pointAt_, length)) {
             pointPlaced_ = true;
             pull_.Pass(length);
         }
@@ -248,7 +248,7 @@ private:
 
     // A curve's orientation and segment in the plain form, read at once.
     void ReadPlainCurve() {
-        if (!mapxml::ReadPlainCurve(pull_.Ahead(kPlainReach), plainNames_, plainCurve_))
+        if (!mapxml::ReadPlainCurve(pull_.Ahead(kPlainReach), plainForms_, plainCurve_))
             return;
         size_t direct = 0;
         for (const PlainColumn& column : plainCurve_.columns)
@@ -601,7 +601,7 @@ private:
     std::vector<size_t> ringEnds_;   // where each ring ends in shapeXY_
     std::vector<MapPoint> shapeXY_;
     std::vector<CurvePart> parts_;
-    PlainNames plainNames_;
+    PlainForms plainForms_;
     PlainCurve plainCurve_;
     std::deque<ParcelEntry> ready_; // 筆 read whole, in file order
 

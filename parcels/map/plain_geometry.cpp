@@ -7,8 +7,11 @@
 namespace mapxml {
 // Few names per parent are kept: a map names each child one way.
 constexpr size_t kKeptPerParent = 8;
+// A map writes its curves in one or two forms, by reference and inline, and
+// its points in one.
+constexpr size_t kKeptSkeletons = 4;
 
-const PlainNames::Known* PlainNames::Find(Kind parent, const char* tag, size_t held) const {
+const PlainForms::Known* PlainForms::Find(Kind parent, const char* tag, size_t held) const {
     for (const Known& known : of_[parent]) {
         size_t n = known.name.size();
         if (held > n + 1 && (tag[n + 1] == '>' || tag[n + 1] == ' ' || tag[n + 1] == '/') &&
@@ -18,9 +21,69 @@ const PlainNames::Known* PlainNames::Find(Kind parent, const char* tag, size_t h
     return nullptr;
 }
 
-void PlainNames::Keep(Kind parent, std::string_view name, Kind kind) {
+void PlainForms::Keep(Kind parent, std::string_view name, Kind kind) {
     if (of_[parent].size() < kKeptPerParent)
         of_[parent].push_back(Known{std::string(name), kind});
+}
+
+void PlainForms::Keep(Kind of, PlainSkeleton skeleton) {
+    std::vector<PlainSkeleton>& kept = skeletons_[of == CURVE];
+    if (kept.size() < kKeptSkeletons) {
+        kept.push_back(std::move(skeleton));
+        return;
+    }
+    size_t& oldest = oldest_[of == CURVE];
+    kept[oldest] = std::move(skeleton);
+    oldest = (oldest + 1) % kKeptSkeletons;
+}
+
+PlainSkeleton::PlainSkeleton(std::string_view bytes, const std::vector<PlainValue>& values) {
+    size_t from = 0;
+    for (const PlainValue& value : values) {
+        bytes_.append(bytes.substr(from, value.begin - from));
+        pieces_.push_back(Piece{value.begin - from, value.attribute, value.kind});
+        from = value.end;
+    }
+    tail_ = bytes.size() - from;
+    bytes_.append(bytes.substr(from));
+}
+
+namespace {
+// What a tag-by-tag read refuses in a value: a reference, and in an
+// attribute's value a '<'.
+bool Plain(const char* p, const char* end, bool attribute) {
+    for (; p != end; ++p)
+        if (*p == '&' || (attribute && *p == '<'))
+            return false;
+    return true;
+}
+} // namespace
+
+bool PlainSkeleton::Match(std::string_view bytes, std::vector<PlainValue>& values,
+                          size_t& length) const {
+    values.clear();
+    const char* begin = bytes.data();
+    const char* p = begin;
+    const char* end = begin + bytes.size();
+    const char* mine = bytes_.data();
+    for (const Piece& piece : pieces_) {
+        if (static_cast<size_t>(end - p) < piece.length || std::memcmp(p, mine, piece.length) != 0)
+            return false;
+        p += piece.length;
+        mine += piece.length;
+        auto stop = static_cast<const char*>(
+            std::memchr(p, piece.attribute ? '"' : '<', static_cast<size_t>(end - p)));
+        if (!stop || !Plain(p, stop, piece.attribute))
+            return false;
+        values.push_back(PlainValue{static_cast<size_t>(p - begin),
+                                    static_cast<size_t>(stop - begin), piece.attribute,
+                                    piece.kind});
+        p = stop;
+    }
+    if (static_cast<size_t>(end - p) < tail_ || std::memcmp(p, mine, tail_) != 0)
+        return false;
+    length = static_cast<size_t>(p - begin) + tail_;
+    return true;
 }
 
 namespace {
@@ -30,16 +93,17 @@ struct PlainTag {
     Kind kind = OTHER; // START and EMPTY: its kind in its parent
     std::string_view name;
     int attributes = 0;
-    std::string_view idref; // the value of its first attribute when that is idref
+    bool idref = false; // its first attribute is idref
 };
 
 // A cursor over bytes in the plain form; every read fails rather than look
 // past what it knows.
 class PlainCursor {
 public:
-    PlainCursor(std::string_view bytes, PlainNames& names)
-        : names_(names), begin_(bytes.data()), p_(bytes.data()), end_(bytes.data() + bytes.size()) {
-    }
+    // Texts and attributes' values read are added to `values`, if given.
+    PlainCursor(std::string_view bytes, PlainForms& forms, std::vector<PlainValue>* values)
+        : forms_(forms), values_(values), begin_(bytes.data()), p_(bytes.data()),
+          end_(bytes.data() + bytes.size()) {}
 
     size_t Used() const { return static_cast<size_t>(p_ - begin_); }
 
@@ -55,7 +119,7 @@ public:
             return Name(tag.name).length != 0 && Take(">");
         }
         tag.form = PlainTag::START;
-        if (const PlainNames::Known* known = names_.Find(parent, p_, Held())) {
+        if (const PlainForms::Known* known = forms_.Find(parent, p_, Held())) {
             tag.name = std::string_view(p_ + 1, known->name.size());
             tag.kind = known->kind;
             p_ += 1 + known->name.size();
@@ -65,7 +129,7 @@ public:
             if (span.length == 0)
                 return false;
             tag.kind = ChildKind(parent, tag.name.substr(span.local));
-            names_.Keep(parent, tag.name, tag.kind);
+            forms_.Keep(parent, tag.name, tag.kind);
         }
         return Attributes(tag);
     }
@@ -95,8 +159,12 @@ public:
         if (!SkipText())
             return false;
         text = std::string_view(start, static_cast<size_t>(p_ - start));
+        Add(start, false);
         return text.find('&') == std::string_view::npos;
     }
+
+    // What the value read last gives.
+    void Mark(Kind kind) { values_->back().kind = kind; }
 
     // Any text up to the next tag.
     bool SkipText() {
@@ -126,7 +194,7 @@ private:
     // What follows a start tag's name: attributes, then '>' or "/>".
     bool Attributes(PlainTag& tag) {
         tag.attributes = 0;
-        tag.idref = {};
+        tag.idref = false;
         while (Take(" ")) {
             std::string_view name;
             if (Name(name).length == 0 || !Take("=\""))
@@ -134,11 +202,11 @@ private:
             const char* start = p_;
             while (p_ != end_ && *p_ != '"' && *p_ != '&' && *p_ != '<')
                 ++p_;
-            std::string_view value(start, static_cast<size_t>(p_ - start));
+            Add(start, true);
             if (!Take("\""))
                 return false;
-            if (++tag.attributes == 1 && name == "idref")
-                tag.idref = value;
+            if (++tag.attributes == 1)
+                tag.idref = name == "idref";
         }
         if (Take("/>")) {
             tag.form = PlainTag::EMPTY;
@@ -149,6 +217,12 @@ private:
 
     void SkipSpace() { p_ = XmlSkipSpace(p_, end_); }
 
+    void Add(const char* start, bool attribute) {
+        if (values_)
+            values_->push_back(
+                PlainValue{static_cast<size_t>(start - begin_), Used(), attribute, OTHER});
+    }
+
     bool Take(std::string_view expected) {
         if (Held() < expected.size() || std::memcmp(p_, expected.data(), expected.size()) != 0)
             return false;
@@ -156,7 +230,8 @@ private:
         return true;
     }
 
-    PlainNames& names_;
+    PlainForms& forms_;
+    std::vector<PlainValue>* values_;
     const char* begin_;
     const char* p_;
     const char* end_;
@@ -171,15 +246,24 @@ bool Coordinate(std::string_view text, double& value) {
            value <= kMostCoordinate;
 }
 
+std::string_view TextOf(std::string_view bytes, const PlainValue& value) {
+    return bytes.substr(value.begin, value.end - value.begin);
+}
+
 // X then Y, children of `parent`.
-bool Position(PlainCursor& in, Kind parent, MapPoint& at) {
+bool Position(PlainCursor& in, Kind parent) {
     std::string_view x, y;
-    return in.TextElement(parent, X, x) && in.TextElement(parent, Y, y) && Coordinate(x, at.x) &&
-           Coordinate(y, at.y);
+    if (!in.TextElement(parent, X, x))
+        return false;
+    in.Mark(X);
+    if (!in.TextElement(parent, Y, y))
+        return false;
+    in.Mark(Y);
+    return true;
 }
 
 // A GM_PointArray.column's content.
-bool Column(PlainCursor& in, PlainColumn& column) {
+bool Column(PlainCursor& in) {
     PlainTag position;
     if (!in.Tag(COLUMN, position) || position.form != PlainTag::START)
         return false;
@@ -187,14 +271,13 @@ bool Column(PlainCursor& in, PlainColumn& column) {
     case POSITION_INDIRECT: {
         PlainTag ref;
         if (!in.Tag(POSITION_INDIRECT, ref) || ref.form != PlainTag::EMPTY ||
-            ref.kind != POINT_REF || ref.attributes != 1 || ref.idref.empty())
+            ref.kind != POINT_REF || ref.attributes != 1 || !ref.idref)
             return false;
-        column.ref = ref.idref;
+        in.Mark(POINT_REF);
         break;
     }
     case POSITION_DIRECT:
-        column.ref = {};
-        if (!Position(in, POSITION_DIRECT, column.at))
+        if (!Position(in, POSITION_DIRECT))
             return false;
         break;
     default:
@@ -202,12 +285,9 @@ bool Column(PlainCursor& in, PlainColumn& column) {
     }
     return in.Close(position.name);
 }
-} // namespace
 
-bool ReadPlainCurve(std::string_view bytes, PlainNames& names, PlainCurve& curve) {
-    PlainCursor in(bytes, names);
-    curve.oriented = curve.reversed = false;
-    curve.columns.clear();
+// A curve's content read tag by tag, its values added to `values`.
+bool ReadCurveTags(PlainCursor& in) {
     PlainTag tag;
     for (;;) {
         if (!in.Tag(CURVE, tag))
@@ -221,31 +301,108 @@ bool ReadPlainCurve(std::string_view bytes, PlainNames& names, PlainCurve& curve
         std::string_view text;
         if (tag.kind != ORIENTATION || !in.Text(text) || !in.Close(tag.name))
             return false;
-        curve.oriented = true;
-        curve.reversed = text == "-";
+        in.Mark(ORIENTATION);
     }
     std::string_view segment = tag.name, line, control;
     if (!in.Open(SEGMENT, LINE_STRING, line) || !in.Open(LINE_STRING, CONTROL_POINT, control))
         return false;
     while (!in.Close(control)) {
-        PlainColumn column{{}, {0.0, 0.0}};
         if (!in.Tag(CONTROL_POINT, tag) || tag.form != PlainTag::START || tag.kind != COLUMN ||
-            !Column(in, column) || !in.Close(tag.name))
+            !Column(in) || !in.Close(tag.name))
             return false;
-        curve.columns.push_back(column);
     }
-    if (!in.Close(line) || !in.Close(segment))
-        return false;
-    curve.length = in.Used();
+    return in.Close(line) && in.Close(segment);
+}
+
+// The curve its values give, when they hold what a curve allows.
+bool CurveOf(std::string_view bytes, const std::vector<PlainValue>& values, PlainCurve& curve) {
+    curve.oriented = curve.reversed = false;
+    curve.columns.clear();
+    PlainColumn column{{}, {0.0, 0.0}};
+    for (const PlainValue& value : values) {
+        std::string_view text = TextOf(bytes, value);
+        switch (value.kind) {
+        case ORIENTATION:
+            curve.oriented = true;
+            curve.reversed = text == "-";
+            break;
+        case X:
+            if (!Coordinate(text, column.at.x))
+                return false;
+            break;
+        case Y:
+            if (!Coordinate(text, column.at.y))
+                return false;
+            curve.columns.push_back(PlainColumn{{}, column.at});
+            break;
+        case POINT_REF:
+            if (text.empty())
+                return false;
+            curve.columns.push_back(PlainColumn{text, {0.0, 0.0}});
+            break;
+        default:
+            break;
+        }
+    }
     return true;
 }
 
-bool SkipPlainContent(std::string_view bytes, std::string_view name, PlainNames& names,
+// A GM_Point's content read tag by tag, its values added to `values`.
+bool ReadPointTags(PlainCursor& in) {
+    std::string_view position, direct;
+    return in.Open(POINT, POINT_POSITION, position) &&
+           in.Open(POINT_POSITION, DIRECT_POSITION, direct) && Position(in, DIRECT_POSITION) &&
+           in.Close(direct) && in.Close(position);
+}
+
+// The point its values give.
+bool PointOf(std::string_view bytes, const std::vector<PlainValue>& values, MapPoint& at) {
+    MapPoint read{0.0, 0.0};
+    for (const PlainValue& value : values)
+        if ((value.kind == X && !Coordinate(TextOf(bytes, value), read.x)) ||
+            (value.kind == Y && !Coordinate(TextOf(bytes, value), read.y)))
+            return false;
+    at = read;
+    return true;
+}
+
+// The values of the element of kind `of` (CURVE or POINT) whose content
+// `bytes` begin with, by the first skeleton kept that matches or else read
+// tag by tag by `read`; `learnt` is then set.
+template <typename ReadTags>
+bool ValuesOf(std::string_view bytes, PlainForms& forms, Kind of, ReadTags read, size_t& length,
+              bool& learnt) {
+    std::vector<PlainValue>& values = forms.values;
+    learnt = false;
+    for (const PlainSkeleton& skeleton : forms.Skeletons(of))
+        if (skeleton.Match(bytes, values, length))
+            return true;
+    values.clear();
+    PlainCursor in(bytes, forms, &values);
+    if (!read(in))
+        return false;
+    length = in.Used();
+    learnt = true;
+    return true;
+}
+} // namespace
+
+bool ReadPlainCurve(std::string_view bytes, PlainForms& forms, PlainCurve& curve) {
+    bool learnt = false;
+    if (!ValuesOf(bytes, forms, CURVE, ReadCurveTags, curve.length, learnt) ||
+        !CurveOf(bytes, forms.values, curve))
+        return false;
+    if (learnt)
+        forms.Keep(CURVE, PlainSkeleton(bytes.substr(0, curve.length), forms.values));
+    return true;
+}
+
+bool SkipPlainContent(std::string_view bytes, std::string_view name, PlainForms& forms,
                       size_t& length) {
     constexpr size_t kDeepest = 16;
     std::string_view open[kDeepest];
     size_t depth = 0;
-    PlainCursor in(bytes, names);
+    PlainCursor in(bytes, forms, nullptr);
     for (;;) {
         if (!in.SkipText())
             return false;
@@ -267,16 +424,15 @@ bool SkipPlainContent(std::string_view bytes, std::string_view name, PlainNames&
     }
 }
 
-bool ReadPlainPoint(std::string_view bytes, PlainNames& names, MapPoint& at, size_t& length) {
-    PlainCursor in(bytes, names);
-    std::string_view position, direct;
-    MapPoint read{0.0, 0.0};
-    if (!in.Open(POINT, POINT_POSITION, position) ||
-        !in.Open(POINT_POSITION, DIRECT_POSITION, direct) || !Position(in, DIRECT_POSITION, read) ||
-        !in.Close(direct) || !in.Close(position))
+bool ReadPlainPoint(std::string_view bytes, PlainForms& forms, MapPoint& at, size_t& length) {
+    bool learnt = false;
+    size_t read = 0;
+    if (!ValuesOf(bytes, forms, POINT, ReadPointTags, read, learnt) ||
+        !PointOf(bytes, forms.values, at))
         return false;
-    at = read;
-    length = in.Used();
+    if (learnt)
+        forms.Keep(POINT, PlainSkeleton(bytes.substr(0, read), forms.values));
+    length = read;
     return true;
 }
 } // namespace mapxml

@@ -20,10 +20,41 @@
 #include <vector>
 
 namespace mapxml {
-// The names a map gives the children of each kind of element, kept from one
-// element to the next: nearly every tag repeats one, and is then known by one
-// comparison rather than read and looked up.
-class PlainNames {
+// A value in the plain form: a text, or an attribute's value, with what it
+// gives: ORIENTATION, X, Y, POINT_REF (a point's id) or OTHER (nothing used).
+struct PlainValue {
+    size_t begin, end; // in the bytes read
+    bool attribute;    // ended by '"'; a text is ended by '<'
+    Kind kind;
+};
+
+// The bytes of a curve or point read tag by tag, with its values cut out.
+// Registry exports write every curve of one kind alike, so most are then
+// matched byte for byte around their values instead.
+class PlainSkeleton {
+public:
+    PlainSkeleton(std::string_view bytes, const std::vector<PlainValue>& values);
+
+    // The values, when `bytes` begin with this skeleton's bytes around them
+    // and hold what their tags allow; `length` the bytes matched.
+    bool Match(std::string_view bytes, std::vector<PlainValue>& values, size_t& length) const;
+
+private:
+    struct Piece {
+        size_t length; // the skeleton's bytes before the value
+        bool attribute;
+        Kind kind;
+    };
+    std::string bytes_;
+    std::vector<Piece> pieces_;
+    size_t tail_ = 0; // the bytes after the last value
+};
+
+// What a map's plain form has shown so far, kept from one element to the
+// next: the names it gives the children of each kind of element, as nearly
+// every tag repeats one and is then known by one comparison rather than read
+// and looked up; and the skeletons of its curves and points.
+class PlainForms {
 public:
     struct Known {
         std::string name;
@@ -35,8 +66,17 @@ public:
     const Known* Find(Kind parent, const char* tag, size_t held) const;
     void Keep(Kind parent, std::string_view name, Kind kind);
 
+    // The skeletons of curves (CURVE) or points (POINT).
+    const std::vector<PlainSkeleton>& Skeletons(Kind of) const { return skeletons_[of == CURVE]; }
+    void Keep(Kind of, PlainSkeleton skeleton);
+
+    // The values of the element being read.
+    std::vector<PlainValue> values;
+
 private:
     std::vector<Known> of_[SHAPE + 1];
+    std::vector<PlainSkeleton> skeletons_[2];
+    size_t oldest_[2] = {0, 0};
 };
 
 // A curve point: a reference to a GM_Point's id, or when `ref` is empty the
@@ -58,15 +98,15 @@ struct PlainCurve {
 
 // False, with `curve` in no particular state, when the bytes do not begin
 // with a curve's content in the plain form.
-bool ReadPlainCurve(std::string_view bytes, PlainNames& names, PlainCurve& curve);
+bool ReadPlainCurve(std::string_view bytes, PlainForms& forms, PlainCurve& curve);
 
 // The content of an element `name` that the map does not use, from just after
 // its start tag up to its end tag: `length` the bytes before the end tag.
 // Elements in it are in the plain form, and text in them may be anything.
-bool SkipPlainContent(std::string_view bytes, std::string_view name, PlainNames& names,
+bool SkipPlainContent(std::string_view bytes, std::string_view name, PlainForms& forms,
                       size_t& length);
 
 // A GM_Point's GM_Point.position element, from just after the point's start
 // tag: its position and the bytes read.
-bool ReadPlainPoint(std::string_view bytes, PlainNames& names, MapPoint& at, size_t& length);
+bool ReadPlainPoint(std::string_view bytes, PlainForms& forms, MapPoint& at, size_t& length);
 } // namespace mapxml
