@@ -113,6 +113,9 @@ private:
     }
 
     void Step() {
+        if (!stack_.empty() && (stack_.back() == SPACE || stack_.back() == THEME) &&
+            ReadPlainElement())
+            return;
         switch (pull_.Next(HoldsText(stack_.empty() ? OTHER : stack_.back()))) {
         case XmlPull::START:
             Start();
@@ -175,7 +178,6 @@ private:
         case POINT:
             point_ = points_.Slot(Id());
             pointPlaced_ = false;
-            ReadPlainPoint();
             break;
         case DIRECT_POSITION:
         case POSITION_DIRECT:
@@ -185,7 +187,6 @@ private:
             curve_ = curves_.Slot(Id());
             curveFirst_ = static_cast<std::uint32_t>(vertices_.size());
             reversed_ = false;
-            ReadPlainCurve();
             break;
         case COLUMN:
             columnDirect_ = columnRef_ = false;
@@ -237,33 +238,37 @@ private:
             pull_.Pass(length);
     }
 
-    // A point's position in the plain form, read at once.
-    void ReadPlainPoint() {
-        size_t length = 0;
-        if (mapxml::ReadPlainPoint(pull_.Ahead(kPlainReach), plainForms_, pointAt_, length)) {
+    // A curve, a point or an element the map does not use, read whole when
+    // it is plain: these are nearly all of a map's bytes.
+    bool ReadPlainElement() {
+        PlainElement& element = plainElement_;
+        if (!mapxml::ReadPlainElement(pull_.Ahead(kPlainReach), stack_.back(), plainForms_,
+                                      element))
+            return false;
+        if (element.kind == POINT) {
+            point_ = points_.Slot(element.id);
+            pointAt_ = element.at;
             pointPlaced_ = true;
-            pull_.Pass(length);
+            EndPoint();
+        } else if (element.kind == CURVE) {
+            size_t direct = 0;
+            for (const PlainColumn& column : element.curve.columns)
+                direct += column.ref.empty();
+            if (inlineXY_.size() + direct > kInline)
+                return false; // read event by event, to fail at the column
+            curve_ = curves_.Slot(element.id);
+            curveFirst_ = static_cast<std::uint32_t>(vertices_.size());
+            for (const PlainColumn& column : element.curve.columns) {
+                if (column.ref.empty())
+                    AddInline(column.at);
+                else
+                    vertices_.push_back(points_.Slot(column.ref));
+            }
+            reversed_ = element.curve.reversed;
+            EndCurve(pull_.LineAhead(element.start));
         }
-    }
-
-    // A curve's orientation and segment in the plain form, read at once.
-    void ReadPlainCurve() {
-        if (!mapxml::ReadPlainCurve(pull_.Ahead(kPlainReach), plainForms_, plainCurve_))
-            return;
-        size_t direct = 0;
-        for (const PlainColumn& column : plainCurve_.columns)
-            direct += column.ref.empty();
-        if (inlineXY_.size() + direct > kInline)
-            return; // read event by event, to fail at the column
-        for (const PlainColumn& column : plainCurve_.columns) {
-            if (column.ref.empty())
-                AddInline(column.at);
-            else
-                vertices_.push_back(points_.Slot(column.ref));
-        }
-        if (plainCurve_.oriented)
-            reversed_ = plainCurve_.reversed;
-        pull_.Pass(plainCurve_.length);
+        pull_.Pass(element.length);
+        return true;
     }
 
     // Plain decimals, as nearly every map writes them, are read straight;
@@ -333,7 +338,7 @@ private:
             EndColumn();
             break;
         case CURVE:
-            EndCurve();
+            EndCurve(pull_.StartLine());
             break;
         case RING:
             EndRing();
@@ -407,8 +412,7 @@ private:
         inlineXY_.push_back(at);
     }
 
-    void EndCurve() {
-        int line = pull_.StartLine();
+    void EndCurve(int line) {
         std::uint32_t count = static_cast<std::uint32_t>(vertices_.size()) - curveFirst_;
         if (count < 2)
             FailAt(line, "GM_Curve has fewer than two points");
@@ -602,7 +606,7 @@ private:
     std::vector<MapPoint> shapeXY_;
     std::vector<CurvePart> parts_;
     PlainForms plainForms_;
-    PlainCurve plainCurve_;
+    PlainElement plainElement_;
     std::deque<ParcelEntry> ready_; // 筆 read whole, in file order
 
     // The element being read.

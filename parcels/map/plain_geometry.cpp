@@ -7,8 +7,8 @@
 namespace mapxml {
 // Few names per parent are kept: a map names each child one way.
 constexpr size_t kKeptPerParent = 8;
-// A map writes its curves in one or two forms, by reference and inline, and
-// its points in one.
+// A map writes its curves in one or two forms, by reference and inline, its
+// points in one, and each kind of boundary line and point of its theme in one.
 constexpr size_t kKeptSkeletons = 4;
 
 const PlainForms::Known* PlainForms::Find(Kind parent, const char* tag, size_t held) const {
@@ -26,13 +26,13 @@ void PlainForms::Keep(Kind parent, std::string_view name, Kind kind) {
         of_[parent].push_back(Known{std::string(name), kind});
 }
 
-void PlainForms::Keep(Kind of, PlainSkeleton skeleton) {
-    std::vector<PlainSkeleton>& kept = skeletons_[of == CURVE];
+void PlainForms::Keep(Kind parent, PlainSkeleton skeleton) {
+    std::vector<PlainSkeleton>& kept = skeletons_[parent];
     if (kept.size() < kKeptSkeletons) {
         kept.push_back(std::move(skeleton));
         return;
     }
-    size_t& oldest = oldest_[of == CURVE];
+    size_t& oldest = oldest_[parent];
     kept[oldest] = std::move(skeleton);
     oldest = (oldest + 1) % kKeptSkeletons;
 }
@@ -49,13 +49,14 @@ PlainSkeleton::PlainSkeleton(std::string_view bytes, const std::vector<PlainValu
 }
 
 namespace {
-// What a tag-by-tag read refuses in a value: a reference, and in an
-// attribute's value a '<'.
-bool Plain(const char* p, const char* end, bool attribute) {
+// Where a value from `p` on stops: at its end ('"' for an attribute's, '<'
+// for a text), or earlier at what a tag-by-tag read refuses in it: a
+// reference, and in an attribute's value a '<'. Values are short.
+const char* ValueStop(const char* p, const char* end, bool attribute) {
     for (; p != end; ++p)
-        if (*p == '&' || (attribute && *p == '<'))
-            return false;
-    return true;
+        if (*p == '<' || *p == '&' || (attribute && *p == '"'))
+            break;
+    return p;
 }
 } // namespace
 
@@ -71,13 +72,14 @@ bool PlainSkeleton::Match(std::string_view bytes, std::vector<PlainValue>& value
             return false;
         p += piece.length;
         mine += piece.length;
-        auto stop = static_cast<const char*>(
-            std::memchr(p, piece.attribute ? '"' : '<', static_cast<size_t>(end - p)));
-        if (!stop || !Plain(p, stop, piece.attribute))
+        const char* stop = ValueStop(p, end, piece.attribute);
+        if (stop == end || *stop != (piece.attribute ? '"' : '<'))
             return false;
-        values.push_back(PlainValue{static_cast<size_t>(p - begin),
-                                    static_cast<size_t>(stop - begin), piece.attribute,
-                                    piece.kind});
+        PlainValue& value = values.emplace_back();
+        value.begin = static_cast<size_t>(p - begin);
+        value.end = static_cast<size_t>(stop - begin);
+        value.attribute = piece.attribute;
+        value.kind = piece.kind;
         p = stop;
     }
     if (static_cast<size_t>(end - p) < tail_ || std::memcmp(p, mine, tail_) != 0)
@@ -93,7 +95,7 @@ struct PlainTag {
     Kind kind = OTHER; // START and EMPTY: its kind in its parent
     std::string_view name;
     int attributes = 0;
-    bool idref = false; // its first attribute is idref
+    std::string_view first; // the name of its first attribute
 };
 
 // A cursor over bytes in the plain form; every read fails rather than look
@@ -166,6 +168,16 @@ public:
     // What the value read last gives.
     void Mark(Kind kind) { values_->back().kind = kind; }
 
+    // Any text up to the next tag, added to the values as a text that may be
+    // anything.
+    bool AnyText() {
+        const char* start = p_;
+        if (!SkipText())
+            return false;
+        Add(start, false);
+        return true;
+    }
+
     // Any text up to the next tag.
     bool SkipText() {
         if (p_ == end_) // no bytes at all, perhaps not even a pointer to them
@@ -194,7 +206,7 @@ private:
     // What follows a start tag's name: attributes, then '>' or "/>".
     bool Attributes(PlainTag& tag) {
         tag.attributes = 0;
-        tag.idref = false;
+        tag.first = {};
         while (Take(" ")) {
             std::string_view name;
             if (Name(name).length == 0 || !Take("=\""))
@@ -206,7 +218,7 @@ private:
             if (!Take("\""))
                 return false;
             if (++tag.attributes == 1)
-                tag.idref = name == "idref";
+                tag.first = name;
         }
         if (Take("/>")) {
             tag.form = PlainTag::EMPTY;
@@ -271,7 +283,7 @@ bool Column(PlainCursor& in) {
     case POSITION_INDIRECT: {
         PlainTag ref;
         if (!in.Tag(POSITION_INDIRECT, ref) || ref.form != PlainTag::EMPTY ||
-            ref.kind != POINT_REF || ref.attributes != 1 || !ref.idref)
+            ref.kind != POINT_REF || ref.attributes != 1 || ref.first != "idref")
             return false;
         in.Mark(POINT_REF);
         break;
@@ -286,7 +298,7 @@ bool Column(PlainCursor& in) {
     return in.Close(position.name);
 }
 
-// A curve's content read tag by tag, its values added to `values`.
+// A curve's content read tag by tag, up to and including its first segment.
 bool ReadCurveTags(PlainCursor& in) {
     PlainTag tag;
     for (;;) {
@@ -347,7 +359,7 @@ bool CurveOf(std::string_view bytes, const std::vector<PlainValue>& values, Plai
     return true;
 }
 
-// A GM_Point's content read tag by tag, its values added to `values`.
+// A GM_Point's content read tag by tag.
 bool ReadPointTags(PlainCursor& in) {
     std::string_view position, direct;
     return in.Open(POINT, POINT_POSITION, position) &&
@@ -357,61 +369,26 @@ bool ReadPointTags(PlainCursor& in) {
 
 // The point its values give.
 bool PointOf(std::string_view bytes, const std::vector<PlainValue>& values, MapPoint& at) {
-    MapPoint read{0.0, 0.0};
     for (const PlainValue& value : values)
-        if ((value.kind == X && !Coordinate(TextOf(bytes, value), read.x)) ||
-            (value.kind == Y && !Coordinate(TextOf(bytes, value), read.y)))
+        if ((value.kind == X && !Coordinate(TextOf(bytes, value), at.x)) ||
+            (value.kind == Y && !Coordinate(TextOf(bytes, value), at.y)))
             return false;
-    at = read;
     return true;
 }
 
-// The values of the element of kind `of` (CURVE or POINT) whose content
-// `bytes` begin with, by the first skeleton kept that matches or else read
-// tag by tag by `read`; `learnt` is then set.
-template <typename ReadTags>
-bool ValuesOf(std::string_view bytes, PlainForms& forms, Kind of, ReadTags read, size_t& length,
-              bool& learnt) {
-    std::vector<PlainValue>& values = forms.values;
-    learnt = false;
-    for (const PlainSkeleton& skeleton : forms.Skeletons(of))
-        if (skeleton.Match(bytes, values, length))
-            return true;
-    values.clear();
-    PlainCursor in(bytes, forms, &values);
-    if (!read(in))
-        return false;
-    length = in.Used();
-    learnt = true;
-    return true;
-}
-} // namespace
-
-bool ReadPlainCurve(std::string_view bytes, PlainForms& forms, PlainCurve& curve) {
-    bool learnt = false;
-    if (!ValuesOf(bytes, forms, CURVE, ReadCurveTags, curve.length, learnt) ||
-        !CurveOf(bytes, forms.values, curve))
-        return false;
-    if (learnt)
-        forms.Keep(CURVE, PlainSkeleton(bytes.substr(0, curve.length), forms.values));
-    return true;
-}
-
-bool SkipPlainContent(std::string_view bytes, std::string_view name, PlainForms& forms,
-                      size_t& length) {
+// The content of an element `name` that the map does not use, and its end
+// tag; `before` the bytes read before the end tag.
+bool SkipContent(PlainCursor& in, std::string_view name, size_t& before) {
     constexpr size_t kDeepest = 16;
     std::string_view open[kDeepest];
     size_t depth = 0;
-    PlainCursor in(bytes, forms, nullptr);
     for (;;) {
-        if (!in.SkipText())
+        if (!in.AnyText())
             return false;
-        size_t before = in.Used();
+        before = in.Used();
         if (in.Close(depth == 0 ? name : open[depth - 1])) {
-            if (depth == 0) {
-                length = before;
+            if (depth == 0)
                 return true;
-            }
             --depth;
             continue;
         }
@@ -424,15 +401,74 @@ bool SkipPlainContent(std::string_view bytes, std::string_view name, PlainForms&
     }
 }
 
-bool ReadPlainPoint(std::string_view bytes, PlainForms& forms, MapPoint& at, size_t& length) {
-    bool learnt = false;
-    size_t read = 0;
-    if (!ValuesOf(bytes, forms, POINT, ReadPointTags, read, learnt) ||
-        !PointOf(bytes, forms.values, at))
+// A child of `parent` read tag by tag, from the white space before it.
+bool ReadElementTags(PlainCursor& in, Kind parent) {
+    PlainTag tag;
+    if (!in.Tag(parent, tag) || tag.form == PlainTag::END)
         return false;
-    if (learnt)
-        forms.Keep(POINT, PlainSkeleton(bytes.substr(0, read), forms.values));
-    length = read;
+    size_t before = 0;
+    switch (tag.kind) {
+    case OTHER:
+        return tag.form == PlainTag::EMPTY || SkipContent(in, tag.name, before);
+    case CURVE:
+    case POINT:
+        if (tag.form != PlainTag::START || tag.attributes != 1 || tag.first != "id")
+            return false;
+        in.Mark(tag.kind);
+        return (tag.kind == CURVE ? ReadCurveTags(in) : ReadPointTags(in)) && in.Close(tag.name);
+    default:
+        return false;
+    }
+}
+
+// The element its values give, when they hold what it allows.
+bool ElementOf(std::string_view bytes, const std::vector<PlainValue>& values,
+               PlainElement& element) {
+    element.kind = OTHER;
+    element.start =
+        static_cast<size_t>(XmlSkipSpace(bytes.data(), bytes.data() + bytes.size()) - bytes.data());
+    for (const PlainValue& value : values)
+        if (value.kind == CURVE || value.kind == POINT) {
+            element.kind = value.kind;
+            element.id = TextOf(bytes, value);
+            break;
+        }
+    switch (element.kind) {
+    case CURVE:
+        return !element.id.empty() && CurveOf(bytes, values, element.curve);
+    case POINT:
+        element.at = MapPoint{0.0, 0.0};
+        return !element.id.empty() && PointOf(bytes, values, element.at);
+    default:
+        return true;
+    }
+}
+} // namespace
+
+bool ReadPlainElement(std::string_view bytes, Kind parent, PlainForms& forms,
+                      PlainElement& element) {
+    std::vector<PlainValue>& values = forms.values;
+    bool matched = false;
+    for (const PlainSkeleton& skeleton : forms.Skeletons(parent))
+        if ((matched = skeleton.Match(bytes, values, element.length)))
+            break;
+    if (!matched) {
+        values.clear();
+        PlainCursor in(bytes, forms, &values);
+        if (!ReadElementTags(in, parent))
+            return false;
+        element.length = in.Used();
+    }
+    if (!ElementOf(bytes, values, element))
+        return false;
+    if (!matched)
+        forms.Keep(parent, PlainSkeleton(bytes.substr(0, element.length), values));
     return true;
+}
+
+bool SkipPlainContent(std::string_view bytes, std::string_view name, PlainForms& forms,
+                      size_t& length) {
+    PlainCursor in(bytes, forms, nullptr);
+    return SkipContent(in, name, length);
 }
 } // namespace mapxml

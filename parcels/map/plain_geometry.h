@@ -21,16 +21,17 @@
 
 namespace mapxml {
 // A value in the plain form: a text, or an attribute's value, with what it
-// gives: ORIENTATION, X, Y, POINT_REF (a point's id) or OTHER (nothing used).
+// gives: CURVE or POINT (the element's id), ORIENTATION, X, Y, POINT_REF (a
+// point's id) or OTHER (nothing used).
 struct PlainValue {
     size_t begin, end; // in the bytes read
     bool attribute;    // ended by '"'; a text is ended by '<'
     Kind kind;
 };
 
-// The bytes of a curve or point read tag by tag, with its values cut out.
-// Registry exports write every curve of one kind alike, so most are then
-// matched byte for byte around their values instead.
+// The bytes of an element read tag by tag, with its values cut out.
+// Registry exports write every curve, point and boundary line alike, so
+// most are then matched byte for byte around their values instead.
 class PlainSkeleton {
 public:
     PlainSkeleton(std::string_view bytes, const std::vector<PlainValue>& values);
@@ -53,7 +54,7 @@ private:
 // What a map's plain form has shown so far, kept from one element to the
 // next: the names it gives the children of each kind of element, as nearly
 // every tag repeats one and is then known by one comparison rather than read
-// and looked up; and the skeletons of its curves and points.
+// and looked up; and the skeletons of the children of 空間属性 and 主題属性.
 class PlainForms {
 public:
     struct Known {
@@ -66,17 +67,17 @@ public:
     const Known* Find(Kind parent, const char* tag, size_t held) const;
     void Keep(Kind parent, std::string_view name, Kind kind);
 
-    // The skeletons of curves (CURVE) or points (POINT).
-    const std::vector<PlainSkeleton>& Skeletons(Kind of) const { return skeletons_[of == CURVE]; }
-    void Keep(Kind of, PlainSkeleton skeleton);
+    // The skeletons of children of `parent`.
+    const std::vector<PlainSkeleton>& Skeletons(Kind parent) const { return skeletons_[parent]; }
+    void Keep(Kind parent, PlainSkeleton skeleton);
 
     // The values of the element being read.
     std::vector<PlainValue> values;
 
 private:
     std::vector<Known> of_[SHAPE + 1];
-    std::vector<PlainSkeleton> skeletons_[2];
-    size_t oldest_[2] = {0, 0};
+    std::vector<PlainSkeleton> skeletons_[SHAPE + 1];
+    size_t oldest_[SHAPE + 1] = {};
 };
 
 // A curve point: a reference to a GM_Point's id, or when `ref` is empty the
@@ -86,27 +87,34 @@ struct PlainColumn {
     MapPoint at;
 };
 
-// A GM_Curve's content from just after its start tag up to and including the
-// end tag of its first segment: orientations and empty elements the map does
-// not use, then the segment.
+// A curve's orientation and points.
 struct PlainCurve {
     bool oriented = false; // an orientation was given
     bool reversed = false; // and the last one given was "-"
     std::vector<PlainColumn> columns;
-    size_t length = 0; // the bytes read
 };
 
-// False, with `curve` in no particular state, when the bytes do not begin
-// with a curve's content in the plain form.
-bool ReadPlainCurve(std::string_view bytes, PlainForms& forms, PlainCurve& curve);
+// A child of the map's 空間属性 or 主題属性 read whole: a curve or a point
+// with its id, or an element the map does not use (OTHER).
+struct PlainElement {
+    Kind kind = OTHER;
+    std::string_view id;
+    size_t start = 0;  // where its start tag begins
+    size_t length = 0; // the bytes read, white space before it and its end tag too
+    PlainCurve curve;
+    MapPoint at{0.0, 0.0};
+};
+
+// False, with `element` in no particular state, when the bytes do not begin
+// with white space and such an element in the plain form, with nothing after
+// a curve's first segment. A start tag of a curve or point has its id alone;
+// surfaces and 筆 are never read so.
+bool ReadPlainElement(std::string_view bytes, Kind parent, PlainForms& forms,
+                      PlainElement& element);
 
 // The content of an element `name` that the map does not use, from just after
 // its start tag up to its end tag: `length` the bytes before the end tag.
 // Elements in it are in the plain form, and text in them may be anything.
 bool SkipPlainContent(std::string_view bytes, std::string_view name, PlainForms& forms,
                       size_t& length);
-
-// A GM_Point's GM_Point.position element, from just after the point's start
-// tag: its position and the bytes read.
-bool ReadPlainPoint(std::string_view bytes, PlainForms& forms, MapPoint& at, size_t& length);
 } // namespace mapxml

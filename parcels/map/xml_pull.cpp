@@ -322,6 +322,11 @@ int XmlPull::Line() {
     return LineAt(eventStart_);
 }
 
+int XmlPull::LineAhead(size_t offset) {
+    CountOpenLines();
+    return LineAt(pos_ + offset);
+}
+
 int XmlPull::StartLine() {
     return closed_.line ? closed_.line : LineAt(closed_.start);
 }

@@ -60,6 +60,9 @@ public:
     // counted only when asked for, as most are never named.
     int StartLine();
 
+    // The line on which the byte `offset` bytes into Ahead() lies.
+    int LineAhead(size_t offset);
+
     // Throws InputError naming the file and the current event's line.
     [[noreturn]] void Fail(const std::string& what);
 
