@@ -15,6 +15,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <set>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace {
@@ -55,6 +56,27 @@ public:
 
 private:
     std::set<WORD> known_;
+};
+
+// The dates read so far with their times: each new date looks up the local
+// clock's rules, and the rows of a register repeat their dates many times.
+// There are fewer than 50,000 days that a date may name.
+class KnownDates {
+public:
+    bool Time(const std::string& text, std::int32_t& time) {
+        auto known = times_.find(text);
+        if (known != times_.end()) {
+            time = known->second;
+            return true;
+        }
+        if (!ParseLocalTime(text, time))
+            return false;
+        times_.emplace(text, time);
+        return true;
+    }
+
+private:
+    std::unordered_map<std::string, std::int32_t> times_;
 };
 
 struct CodeBookChecks {
@@ -120,9 +142,9 @@ public:
         Fail("bad value " + QuoteValue(text) + " in " + column + u8" (0, 1, 無し or 有り)");
     }
 
-    std::int32_t Date(const std::string& text, const char* column) const {
+    std::int32_t Date(const std::string& text, const char* column, KnownDates& dates) const {
         std::int32_t time = 0;
-        if (!text.empty() && (text.size() != 10 || !ParseLocalTime(text, time)))
+        if (!text.empty() && (text.size() != 10 || !dates.Time(text, time)))
             Fail("bad date " + QuoteValue(text) + " in " + column +
                  " (YYYY-MM-DD, 1901-12-14 to 2038-01-19)");
         return time;
@@ -190,8 +212,8 @@ std::string CodeList(const std::vector<unsigned>& codes) {
 
 // One row's parcel and attributes; throws InputError for a bad row.
 void ReadRow(const std::string& path, const CsvRow& row, const std::vector<int>& columns,
-             const CodeBookChecks& checks, const KkParcelKeys& keys, KkParcelKey& key,
-             KkAttr& attr) {
+             const CodeBookChecks& checks, KnownDates& dates, const KkParcelKeys& keys,
+             KkParcelKey& key, KkAttr& attr) {
     AttrRowReader reader(path, row);
     if (row.fields.size() != columns.size())
         reader.Fail("expected " + std::to_string(columns.size()) + " fields, found " +
@@ -232,10 +254,10 @@ void ReadRow(const std::string& path, const CsvRow& row, const std::vector<int>&
             attr.shoyuken = reader.Flag(text, name);
             break;
         case COL_TACHIAI_DATE:
-            attr.tachiaiDate = reader.Date(text, name);
+            attr.tachiaiDate = reader.Date(text, name, dates);
             break;
         case COL_TOKI_DATE:
-            attr.tokiDate = reader.Date(text, name);
+            attr.tokiDate = reader.Date(text, name, dates);
             break;
         case COL_KOBO_AREA:
             attr.koboArea = reader.Area(text, name);
@@ -284,6 +306,7 @@ KkAttrTable ReadKkAttrCsv(const std::string& path, const KkParcelKeys& keys,
         throw InputError(path, 0, "the file has no header row");
     std::vector<int> columns = HeaderColumns(path, row, report.ignoredColumns);
     CodeBookChecks checks;
+    KnownDates dates;
     KkAttrTable table;
     // The rows of parcels left out, by the keys' own copies, for rows that
     // name one twice.
@@ -292,7 +315,7 @@ KkAttrTable ReadKkAttrCsv(const std::string& path, const KkParcelKeys& keys,
         try {
             KkParcelKey key;
             KkAttr attr;
-            ReadRow(path, row, columns, checks, keys, key, attr);
+            ReadRow(path, row, columns, checks, dates, keys, key, attr);
             const KkParcelKey* leftOut = keys.LeftOut(key);
             const bool placed =
                 leftOut ? leftOutRows.insert(leftOut).second : table.emplace(key, attr).second;
