@@ -1,14 +1,15 @@
-// The plain form in which registry exports write points and curves, read
-// straight from the bytes held rather than one event at a time: curves and
-// points are most of a map's bytes, and handing out each of their dozens of
-// tags as an event cost most of its reading.
+// The plain form in which registry exports write points, curves and the
+// other children of 空間属性 and 主題属性, read straight from the bytes held
+// rather than one event at a time: they are nearly all of a map's bytes, and
+// handing out each of their dozens of tags as an event cost most of its
+// reading. Once one element has been read tag by tag, the next ones of its
+// form are matched byte for byte around their values.
 //
 // The plain form is a run of tags with nothing in them but a name and
 // attributes written name="value", with single spaces and no references;
 // white space between them, and in the elements that hold text, text without
-// references. A part written in
-// any other form, legal or not, is not read here, and the map reader then
-// reads it event by event as before.
+// references. A part written in any other form, legal or not, is not read
+// here, and the map reader then reads it event by event.
 #pragma once
 
 #include "parcels/map/kk_map.h"
