@@ -155,27 +155,30 @@ public:
         return true;
     }
 
-    // The text up to the next tag, when it holds no reference.
-    bool Text(std::string_view& text) {
-        const char* start = p_;
-        if (!SkipText())
-            return false;
-        text = std::string_view(start, static_cast<size_t>(p_ - start));
-        Add(start, false);
-        return text.find('&') == std::string_view::npos;
+    // What the value read last gives.
+    void Mark(Kind kind) {
+        if (values_)
+            values_->back().kind = kind;
     }
 
-    // What the value read last gives.
-    void Mark(Kind kind) { values_->back().kind = kind; }
-
-    // Any text up to the next tag, added to the values as a text that may be
-    // anything.
+    // Any text up to the next tag, added to the values as one that gives
+    // nothing.
     bool AnyText() {
         const char* start = p_;
         if (!SkipText())
             return false;
         Add(start, false);
         return true;
+    }
+
+    // The text up to the next tag, when it holds no reference, added to the
+    // values as one that gives `kind`.
+    bool Text(Kind kind) {
+        const char* start = p_;
+        if (!AnyText())
+            return false;
+        Mark(kind);
+        return std::memchr(start, '&', static_cast<size_t>(p_ - start)) == nullptr;
     }
 
     // Any text up to the next tag.
@@ -187,10 +190,11 @@ public:
         return lt != nullptr;
     }
 
-    // A child of `parent` of kind `kind` that holds only text.
-    bool TextElement(Kind parent, Kind kind, std::string_view& text) {
+    // A child of `parent` of kind `kind` that holds only text, which gives
+    // `kind`.
+    bool TextElement(Kind parent, Kind kind) {
         std::string_view name;
-        return Open(parent, kind, name) && Text(text) && Close(name);
+        return Open(parent, kind, name) && Text(kind) && Close(name);
     }
 
 private:
@@ -264,14 +268,7 @@ std::string_view TextOf(std::string_view bytes, const PlainValue& value) {
 
 // X then Y, children of `parent`.
 bool Position(PlainCursor& in, Kind parent) {
-    std::string_view x, y;
-    if (!in.TextElement(parent, X, x))
-        return false;
-    in.Mark(X);
-    if (!in.TextElement(parent, Y, y))
-        return false;
-    in.Mark(Y);
-    return true;
+    return in.TextElement(parent, X) && in.TextElement(parent, Y);
 }
 
 // A GM_PointArray.column's content.
@@ -310,10 +307,8 @@ bool ReadCurveTags(PlainCursor& in) {
             return false;
         if (tag.kind == SEGMENT)
             break;
-        std::string_view text;
-        if (tag.kind != ORIENTATION || !in.Text(text) || !in.Close(tag.name))
+        if (tag.kind != ORIENTATION || !in.Text(ORIENTATION) || !in.Close(tag.name))
             return false;
-        in.Mark(ORIENTATION);
     }
     std::string_view segment = tag.name, line, control;
     if (!in.Open(SEGMENT, LINE_STRING, line) || !in.Open(LINE_STRING, CONTROL_POINT, control))
