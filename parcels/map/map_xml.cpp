@@ -41,8 +41,14 @@ constexpr std::uint32_t kInline = 0x80000000u;
 // surface a ring at least.
 struct CurveEntry {
     std::uint32_t first = 0, count = 0; // in the vertex table
-    int line = 0;
     bool Defined() const { return count != 0; }
+};
+
+// A curve that named a point not yet read, to be checked once all are: few
+// maps refer forwards, so only these curves keep their lines.
+struct ForwardCurve {
+    std::uint32_t slot, first;
+    int line;
 };
 
 struct RingEntry {
@@ -265,7 +271,7 @@ private:
                     vertices_.push_back(points_.Slot(column.ref));
             }
             reversed_ = element.curve.reversed;
-            EndCurve(pull_.LineAhead(element.start));
+            EndCurve([&] { return pull_.LineAhead(element.start); });
         }
         pull_.Pass(element.length);
         return true;
@@ -338,7 +344,7 @@ private:
             EndColumn();
             break;
         case CURVE:
-            EndCurve(pull_.StartLine());
+            EndCurve([this] { return pull_.StartLine(); });
             break;
         case RING:
             EndRing();
@@ -412,15 +418,30 @@ private:
         inlineXY_.push_back(at);
     }
 
-    void EndCurve(int line) {
+    // Lines are counted only when a message may need one.
+    template <typename LineOf> void EndCurve(LineOf lineOf) {
         std::uint32_t count = static_cast<std::uint32_t>(vertices_.size()) - curveFirst_;
         if (count < 2)
-            FailAt(line, "GM_Curve has fewer than two points");
+            FailAt(lineOf(), "GM_Curve has fewer than two points");
         if (reversed_)
             std::reverse(vertices_.begin() + curveFirst_, vertices_.end());
         if (curveTable_.size() <= curve_)
             curveTable_.resize(curve_ + 1);
-        curveTable_[curve_] = CurveEntry{curveFirst_, count, line};
+        curveTable_[curve_] = CurveEntry{curveFirst_, count};
+        if (UnknownPoint(curveTable_[curve_]) != kNoPoint)
+            forwardCurves_.push_back(ForwardCurve{curve_, curveFirst_, lineOf()});
+    }
+
+    static constexpr std::uint32_t kNoPoint = UINT32_MAX;
+
+    // The first point the curve names that has not been read, or kNoPoint.
+    std::uint32_t UnknownPoint(const CurveEntry& curve) const {
+        for (std::uint32_t v = curve.first; v < curve.first + curve.count; ++v) {
+            std::uint32_t point = vertices_[v];
+            if ((point & kInline) == 0 && (point >= pointDefined_.size() || !pointDefined_[point]))
+                return point;
+        }
+        return kNoPoint;
     }
 
     void EndRing() {
@@ -459,15 +480,16 @@ private:
     // Checks that the curves' points exist and chains the rings of each
     // surface to keep; the point and curve tables are then no longer needed.
     void Join() {
-        for (const CurveEntry& curve : curveTable_) {
-            if (!curve.Defined())
-                continue;
-            for (std::uint32_t v = curve.first; v < curve.first + curve.count; ++v) {
-                std::uint32_t point = vertices_[v];
-                if ((point & kInline) == 0 &&
-                    (point >= pointDefined_.size() || !pointDefined_[point]))
-                    FailAt(curve.line, "unknown point " + points_.NameOf(point));
-            }
+        // In the order of the curves' ids, and only as each curve was last
+        // defined, as a map with several faults names the first.
+        std::stable_sort(
+            forwardCurves_.begin(), forwardCurves_.end(),
+            [](const ForwardCurve& a, const ForwardCurve& b) { return a.slot < b.slot; });
+        for (const ForwardCurve& forward : forwardCurves_) {
+            const CurveEntry& curve = curveTable_[forward.slot];
+            std::uint32_t point = curve.first == forward.first ? UnknownPoint(curve) : kNoPoint;
+            if (point != kNoPoint)
+                FailAt(forward.line, "unknown point " + points_.NameOf(point));
         }
         shapes_.resize(surfaceTable_.size());
         ringEnds_.reserve(ringTable_.size());
@@ -497,6 +519,7 @@ private:
         Release(inlineXY_);
         Release(vertices_);
         Release(curveTable_);
+        Release(forwardCurves_);
         Release(generators_);
         Release(ringTable_);
         joined_ = true;
@@ -597,6 +620,7 @@ private:
     std::vector<MapPoint> inlineXY_;
     std::vector<std::uint32_t> vertices_;
     std::vector<CurveEntry> curveTable_;
+    std::vector<ForwardCurve> forwardCurves_;
     std::vector<std::uint32_t> generators_;
     std::vector<RingEntry> ringTable_;
     std::vector<SurfaceEntry> surfaceTable_;

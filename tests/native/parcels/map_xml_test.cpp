@@ -217,6 +217,12 @@ TEST(MapXml, LimitsAndBadMapsNameFileAndLine) {
         {MapWith(Point("P0001", "0", "0") + Point("P0002", "0", "10") +
                  Curve("C01", "P0001", "P0002") + Curve("C02", "P0002", "P0012")),
          "bad.xml:7: unknown point P0012"},
+        {MapWith(Curve("C1", "A", "B") + Triangle(), kParcel), ""},
+        {MapWith(triangle + Curve("C1", "A", "Q") + Curve("C1", "A", "R")),
+         "bad.xml:8: unknown point R"},
+        {MapWith(triangle + Surface({"C9", "C8"}) + Curve("C8", "A", "Q8") +
+                 Curve("C9", "A", "Q9")),
+         "unknown point Q9"},
         {MapWith(triangle + Curve("C0001", "A", "B") + Surface({"C0001", "C0090"}), kParcel),
          "bad.xml:8: unknown curve C0090"},
         {MapWith(Point("A", "0", "0") + Point("B", "0", "10") + Curve("C1", "A", "B") +
