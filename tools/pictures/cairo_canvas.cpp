@@ -94,6 +94,8 @@ void CairoCanvas::Begin(double width, double height, const std::vector<PictureFi
         std::sqrt(std::fabs(toSurface.xx * toSurface.yy - toSurface.xy * toSurface.yx));
     for (const PictureFill& fill : fills)
         fills_.push_back(FillPattern(fill, pixelScale));
+    if (cairo_surface_get_type(cairo_get_target(cr_)) == CAIRO_SURFACE_TYPE_IMAGE)
+        dropWithin_ = cairo_get_tolerance(cr_) / 2.0 / pixelScale;
     // SVG's own defaults where cairo's differ; text advances as the font gives
     // them, not rounded to pixels, as text laid out for SVG is.
     cairo_set_miter_limit(cr_, 4.0);
@@ -160,9 +162,16 @@ void CairoCanvas::Path(const std::vector<MapRing>& rings, const MapFrame& frame,
 
 void CairoCanvas::AddRings(const std::vector<MapRing>& rings) {
     for (const MapRing& ring : rings) {
-        for (size_t i = 0; i + 1 < ring.size(); ++i)
-            (i == 0 ? cairo_move_to : cairo_line_to)(cr_, frame_.PixelX(ring[i]),
-                                                     frame_.PixelY(ring[i]));
+        double lastX = frame_.PixelX(ring[0]), lastY = frame_.PixelY(ring[0]);
+        cairo_move_to(cr_, lastX, lastY);
+        for (size_t i = 1; i + 1 < ring.size(); ++i) {
+            double x = frame_.PixelX(ring[i]), y = frame_.PixelY(ring[i]);
+            if (std::fabs(x - lastX) < dropWithin_ && std::fabs(y - lastY) < dropWithin_)
+                continue;
+            cairo_line_to(cr_, x, y);
+            lastX = x;
+            lastY = y;
+        }
         cairo_close_path(cr_);
     }
 }

@@ -42,4 +42,9 @@ private:
     std::vector<std::vector<const std::vector<MapRing>*>> parcels_;
     size_t pending_ = 0;
     MapFrame frame_{};
+    // On a raster surface, a parcel's vertex this close to the last one
+    // drawn, across and down, is left out: the outline moves by less than
+    // cairo's own flattening of curves, and the stroker's time follows the
+    // vertices, of which a dense map at a small size has many per pixel.
+    double dropWithin_ = 0.0;
 };

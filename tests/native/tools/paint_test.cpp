@@ -7,6 +7,7 @@
 #include "tools/commands.h"
 #include "tools/map_input/map_set.h"
 #include "tools/paint/paint_map.h"
+#include "tools/pictures/cairo_canvas.h"
 #include "tools/pictures/map_drawing.h"
 #include "tools/pictures/picture_file.h"
 #include "tools/pictures/svg_map.h"
@@ -19,6 +20,7 @@
 
 #include <cmath>
 #include <tuple>
+#include <vector>
 
 namespace {
 const std::string kData = VELMORA_TOOL_TEST_DATA;
@@ -156,5 +158,55 @@ TEST(Picture, PngAndPdfDrawTheSvgsFills) {
     std::string pdf = ReadWholeFile(dir.File("a.pdf"));
     EXPECT_EQ(pdf, ReadWholeFile(dir.File("b.pdf")));
     EXPECT_EQ(pdf.find("/CreationDate"), std::string::npos);
+}
+// A square of 4 pixels drawn on `surface` with its outline, with `corner`
+// after its first corner; the surface's pixels, replayed a hundred times the
+// size onto an image when it is a recording.
+std::vector<unsigned char> SquareWith(cairo_surface_t* surface, double cornerX, double cornerY) {
+    auto at = [](double x, double y) { return MapPoint{10.0 - y, x}; };
+    std::vector<MapRing> rings{
+        {at(1, 1), at(cornerX, cornerY), at(5, 1), at(5, 5), at(1, 5), at(1, 1)}};
+    cairo_t* cr = cairo_create(surface);
+    {
+        CairoCanvas canvas(cr);
+        canvas.Begin(6.0, 6.0, {});
+        PictureStyle outline;
+        outline.stroke = "#000";
+        outline.strokeWidth = "0.6";
+        canvas.BeginGroup(outline, nullptr);
+        canvas.Path(rings, MapFrame{{0.0, 0.0, 10.0, 10.0}, 1.0, 0.0, 0.0}, -1);
+        canvas.EndGroup();
+        canvas.End();
+    }
+    cairo_destroy(cr);
+    cairo_surface_t* image = surface;
+    if (cairo_surface_get_type(surface) == CAIRO_SURFACE_TYPE_RECORDING) {
+        image = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 600, 600);
+        cairo_t* replay = cairo_create(image);
+        cairo_scale(replay, 100.0, 100.0);
+        cairo_set_source_surface(replay, surface, 0.0, 0.0);
+        cairo_paint(replay);
+        cairo_destroy(replay);
+    }
+    cairo_surface_flush(image);
+    const unsigned char* data = cairo_image_surface_get_data(image);
+    std::vector<unsigned char> pixels(data, data + cairo_image_surface_get_stride(image) *
+                                                       cairo_image_surface_get_height(image));
+    if (image != surface)
+        cairo_surface_destroy(image);
+    cairo_surface_destroy(surface);
+    return pixels;
+}
+
+// A PNG leaves out a vertex within a twentieth of a pixel of the one before
+// it, which no eye can tell; a PDF keeps every vertex, as it may be zoomed.
+TEST(Picture, OnlyRasterPicturesLeaveOutVerticesTooCloseToSee) {
+    auto image = [] { return cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 6, 6); };
+    auto vector = [] { return cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, nullptr); };
+    // The second corner on the first, then just off it, then a fifth of a pixel off.
+    std::vector<unsigned char> plain = SquareWith(image(), 1.0, 1.0);
+    EXPECT_EQ(SquareWith(image(), 1.04, 0.96), plain);
+    EXPECT_NE(SquareWith(image(), 1.2, 0.8), plain);
+    EXPECT_NE(SquareWith(vector(), 1.04, 0.96), SquareWith(vector(), 1.0, 1.0));
 }
 } // namespace
