@@ -6,7 +6,9 @@
 
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct KkAttr {
@@ -37,19 +39,41 @@ using KkAttrTable = std::map<KkParcelKey, KkAttr>;
 
 // The parcels of the maps: what the rows of an attribute file may name. The
 // rows of parcels added as left out (outside the area painted) are checked
-// but not kept, so that the table follows the parcels painted.
+// but not kept, so that the table follows the parcels painted; their keys
+// are kept end to end in one text, as a map may leave out nearly all of its
+// parcels.
 class KkParcelKeys {
 public:
-    void Add(unsigned oaza, const std::string& chiban) { keys_[KkParcelKey{oaza, chiban}] = true; }
-    void AddLeftOut(const KkParcelKey& key) { keys_.emplace(key, false); }
-    bool Has(const KkParcelKey& key) const { return keys_.count(key) > 0; }
-    // The key as kept here, when the parcel's row is left out of the table.
-    const KkParcelKey* LeftOut(const KkParcelKey& key) const;
+    void Add(unsigned oaza, const std::string& chiban) {
+        painted_.insert(KkParcelKey{oaza, chiban});
+    }
+    void AddLeftOut(unsigned oaza, std::string_view chiban);
+    bool Has(const KkParcelKey& key) const;
+    // Parcels left out, and not also added, are numbered from 0 to
+    // LeftOutCount() - 1.
+    bool LeftOut(const KkParcelKey& key, size_t& number) const;
+    size_t LeftOutCount() const;
     // The 大字コード of the parcels with this 地番, ascending.
     std::vector<unsigned> OazaOf(const std::string& chiban) const;
 
 private:
-    std::map<KkParcelKey, bool> keys_; // the parcel, and whether its row is kept
+    struct Left {
+        size_t chiban; // where it starts in leftText_
+        std::uint32_t length;
+        unsigned oaza;
+    };
+
+    std::string_view Chiban(const Left& left) const;
+    // The left-out keys by 地番, then 大字コード, once; lookups sort them
+    // when keys have been added since.
+    void Sort() const;
+    // The first left-out key not before (chiban, oaza).
+    std::vector<Left>::const_iterator LowerBound(std::string_view chiban, unsigned oaza) const;
+
+    std::set<KkParcelKey> painted_;
+    std::string leftText_;
+    mutable std::vector<Left> left_;
+    mutable bool sorted_ = true;
 };
 
 struct KkAttrOptions {

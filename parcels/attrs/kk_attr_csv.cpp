@@ -16,7 +16,6 @@
 #include <cstdlib>
 #include <set>
 #include <unordered_map>
-#include <unordered_set>
 
 namespace {
 enum Column {
@@ -283,19 +282,6 @@ void ReadRow(const std::string& path, const CsvRow& row, const std::vector<int>&
 }
 } // namespace
 
-const KkParcelKey* KkParcelKeys::LeftOut(const KkParcelKey& key) const {
-    auto it = keys_.find(key);
-    return it != keys_.end() && !it->second ? &it->first : nullptr;
-}
-
-std::vector<unsigned> KkParcelKeys::OazaOf(const std::string& chiban) const {
-    std::vector<unsigned> oazas;
-    for (auto it = keys_.lower_bound(KkParcelKey{0, chiban});
-         it != keys_.end() && it->first.chiban == chiban; ++it)
-        oazas.push_back(it->first.oaza);
-    return oazas;
-}
-
 KkAttrTable ReadKkAttrCsv(const std::string& path, const KkParcelKeys& keys,
                           const KkAttrOptions& options, KkAttrReport& report) {
     CsvReader csv(path);
@@ -308,17 +294,21 @@ KkAttrTable ReadKkAttrCsv(const std::string& path, const KkParcelKeys& keys,
     CodeBookChecks checks;
     KnownDates dates;
     KkAttrTable table;
-    // The rows of parcels left out, by the keys' own copies, for rows that
-    // name one twice.
-    std::unordered_set<const KkParcelKey*> leftOutRows;
+    // The rows of parcels left out, by their numbers, for rows that name one twice.
+    std::vector<bool> leftOutRows(keys.LeftOutCount());
     while (csv.Next(row)) {
         try {
             KkParcelKey key;
             KkAttr attr;
             ReadRow(path, row, columns, checks, dates, keys, key, attr);
-            const KkParcelKey* leftOut = keys.LeftOut(key);
-            const bool placed =
-                leftOut ? leftOutRows.insert(leftOut).second : table.emplace(key, attr).second;
+            size_t leftOut = 0;
+            bool placed;
+            if (keys.LeftOut(key, leftOut)) {
+                placed = !leftOutRows[leftOut];
+                leftOutRows[leftOut] = true;
+            } else {
+                placed = table.emplace(key, attr).second;
+            }
             if (!placed)
                 throw InputError(path, row.line,
                                  u8"地番 " + QuoteValue(key.chiban) + " appears twice");

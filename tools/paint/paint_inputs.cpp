@@ -103,15 +103,10 @@ KkAttrTable ReadAttributes(const PaintArgs& in, const MapSet& set, Progress& pro
     if (!in.attrs)
         return KkAttrTable();
     const std::string path = *in.attrs;
-    KkParcelKeys keys;
-    for (const MapParcel& parcel : set.parcels)
-        keys.Add(parcel.oaza, parcel.chiban);
-    for (const KkParcelKey& key : set.left)
-        keys.AddLeftOut(key);
     KkAttrOptions options;
     options.skipBadRows = in.skipBadRows;
     KkAttrReport report;
-    KkAttrTable table = ReadKkAttrCsv(path, keys, options, report);
+    KkAttrTable table = ReadKkAttrCsv(path, set.keys, options, report);
     progress.Clear();
     for (size_t i = 0; i < report.skipped.size() && i < kSkippedShown; ++i)
         std::cerr << "velmora: skipped " << report.skipped[i] << "\n";

@@ -119,12 +119,18 @@ TEST(KkAttrCsv, BadRowsNameFileLineColumnAndValue) {
     CCodeBook::Clear();
 }
 
-// Rows of parcels left out are checked, but only painted parcels are kept.
+// Rows of parcels left out are checked, but only painted parcels are kept; a
+// parcel both painted and left out (in two maps) is painted.
 TEST(KkAttrCsv, RowsOfParcelsLeftOutAreCheckedButNotKept) {
     TempDir dir;
     KkParcelKeys keys;
+    keys.AddLeftOut(1, "9");
     keys.Add(1, "1");
-    keys.AddLeftOut({1, "2"});
+    keys.AddLeftOut(1, "2");
+    keys.AddLeftOut(1, "2");
+    keys.AddLeftOut(1, "1");
+    keys.AddLeftOut(2, "3");
+    keys.Add(1, "3");
     KkAttrReport report;
     const auto read = [&](const std::string& rows) {
         return ReadKkAttrCsv(dir.Write("attrs.csv", u8"地番,共有人数\n" + rows), keys,
@@ -136,6 +142,10 @@ TEST(KkAttrCsv, RowsOfParcelsLeftOutAreCheckedButNotKept) {
     EXPECT_NE(InputErrorOf([&] { read("2,4\n2,5\n"); }).find(u8":3: 地番 '2' appears twice"),
               std::string::npos);
     EXPECT_NE(InputErrorOf([&] { read("2,x\n"); }).find(":2: "), std::string::npos);
+    EXPECT_EQ(read("9,1\n1,1\n").size(), 1u);
+    EXPECT_NE(InputErrorOf([&] { read("8,1\n"); }).find("'8' is not a parcel"), std::string::npos);
+    EXPECT_NE(InputErrorOf([&] { read("3,1\n"); }).find(u8"'3' lies in several 大字 (1, 2)"),
+              std::string::npos);
     EXPECT_NE(InputErrorOf([&] {
                   ReadKkAttrCsv(dir.File(""), keys, KkAttrOptions(), report);
               }).find(": cannot read the file"),
