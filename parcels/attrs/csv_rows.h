@@ -4,6 +4,7 @@
 // page 932; rows are handed out in UTF-8 either way.
 #pragma once
 
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -14,8 +15,8 @@ struct CsvRow {
 
 class CsvReader {
 public:
-    // Reads the file; throws InputError when it cannot be read or is neither
-    // UTF-8 nor code page 932.
+    // Opens the file and reads it through once to learn its encoding; throws
+    // InputError when it cannot be read or is neither UTF-8 nor code page 932.
     explicit CsvReader(const std::string& path);
 
     // The next non-empty row; false after the last. Throws InputError on an
@@ -28,10 +29,19 @@ public:
     const std::string& Path() const { return path_; }
 
 private:
+    // The file is read a block of whole lines at a time, so that an
+    // attribute file of a whole city is never held at once.
+    bool ReadBlock(std::string& block);
+    // Whether text is left to read, reading the next block when it is not.
+    bool Have();
+
     std::string path_;
-    std::string text_;
-    const char* encoding_ = "UTF-8";
+    std::ifstream in_;
+    std::string carry_; // bytes read after the last line end
+    std::string text_;  // the block being read, in UTF-8, from pos_ on
     size_t pos_ = 0;
+    bool cp932_ = false;
+    const char* encoding_ = "UTF-8";
     int line_ = 1;
 };
 

@@ -1,4 +1,5 @@
 #include "tests/native/temp_dir.h"
+#include "parcels/attrs/csv_rows.h"
 #include "parcels/attrs/kk_attr.h"
 #include "parcels/text/kk_date.h"
 #include "parcels/text/text_codec.h"
@@ -152,4 +153,30 @@ TEST(KkAttrCsv, RowsOfParcelsLeftOutAreCheckedButNotKept) {
               std::string::npos);
 }
 
+// Files are read a megabyte of whole lines at a time and read as if whole: a
+// quoted line end where the first megabyte ends, a line longer than that, and
+// an encoding that only a late line shows.
+TEST(CsvRows, LargeFilesReadAsSmallOnes) {
+    TempDir dir;
+    const std::string row = "a,\"b\nc\",d\n"; // 10 bytes; its quoted line end is its 5th
+    std::string text = "hh,ii,j\n";           // puts the megabyte's end 8 bytes into a row
+    while (text.size() < (1u << 20) + 10)
+        text += row;
+    const size_t rows = (text.size() - 8) / row.size();
+    text += std::string(3u << 20, 'x') + "\n";
+    std::string late;
+    ASSERT_TRUE(Utf8ToCp932(u8"川原,\"\"\"\"\n", late));
+    std::vector<CsvRow> read = ReadCsv(dir.Write("big.csv", text + late));
+    ASSERT_EQ(read.size(), rows + 3);
+    for (size_t i = 1; i <= rows; ++i)
+        ASSERT_EQ(read[i].fields, (std::vector<std::string>{"a", "b\nc", "d"})) << i;
+    EXPECT_EQ(read[rows + 1].fields[0].size(), 3u << 20);
+    EXPECT_EQ(read[rows + 2].fields, (std::vector<std::string>{u8"川原", "\""}));
+    EXPECT_EQ(read[rows + 2].line, static_cast<int>(2 * rows + 3));
+    EXPECT_EQ(CsvReader(dir.File("big.csv")).Encoding(), std::string("CP932"));
+    EXPECT_NE(InputErrorOf([&] {
+                  ReadCsv(dir.Write("bad.csv", text + late + "\x81\n"));
+              }).find("bad.csv:" + std::to_string(2 * rows + 4) + ": the file is neither"),
+              std::string::npos);
+}
 } // namespace
