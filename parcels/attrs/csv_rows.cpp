@@ -3,9 +3,11 @@
 #include "parcels/text/text_codec.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace {
 constexpr size_t kBlock = 1u << 20;
+constexpr size_t kChunk = 64u << 10;
 const char kBom[] = "\xEF\xBB\xBF";
 
 // The first line of the block that has no code page 932 form, from 1.
@@ -30,7 +32,8 @@ int Lines(const std::string& block) {
 
 // Blocks end at a line end, which falls inside no UTF-8 or code page 932
 // character, so that each block is checked and decoded on its own.
-CsvReader::CsvReader(const std::string& path) : path_(path), in_(path, std::ios::binary) {
+CsvReader::CsvReader(const std::string& path)
+    : path_(path), in_(path, std::ios::binary), chunk_(kChunk) {
     if (!in_)
         throw InputError(path, 0, "cannot read the file");
     std::string block, scratch;
@@ -53,24 +56,29 @@ CsvReader::CsvReader(const std::string& path) : path_(path), in_(path, std::ios:
     in_.seekg(bom ? 3 : 0);
 }
 
+// A block ends at the first line end after a megabyte, or where the file
+// ends; what follows its last line end is kept for the next. Each byte is
+// looked at once, however long its line.
 bool CsvReader::ReadBlock(std::string& block) {
     block.swap(carry_);
     carry_.clear();
+    size_t lineEnd = 0; // after the block's last line end; what was kept has none
     for (;;) {
-        size_t had = block.size();
-        block.resize(had + kBlock);
-        in_.read(&block[had], static_cast<std::streamsize>(kBlock));
-        block.resize(had + static_cast<size_t>(in_.gcount()));
-        if (in_.bad())
-            throw InputError(path_, 0, "cannot read the file");
-        size_t end = block.rfind('\n');
-        if (end != std::string::npos && end >= had) {
-            carry_.assign(block, end + 1, std::string::npos);
-            block.resize(end + 1);
+        if (lineEnd != 0 && block.size() >= kBlock) {
+            carry_.assign(block, lineEnd, std::string::npos);
+            block.resize(lineEnd);
             return true;
         }
-        if (block.size() == had)
+        in_.read(chunk_.data(), static_cast<std::streamsize>(chunk_.size()));
+        const size_t got = static_cast<size_t>(in_.gcount());
+        if (in_.bad())
+            throw InputError(path_, 0, "cannot read the file");
+        if (got == 0)
             return !block.empty(); // the end of the file: the last line, if any
+        const size_t last = std::string_view(chunk_.data(), got).rfind('\n');
+        if (last != std::string_view::npos)
+            lineEnd = block.size() + last + 1;
+        block.append(chunk_.data(), got);
     }
 }
 

@@ -37,8 +37,9 @@ private:
 
     std::string path_;
     std::ifstream in_;
-    std::string carry_; // bytes read after the last line end
-    std::string text_;  // the block being read, in UTF-8, from pos_ on
+    std::vector<char> chunk_; // what one read gives
+    std::string carry_;       // bytes read after the last line end
+    std::string text_;        // the block being read, in UTF-8, from pos_ on
     size_t pos_ = 0;
     bool cp932_ = false;
     const char* encoding_ = "UTF-8";
