@@ -120,7 +120,7 @@ int RunExport(const std::vector<std::string>& words) {
     MapSet set = ReadMapSet(sources, nullptr, progress);
     int epsg = MapsEpsg(set);
     NameOazaFromMaps(set);
-    KkAttrTable attrs = ReadAttributes(in, set, progress);
+    KkAttrTable attrs = ReadAttributes(in, set.parcels, std::move(set.leftOut), progress);
     ZEL drawing;
     FillSampleDrawing(drawing.Attr());
     MapPicture painted = PaintMap(set, attrs, box, drawing.Attr(), progress);

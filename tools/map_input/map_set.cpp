@@ -21,10 +21,9 @@ MapSet ReadMapSet(MapSources& sources, const MapBounds* keep, Progress& progress
             if (progress.Due())
                 progress.Show("reading " + name + ": " + std::to_string(read) + " parcels");
             if (parcel.rings.empty()) {
-                set.keys.AddLeftOut(parcel.oaza, parcel.chiban);
+                set.leftOut.AddLeftOut(parcel.oaza, parcel.chiban);
                 continue;
             }
-            set.keys.Add(parcel.oaza, parcel.chiban);
             set.parcels.push_back(std::move(parcel));
             set.mapOf.push_back(index);
         }

@@ -14,9 +14,7 @@ struct MapSet {
     std::vector<KkMap> maps;          // the maps' headers, in the order read
     std::vector<MapParcel> parcels;   // the parcels kept
     std::vector<std::uint32_t> mapOf; // each parcel's map, an index into `maps`
-    // The keys of all parcels read, those outside the area kept as left out,
-    // as the rows of attributes may name them.
-    KkParcelKeys keys;
+    KkParcelKeys leftOut;             // parcels outside the area kept, which attributes may name
 };
 
 // Reads every map of the sources, keeping the parcels that reach into `keep`

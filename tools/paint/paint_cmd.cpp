@@ -106,7 +106,7 @@ int RunPaint(const std::vector<std::string>& words) {
         throw std::runtime_error("no parcel of the maps lies in --bbox " +
                                  QuoteValue(args.Value("--bbox")));
     NameOazaFromMaps(set);
-    KkAttrTable attrs = ReadAttributes(in, set, progress);
+    KkAttrTable attrs = ReadAttributes(in, set.parcels, std::move(set.leftOut), progress);
     ZEL drawing;
     FillSampleDrawing(drawing.Attr());
     MapPicture picture = PaintMap(set, attrs, box, drawing.Attr(), progress);

@@ -99,14 +99,17 @@ void SelectPalette(const ToolArgs& args, const std::string& boxPath, CVPaletteBo
         throw InputError(boxPath, 0, "the box has no selected palette; name one with --palette");
 }
 
-KkAttrTable ReadAttributes(const PaintArgs& in, const MapSet& set, Progress& progress) {
+KkAttrTable ReadAttributes(const PaintArgs& in, const std::vector<MapParcel>& parcels,
+                           KkParcelKeys keys, Progress& progress) {
     if (!in.attrs)
         return KkAttrTable();
     const std::string path = *in.attrs;
+    for (const MapParcel& parcel : parcels)
+        keys.Add(parcel.oaza, parcel.chiban);
     KkAttrOptions options;
     options.skipBadRows = in.skipBadRows;
     KkAttrReport report;
-    KkAttrTable table = ReadKkAttrCsv(path, set.keys, options, report);
+    KkAttrTable table = ReadKkAttrCsv(path, keys, options, report);
     progress.Clear();
     for (size_t i = 0; i < report.skipped.size() && i < kSkippedShown; ++i)
         std::cerr << "velmora: skipped " << report.skipped[i] << "\n";

@@ -48,9 +48,10 @@ void SelectPalette(const ToolArgs& args, const std::string& boxPath, CVPaletteBo
 // parcel: one without brushes, a free one, or one of an unknown attribute.
 void CheckPaintingPalette(CVObjPlt& plt, const std::string& boxPath);
 
-// Reads --attrs, when given, for the parcels of the set (and those it left
-// out), printing skipped rows and dates before 1970 to standard error.
-KkAttrTable ReadAttributes(const PaintArgs& in, const MapSet& set, Progress& progress);
+// Reads --attrs, when given, for the parcels, and for those that `keys` holds
+// as left out, printing skipped rows and dates before 1970 to standard error.
+KkAttrTable ReadAttributes(const PaintArgs& in, const std::vector<MapParcel>& parcels,
+                           KkParcelKeys keys, Progress& progress);
 
 // A 大字 that the code book does not name takes its name from the map.
 void NameOazaFromMaps(const MapSet& set);
