@@ -9,6 +9,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 struct KkAttr {
@@ -63,12 +64,14 @@ private:
         unsigned oaza;
     };
 
-    std::string_view Chiban(const Left& left) const;
-    // The left-out keys by 地番, then 大字コード, once; lookups sort them
-    // when keys have been added since.
+    // 地番 and 大字コード, the order the left-out keys are sorted in.
+    std::tuple<std::string_view, unsigned> KeyOf(const Left& left) const;
+    // Sorts the left-out keys when keys have been added since they last were.
     void Sort() const;
     // The first left-out key not before (chiban, oaza).
     std::vector<Left>::const_iterator LowerBound(std::string_view chiban, unsigned oaza) const;
+    // The key's number among the left-out keys, whether or not it is also painted.
+    bool FindLeftOut(const KkParcelKey& key, size_t& number) const;
 
     std::set<KkParcelKey> painted_;
     std::string leftText_;

@@ -9,16 +9,15 @@ void KkParcelKeys::AddLeftOut(unsigned oaza, std::string_view chiban) {
     sorted_ = false;
 }
 
-std::string_view KkParcelKeys::Chiban(const Left& left) const {
-    return std::string_view(leftText_).substr(left.chiban, left.length);
+std::tuple<std::string_view, unsigned> KkParcelKeys::KeyOf(const Left& left) const {
+    return {std::string_view(leftText_).substr(left.chiban, left.length), left.oaza};
 }
 
 void KkParcelKeys::Sort() const {
     if (sorted_)
         return;
-    std::sort(left_.begin(), left_.end(), [this](const Left& a, const Left& b) {
-        return std::make_tuple(Chiban(a), a.oaza) < std::make_tuple(Chiban(b), b.oaza);
-    });
+    std::sort(left_.begin(), left_.end(),
+              [this](const Left& a, const Left& b) { return KeyOf(a) < KeyOf(b); });
     sorted_ = true;
 }
 
@@ -28,25 +27,25 @@ std::vector<KkParcelKeys::Left>::const_iterator KkParcelKeys::LowerBound(std::st
     return std::lower_bound(
         left_.begin(), left_.end(), std::make_tuple(chiban, oaza),
         [this](const Left& left, const std::tuple<std::string_view, unsigned>& key) {
-            return std::make_tuple(Chiban(left), left.oaza) < key;
+            return KeyOf(left) < key;
         });
 }
 
-bool KkParcelKeys::Has(const KkParcelKey& key) const {
-    if (painted_.count(key))
-        return true;
+bool KkParcelKeys::FindLeftOut(const KkParcelKey& key, size_t& number) const {
     auto it = LowerBound(key.chiban, key.oaza);
-    return it != left_.end() && Chiban(*it) == key.chiban && it->oaza == key.oaza;
-}
-
-bool KkParcelKeys::LeftOut(const KkParcelKey& key, size_t& number) const {
-    if (painted_.count(key))
-        return false;
-    auto it = LowerBound(key.chiban, key.oaza);
-    if (it == left_.end() || Chiban(*it) != key.chiban || it->oaza != key.oaza)
+    if (it == left_.end() || KeyOf(*it) != std::make_tuple(std::string_view(key.chiban), key.oaza))
         return false;
     number = static_cast<size_t>(it - left_.begin());
     return true;
+}
+
+bool KkParcelKeys::Has(const KkParcelKey& key) const {
+    size_t number = 0;
+    return painted_.count(key) || FindLeftOut(key, number);
+}
+
+bool KkParcelKeys::LeftOut(const KkParcelKey& key, size_t& number) const {
+    return !painted_.count(key) && FindLeftOut(key, number);
 }
 
 size_t KkParcelKeys::LeftOutCount() const {
@@ -59,7 +58,8 @@ std::vector<unsigned> KkParcelKeys::OazaOf(const std::string& chiban) const {
     for (auto it = painted_.lower_bound(KkParcelKey{0, chiban});
          it != painted_.end() && it->chiban == chiban; ++it)
         oazas.push_back(it->oaza);
-    for (auto it = LowerBound(chiban, 0); it != left_.end() && Chiban(*it) == chiban; ++it)
+    for (auto it = LowerBound(chiban, 0); it != left_.end() && std::get<0>(KeyOf(*it)) == chiban;
+         ++it)
         oazas.push_back(it->oaza);
     std::sort(oazas.begin(), oazas.end());
     oazas.erase(std::unique(oazas.begin(), oazas.end()), oazas.end());

@@ -162,6 +162,8 @@ void CairoCanvas::Path(const std::vector<MapRing>& rings, const MapFrame& frame,
 
 void CairoCanvas::AddRings(const std::vector<MapRing>& rings) {
     for (const MapRing& ring : rings) {
+        if (ring.empty())
+            continue;
         double lastX = frame_.PixelX(ring[0]), lastY = frame_.PixelY(ring[0]);
         cairo_move_to(cr_, lastX, lastY);
         for (size_t i = 1; i + 1 < ring.size(); ++i) {
